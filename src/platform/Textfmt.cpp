@@ -1,0 +1,299 @@
+#include "Textfmt.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace textfmt {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// QString -> ASCII bytes for the parsers; any non-ASCII character makes the
+// text unparsable, which the parsers see as a '\x01'.
+std::string asciiOf(const QString& s) {
+  std::string r;
+  r.reserve(static_cast<size_t>(s.size()));
+  for (QChar c : s) r.push_back(c.unicode() < 128 ? static_cast<char>(c.unicode()) : '\x01');
+  return r;
+}
+
+}  // namespace
+
+std::string FloatToStr(double v) {
+  if (std::isnan(v)) return "NAN";
+  if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
+  if (v == 0) return "0";
+
+  // 15 significant digits, rounded once; the exponent comes from the rounded
+  // value so 999999999999999.9 becomes 1E15, not 1000000000000000.
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+  std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
+  bool negative = sci.front() == '-';
+  if (negative) sci.remove_prefix(1);
+  size_t ePos = sci.find('e');
+  std::string digits;
+  digits.push_back(sci[0]);
+  for (size_t i = 2; i < ePos; ++i) digits.push_back(sci[i]);
+  int exponent = 0;
+  std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
+                  exponent);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out;
+  if (negative) out.push_back('-');
+  if (exponent < -4 || exponent >= 15) {
+    out.push_back(digits[0]);
+    if (digits.size() > 1) {
+      out.push_back('.');
+      out.append(digits, 1);
+    }
+    out.push_back('E');
+    out += std::to_string(exponent);
+    return out;
+  }
+  if (exponent < 0) {
+    out += "0.";
+    out.append(static_cast<size_t>(-exponent - 1), '0');
+    out += digits;
+    return out;
+  }
+  size_t intDigits = static_cast<size_t>(exponent) + 1;
+  if (digits.size() <= intDigits) {
+    out += digits;
+    out.append(intDigits - digits.size(), '0');
+  } else {
+    out.append(digits, 0, intDigits);
+    out.push_back('.');
+    out.append(digits, intDigits);
+  }
+  return out;
+}
+
+QString FloatToQStr(double v) { return QString::fromLatin1(FloatToStr(v)); }
+
+std::string FormatFixed(double v, int decimals) {
+  if (decimals < 0) decimals = 0;
+  if (decimals > 30) decimals = 30;
+  if (!std::isfinite(v)) return FloatToStr(v);
+  char buf[400];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  return std::string(buf, res.ptr);
+}
+
+bool TryStrToFloat(std::string_view s, double& out) {
+  s = trimBlanks(s);
+  if (s.empty()) return false;
+  bool negative = false;
+  if (s.front() == '+' || s.front() == '-') {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  // The body must be digits [. digits] [E [sign] digits]: from_chars alone
+  // would also take "inf", "nan" and hex.
+  size_t i = 0, mantissaDigits = 0;
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++mantissaDigits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++mantissaDigits;
+  }
+  if (mantissaDigits == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    size_t expDigits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  if (i != s.size()) return false;
+  std::string body(s);
+  if (body.front() == '.') body.insert(body.begin(), '0');
+  double v = 0;
+  auto res = std::from_chars(body.data(), body.data() + body.size(), v, std::chars_format::general);
+  if (res.ec == std::errc::result_out_of_range) {
+    // Underflow is a zero; overflow is refused.
+    if (std::fabs(v) >= 1.0 || v == 0) {
+      bool tiny = body.find_first_of("eE") != std::string::npos &&
+                  body.find('-', body.find_first_of("eE")) != std::string::npos;
+      if (!tiny) return false;
+      v = 0;
+    }
+  } else if (res.ec != std::errc() || res.ptr != body.data() + body.size()) {
+    return false;
+  }
+  out = negative ? -v : v;
+  return true;
+}
+
+bool TryStrToFloat(const QString& s, double& out) { return TryStrToFloat(asciiOf(s), out); }
+
+double StrToFloat(std::string_view s) {
+  double v;
+  if (!TryStrToFloat(s, v)) throw ConvertError("'" + std::string(s) + "' is not a valid floating point value");
+  return v;
+}
+double StrToFloat(const QString& s) { return StrToFloat(asciiOf(s)); }
+
+double StrToFloatDef(std::string_view s, double def) {
+  double v;
+  return TryStrToFloat(s, v) ? v : def;
+}
+double StrToFloatDef(const QString& s, double def) { return StrToFloatDef(asciiOf(s), def); }
+
+bool TryStrToInt(std::string_view s, int& out) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  int base = 10;
+  if (!s.empty() && s.front() == '$') {
+    base = 16;
+    s.remove_prefix(1);
+  } else if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+    base = 16;
+    s.remove_prefix(2);
+  }
+  if (s.empty()) return false;
+  std::uint64_t magnitude = 0;
+  auto res = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
+  if (res.ec != std::errc() || res.ptr != s.data() + s.size()) return false;
+  if (base == 16 && !negative) {
+    // Hex text is a bit pattern: $FFFFFFFF is -1.
+    if (magnitude > 0xFFFFFFFFull) return false;
+    out = static_cast<int>(static_cast<std::uint32_t>(magnitude));
+    return true;
+  }
+  std::uint64_t limit = negative ? 2147483648ull : 2147483647ull;
+  if (magnitude > limit) return false;
+  out = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude)) : static_cast<int>(magnitude);
+  return true;
+}
+
+bool TryStrToInt(const QString& s, int& out) { return TryStrToInt(asciiOf(s), out); }
+
+int StrToInt(std::string_view s) {
+  int v;
+  if (!TryStrToInt(s, v)) throw ConvertError("'" + std::string(s) + "' is not a valid integer value");
+  return v;
+}
+int StrToInt(const QString& s) { return StrToInt(asciiOf(s)); }
+
+int StrToIntDef(std::string_view s, int def) {
+  int v;
+  return TryStrToInt(s, v) ? v : def;
+}
+int StrToIntDef(const QString& s, int def) { return StrToIntDef(asciiOf(s), def); }
+
+std::string IntToStr(long long v) { return std::to_string(v); }
+
+// --- dates ----------------------------------------------------------------------
+
+namespace {
+bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+int daysInMonth(int y, int m) {
+  static const int d[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return m == 2 && isLeap(y) ? 29 : d[m - 1];
+}
+constexpr double kMsPerDay = 86400000.0;
+}  // namespace
+
+bool IsValidDate(int year, int month, int day) {
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+         day <= daysInMonth(year, month);
+}
+
+bool IsValidTime(int hour, int minute, int second, int msec) {
+  return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 &&
+         msec >= 0 && msec < 1000;
+}
+
+std::int64_t DaysFromCivil(int year, int month, int day) {
+  // Howard Hinnant's days_from_civil.
+  std::int64_t y = year - (month <= 2 ? 1 : 0);
+  std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  std::int64_t yoe = y - era * 400;
+  std::int64_t mp = (month + 9) % 12;
+  std::int64_t doy = (153 * mp + 2) / 5 + day - 1;
+  std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
+  z += 719468;
+  std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  std::int64_t doe = z - era * 146097;
+  std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  std::int64_t y = yoe + era * 400;
+  std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  std::int64_t mp = (5 * doy + 2) / 153;
+  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  year = static_cast<int>(y + (month <= 2 ? 1 : 0));
+}
+
+bool TryEncodeDate(int year, int month, int day, double& out) {
+  if (!IsValidDate(year, month, day)) return false;
+  out = static_cast<double>(DaysFromCivil(year, month, day)) + kUnixEpochDays;
+  return true;
+}
+
+bool TryEncodeTime(int hour, int minute, int second, int msec, double& out) {
+  if (!IsValidTime(hour, minute, second, msec)) return false;
+  out = (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + msec) / kMsPerDay;
+  return true;
+}
+
+bool TryEncodeDateTime(const DateTimeParts& p, double& out) {
+  double d, t;
+  if (!TryEncodeDate(p.year, p.month, p.day, d) ||
+      !TryEncodeTime(p.hour, p.minute, p.second, p.msec, t))
+    return false;
+  // Before 1899-12-30 the fraction counts away from zero, as the format has it.
+  out = d >= 0 ? d + t : d - t;
+  return true;
+}
+
+double EncodeDateTime(const DateTimeParts& p) {
+  double v;
+  if (!TryEncodeDateTime(p, v)) throw ConvertError("invalid date or time");
+  return v;
+}
+
+DateTimeParts DecodeDateTime(double dt) {
+  DateTimeParts p;
+  if (!std::isfinite(dt) || std::fabs(dt) > 3.0e6) return p;
+  double whole = std::trunc(dt);
+  std::int64_t ms = std::llround(std::fabs(dt - whole) * kMsPerDay);
+  std::int64_t days = static_cast<std::int64_t>(whole);
+  if (ms >= static_cast<std::int64_t>(kMsPerDay)) {
+    ms -= static_cast<std::int64_t>(kMsPerDay);
+    days += dt >= 0 ? 1 : -1;
+  }
+  CivilFromDays(days - static_cast<std::int64_t>(kUnixEpochDays), p.year, p.month, p.day);
+  p.hour = static_cast<int>(ms / 3600000);
+  p.minute = static_cast<int>(ms / 60000 % 60);
+  p.second = static_cast<int>(ms / 1000 % 60);
+  p.msec = static_cast<int>(ms % 1000);
+  return p;
+}
+
+double UnixToDateTime(std::int64_t seconds) {
+  return kUnixEpochDays + static_cast<double>(seconds) / 86400.0;
+}
+
+std::int64_t DateTimeToUnix(double dt) {
+  return std::llround((dt - kUnixEpochDays) * 86400.0);
+}
+
+}  // namespace textfmt
