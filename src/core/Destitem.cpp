@@ -26,15 +26,6 @@ DestItem::DestItem(const QString& title, int category, int subCategory, const QS
   CutToLength(Info, MAX_INFO_LEN);
 }
 
-DestItem::DestItem(const DestItem& other)
-    : Category(other.Category),
-      SubCategory(other.SubCategory),
-      Latitude(other.Latitude),
-      Longitude(other.Longitude),
-      Title(other.Title),
-      Info(other.Info),
-      Tagged(other.Tagged) {}
-
 bool DestItem::SetTitle(const QString& title) {
   const QString old = Title;
   Title = title;
