@@ -1,5 +1,6 @@
 #include "Gpslog.h"
 
+#include "Lebytes.h"
 #include "Textfmt.h"
 
 #include <array>
@@ -43,11 +44,8 @@ struct DecoderState {
 };
 DecoderState state;
 
-std::uint16_t u16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t u32(const unsigned char* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
+using lebytes::Get16;
+using lebytes::Get32;
 
 // Adds a signed step to a 32-bit coordinate, wrapping instead of overflowing.
 std::int32_t addWrapped(std::int32_t v, std::int32_t d) {
@@ -55,7 +53,7 @@ std::int32_t addWrapped(std::int32_t v, std::int32_t d) {
 }
 
 bool good(const unsigned char* rec, std::size_t sumBytes) {
-  std::uint16_t stored = u16(rec + sumBytes);
+  std::uint16_t stored = Get16(rec + sumBytes);
   return stored != 0 && stored == ComputeGpsLogChecksum(rec, sumBytes);
 }
 
@@ -220,11 +218,11 @@ std::uint64_t ReadGpsLogFix(GpsLogHandle handle, GpsLogFix& fix) {
           state.time = kGpsLogInvalidState;
           continue;
         }
-        state.time = u32(rec) & kTimeMask;
-        state.x = static_cast<std::int32_t>(u32(rec + 4));
-        state.y = static_cast<std::int32_t>(u32(rec + 8));
-        state.z = static_cast<std::int32_t>(u32(rec + 12));
-        state.status = u16(rec + 16);
+        state.time = Get32(rec) & kTimeMask;
+        state.x = static_cast<std::int32_t>(Get32(rec + 4));
+        state.y = static_cast<std::int32_t>(Get32(rec + 8));
+        state.z = static_cast<std::int32_t>(Get32(rec + 12));
+        state.status = Get16(rec + 16);
         break;
       case 1:
         if (!take(handle, rec + 4, kDeltaSize - 4)) return 0;
@@ -233,11 +231,11 @@ std::uint64_t ReadGpsLogFix(GpsLogHandle handle, GpsLogFix& fix) {
           state.time = kGpsLogInvalidState;
           continue;
         }
-        state.time = (state.time + (u16(rec + 2) & 0x3FFFu)) & kTimeMask;
-        state.x = addWrapped(state.x, static_cast<std::int16_t>(u16(rec)));
-        state.y = addWrapped(state.y, static_cast<std::int16_t>(u16(rec + 4)));
-        state.z = addWrapped(state.z, static_cast<std::int16_t>(u16(rec + 6)));
-        state.status = u16(rec + 8);
+        state.time = (state.time + (Get16(rec + 2) & 0x3FFFu)) & kTimeMask;
+        state.x = addWrapped(state.x, static_cast<std::int16_t>(Get16(rec)));
+        state.y = addWrapped(state.y, static_cast<std::int16_t>(Get16(rec + 4)));
+        state.z = addWrapped(state.z, static_cast<std::int16_t>(Get16(rec + 6)));
+        state.status = Get16(rec + 8);
         break;
       case 2:
         if (!take(handle, rec + 4, kSmallDeltaSize - 4)) return 0;
@@ -250,7 +248,7 @@ std::uint64_t ReadGpsLogFix(GpsLogHandle handle, GpsLogFix& fix) {
         state.z = addWrapped(state.z, static_cast<std::int8_t>(rec[0]));
         state.y = addWrapped(state.y, static_cast<std::int8_t>(rec[1]));
         state.x = addWrapped(state.x, static_cast<std::int8_t>(rec[2]));
-        state.status = u16(rec + 4);
+        state.status = Get16(rec + 4);
         break;
       default:
         state.time = kGpsLogInvalidState;

@@ -1,17 +1,11 @@
 #include "Gpslogwriter.h"
 
+#include "Lebytes.h"
+
 namespace testenv {
 
-namespace {
-void put16(std::string& s, std::uint32_t v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void put32(std::string& s, std::uint32_t v) {
-  put16(s, v & 0xFFFF);
-  put16(s, v >> 16);
-}
-}  // namespace
+using lebytes::Put16;
+using lebytes::Put32;
 
 void GpsLogWriter::record(std::string rec, Sum sum) {
   std::size_t remaining = 4096 - data_.size() % 4096;
@@ -21,29 +15,29 @@ void GpsLogWriter::record(std::string rec, Sum sum) {
   std::uint16_t check = static_cast<std::uint16_t>(-total);
   if (sum == Sum::Off) check = static_cast<std::uint16_t>(check + 1);
   if (sum == Sum::Zero) check = 0;
-  put16(rec, check);
+  Put16(rec, check);
   data_ += rec;
 }
 
 void GpsLogWriter::full(std::uint32_t time30, std::int32_t x, std::int32_t y, std::int32_t z,
                         std::uint16_t status, Sum sum) {
   std::string r;
-  put32(r, time30 & 0x3FFFFFFFu);
-  put32(r, static_cast<std::uint32_t>(x));
-  put32(r, static_cast<std::uint32_t>(y));
-  put32(r, static_cast<std::uint32_t>(z));
-  put16(r, status);
+  Put32(r, time30 & 0x3FFFFFFFu);
+  Put32(r, static_cast<std::uint32_t>(x));
+  Put32(r, static_cast<std::uint32_t>(y));
+  Put32(r, static_cast<std::uint32_t>(z));
+  Put16(r, status);
   record(r, sum);
 }
 
 void GpsLogWriter::delta(std::uint16_t step, std::int16_t dx, std::int16_t dy, std::int16_t dz,
                          std::uint16_t status, Sum sum) {
   std::string r;
-  put16(r, static_cast<std::uint16_t>(dx));
-  put16(r, (step & 0x3FFFu) | 0x4000u);
-  put16(r, static_cast<std::uint16_t>(dy));
-  put16(r, static_cast<std::uint16_t>(dz));
-  put16(r, status);
+  Put16(r, static_cast<std::uint16_t>(dx));
+  Put16(r, (step & 0x3FFFu) | 0x4000u);
+  Put16(r, static_cast<std::uint16_t>(dy));
+  Put16(r, static_cast<std::uint16_t>(dz));
+  Put16(r, status);
   record(r, sum);
 }
 
@@ -54,7 +48,7 @@ void GpsLogWriter::smallDelta(std::uint8_t step, std::int8_t dx, std::int8_t dy,
   r += static_cast<char>(dy);
   r += static_cast<char>(dx);
   r += static_cast<char>((step & 0x3F) | 0x80);
-  put16(r, status);
+  Put16(r, status);
   record(r, sum);
 }
 
