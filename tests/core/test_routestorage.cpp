@@ -1,5 +1,6 @@
 // Route store: the 100-point limit, unique names, edits, and the device's
 // route file (golden bytes, round trips, refusals).
+#include "Filesizelimit.h"
 #include "Fontbank.h"
 #include "Lebytes.h"
 #include "Routestorage.h"
@@ -7,10 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <cmath>
-#include <csignal>
 
 namespace {
 
@@ -49,6 +47,23 @@ std::string fromHex(const char* hex) {
     c += 2;
   }
   return out;
+}
+
+std::uint32_t field32(const std::string& b, int offset) {
+  return lebytes::Get32(reinterpret_cast<const unsigned char*>(b.data()) + offset);
+}
+
+// Sets a 2- or 4-byte header field and puts a valid checksum on the header.
+std::string withField(std::string b, int offset, std::uint32_t value, int width) {
+  std::string v;
+  if (width == 2)
+    lebytes::Put16(v, value);
+  else
+    lebytes::Put32(v, value);
+  b.replace(offset, width, v);
+  std::string sum;
+  lebytes::Put16(sum, lebytes::NegatedByteSum(reinterpret_cast<const unsigned char*>(b.data()), 18));
+  return b.replace(18, 2, sum);
 }
 
 void fillSmallRoute(RouteStorage& r) {
@@ -215,7 +230,7 @@ TEST(RouteFile, RoundTrip) {
   QString p = file("route-nobank");
   ASSERT_EQ(r.SaveDeviceFile(p, true), 1);
   std::string b = bytesOf(p);
-  EXPECT_EQ(lebytes::Get32(reinterpret_cast<const unsigned char*>(b.data()) + 8), b.size());
+  EXPECT_EQ(field32(b, 8), b.size());
   RouteStorage back(empty);
   ASSERT_EQ(back.LoadDeviceFile(p), 1);
   EXPECT_EQ(names(back), (std::vector<QString>{"1", "2", "Ab"}));
@@ -228,19 +243,9 @@ TEST(RouteFile, LoadedFilesAreNotLimited) {
   ASSERT_EQ(big.SaveDeviceFile(p, false), 1);
   // Append a duplicate by hand: the loader takes what the file holds.
   std::string b = bytesOf(p);
-  auto* h = reinterpret_cast<unsigned char*>(b.data());
-  std::string pointZero = b.substr(20, 76);
-  std::uint32_t table = lebytes::Get32(h + 4);
-  b.insert(table, pointZero);
-  std::string header;
-  lebytes::Put16(header, 1);
-  lebytes::Put16(header, 101);
-  lebytes::Put32(header, table + 76);
-  lebytes::Put32(header, lebytes::Get32(h + 8) + 76);
-  lebytes::Put32(header, lebytes::Get32(h + 12) + 76);
-  lebytes::Put16(header, 0);
-  lebytes::Put16(header, lebytes::NegatedByteSum(reinterpret_cast<const unsigned char*>(header.data()), 18));
-  b.replace(0, 20, header);
+  b.insert(field32(b, 4), b.substr(20, 76));
+  b = withField(b, 2, 101, 2);
+  for (int offset : {4, 8, 12}) b = withField(b, offset, field32(b, offset) + 76, 4);
   put(p, b);
   RouteStorage r;
   ASSERT_EQ(r.LoadDeviceFile(p), 1);
@@ -257,22 +262,7 @@ TEST(RouteFile, DamagedFilesAreRefusedAndTheRouteKept) {
   ASSERT_EQ(src.SaveDeviceFile(p, true), 1);
   const std::string good = bytesOf(p);
 
-  // Rewrites header fields and puts a valid checksum on them.
-  auto patched = [&](int offset, std::uint32_t value, int width, bool fixSum = true) {
-    std::string b = good;
-    std::string v;
-    if (width == 2)
-      lebytes::Put16(v, value);
-    else
-      lebytes::Put32(v, value);
-    b.replace(offset, width, v);
-    if (fixSum) {
-      std::string s;
-      lebytes::Put16(s, lebytes::NegatedByteSum(reinterpret_cast<const unsigned char*>(b.data()), 18));
-      b.replace(18, 2, s);
-    }
-    return b;
-  };
+  auto patched = [&](int offset, std::uint32_t value, int width) { return withField(good, offset, value, width); };
   std::string sumOff = good;
   sumOff[18] = static_cast<char>(sumOff[18] + 1);
   struct Case {
@@ -319,14 +309,7 @@ TEST(RouteFile, CodesOutsideTheTableEndTheName) {
   EXPECT_EQ(r.At(2)->Name, "A");
 
   // An empty table (glyphs right at the table): every name is empty.
-  std::string h = b.substr(0, 20);
-  std::string v;
-  lebytes::Put32(v, lebytes::Get32(reinterpret_cast<const unsigned char*>(h.data()) + 4));
-  b.replace(8, 4, v);
-  std::string s;
-  lebytes::Put16(s, lebytes::NegatedByteSum(reinterpret_cast<const unsigned char*>(b.data()), 18));
-  b.replace(18, 2, s);
-  put(p, b);
+  put(p, withField(b, 8, field32(b, 4), 4));
   ASSERT_EQ(r.LoadDeviceFile(p), 1);
   EXPECT_EQ(names(r), (std::vector<QString>{"", "", ""}));
 }
@@ -339,15 +322,12 @@ TEST(RouteFile, SaveFailures) {
 
   QString p = file("route-full");
   put(p, "old");
-  rlimit old;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 100;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  int result = r.SaveDeviceFile(p, true);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  int result;
+  {
+    testenv::FileSizeLimit limit(100);
+    ASSERT_TRUE(limit.active());
+    result = r.SaveDeviceFile(p, true);
+  }
   EXPECT_EQ(result, 0);
   EXPECT_EQ(bytesOf(p), "old");
 

@@ -1,5 +1,6 @@
 // Track store: walks, names, lookups, the track file and the import of a
 // downloaded GPS log.
+#include "Filesizelimit.h"
 #include "Gpslogwriter.h"
 #include "Lebytes.h"
 #include "Testenv.h"
@@ -8,10 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <cmath>
-#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <numbers>
@@ -252,15 +250,12 @@ TEST(TrackFile, SaveFailures) {
     big.AddTrack(makeTrack("t", points));
     std::string p = path("trackfile-full", "t.trk");
     testenv::writeFile(p, "old contents");
-    rlimit old;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 200;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    int result = big.SaveToFile(QString::fromStdString(p));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    int result;
+    {
+      testenv::FileSizeLimit limit(200);
+      ASSERT_TRUE(limit.active());
+      result = big.SaveToFile(QString::fromStdString(p));
+    }
     EXPECT_EQ(result, TTrackStorage::kSaveFailed);
     EXPECT_EQ(testenv::readFile(p), "old contents");
   }
