@@ -1,7 +1,8 @@
 #include "Poistorage.h"
 
+#include "Folders.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <QUtf8StringView>
 
@@ -205,9 +206,7 @@ bool TPoiStorage::LoadDeviceFile(const char* path) {
 
 bool TPoiStorage::SaveDeviceFile(const char* path) const {
   if (!path) return true;
-  QSaveFile file(QFile::decodeName(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  std::string bytes;
+  QByteArray bytes;
   bytes.reserve(items_.size() * kRecordSize);
   for (const auto& p : items_) {
     SystemTime local;
@@ -236,9 +235,5 @@ bool TPoiStorage::SaveDeviceFile(const char* path) const {
     WriteInt32(r + 12, lon);
     bytes.append(reinterpret_cast<const char*>(r), kRecordSize);
   }
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return folders::WriteWholeFile(QFile::decodeName(path), bytes);
 }

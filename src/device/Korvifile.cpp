@@ -1,12 +1,13 @@
 #include "Korvifile.h"
 
+#include "Folders.h"
+
 #include "Deststorage.h"
 #include "Fontbank.h"
 #include "Fonttable.h"
 #include "Utility.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -222,13 +223,7 @@ int KorviFile::Save(const QString& path) {
 
   // Written beside the target and renamed over it, so a failure leaves the
   // old file as it was.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return 0;
-  if (file.write(out) != out.size()) {
-    file.cancelWriting();
-    return 0;
-  }
-  return file.commit() ? 1 : 0;
+  return folders::WriteWholeFile(path, out) ? 1 : 0;
 }
 
 int KorviFile::Load(const QString& path) {

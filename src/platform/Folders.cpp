@@ -68,8 +68,10 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes) != bytes.size()) {
+  // Unbuffered: with a buffer, Qt 6.4 drops a short write at the final flush
+  // and commit() still reports success over a cut file.
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+  if (f.write(bytes) != bytes.size() || f.error() != QFileDevice::NoError) {
     f.cancelWriting();
     return false;
   }

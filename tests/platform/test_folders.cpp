@@ -1,0 +1,42 @@
+#include "Folders.h"
+#include "Filesizelimit.h"
+#include "Testenv.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+// A write that the disk cuts short must fail and leave the old file whole:
+// the ini file, the waypoint file and the destination database all save
+// through this one function.
+TEST(WriteWholeFile, DiskFullKeepsOldFile) {
+  fs::path dir = testenv::scratchDir("folders");
+  fs::path p = dir / "data.bin";
+  testenv::writeFile(p, "old contents");
+  QByteArray big(64 * 1024, 'x');
+  bool ok = true;
+  {
+    testenv::FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.active());
+    ok = folders::WriteWholeFile(q(p), big);
+  }
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(testenv::readFile(p), "old contents");
+}
+
+TEST(WriteWholeFile, ReplacesWholeFile) {
+  fs::path dir = testenv::scratchDir("folders");
+  fs::path p = dir / "data.bin";
+  testenv::writeFile(p, "old contents that are longer");
+  ASSERT_TRUE(folders::WriteWholeFile(q(p), QByteArray("new")));
+  EXPECT_EQ(testenv::readFile(p), "new");
+  EXPECT_FALSE(folders::WriteWholeFile(q(dir / "missing" / "x.bin"), QByteArray("new")));
+}
+
+}  // namespace
