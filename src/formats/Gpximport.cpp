@@ -1,0 +1,400 @@
+#include "Gpximport.h"
+
+#include "Textfmt.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <expat.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// Stand-ins until the shared helpers land.
+namespace {
+double ComputeHaversineDistance(double lon1, double lat1, double lon2, double lat2) {
+  const double r = 3.141592653589793 / 180;
+  double h = std::pow(std::sin((lat2 - lat1) * r / 2), 2.0) +
+             std::cos(lat2 * r) * std::cos(lat1 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2.0);
+  return 2 * std::asin(std::sqrt(std::min(1.0, std::max(0.0, h)))) * 6378.137;
+}
+double ParseIsoDateTime(const QString& text) {
+  QString t = text.trimmed();
+  if (t.isEmpty()) return 0;
+  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+  if (!textfmt::TryStrToInt(t.mid(0, 4), y) || !textfmt::TryStrToInt(t.mid(5, 2), mo) ||
+      !textfmt::TryStrToInt(t.mid(8, 2), d))
+    y = mo = d = 0;
+  if (!textfmt::TryStrToInt(t.mid(11, 2), h) || !textfmt::TryStrToInt(t.mid(14, 2), mi) ||
+      !textfmt::TryStrToInt(t.mid(17, 2), s))
+    h = mi = s = 0;
+  return textfmt::EncodeDateTime({y, mo, d, h, mi, s, 0});
+}
+}  // namespace
+
+namespace {
+
+constexpr size_t kTextCap = 1024;     // longer element texts are not needed
+constexpr qint64 kChunk = 1 << 20;    // bytes per parse step and progress update
+constexpr int kTrackNameLen = 20;
+
+bool isXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view trimXml(std::string_view s) {
+  while (!s.empty() && isXmlSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isXmlSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Element names compare in lower case (ASCII).
+bool nameIs(const char* name, const char* lower) {
+  for (; *lower; ++name, ++lower) {
+    char c = *name;
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != *lower) return false;
+  }
+  return *name == 0;
+}
+
+// Attribute names compare exactly; missing or unreadable numbers give 0.
+double numberAttr(const char** atts, const char* name) {
+  for (int i = 0; atts[i]; i += 2) {
+    if (std::strcmp(atts[i], name) == 0) {
+      double v = 0;
+      return textfmt::TryStrToFloat(trimXml(atts[i + 1]), v) ? v : 0.0;
+    }
+  }
+  return 0;
+}
+
+// The first n characters, never half a surrogate pair.
+QString leftChars(const QString& s, int n) {
+  if (s.size() <= n) return s;
+  qsizetype cut = n;
+  if (s[cut - 1].isHighSurrogate()) --cut;
+  return s.left(cut);
+}
+
+enum class Where {
+  Outside,   // not yet in the root, or in a subtree that is skipped
+  Root,
+  Wpt,
+  Trk,
+  TrkSeg,
+  Rte,
+  Point,     // trkpt or rtept
+};
+
+enum class Capture { None, Name, Time, Sym, Ele };
+
+struct Frame {
+  Where where;
+  Capture capture = Capture::None;
+};
+
+class Parser {
+ public:
+  explicit Parser(GpxImportResult& out) : out_(out) {}
+
+  void Start(const char* name, const char** atts) {
+    Where parent = stack_.empty() ? Where::Outside : stack_.back().where;
+    if (capture_ != Capture::None) textOnly_ = false;  // an element inside a text element
+    Frame f{Where::Outside};
+    if (stack_.empty()) {
+      f.where = Where::Root;  // any root element is read
+    } else if (skipDepth_ == 0) {
+      switch (parent) {
+        case Where::Root:
+          if (nameIs(name, "wpt")) {
+            f.where = Where::Wpt;
+            StartWaypoint(atts);
+          } else if (nameIs(name, "trk")) {
+            f.where = Where::Trk;
+            StartTrack(++out_.TrkCount);
+          } else if (nameIs(name, "rte")) {
+            f.where = Where::Rte;
+            StartTrack(++out_.RteCount);
+          }
+          break;
+        case Where::Wpt:
+          if (nameIs(name, "time")) f.capture = Capture::Time;
+          else if (nameIs(name, "sym")) f.capture = Capture::Sym;
+          break;
+        case Where::Trk:
+          if (nameIs(name, "name")) f.capture = Capture::Name;
+          else if (nameIs(name, "trkseg")) f.where = Where::TrkSeg;
+          break;
+        case Where::TrkSeg:
+          if (nameIs(name, "trkpt")) {
+            f.where = Where::Point;
+            StartPoint(atts);
+          }
+          break;
+        case Where::Rte:
+          if (nameIs(name, "name")) f.capture = Capture::Name;
+          else if (nameIs(name, "rtept")) {
+            f.where = Where::Point;
+            StartPoint(atts);
+          }
+          break;
+        case Where::Point:
+          if (nameIs(name, "ele")) f.capture = Capture::Ele;
+          else if (nameIs(name, "time")) f.capture = Capture::Time;
+          break;
+        case Where::Outside:
+          break;
+      }
+    }
+    if (f.capture != Capture::None) {
+      capture_ = f.capture;
+      text_.clear();
+      textOnly_ = true;
+      textTooLong_ = false;
+      captureDepth_ = stack_.size() + 1;
+    } else if (f.where == Where::Outside && !stack_.empty()) {
+      ++skipDepth_;
+    }
+    stack_.push_back(f);
+  }
+
+  void End() {
+    Frame f = stack_.back();
+    stack_.pop_back();
+    if (f.capture != Capture::None) {
+      EndCapture(f.capture);
+      capture_ = Capture::None;
+      return;
+    }
+    switch (f.where) {
+      case Where::Outside:
+        if (skipDepth_ > 0) --skipDepth_;
+        break;
+      case Where::Wpt:
+        EndWaypoint();
+        break;
+      case Where::Trk:
+        EndTrack("TrackImport (", out_.TrkCount);
+        break;
+      case Where::Rte:
+        EndTrack("RouteImport (", out_.RteCount);
+        break;
+      case Where::Point:
+        EndPoint();
+        break;
+      default:
+        break;
+    }
+  }
+
+  void Text(const char* s, int len) {
+    if (capture_ == Capture::None || stack_.size() != captureDepth_) return;
+    std::string_view v(s, static_cast<size_t>(len));
+    if (text_.empty())
+      while (!v.empty() && isXmlSpace(v.front())) v.remove_prefix(1);
+    if (text_.size() + v.size() > kTextCap) {
+      textTooLong_ = true;
+      v = v.substr(0, kTextCap - text_.size());
+    }
+    text_.append(v);
+  }
+
+ private:
+  void StartWaypoint(const char** atts) {
+    wpt_ = GpxImportWaypoint{};
+    wpt_.Latitude = numberAttr(atts, "lat");
+    wpt_.Longitude = numberAttr(atts, "lon");
+    wptTime_.clear();
+  }
+
+  void EndWaypoint() {
+    ReadWaypointTime();
+    ++out_.WptCount;
+    out_.Waypoints.push_back(wpt_);
+  }
+
+  // Fixed positions of "yyyy-mm-ddThh:nn:ss"; a text without a readable,
+  // valid date and time of day counts as missing.
+  void ReadWaypointTime() {
+    std::string_view t = trimXml(wptTime_);
+    if (t.size() < 19) return;
+    int f[6];
+    const size_t pos[6] = {0, 5, 8, 11, 14, 17};
+    const size_t len[6] = {4, 2, 2, 2, 2, 2};
+    for (int i = 0; i < 6; ++i)
+      if (!textfmt::TryStrToInt(t.substr(pos[i], len[i]), f[i])) return;
+    if (!textfmt::IsValidDate(f[0], f[1], f[2]) || !textfmt::IsValidTime(f[3], f[4], f[5], 0)) return;
+    wpt_.HasTime = true;
+    wpt_.Year = f[0];
+    wpt_.Month = f[1];
+    wpt_.Day = f[2];
+    wpt_.Hour = f[3];
+    wpt_.Minute = f[4];
+    wpt_.Second = f[5];
+  }
+
+  void StartTrack(int) {
+    track_ = GpxImportTrack{};
+    trackName_.clear();
+    distanceKm_ = 0;
+    prevLat_ = prevLon_ = 0;
+  }
+
+  void EndTrack(const char* defaultPrefix, int counter) {
+    track_.Distance = distanceKm_ * 1000;
+    if (!trackName_.isEmpty())
+      track_.Name = leftChars(trackName_, kTrackNameLen);
+    else
+      track_.Name = leftChars(QLatin1String(defaultPrefix) + QString::number(counter) + QLatin1Char(')'),
+                              kTrackNameLen);
+    out_.Tracks.push_back(std::move(track_));
+    track_ = GpxImportTrack{};
+  }
+
+  void StartPoint(const char** atts) {
+    point_ = GpxImportPoint{};
+    point_.Latitude = numberAttr(atts, "lat");
+    point_.Longitude = numberAttr(atts, "lon");
+    if (prevLat_ != 0 && prevLon_ != 0)
+      distanceKm_ += ComputeHaversineDistance(point_.Longitude, point_.Latitude, prevLon_, prevLat_);
+    prevLat_ = point_.Latitude;
+    prevLon_ = point_.Longitude;
+    pointTime_.clear();
+  }
+
+  void EndPoint() {
+    std::string_view t = trimXml(pointTime_);
+    if (!t.empty()) {
+      try {
+        point_.Time = ParseIsoDateTime(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
+      } catch (const std::exception&) {
+        point_.Time = 0;
+      }
+      if (!std::isfinite(point_.Time)) point_.Time = 0;
+    }
+    track_.Points.push_back(point_);
+  }
+
+  void EndCapture(Capture c) {
+    std::string value = textOnly_ ? text_ : std::string();
+    bool tooLong = textTooLong_;
+    textTooLong_ = false;
+    switch (c) {
+      case Capture::Name:
+        trackName_ = QString::fromUtf8(trimXml(value).data(), static_cast<qsizetype>(trimXml(value).size()));
+        break;
+      case Capture::Time:
+        (stack_.back().where == Where::Wpt ? wptTime_ : pointTime_) = value;
+        break;
+      case Capture::Sym: {
+        // "POI" and an icon number; anything else leaves icon 3.
+        std::string_view s = trimXml(value);
+        if (s.size() > 3 && s.substr(0, 3) == "POI") {
+          int icon = 0;
+          wpt_.Icon = textfmt::TryStrToInt(s.substr(3), icon) ? icon : 3;
+        }
+        break;
+      }
+      case Capture::Ele: {
+        double v = 0;
+        point_.Altitude = !tooLong && textfmt::TryStrToFloat(trimXml(value), v) ? v : 0.0;
+        break;
+      }
+      case Capture::None:
+        break;
+    }
+  }
+
+  GpxImportResult& out_;
+  std::vector<Frame> stack_;
+  size_t skipDepth_ = 0;
+
+  Capture capture_ = Capture::None;
+  size_t captureDepth_ = 0;
+  std::string text_;
+  bool textOnly_ = true;
+  bool textTooLong_ = false;
+
+  GpxImportWaypoint wpt_;
+  std::string wptTime_;
+  GpxImportTrack track_;
+  QString trackName_;
+  double distanceKm_ = 0;
+  double prevLat_ = 0, prevLon_ = 0;
+  GpxImportPoint point_;
+  std::string pointTime_;
+};
+
+void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** atts) {
+  static_cast<Parser*>(data)->Start(name, atts);
+}
+void XMLCALL onEnd(void* data, const XML_Char*) { static_cast<Parser*>(data)->End(); }
+void XMLCALL onText(void* data, const XML_Char* s, int len) { static_cast<Parser*>(data)->Text(s, len); }
+
+// 8-bit encodings that expat does not know (windows-1252, ISO-8859-15, ...)
+// through the code-page converter; multi-byte ones stay unsupported.
+int XMLCALL onUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
+  QStringDecoder probe(name);
+  if (!probe.isValid()) return XML_STATUS_ERROR;
+  for (int b = 0; b < 256; ++b) {
+    QStringDecoder dec(name, QStringConverter::Flag::Stateless);
+    char byte = static_cast<char>(b);
+    QString s = dec.decode(QByteArrayView(&byte, 1));
+    if (s.size() != 1 || dec.hasError() || s[0].isSurrogate() || (b < 0x80 && s[0].unicode() != b))
+      return XML_STATUS_ERROR;
+    info->map[b] = s[0] == QChar(QChar::ReplacementCharacter) ? -1 : s[0].unicode();
+  }
+  info->data = nullptr;
+  info->convert = nullptr;
+  info->release = nullptr;
+  return XML_STATUS_OK;
+}
+
+struct ParserFree {
+  void operator()(XML_ParserStruct* p) const { XML_ParserFree(p); }
+};
+
+}  // namespace
+
+GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    throw GpxImportError("cannot open " + path.toStdString() + ": " + file.errorString().toStdString());
+  const qint64 total = file.size();
+
+  GpxImportResult result;
+  Parser parser(result);
+  std::unique_ptr<XML_ParserStruct, ParserFree> xml(XML_ParserCreate(nullptr));
+  if (!xml) throw GpxImportError("out of memory");
+  XML_SetUserData(xml.get(), &parser);
+  XML_SetElementHandler(xml.get(), onStart, onEnd);
+  XML_SetCharacterDataHandler(xml.get(), onText);
+  XML_SetUnknownEncodingHandler(xml.get(), onUnknownEncoding, nullptr);
+
+  auto report = [&](qint64 done) {
+    if (!progress) return;
+    progress->Update(result.WptCount, result.TrkCount, result.RteCount, done, total);
+    progress->ProcessEvents();
+  };
+
+  qint64 done = 0;
+  bool last = false;
+  while (!last) {
+    void* buf = XML_GetBuffer(xml.get(), static_cast<int>(kChunk));
+    if (!buf) throw GpxImportError("out of memory");
+    qint64 n = file.read(static_cast<char*>(buf), kChunk);
+    if (n < 0) throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
+    last = n == 0;
+    if (XML_ParseBuffer(xml.get(), static_cast<int>(n), last) != XML_STATUS_OK) {
+      throw GpxImportError(path.toStdString() + ":" + std::to_string(XML_GetCurrentLineNumber(xml.get())) + ":" +
+                           std::to_string(XML_GetCurrentColumnNumber(xml.get())) + ": " +
+                           XML_ErrorString(XML_GetErrorCode(xml.get())));
+    }
+    done += n;
+    report(done);
+  }
+  return result;
+}
