@@ -1,6 +1,7 @@
 #include "Gpximport.h"
 
 #include "Textfmt.h"
+#include "Utility.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -13,28 +14,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-
-// Stand-ins until the shared helpers land.
-namespace {
-double ComputeHaversineDistance(double lon1, double lat1, double lon2, double lat2) {
-  const double r = 3.141592653589793 / 180;
-  double h = std::pow(std::sin((lat2 - lat1) * r / 2), 2.0) +
-             std::cos(lat2 * r) * std::cos(lat1 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2.0);
-  return 2 * std::asin(std::sqrt(std::min(1.0, std::max(0.0, h)))) * 6378.137;
-}
-double ParseIsoDateTime(const QString& text) {
-  QString t = text.trimmed();
-  if (t.isEmpty()) return 0;
-  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-  if (!textfmt::TryStrToInt(t.mid(0, 4), y) || !textfmt::TryStrToInt(t.mid(5, 2), mo) ||
-      !textfmt::TryStrToInt(t.mid(8, 2), d))
-    y = mo = d = 0;
-  if (!textfmt::TryStrToInt(t.mid(11, 2), h) || !textfmt::TryStrToInt(t.mid(14, 2), mi) ||
-      !textfmt::TryStrToInt(t.mid(17, 2), s))
-    h = mi = s = 0;
-  return textfmt::EncodeDateTime({y, mo, d, h, mi, s, 0});
-}
-}  // namespace
 
 namespace {
 
@@ -71,12 +50,36 @@ double numberAttr(const char** atts, const char* name) {
   return 0;
 }
 
-// The first n characters, never half a surrogate pair.
-QString leftChars(const QString& s, int n) {
-  if (s.size() <= n) return s;
-  qsizetype cut = n;
-  if (s[cut - 1].isHighSurrogate()) --cut;
-  return s.left(cut);
+// Year, month, day, hour, minute and second at the fixed positions of
+// "yyyy-mm-ddThh:nn:ss" (anything after them is ignored); false unless all six
+// are digits that form a valid date and time.
+bool readIsoFields(std::string_view t, int (&f)[6]) {
+  if (t.size() < 19) return false;
+  static constexpr size_t pos[6] = {0, 5, 8, 11, 14, 17};
+  static constexpr size_t len[6] = {4, 2, 2, 2, 2, 2};
+  for (int i = 0; i < 6; ++i) {
+    f[i] = 0;
+    for (size_t k = pos[i]; k < pos[i] + len[i]; ++k) {
+      if (t[k] < '0' || t[k] > '9') return false;
+      f[i] = f[i] * 10 + (t[k] - '0');
+    }
+  }
+  return textfmt::IsValidDate(f[0], f[1], f[2]) && textfmt::IsValidTime(f[3], f[4], f[5], 0);
+}
+
+// A point's time: the common full form directly, anything else (a date
+// alone, junk) by the shared parser; 0 when it cannot be read.
+double pointTime(std::string_view t) {
+  if (t.empty()) return 0;
+  int f[6];
+  double dt = 0;
+  if (readIsoFields(t, f) && textfmt::TryEncodeDateTime({f[0], f[1], f[2], f[3], f[4], f[5], 0}, dt)) return dt;
+  try {
+    dt = ParseIsoDateTime(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
+  } catch (const std::exception&) {
+    return 0;
+  }
+  return std::isfinite(dt) ? dt : 0;
 }
 
 enum class Where {
@@ -216,17 +219,10 @@ class Parser {
     out_.Waypoints.push_back(wpt_);
   }
 
-  // Fixed positions of "yyyy-mm-ddThh:nn:ss"; a text without a readable,
-  // valid date and time of day counts as missing.
+  // A text without a readable, valid date and time of day counts as missing.
   void ReadWaypointTime() {
-    std::string_view t = trimXml(wptTime_);
-    if (t.size() < 19) return;
     int f[6];
-    const size_t pos[6] = {0, 5, 8, 11, 14, 17};
-    const size_t len[6] = {4, 2, 2, 2, 2, 2};
-    for (int i = 0; i < 6; ++i)
-      if (!textfmt::TryStrToInt(t.substr(pos[i], len[i]), f[i])) return;
-    if (!textfmt::IsValidDate(f[0], f[1], f[2]) || !textfmt::IsValidTime(f[3], f[4], f[5], 0)) return;
+    if (!readIsoFields(trimXml(wptTime_), f)) return;
     wpt_.HasTime = true;
     wpt_.Year = f[0];
     wpt_.Month = f[1];
@@ -245,11 +241,10 @@ class Parser {
 
   void EndTrack(const char* defaultPrefix, int counter) {
     track_.Distance = distanceKm_ * 1000;
-    if (!trackName_.isEmpty())
-      track_.Name = leftChars(trackName_, kTrackNameLen);
-    else
-      track_.Name = leftChars(QLatin1String(defaultPrefix) + QString::number(counter) + QLatin1Char(')'),
-                              kTrackNameLen);
+    track_.Name = !trackName_.isEmpty()
+                      ? trackName_
+                      : QLatin1String(defaultPrefix) + QString::number(counter) + QLatin1Char(')');
+    TruncateString(track_.Name, kTrackNameLen);
     out_.Tracks.push_back(std::move(track_));
     track_ = GpxImportTrack{};
   }
@@ -266,15 +261,7 @@ class Parser {
   }
 
   void EndPoint() {
-    std::string_view t = trimXml(pointTime_);
-    if (!t.empty()) {
-      try {
-        point_.Time = ParseIsoDateTime(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
-      } catch (const std::exception&) {
-        point_.Time = 0;
-      }
-      if (!std::isfinite(point_.Time)) point_.Time = 0;
-    }
+    point_.Time = pointTime(trimXml(pointTime_));
     track_.Points.push_back(point_);
   }
 
