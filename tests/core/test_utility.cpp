@@ -6,14 +6,13 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
 #include <limits>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "Fixedzone.h"
 #include "Fontbank.h"
 #include "Fonttable.h"
 #include "Testenv.h"
@@ -36,25 +35,8 @@ std::vector<std::string> PeerLines(const std::string& kind) {
   return out;
 }
 
-// Sets TZ for the whole test process; the conversions read it through tzset().
-class FixedZone {
- public:
-  explicit FixedZone(const char* tz) {
-    if (const char* old = std::getenv("TZ")) old_ = old, had_ = true;
-    setenv("TZ", tz, 1);
-    tzset();
-  }
-  ~FixedZone() {
-    if (had_) setenv("TZ", old_.c_str(), 1); else unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::string old_;
-  bool had_ = false;
-};
-
-constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+using testenv::FixedZone;
+using testenv::kCentralEurope;
 
 SystemTime Sys(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
   SystemTime t;
