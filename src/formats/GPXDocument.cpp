@@ -1,11 +1,13 @@
 #include "GPXDocument.h"
 
 #include "Textfmt.h"
+#include "Trackstorage.h"
 
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -257,4 +259,34 @@ bool TGPXDocument::SaveToFile(const QString& path) const {
     return false;
   }
   return file.commit();
+}
+
+void TGPXDocument::FromTracks(TTrackStorage& store) { AddTracks(store, Gpx); }
+
+void TGPXDocument::AddTracks(TTrackStorage& store, GPXType& gpx) {
+  std::size_t row = 0;
+  for (TTrackList* track = store.First(); track; track = store.Next(), ++row) {
+    if (!store.IsRowChecked(row)) continue;
+    TrkType trk;
+    trk.Name = track->Name();
+    TrksegType& seg = trk.TrkSeg.emplace_back();
+    seg.TrkPt.reserve(track->Count());
+    for (const sFile_TrkEntry& p : track->Points()) {
+      WptType& w = seg.TrkPt.emplace_back();
+      w.Lat = p.Latitude;
+      w.Lon = p.Longitude;
+      w.Ele = p.Altitude;
+      w.HasEle = true;
+      w.Time = p.Time;
+      w.HasTime = true;
+    }
+    gpx.Trk.push_back(std::move(trk));
+  }
+}
+
+int ExportGpx(TTrackStorage& store, const QString& path) {
+  auto doc = std::make_unique<TGPXDocument>();
+  doc->FromTracks(store);
+  if (!doc->SaveToFile(path)) return kGpxExportFailed;
+  return static_cast<int>(store.Count());
 }

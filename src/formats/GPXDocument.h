@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class GpxXmlOut;
@@ -101,19 +100,15 @@ struct GPXType {
   QString Version, Creator;
 };
 
-// Whether the track at a store position is selected (the main window's
-// check boxes).
-using TrackCheckedFn = std::function<bool(int position)>;
-
 class TGPXDocument {
  public:
   TGPXDocument();
 
   GPXType Gpx;
 
-  // Appends one trk per checked track of the store.
-  void FromTracks(TTrackStorage& store, const TrackCheckedFn& checked);
-  static void AddTracks(TTrackStorage& store, const TrackCheckedFn& checked, GPXType& gpx);
+  // Appends one trk per track whose row is checked (the store's row query).
+  void FromTracks(TTrackStorage& store);
+  static void AddTracks(TTrackStorage& store, GPXType& gpx);
 
   // Writes Gpx as a GPX 1.1 file (UTF-8, CR LF). False when the file could
   // not be written; the old file at the path is then left as it was.
@@ -122,6 +117,12 @@ class TGPXDocument {
   // Writes the content of the root element.
   static void WriteGpx(const GPXType& gpx, GpxXmlOut& root);
 };
+
+// Writes the checked tracks of the store as a GPX 1.1 file. Returns the
+// number of all tracks in the store, or kGpxExportFailed when the file could
+// not be written (an old file at the path then stays as it was).
+constexpr int kGpxExportFailed = -1;
+int ExportGpx(TTrackStorage& store, const QString& path);
 
 // The GPX text of a number (plain decimal) and of a UTC day-count date-time
 // ("2014-05-03T08:04:05Z"; empty when the value is not a date-time of the

@@ -1,8 +1,11 @@
 #include "Gpximport.h"
 
+#include "Poistorage.h"
 #include "Textfmt.h"
+#include "Trackstorage.h"
 #include "Utility.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -14,12 +17,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace {
 
 constexpr size_t kTextCap = 1024;     // longer element texts are not needed
 constexpr qint64 kChunk = 1 << 20;    // bytes per parse step and progress update
-constexpr int kTrackNameLen = 20;
 
 bool isXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -233,24 +236,22 @@ class Parser {
   }
 
   void StartTrack(int) {
-    track_ = GpxImportTrack{};
+    track_ = std::make_unique<TTrackList>();
     trackName_.clear();
     distanceKm_ = 0;
     prevLat_ = prevLon_ = 0;
   }
 
   void EndTrack(const char* defaultPrefix, int counter) {
-    track_.Distance = distanceKm_ * 1000;
-    track_.Name = !trackName_.isEmpty()
-                      ? trackName_
-                      : QLatin1String(defaultPrefix) + QString::number(counter) + QLatin1Char(')');
-    TruncateString(track_.Name, kTrackNameLen);
+    track_->Distance = distanceKm_ * 1000;
+    track_->SetName(!trackName_.isEmpty()
+                        ? trackName_
+                        : QLatin1String(defaultPrefix) + QString::number(counter) + QLatin1Char(')'));
     out_.Tracks.push_back(std::move(track_));
-    track_ = GpxImportTrack{};
   }
 
   void StartPoint(const char** atts) {
-    point_ = GpxImportPoint{};
+    point_ = sFile_TrkEntry{};
     point_.Latitude = numberAttr(atts, "lat");
     point_.Longitude = numberAttr(atts, "lon");
     if (prevLat_ != 0 && prevLon_ != 0)
@@ -262,7 +263,7 @@ class Parser {
 
   void EndPoint() {
     point_.Time = pointTime(trimXml(pointTime_));
-    track_.Points.push_back(point_);
+    track_->AddPoint(point_, false);
   }
 
   void EndCapture(Capture c) {
@@ -307,11 +308,11 @@ class Parser {
 
   GpxImportWaypoint wpt_;
   std::string wptTime_;
-  GpxImportTrack track_;
+  std::unique_ptr<TTrackList> track_;
   QString trackName_;
   double distanceKm_ = 0;
   double prevLat_ = 0, prevLon_ = 0;
-  GpxImportPoint point_;
+  sFile_TrkEntry point_;
   std::string pointTime_;
 };
 
@@ -352,6 +353,23 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
     throw GpxImportError("cannot open " + path.toStdString() + ": " + file.errorString().toStdString());
   const qint64 total = file.size();
 
+  // The window shows while the file is read and goes away however it ends.
+  struct Window {
+    GpxImportProgress* p;
+    explicit Window(GpxImportProgress* w) : p(w) {
+      if (p) {
+        p->Show();
+        p->ProcessEvents();
+      }
+    }
+    ~Window() {
+      if (p) {
+        p->Hide();
+        p->ProcessEvents();
+      }
+    }
+  } window(progress);
+
   GpxImportResult result;
   Parser parser(result);
   std::unique_ptr<XML_ParserStruct, ParserFree> xml(XML_ParserCreate(nullptr));
@@ -384,4 +402,79 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
     report(done);
   }
   return result;
+}
+
+GpxImportResult::GpxImportResult() = default;
+GpxImportResult::GpxImportResult(GpxImportResult&&) noexcept = default;
+GpxImportResult::~GpxImportResult() = default;
+
+namespace {
+
+// Local calendar fields <-> seconds on a plain count, for stepping a
+// waypoint's time by whole seconds.
+std::int64_t toSeconds(const GpxImportWaypoint& w) {
+  return textfmt::DaysFromCivil(w.Year, w.Month, w.Day) * 86400 + w.Hour * 3600 + w.Minute * 60 + w.Second;
+}
+
+void fromSeconds(std::int64_t t, sUserPOI& p) {
+  std::int64_t days = t >= 0 ? t / 86400 : (t - 86399) / 86400;
+  std::int64_t secs = t - days * 86400;
+  int y = 0, mo = 0, d = 0;
+  textfmt::CivilFromDays(days, y, mo, d);
+  p.Year = static_cast<std::uint16_t>(y);
+  p.Month = static_cast<std::uint8_t>(mo);
+  p.Day = static_cast<std::uint8_t>(d);
+  p.Hour = static_cast<std::uint8_t>(secs / 3600);
+  p.Minute = static_cast<std::uint8_t>(secs / 60 % 60);
+  p.Second = static_cast<std::uint8_t>(secs % 60);
+  const QChar zero(QLatin1Char('0'));
+  const QString name = QStringLiteral("%1/%2/%3 %4:%5:%6")
+                           .arg(p.Year, 4, 10, zero)
+                           .arg(p.Month, 2, 10, zero)
+                           .arg(p.Day, 2, 10, zero)
+                           .arg(p.Hour, 2, 10, zero)
+                           .arg(p.Minute, 2, 10, zero)
+                           .arg(p.Second, 2, 10, zero);
+  p.SetName(name.toStdString());
+}
+
+}  // namespace
+
+void AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiStorage& pois) {
+  GpxImportWaypoint now;
+  const QDateTime clock = QDateTime::currentDateTime();
+  now.Year = clock.date().year();
+  now.Month = clock.date().month();
+  now.Day = clock.date().day();
+  now.Hour = clock.time().hour();
+  now.Minute = clock.time().minute();
+  now.Second = clock.time().second();
+
+  // Where the search for a free name goes on, per original time: every name
+  // before it is known to be taken.
+  std::unordered_map<std::int64_t, std::int64_t> nextFree;
+  for (const GpxImportWaypoint& w : waypoints) {
+    if (w.Icon < 0 || w.Icon > 255) continue;  // no icon of the store has such a number
+    const std::int64_t wanted = toSeconds(w.HasTime ? w : now);
+    auto hint = nextFree.find(wanted);
+    std::int64_t t = hint != nextFree.end() ? hint->second : wanted;
+    auto poi = std::make_unique<sUserPOI>();
+    for (;; ++t) {
+      fromSeconds(t, *poi);
+      if (!pois.FindByName(poi->Name)) break;
+    }
+    nextFree[wanted] = t + 1;
+    poi->Icon = static_cast<std::uint8_t>(w.Icon);
+    poi->Latitude = w.Latitude;
+    poi->Longitude = w.Longitude;
+    if (pois.Add(poi.get())) poi.release();
+  }
+}
+
+bool ImportGpx(const QString& path, TTrackStorage& tracks, TPoiStorage& pois, GpxImportProgress* progress) {
+  GpxImportResult result = ParseGpxFile(path, progress);
+  tracks.Clear();
+  for (auto& t : result.Tracks) tracks.AddTrack(std::move(t));
+  AddImportedWaypoints(result.Waypoints, pois);
+  return result.TrkCount > 0 || result.RteCount > 0;
 }

@@ -5,8 +5,13 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <vector>
+
+class TTrackList;
+class TTrackStorage;
+class TPoiStorage;
 
 // The import progress window, as the import sees it (the user interface
 // implements it).
@@ -29,17 +34,6 @@ class GpxImportError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct GpxImportPoint {
-  double Latitude = 0, Longitude = 0, Altitude = 0;
-  double Time = 0;  // day-count date-time, UTC; 0 when unknown
-};
-
-struct GpxImportTrack {
-  QString Name;         // at most 20 characters
-  double Distance = 0;  // metres
-  std::vector<GpxImportPoint> Points;
-};
-
 // A waypoint as the file gives it; the name is made when it is added.
 struct GpxImportWaypoint {
   bool HasTime = false;  // false: the current local time is used
@@ -49,10 +43,25 @@ struct GpxImportWaypoint {
 };
 
 struct GpxImportResult {
-  std::vector<GpxImportTrack> Tracks;  // trk and rte in document order
+  GpxImportResult();
+  GpxImportResult(GpxImportResult&&) noexcept;
+  ~GpxImportResult();
+  std::vector<std::unique_ptr<TTrackList>> Tracks;  // trk and rte in document order
   std::vector<GpxImportWaypoint> Waypoints;
   int WptCount = 0, TrkCount = 0, RteCount = 0;
 };
 
-// Parses the file; throws GpxImportError. progress may be null.
+// Parses the file; throws GpxImportError. The progress window (may be null)
+// is shown once the file is open and hidden again before this returns.
 GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress);
+
+// Adds the waypoints to the store. A name (the waypoint's local time) that
+// is taken already moves the time on by a second until it is free; a
+// waypoint without a time gets the current local time. Waypoints the store
+// refuses (an icon it does not have) are dropped.
+void AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiStorage& pois);
+
+// Reads the file and then replaces every track of the store by its tracks
+// and routes and adds its waypoints. A file that cannot be read whole throws
+// GpxImportError and changes nothing. True when the file held a trk or rte.
+bool ImportGpx(const QString& path, TTrackStorage& tracks, TPoiStorage& pois, GpxImportProgress* progress);
