@@ -1,6 +1,9 @@
 #include "GPXDocument.h"
+#include "Gpximport.h"
+#include "Poistorage.h"
 #include "Testenv.h"
 #include "Textfmt.h"
+#include "Trackstorage.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +11,16 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <memory>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-double utc(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
+double utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
   return textfmt::EncodeDateTime({y, mo, d, h, mi, s, ms});
 }
 
@@ -269,4 +277,161 @@ TEST(TGPXDocument, UnwritablePathReportsFailureAndKeepsWhatIsThere) {
   std::filesystem::create_directory(dir / "taken.gpx");
   EXPECT_FALSE(doc.SaveToFile(QString::fromStdString((dir / "taken.gpx").string())));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.gpx"));
+}
+
+// --- the track export and its peers ---------------------------------------------
+
+namespace {
+
+int run(const std::string& cmd) { return std::system((cmd + " >/dev/null 2>&1").c_str()); }
+
+bool schemaValid(const fs::path& file) {
+  return run("xmllint --noout --nonet --schema '" + (testenv::fixturesDir() / "gpx-1.1.xsd").string() + "' '" +
+             file.string() + "'") == 0;
+}
+
+std::unique_ptr<TTrackList> makeTrack(const QString& name, std::vector<sFile_TrkEntry> pts) {
+  auto t = std::make_unique<TTrackList>();
+  t->SetName(name);
+  for (const auto& p : pts) t->AddPoint(p, false);
+  return t;
+}
+
+}  // namespace
+
+TEST(ExportGpx, WritesTheCheckedTracksAndCountsAll) {
+  TTrackStorage store;
+  store.AddTrack(makeTrack("first", {{1, 2, 3, utc(2014, 5, 3, 8, 4, 5)}}));
+  store.AddTrack(makeTrack("second", {{48.12345678, 0.00005, 0, utc(2014, 5, 3, 8, 4, 5)},
+                                      {-33.5, -70.25, -3.25, 0}}));
+  store.AddTrack(makeTrack("", {}));
+  store.AddTrack(makeTrack("unnamed", {{5, 6, 7, utc(2020, 1, 1)}}));
+  store.First();
+  store.SetRowCheckedQuery([](std::size_t row) { return row == 1 || row == 2; });
+
+  auto path = testenv::scratchDir("gpxexport") / "tracks.gpx";
+  ASSERT_EQ(ExportGpx(store, QString::fromStdString(path.string())), 4);
+  std::string text = testenv::readFile(path);
+  const std::string body =
+      "  <trk>\r\n"
+      "    <name>second</name>\r\n"
+      "    <trkseg>\r\n"
+      "      <trkpt lat=\"48.12345678\" lon=\"0.00005\">\r\n"
+      "        <ele>0</ele>\r\n"
+      "        <time>2014-05-03T08:04:05Z</time>\r\n"
+      "      </trkpt>\r\n"
+      "      <trkpt lat=\"-33.5\" lon=\"-70.25\">\r\n"
+      "        <ele>-3.25</ele>\r\n"
+      "      </trkpt>\r\n"
+      "    </trkseg>\r\n"
+      "  </trk>\r\n"
+      "  <trk>\r\n"
+      "    <trkseg/>\r\n"
+      "  </trk>\r\n"
+      "</gpx>\r\n";
+  ASSERT_GE(text.size(), body.size());
+  EXPECT_EQ(text.substr(text.size() - body.size()), body);
+  EXPECT_EQ(text.find("first"), std::string::npos);
+  EXPECT_TRUE(schemaValid(path));
+}
+
+TEST(ExportGpx, NoCheckedTrackAndFailures) {
+  TTrackStorage store;
+  store.AddTrack(makeTrack("a", {{1, 2, 3, 0}}));
+  store.SetRowCheckedQuery([](std::size_t) { return false; });
+  auto dir = testenv::scratchDir("gpxexport");
+  ASSERT_EQ(ExportGpx(store, QString::fromStdString((dir / "none.gpx").string())), 1);
+  EXPECT_EQ(testenv::readFile(dir / "none.gpx").find("<trk"), std::string::npos);
+  EXPECT_TRUE(schemaValid(dir / "none.gpx"));
+  EXPECT_EQ(ExportGpx(store, QString::fromStdString((dir / "no" / "such.gpx").string())), kGpxExportFailed);
+}
+
+TEST(GpxPeers, FullModelValidatesAgainstTheSchema) {
+  TGPXDocument doc;
+  MetadataType& m = doc.Gpx.Metadata;
+  m.HasAuthor = m.Author.HasEmail = m.Author.HasLink = m.HasCopyright = m.HasTime = m.HasBounds = true;
+  m.Author.Email = {"a", "b.org"};
+  m.Author.Link.Href = "http://b.org";
+  m.Time = utc(2014, 5, 3);
+  m.Copyright.Year = "2014";
+  m.MinLat = -0.00001, m.MinLon = -179.99999, m.MaxLat = 89.5, m.MaxLon = 1e-10;
+  m.Link.push_back({"http://x", "x", "text/html"});
+  WptType w = trackPoint(0.00001, -0.00002, 1e-7, utc(2014, 5, 3));
+  w.HasMagVar = w.HasHdop = w.HasVdop = w.HasPdop = w.HasAgeOfDgpsData = true;
+  w.MagVar = 359.5, w.GeoidHeight = 1, w.Hdop = 1.5, w.Sat = "4", w.DgpsId = "1";
+  w.Name = w.Cmt = w.Desc = w.Src = w.Sym = w.Type = "x";
+  w.Link.push_back({"http://y", "", ""});
+  doc.Gpx.Wpt.push_back(w);
+  doc.Gpx.Rte.push_back({"r", "c", "d", "s", {}, "1", "t", {w}});
+  TrkType t;
+  t.Name = "t";
+  t.TrkSeg.push_back({{w, w}});
+  doc.Gpx.Trk.push_back(t);
+  auto path = testenv::scratchDir("gpxpeers") / "full.gpx";
+  ASSERT_TRUE(doc.SaveToFile(QString::fromStdString(path.string())));
+  EXPECT_TRUE(schemaValid(path));
+}
+
+// gpsbabel reads our file; what it writes back must hold the same points.
+TEST(GpxPeers, GpsbabelReadsBackTheSamePointsAndTimes) {
+  TTrackStorage store;
+  std::vector<sFile_TrkEntry> pts;
+  for (int i = 0; i < 50; ++i)
+    pts.push_back({48.0 + i * 0.0012345678, -11.0 - i * 0.00000123, 500.25 - i * 7.5,
+                   utc(2014, 5, 3, 23, 59, 30) + i * (7.0 / 86400)});
+  pts.push_back({1.5, 2.5, 0, 0});  // no time
+  store.AddTrack(makeTrack("peer", pts));
+  auto dir = testenv::scratchDir("gpxpeers");
+  ASSERT_EQ(ExportGpx(store, QString::fromStdString((dir / "ours.gpx").string())), 1);
+  ASSERT_EQ(run("gpsbabel -t -i gpx -f '" + (dir / "ours.gpx").string() + "' -o gpx -F '" +
+                (dir / "theirs.gpx").string() + "'"),
+            0);
+
+  TTrackStorage back;
+  TPoiStorage pois;
+  ASSERT_TRUE(ImportGpx(QString::fromStdString((dir / "theirs.gpx").string()), back, pois, nullptr));
+  ASSERT_EQ(back.Count(), 1u);
+  EXPECT_EQ(back.At(0)->Name(), "peer");
+  const auto& got = back.At(0)->Points();
+  ASSERT_EQ(got.size(), pts.size());
+  for (size_t i = 0; i < pts.size(); ++i) {
+    EXPECT_NEAR(got[i].Latitude, pts[i].Latitude, 1e-9) << i;
+    EXPECT_NEAR(got[i].Longitude, pts[i].Longitude, 1e-9) << i;
+    EXPECT_NEAR(got[i].Altitude, pts[i].Altitude, 1e-3) << i;
+    EXPECT_EQ(GpxTimeText(got[i].Time), GpxTimeText(pts[i].Time)) << i;
+  }
+}
+
+// Files that gpsbabel writes, GPX 1.0 and 1.1, import with their points.
+TEST(GpxPeers, GpsbabelFilesImport) {
+  auto dir = testenv::scratchDir("gpxpeers");
+  testenv::writeFile(dir / "in.csv",
+                     "Latitude,Longitude,Altitude,Date,Time,Name,Symbol\n"
+                     "48.1234567,11.7654321,512.5,2014/05/03,08:04:05,P1,POI5\n"
+                     "48.2,11.8,-3.25,2014/05/03,08:04:06,P2,Flag\n"
+                     "-33.5,-70.25,0,2014/05/04,23:59:59,P3,\n");
+  struct Case { const char* ver; const char* transform; };
+  for (const Case& c : {Case{"1.0", "trk=wpt"}, Case{"1.1", "trk=wpt"}, Case{"1.0", "rte=wpt"},
+                        Case{"1.1", "rte=wpt"}}) {
+    auto out = dir / (std::string("babel-") + c.ver + c.transform + ".gpx");
+    ASSERT_EQ(run("gpsbabel -i unicsv,utc=0 -f '" + (dir / "in.csv").string() + "' -x transform," + c.transform +
+                  " -o gpx,gpxver=" + c.ver + " -F '" + out.string() + "'"),
+              0);
+    TTrackStorage tracks;
+    TPoiStorage pois;
+    pois.IconCount = 21;
+    ASSERT_TRUE(ImportGpx(QString::fromStdString(out.string()), tracks, pois, nullptr)) << c.ver << c.transform;
+    ASSERT_EQ(tracks.Count(), 1u);
+    const auto& p = tracks.At(0)->Points();
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_DOUBLE_EQ(p[0].Latitude, 48.1234567);
+    EXPECT_DOUBLE_EQ(p[0].Longitude, 11.7654321);
+    EXPECT_DOUBLE_EQ(p[1].Altitude, -3.25);
+    EXPECT_EQ(p[2].Time, utc(2014, 5, 4, 23, 59, 59));
+    EXPECT_GT(tracks.At(0)->Distance, 1e7);
+    ASSERT_EQ(pois.GetCount(), 3);
+    EXPECT_EQ(pois.FindByName("2014/05/03 08:04:05")->Icon, 5);
+    EXPECT_EQ(pois.FindByName("2014/05/03 08:04:06")->Icon, 3);
+    EXPECT_DOUBLE_EQ(pois.FindByName("2014/05/04 23:59:59")->Longitude, -70.25);
+  }
 }
