@@ -1,20 +1,17 @@
 #include "Destitem.h"
 
 #include "Deststorage.h"
+#include "Utility.h"
 
 int MAX_TITLE_LEN = 32;
 int MAX_CATEGORY_LEN = 32;
 int MAX_INFO_LEN = 200;
 
 void CutToLength(QString& text, int limit) {
-  if (limit <= 0) {
+  if (limit <= 0)
     text.clear();
-    return;
-  }
-  if (text.size() <= limit) return;
-  qsizetype cut = limit;
-  if (text[cut - 1].isHighSurrogate()) --cut;
-  text.truncate(cut);
+  else
+    TruncateString(text, limit);
 }
 
 DestItem::DestItem(const QString& title, int category, int subCategory, const QString& info,
@@ -28,15 +25,6 @@ DestItem::DestItem(const QString& title, int category, int subCategory, const QS
   CutToLength(Title, MAX_TITLE_LEN);
   CutToLength(Info, MAX_INFO_LEN);
 }
-
-DestItem::DestItem(const DestItem& other)
-    : Category(other.Category),
-      SubCategory(other.SubCategory),
-      Latitude(other.Latitude),
-      Longitude(other.Longitude),
-      Title(other.Title),
-      Info(other.Info),
-      Tagged(other.Tagged) {}
 
 bool DestItem::SetTitle(const QString& title) {
   const QString old = Title;

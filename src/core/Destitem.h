@@ -22,8 +22,7 @@ struct DestItem {
   // Title and information are cut to MAX_TITLE_LEN and MAX_INFO_LEN.
   DestItem(const QString& title, int category, int subCategory, const QString& info,
            double latitude, double longitude);
-  // A copy belongs to no store.
-  DestItem(const DestItem& other);
+  DestItem(const DestItem&) = delete;
   DestItem& operator=(const DestItem&) = delete;
 
   // Assign with the same cut; always true. Rename a destination that is in a

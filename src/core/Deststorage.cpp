@@ -1,5 +1,7 @@
 #include "Deststorage.h"
 
+#include "Utility.h"
+
 #include <algorithm>
 
 DestStorage destStorage;
@@ -9,7 +11,7 @@ namespace {
 // Category and sub-category names: a limit of 0 means no cut.
 QString CutName(const QString& name) {
   QString cut = name;
-  if (MAX_CATEGORY_LEN > 0) CutToLength(cut, MAX_CATEGORY_LEN);
+  TruncateString(cut, MAX_CATEGORY_LEN);
   return cut;
 }
 

@@ -250,7 +250,8 @@ int KorviFile::Load(const QString& path) {
     return 0;
   const std::uint64_t nameRecord = (h.nameLen + 2u) * 2u;
   const std::uint64_t destRecord = kDestFixedSize + 2u * h.nameLen;
-  if (kHeaderSize + h.categories * nameRecord > h.destOffset) return 0;
+  const std::uint64_t subStart = kHeaderSize + h.categories * nameRecord;
+  if (subStart > h.destOffset) return 0;
   const std::uint64_t tableEntries = (h.glyphOffset - h.tableOffset) / 2;
   if (tableEntries > kMaxTableEntries) return 0;
 
@@ -268,10 +269,10 @@ int KorviFile::Load(const QString& path) {
     subCounts[c] = GetU16(data + kHeaderSize + c * nameRecord + 2);
     subCategories += subCounts[c];
   }
-  const std::uint64_t subStart = kHeaderSize + h.categories * nameRecord;
   if (subStart + subCategories * nameRecord != h.destOffset) return 0;
   std::uint64_t dests = 0;
-  for (std::uint64_t s = 0; s < subCategories; ++s) dests += GetU16(data + subStart + s * nameRecord + 2);
+  for (std::uint64_t s = 0; s < subCategories; ++s)
+    dests += GetU16(data + subStart + s * nameRecord + 2);
   if (dests * destRecord > h.textOffset - h.destOffset) return 0;
   std::uint64_t textCodes = 0;
   for (std::uint64_t d = 0; d < dests; ++d)

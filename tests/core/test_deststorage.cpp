@@ -257,6 +257,7 @@ TEST_F(DestStore, SearchConditions) {
       {{fcTitle, "lake", "", 0, 0}, {"lake"}},
       {{fcInfo, "", "swim", 0, 0}, {"Lake Bled"}},
       {{fcInfo, "", "", 0, 0}, {"Lake Bled", "Bled Castle", "Ljubljana", "lake"}},
+      {{fcTitle | fcInfo, QString(), QString(), 0, 0}, {"Lake Bled", "Bled Castle", "Ljubljana", "lake"}},
       {{fcCategory, "", "", 1, 0}, {"Ljubljana", "lake"}},
       {{fcSubCategory, "", "", 0, 1}, {"Bled Castle", "lake"}},
       {{fcCategory | fcSubCategory, "", "", 0, 1}, {"Bled Castle"}},

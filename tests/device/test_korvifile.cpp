@@ -361,7 +361,7 @@ TEST_F(Korvi, LoadMergesIntoTheStore) {
 TEST_F(Korvi, CodesOutsideTheTableEndTheText) {
   std::string f = SmallFile();
   // The title of the first destination ("Quay") gets a code past the table.
-  SetU16(f, 108 + 20 + 4, 999);
+  SetU16(f, 108 + 20 + 2, 999);
   // The first text ("hi there, ") gets code 0 after two characters.
   SetU16(f, 220 + 4, 0);
   testenv::writeFile(dir / "codes.mgi", f);
