@@ -187,7 +187,9 @@ bool TTrackStorage::DeleteTrackAt(std::size_t row) {
 
 int TTrackStorage::SaveToFile(const QString& path) const {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return 0;
+  // Unbuffered: a buffered QSaveFile drops a short write at its final flush
+  // and commits the cut file.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return 0;
   std::string buf;
   bool ok = true;
   auto flush = [&] {

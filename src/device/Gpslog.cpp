@@ -198,9 +198,7 @@ int ResetGpsLog(GpsLogHandle handle) {
 }
 
 std::uint16_t ComputeGpsLogChecksum(const unsigned char* bytes, std::size_t count) {
-  std::uint16_t sum = 0;
-  for (std::size_t i = 0; i < count; ++i) sum = static_cast<std::uint16_t>(sum + bytes[i]);
-  return static_cast<std::uint16_t>(-sum);
+  return lebytes::NegatedByteSum(bytes, count);
 }
 
 std::uint64_t ReadGpsLogFix(GpsLogHandle handle, GpsLogFix& fix) {

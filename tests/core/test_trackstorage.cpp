@@ -1,5 +1,6 @@
 // Track store: walks, names, lookups, the track file and the import of a
 // downloaded GPS log.
+#include "Filesizelimit.h"
 #include "Gpslogwriter.h"
 #include "Lebytes.h"
 #include "Testenv.h"
@@ -8,10 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <cmath>
-#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <numbers>
@@ -241,24 +239,26 @@ TEST(TrackFile, RoundTripOfTheCheckedTracks) {
 
 TEST(TrackFile, SaveFailures) {
   TTrackStorage s;
-  s.AddTrack(makeTrack("t", 5000));
+  s.AddTrack(makeTrack("t", 5));
   EXPECT_EQ(s.SaveToFile(QString::fromStdString(path("trackfile-nodir", "x") + "/no/such/dir/t.trk")), 0);
 
-  // A write that fails half-way (file size limit) is reported and the old
-  // file stays as it was.
-  std::string p = path("trackfile-full", "t.trk");
-  testenv::writeFile(p, "old contents");
-  rlimit old;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 64 * 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  int result = s.SaveToFile(QString::fromStdString(p));
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
-  EXPECT_EQ(result, TTrackStorage::kSaveFailed);
-  EXPECT_EQ(testenv::readFile(p), "old contents");
+  // A write that fails (file size limit), for a file smaller and one larger
+  // than any write buffer, is reported and the old file stays as it was.
+  for (int points : {10, 5000}) {
+    SCOPED_TRACE(points);
+    TTrackStorage big;
+    big.AddTrack(makeTrack("t", points));
+    std::string p = path("trackfile-full", "t.trk");
+    testenv::writeFile(p, "old contents");
+    int result;
+    {
+      testenv::FileSizeLimit limit(200);
+      ASSERT_TRUE(limit.active());
+      result = big.SaveToFile(QString::fromStdString(p));
+    }
+    EXPECT_EQ(result, TTrackStorage::kSaveFailed);
+    EXPECT_EQ(testenv::readFile(p), "old contents");
+  }
 }
 
 TEST(TrackFile, DamagedFiles) {
