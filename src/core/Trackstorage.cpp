@@ -71,7 +71,7 @@ bool readTrack(QFile& f, const unsigned char* header, TTrackList& track) {
   // allocated ahead of what the file holds.
   const qint64 left = f.size() - f.pos();
   if (left < 0 || static_cast<std::uint64_t>(left) < std::uint64_t{count} * kPointSize) return false;
-  std::vector<unsigned char> buf(kChunkPoints * kPointSize);
+  std::vector<unsigned char> buf(std::min<std::size_t>(count, kChunkPoints) * kPointSize);
   for (std::uint32_t done = 0; done < count;) {
     std::size_t n = std::min<std::size_t>(kChunkPoints, count - done);
     if (!readFull(f, buf.data(), n * kPointSize)) return false;

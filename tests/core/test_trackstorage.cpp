@@ -1,6 +1,7 @@
 // Track store: walks, names, lookups, the track file and the import of a
 // downloaded GPS log.
 #include "Filesizelimit.h"
+#include "Fixedzone.h"
 #include "Gpslogwriter.h"
 #include "Lebytes.h"
 #include "Testenv.h"
@@ -11,34 +12,11 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 #include <numbers>
 
 using testenv::GpsLogWriter;
 
 namespace {
-
-class TzScope {
- public:
-  explicit TzScope(const char* tz) {
-    const char* old = std::getenv("TZ");
-    had_ = old != nullptr;
-    if (had_) old_ = old;
-    setenv("TZ", tz, 1);
-    tzset();
-  }
-  ~TzScope() {
-    if (had_)
-      setenv("TZ", old_.c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  bool had_ = false;
-  std::string old_;
-};
 
 double utc(int y, int mo, int d, int h, int mi, int s) {
   return textfmt::EncodeDateTime({y, mo, d, h, mi, s, 0});
@@ -130,7 +108,7 @@ TEST(TrackList, NamesAreCutToTwentyAtACharacterBoundary) {
 }
 
 TEST(TrackList, FirstPointNamesTheTrackInLocalTime) {
-  TzScope tz("Europe/Berlin");
+  testenv::FixedZone tz(testenv::kCentralEurope);
   struct Case {
     double time;
     const char* name;
@@ -303,7 +281,7 @@ TEST(TrackFile, DamagedFiles) {
 }
 
 TEST(TrackImport, SegmentsMakeTracksOfAtLeastTwoPoints) {
-  TzScope tz("UTC");
+  testenv::FixedZone tz("UTC0");
   struct Case {
     const char* what;
     GpsLogWriter log;
@@ -337,7 +315,7 @@ TEST(TrackImport, SegmentsMakeTracksOfAtLeastTwoPoints) {
 }
 
 TEST(TrackImport, PointsTimesAndDistances) {
-  TzScope tz("Etc/GMT-1");  // one hour east of UTC
+  testenv::FixedZone tz("XXX-1");  // one hour east of UTC, no summer time
   // Two positions recorded with cs2cs (tests/fixtures/gpslog): 48.099998953488 N
   // 11.500006267853 E and 33.400002205683 S 70.599995981902 W.
   const std::int32_t pos[2][3] = {{4182118, 850862, 4724696}, {1770638, -5027998, -3491394}};
