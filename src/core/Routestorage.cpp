@@ -1,5 +1,6 @@
 #include "Routestorage.h"
 
+#include "Folders.h"
 #include "Fontbank.h"
 #include "Fonttable.h"
 #include "Lebytes.h"
@@ -176,11 +177,10 @@ int RouteStorage::SaveDeviceFile(const QString& path, bool withElevation) const 
   lebytes::Put16(header, lebytes::NegatedByteSum(reinterpret_cast<const unsigned char*>(header.data()), 18));
   out.replace(0, kHeaderSize, header);
 
-  QSaveFile file(path);
-  // Unbuffered, so a short write shows in write()'s result (see the track file).
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return 0;
-  if (file.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size())) return 0;
-  return file.commit() ? 1 : 0;
+  return folders::WriteWholeFile(path, QByteArray(reinterpret_cast<const char*>(out.data()),
+                                                 static_cast<qsizetype>(out.size())))
+             ? 1
+             : 0;
 }
 
 int RouteStorage::LoadDeviceFile(const QString& path) {

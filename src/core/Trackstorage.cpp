@@ -1,5 +1,6 @@
 #include "Trackstorage.h"
 
+#include "Folders.h"
 #include "Gpslog.h"
 #include "Lebytes.h"
 #include "Textfmt.h"
@@ -187,9 +188,7 @@ bool TTrackStorage::DeleteTrackAt(std::size_t row) {
 
 int TTrackStorage::SaveToFile(const QString& path) const {
   QSaveFile file(path);
-  // Unbuffered: a buffered QSaveFile drops a short write at its final flush
-  // and commits the cut file.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return 0;
+  if (!folders::OpenSaveFile(file)) return 0;
   std::string buf;
   bool ok = true;
   auto flush = [&] {

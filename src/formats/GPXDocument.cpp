@@ -1,5 +1,6 @@
 #include "GPXDocument.h"
 
+#include "Folders.h"
 #include "Textfmt.h"
 #include "Trackstorage.h"
 
@@ -261,7 +262,7 @@ void TGPXDocument::WriteGpx(const GPXType& gpx, GpxXmlOut& out) {
 
 bool TGPXDocument::SaveToFile(const QString& path) const {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!folders::OpenSaveFile(file)) return false;
   const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>";
   if (file.write(declaration) != declaration.size()) return false;
   QString buffer;

@@ -1,5 +1,6 @@
 #include "Zavfile.h"
 
+#include "Folders.h"
 #include "Codepage.h"
 #include "Deststorage.h"
 #include "Textfmt.h"
@@ -127,7 +128,7 @@ int ZavFile::Load(const QString& path) {
 
 int ZavFile::Save(const QString& path) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return 0;
+  if (!folders::OpenSaveFile(file)) return 0;
   const int cp = codepage::RuntimeCodePage();
   bool ok = true;
   QString pending = kHeader;

@@ -66,11 +66,11 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
   return data;
 }
 
+bool OpenSaveFile(QSaveFile& file) { return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
 bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile f(path);
-  // Unbuffered: with a buffer, Qt 6.4 drops a short write at the final flush
-  // and commit() still reports success over a cut file.
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+  if (!OpenSaveFile(f)) return false;
   if (f.write(bytes) != bytes.size() || f.error() != QFileDevice::NoError) {
     f.cancelWriting();
     return false;

@@ -6,6 +6,7 @@
 // all-users application-data folder is the system-wide XDG config folder.
 // Folder texts use "/" as separator.
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
 #include <cstdint>
@@ -32,6 +33,12 @@ bool FileExists(const QString& path);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<QByteArray> ReadWholeFile(const QString& path);
+
+// Opens a save file (written beside the target, renamed over it on commit)
+// for streaming. Unbuffered on purpose: with a buffer, Qt 6.4 drops a short
+// write at the final flush and commit() still reports success over a file
+// the disk cut short. Every write must be checked by the caller.
+bool OpenSaveFile(QSaveFile& file);
 
 // Writes through a temporary file and renames it into place, so a failed
 // write leaves the old file as it was. Missing parent folders are not created.

@@ -19,15 +19,19 @@ TEST(WriteWholeFile, DiskFullKeepsOldFile) {
   fs::path dir = testenv::scratchDir("folders");
   fs::path p = dir / "data.bin";
   testenv::writeFile(p, "old contents");
-  QByteArray big(64 * 1024, 'x');
-  bool ok = true;
-  {
-    testenv::FileSizeLimit limit(4096);
-    ASSERT_TRUE(limit.active());
-    ok = folders::WriteWholeFile(q(p), big);
+  // A small file sits in a write buffer until it is closed; a large one
+  // goes to the disk at once. Both must fail.
+  for (int size : {3000, 64 * 1024}) {
+    QByteArray data(size, 'x');
+    bool ok = true;
+    {
+      testenv::FileSizeLimit limit(1000);
+      ASSERT_TRUE(limit.active());
+      ok = folders::WriteWholeFile(q(p), data);
+    }
+    EXPECT_FALSE(ok) << size;
+    EXPECT_EQ(testenv::readFile(p), "old contents") << size;
   }
-  EXPECT_FALSE(ok);
-  EXPECT_EQ(testenv::readFile(p), "old contents");
 }
 
 TEST(WriteWholeFile, ReplacesWholeFile) {
