@@ -28,11 +28,11 @@ std::string asciiOf(const QString& s) {
 
 }  // namespace
 
-std::string FloatToStr(double v) {
-  if (std::isnan(v)) return "NAN";
-  if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-  if (v == 0) return "0";
+namespace {
 
+// Text of a finite, non-zero value rounded to 15 significant digits, with or
+// without the exponent form.
+std::string generalFloatText(double v, bool allowExponent) {
   // 15 significant digits, rounded once; the exponent comes from the rounded
   // value so 999999999999999.9 becomes 1E15, not 1000000000000000.
   char buf[64];
@@ -51,7 +51,7 @@ std::string FloatToStr(double v) {
 
   std::string out;
   if (negative) out.push_back('-');
-  if (exponent < -4 || exponent >= 15) {
+  if (allowExponent && (exponent < -4 || exponent >= 15)) {
     out.push_back(digits[0]);
     if (digits.size() > 1) {
       out.push_back('.');
@@ -77,6 +77,20 @@ std::string FloatToStr(double v) {
     out.append(digits, intDigits);
   }
   return out;
+}
+
+}  // namespace
+
+std::string FloatToStr(double v) {
+  if (std::isnan(v)) return "NAN";
+  if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
+  if (v == 0) return "0";
+  return generalFloatText(v, true);
+}
+
+std::string FloatToDecimalStr(double v) {
+  if (!std::isfinite(v) || v == 0) return "0";
+  return generalFloatText(v, false);
 }
 
 QString FloatToQStr(double v) { return QString::fromLatin1(FloatToStr(v)); }

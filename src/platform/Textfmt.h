@@ -29,6 +29,11 @@ class ConvertError : public std::runtime_error {
 std::string FloatToStr(double v);
 QString FloatToQStr(double v);
 
+// The same 15 significant digits as plain decimal text, never an exponent
+// ("0.00005", "150000000000000000000"), for formats whose numbers are
+// xsd:decimal. Non-finite values give "0".
+std::string FloatToDecimalStr(double v);
+
 // Fixed-point text with the given number of decimals, like "%.Nf" in the C
 // locale (decimals 0..30).
 std::string FormatFixed(double v, int decimals);

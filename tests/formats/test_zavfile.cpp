@@ -1,0 +1,258 @@
+#include "Codepage.h"
+#include "Deststorage.h"
+#include "Testenv.h"
+#include "Zavfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+void addDest(DestStorage& store, const QString& cat, const QString& sub, const QString& title, double lat,
+             double lon, const QString& info = QString()) {
+  int c = store.AddCategory(cat);
+  int s = store.AddSubCategory(c, sub);
+  auto item = std::make_unique<DestItem>(title, c, s, info, lat, lon);
+  ASSERT_EQ(store.AddItem(dlActive, item), drOk);
+}
+
+const std::string kHeader = "V1.06\tZAV Compatible Trevik AP\tKorvi Ltd. Trevik AP\tZAVEOL\r\n";
+
+// A destination line as the format lays it out: 24 fields.
+std::string line(const std::string& lat, const std::string& lon, const std::string& title, const std::string& info,
+                 const std::string& cat, const std::string& sub) {
+  std::string s = "0\t" + lat + "\t" + lon + "\t0.0\t" + title + "\t" + info;
+  for (int i = 0; i < 4; ++i) s += "\t ";
+  s += "\t" + cat + "\t" + sub;
+  for (int i = 0; i < 11; ++i) s += "\t ";
+  return s + "\tZAVEOL\r\n";
+}
+
+// Program-wide lengths wide enough to see the file's own cuts.
+struct WideLengths {
+  int t = MAX_TITLE_LEN, c = MAX_CATEGORY_LEN, i = MAX_INFO_LEN;
+  WideLengths() { MAX_TITLE_LEN = MAX_CATEGORY_LEN = 64, MAX_INFO_LEN = 5000; }
+  ~WideLengths() { MAX_TITLE_LEN = t, MAX_CATEGORY_LEN = c, MAX_INFO_LEN = i; }
+};
+
+std::string runIconv(const fs::path& in, const char* from) {
+  fs::path out = in;
+  out += ".utf8";
+  std::string cmd = "iconv -f " + std::string(from) + " -t UTF-8 '" + in.string() + "' > '" + out.string() + "'";
+  if (std::system(cmd.c_str()) != 0) return "iconv failed";
+  return testenv::readFile(out);
+}
+
+}  // namespace
+
+TEST(ZavFile, ExtensionText) { EXPECT_EQ(zavFileExtension, ".zav"); }
+
+TEST(ZavFile, SavesGroupedLinesByteForByte) {
+  codepage::ScopedRuntimeLocale locale(".1252");
+  WideLengths wide;
+  DestStorage store;
+  store.AddCategory("Empty category");  // no destinations: not written
+  addDest(store, "Transport", "Station", "Central Station", 48.140230, 11.558330);
+  addDest(store, "Food", "Cafe", "Tab\there", -33.8688197, -0.000001, "line1\r\nline2");
+  addDest(store, "Transport", "Airport", "MUC", 48.3538, 11.7861, "Terminal 2");
+  addDest(store, "Transport", "Station", "East", 48.1274, 11.6049);
+  addDest(store, "A category name longer than twenty", "S", std::string(40, 'T').c_str(), 1, 2,
+          QString(4100, QLatin1Char('i')));
+
+  auto path = testenv::scratchDir("zav") / "golden.zav";
+  ASSERT_EQ(ZavFile(store).Save(q(path)), 1);
+  const std::string expected =
+      kHeader + line("48.14023", "11.55833", "Central Station", "", "Transport", "Station") +
+      line("48.12740", "11.60490", "East", "", "Transport", "Station") +
+      line("48.35380", "11.78610", "MUC", "Terminal 2", "Transport", "Airport") +
+      line("-33.86882", "-0.00000", "Tab here", "line1  line2", "Food", "Cafe") +
+      line("1.00000", "2.00000", std::string(32, 'T'), std::string(4000, 'i'), "A category name long", "S") +
+      "ZAVEOF\r\n";
+  EXPECT_EQ(testenv::readFile(path), expected);
+}
+
+TEST(ZavFile, EmptyStoreSavesHeaderAndEndAndLoadsAsNothing) {
+  DestStorage store;
+  auto path = testenv::scratchDir("zav") / "empty.zav";
+  ASSERT_EQ(ZavFile(store).Save(q(path)), 1);
+  EXPECT_EQ(testenv::readFile(path), kHeader + "ZAVEOF\r\n");
+  DestStorage again;
+  EXPECT_EQ(ZavFile(again).Load(q(path)), 1);
+  EXPECT_EQ(again.Items().size(), 0u);
+  EXPECT_EQ(again.CategoryCount(), 0);
+}
+
+TEST(ZavFile, RoundTripKeepsDestinationsAndMergesLongCategories) {
+  codepage::ScopedRuntimeLocale locale(".1252");
+  DestStorage store;
+  addDest(store, "Restaurants and Cafes", "Town", "Alpha", 48.1234567, 11.7654321, "first");
+  addDest(store, "Restaurants and Cafeterias", "Town", "Beta", -12.5, 130.25, "second");
+  addDest(store, "Hotels", "Caf\u00e9s", "Gr\u00fc\u00df Gott", 47.0, 9.0);
+  auto path = testenv::scratchDir("zav") / "round.zav";
+  ASSERT_EQ(ZavFile(store).Save(q(path)), 1);
+
+  DestStorage loaded;
+  ASSERT_EQ(ZavFile(loaded).Load(q(path)), 1);
+  ASSERT_EQ(loaded.Items().size(), 3u);
+  ASSERT_EQ(loaded.CategoryCount(), 2);
+  EXPECT_EQ(loaded.GetCategory(0).value(), "Restaurants and Cafe");
+  EXPECT_EQ(loaded.GetCategory(1).value(), "Hotels");
+  EXPECT_EQ(loaded.SubCategoryCount(0), 1);
+  const DestItem* alpha = loaded.FindItem(dlActive, "Alpha");
+  ASSERT_NE(alpha, nullptr);
+  EXPECT_DOUBLE_EQ(alpha->Latitude, 48.12346);
+  EXPECT_DOUBLE_EQ(alpha->Longitude, 11.76543);
+  EXPECT_EQ(alpha->Info, "first");
+  EXPECT_EQ(alpha->Category, 0);
+  EXPECT_EQ(loaded.FindItem(dlActive, "Beta")->Category, 0);
+  const DestItem* gruss = loaded.FindItem(dlActive, "Gr\u00fc\u00df Gott");
+  ASSERT_NE(gruss, nullptr);
+  EXPECT_EQ(loaded.GetSubCategory(gruss->Category, gruss->SubCategory).value(), "Caf\u00e9s");
+}
+
+// One data line after the header, and what the reader makes of it.
+TEST(ZavFile, ReadsOrSkipsEachLine) {
+  struct Case {
+    const char* what;
+    std::string text;
+    bool accepted;
+    double lat, lon;
+    const char* title;
+  };
+  const std::string full = line("48.5", "11.25", "T", "I", "C", "S");
+  const Case cases[] = {
+      {"all 24 fields", full, true, 48.5, 11.25, "T"},
+      {"LF only", full.substr(0, full.size() - 2) + "\n", true, 48.5, 11.25, "T"},
+      {"field 23 junk", "0\t48.5\t11.25\t0.0\tT\tI\t \t \t \t \tC\tS\t \t \t \t \t \t \t \t \t \t \t \tjunk\r\n", true,
+       48.5, 11.25, "T"},
+      {"12 fields, sub-category last", "0\t48.5\t11.25\t0.0\tT\tI\t \t \t \t \tC\tS\r\n", false, 0, 0, ""},
+      {"13 fields", "0\t48.5\t11.25\t0.0\tT\tI\t \t \t \t \tC\tS\t\r\n", true, 48.5, 11.25, "T"},
+      {"too few fields", "0\t48.5\t11.25\t0.0\tT\r\n", false, 0, 0, ""},
+      {"latitude 0", line("0.00000", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
+      {"longitude 0", line("48.5", "0", "T", "", "C", "S"), false, 0, 0, ""},
+      {"empty title", line("48.5", "11.25", "", "", "C", "S"), false, 0, 0, ""},
+      {"empty category", line("48.5", "11.25", "T", "", "", "S"), false, 0, 0, ""},
+      {"empty sub-category", line("48.5", "11.25", "T", "", "C", ""), false, 0, 0, ""},
+      {"junk after the number", line(" 48.5xyz", "+11.25e0;", "T", "", "C", "S"), true, 48.5, 11.25, "T"},
+      {"comma as decimal point", line("48,5", "-11,25", "T", "", "C", "S"), true, 48.5, -11.25, "T"},
+      {"no number", line("abc", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
+      {"infinity", line("inf", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
+      {"overflow", line("1e999", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
+      {"title holding ZAVEOF", line("48.5", "11.25", "xZAVEOF", "", "C", "S"), true, 48.5, 11.25, "xZAVEOF"},
+      {"long title cut", line("48.5", "11.25", std::string(40, 'L'), "", "C", "S"), true, 48.5, 11.25,
+       "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL"},
+      {"blank line", "\r\n", false, 0, 0, ""},
+  };
+  auto dir = testenv::scratchDir("zav-lines");
+  int n = 0;
+  for (const Case& c : cases) {
+    auto path = dir / ("l" + std::to_string(n++) + ".zav");
+    testenv::writeFile(path, kHeader + c.text + "ZAVEOF\r\n");
+    DestStorage store;
+    ASSERT_EQ(ZavFile(store).Load(q(path)), 1) << c.what;
+    ASSERT_EQ(store.Items().size(), c.accepted ? 1u : 0u) << c.what;
+    if (!c.accepted) continue;
+    const DestItem* d = store.Items().at(0);
+    EXPECT_DOUBLE_EQ(d->Latitude, c.lat) << c.what;
+    EXPECT_DOUBLE_EQ(d->Longitude, c.lon) << c.what;
+    EXPECT_EQ(d->Title, c.title) << c.what;
+  }
+}
+
+TEST(ZavFile, EndLineOnlyAsFirstFieldAndLinesReadWhole) {
+  WideLengths wide;
+  std::string longInfo(3000, 'x');
+  std::string text = kHeader + line("1.5", "2.5", "A", longInfo, "C", "S") + "ZAVEOF\tx\r\n" +
+                     line("3.5", "4.5", "B", "", "C", "S");
+  auto path = testenv::scratchDir("zav") / "end.zav";
+  testenv::writeFile(path, text);
+  DestStorage store;
+  ASSERT_EQ(ZavFile(store).Load(q(path)), 1);
+  ASSERT_EQ(store.Items().size(), 1u);
+  EXPECT_EQ(store.Items().at(0)->Info.size(), 3000);
+
+  // No end line at all: everything is read and the load still succeeds.
+  testenv::writeFile(path, kHeader + line("1.5", "2.5", "A", "", "C", "S") + line("3.5", "4.5", "B", "", "C", "S"));
+  DestStorage all;
+  EXPECT_EQ(ZavFile(all).Load(q(path)), 1);
+  EXPECT_EQ(all.Items().size(), 2u);
+}
+
+TEST(ZavFile, DuplicateTitleIsDroppedButItsCategoryStays) {
+  auto path = testenv::scratchDir("zav") / "dup.zav";
+  testenv::writeFile(path, kHeader + line("1.5", "2.5", "A", "", "C", "S") + line("3.5", "4.5", "A", "", "D", "E"));
+  DestStorage store;
+  ASSERT_EQ(ZavFile(store).Load(q(path)), 1);
+  ASSERT_EQ(store.Items().size(), 1u);
+  EXPECT_DOUBLE_EQ(store.Items().at(0)->Latitude, 1.5);
+  EXPECT_EQ(store.CategoryCount(), 2);
+}
+
+TEST(ZavFile, RefusedFilesLeaveTheStoreAlone) {
+  auto dir = testenv::scratchDir("zav-refused");
+  DestStorage store;
+  addDest(store, "Keep", "Me", "Existing", 1, 1);
+  testenv::writeFile(dir / "nomarker.zav", "V1.06\tsomething else\r\n" + line("1.5", "2.5", "A", "", "C", "S"));
+  testenv::writeFile(dir / "empty.zav", "");
+  EXPECT_EQ(ZavFile(store).Load(q(dir / "nomarker.zav")), 0);
+  EXPECT_EQ(ZavFile(store).Load(q(dir / "empty.zav")), 0);
+  EXPECT_EQ(ZavFile(store).Load(q(dir / "missing.zav")), 0);
+  EXPECT_EQ(ZavFile(store).Load(q(dir)), 0);
+  EXPECT_EQ(store.Items().size(), 1u);
+  EXPECT_EQ(store.CategoryCount(), 1);
+
+  // The marker anywhere in the first line will do.
+  testenv::writeFile(dir / "other.zav", "xx ZAV Compatible by someone else\r\n" + line("1.5", "2.5", "A", "", "C", "S"));
+  EXPECT_EQ(ZavFile(store).Load(q(dir / "other.zav")), 1);
+  EXPECT_EQ(store.Items().size(), 2u);
+}
+
+TEST(ZavFile, FailedSaveReportsAndKeepsTheOldFile) {
+  auto dir = testenv::scratchDir("zav-save");
+  DestStorage store;
+  addDest(store, "C", "S", "T", 1, 2);
+  EXPECT_EQ(ZavFile(store).Save(q(dir / "missing" / "x.zav")), 0);
+  fs::create_directory(dir / "taken.zav");
+  EXPECT_EQ(ZavFile(store).Save(q(dir / "taken.zav")), 0);
+  EXPECT_TRUE(fs::is_directory(dir / "taken.zav"));
+}
+
+// The bytes follow the code page of the run-time locale; iconv reads them.
+TEST(ZavFile, TextIsInTheCodePageOfTheLanguage) {
+  struct Case {
+    const char* locale;
+    const char* iconvName;
+    QString title;
+    std::string titleUtf8;  // what iconv must read back
+  };
+  const Case cases[] = {
+      {".1252", "CP1252", QString::fromUtf8("Caf\u00e9 \u20ac"), "Caf\u00e9 \u20ac"},
+      {".932", "CP932", QString::fromUtf8("\u6771\u4eac\u99c5"), "\u6771\u4eac\u99c5"},
+      {".936", "CP936", QString::fromUtf8("\u5317\u4eac\u7ad9"), "\u5317\u4eac\u7ad9"},
+      {".950", "CP950", QString::fromUtf8("\u81fa\u5317\u8eca\u7ad9"), "\u81fa\u5317\u8eca\u7ad9"},
+      {".1252", "CP1252", QString::fromUtf8("\u6771 x"), "? x"},  // not in the code page
+  };
+  auto dir = testenv::scratchDir("zav-cp");
+  int n = 0;
+  for (const Case& c : cases) {
+    codepage::ScopedRuntimeLocale locale(c.locale);
+    DestStorage store;
+    addDest(store, "C", "S", c.title, 10.5, 20.5);
+    auto path = dir / ("cp" + std::to_string(n++) + ".zav");
+    ASSERT_EQ(ZavFile(store).Save(q(path)), 1) << c.locale;
+    EXPECT_EQ(runIconv(path, c.iconvName), kHeader + line("10.50000", "20.50000", c.titleUtf8, "", "C", "S") +
+                                               "ZAVEOF\r\n")
+        << c.locale;
+    DestStorage loaded;
+    ASSERT_EQ(ZavFile(loaded).Load(q(path)), 1);
+    ASSERT_EQ(loaded.Items().size(), 1u);
+    EXPECT_EQ(loaded.Items().at(0)->Title.toStdString(), c.titleUtf8) << c.locale;
+  }
+}
