@@ -29,7 +29,6 @@ class TextFile {
     buf_.append("\r\n", 2);
     Spill();
   }
-  void Line(const QByteArray& bytes) { Line(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))); }
 
   // Writes what is buffered and replaces the target. False when any write
   // failed; the target then stays as it was.
