@@ -69,7 +69,7 @@ constexpr std::string_view kKmlStart = R"(<kml xmlns="http://earth.google.com/km
 // "YYYY-MM-DDThh:mm:ssZ" of the waypoint's calendar fields; empty when they
 // are no date and time (such a time could not be read back).
 std::string poiTime(const PoiListRow& r) {
-  if (!textfmt::IsValidDate(r.Year, r.Month, r.Day) || r.Year > 9999 ||
+  if (!textfmt::IsValidDate(r.Year, r.Month, r.Day) ||
       !textfmt::IsValidTime(r.Hour, r.Minute, r.Second, 0))
     return {};
   std::string s(20, '0');
