@@ -42,10 +42,12 @@ QString xmlSafe(const QString& s) {
 }  // namespace
 
 // Writes elements each on a line of its own (CR LF), indented by two blanks
-// per level below the root; a text element keeps its text on its line.
+// per level below the root; a text element keeps its text on its line. The
+// XML goes into a text buffer that is handed to the file in large UTF-8
+// pieces.
 class GpxXmlOut {
  public:
-  explicit GpxXmlOut(QXmlStreamWriter& w) : w_(w) {}
+  GpxXmlOut(QXmlStreamWriter& w, QString& buffer, QIODevice& file) : w_(w), buffer_(buffer), file_(file) {}
 
   void Open(const QString& name) {
     NewLine();
@@ -55,11 +57,9 @@ class GpxXmlOut {
   void Close() {
     bool hadChildren = childStack_.back();
     childStack_.pop_back();
-    if (hadChildren) {
-      w_.writeCharacters(QStringLiteral("\r\n"));
-      w_.writeCharacters(QString(2 * Depth(), QLatin1Char(' ')));
-    }
+    if (hadChildren) w_.writeCharacters(Indent(Depth()));
     w_.writeEndElement();
+    if (buffer_.size() >= kFlushAt) Flush();
   }
   void Attr(const QString& name, const QString& value) { w_.writeAttribute(name, xmlSafe(value)); }
   void Attr(const QString& name, double value) { w_.writeAttribute(name, GpxNumberText(value)); }
@@ -76,17 +76,39 @@ class GpxXmlOut {
     QString t = GpxTimeText(dt);
     if (!t.isEmpty()) TextAlways(name, t);
   }
+  void LineEnd() { w_.writeCharacters(Indent(0)); }
+
+  // False once a write to the file failed.
+  bool Flush() {
+    if (!buffer_.isEmpty()) {
+      QByteArray bytes = buffer_.toUtf8();
+      ok_ = ok_ && file_.write(bytes) == bytes.size();
+      buffer_.truncate(0);
+    }
+    return ok_ && !w_.hasError();
+  }
 
  private:
+  static constexpr qsizetype kFlushAt = 1 << 18;
+
   int Depth() const { return static_cast<int>(childStack_.size()); }
+  // CR LF and the blanks of a nesting level.
+  const QString& Indent(int depth) {
+    while (static_cast<int>(indents_.size()) <= depth)
+      indents_.push_back(QStringLiteral("\r\n") + QString(2 * static_cast<int>(indents_.size()), QLatin1Char(' ')));
+    return indents_[static_cast<size_t>(depth)];
+  }
   void NewLine() {
     if (!childStack_.empty()) childStack_.back() = true;
-    w_.writeCharacters(QStringLiteral("\r\n"));
-    if (Depth() > 0) w_.writeCharacters(QString(2 * Depth(), QLatin1Char(' ')));
+    w_.writeCharacters(Indent(Depth()));
   }
 
   QXmlStreamWriter& w_;
+  QString& buffer_;
+  QIODevice& file_;
+  bool ok_ = true;
   std::vector<bool> childStack_;
+  std::vector<QString> indents_;
 };
 
 QString GpxNumberText(double v) { return QString::fromLatin1(textfmt::FloatToDecimalStr(v)); }
@@ -240,9 +262,11 @@ void TGPXDocument::WriteGpx(const GPXType& gpx, GpxXmlOut& out) {
 bool TGPXDocument::SaveToFile(const QString& path) const {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  QXmlStreamWriter w(&file);
-  w.writeStartDocument(QStringLiteral("1.0"), true);
-  GpxXmlOut out(w);
+  const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>";
+  if (file.write(declaration) != declaration.size()) return false;
+  QString buffer;
+  QXmlStreamWriter w(&buffer);
+  GpxXmlOut out(w, buffer, file);
   out.Open(QStringLiteral("gpx"));
   w.writeAttribute(QStringLiteral("xmlns"), kGpxNamespace);
   w.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
@@ -252,9 +276,8 @@ bool TGPXDocument::SaveToFile(const QString& path) const {
                    kGpxNamespace + QLatin1Char(' ') + kGpxNamespace + QStringLiteral("/gpx.xsd"));
   WriteGpx(Gpx, out);
   out.Close();
-  // Not writeEndDocument(): it would end the file with a bare LF.
-  w.writeCharacters(QStringLiteral("\r\n"));
-  if (w.hasError()) {
+  out.LineEnd();
+  if (!out.Flush()) {
     file.cancelWriting();
     return false;
   }

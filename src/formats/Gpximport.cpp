@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -322,23 +323,35 @@ void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** atts) {
 void XMLCALL onEnd(void* data, const XML_Char*) { static_cast<Parser*>(data)->End(); }
 void XMLCALL onText(void* data, const XML_Char* s, int len) { static_cast<Parser*>(data)->Text(s, len); }
 
-// 8-bit encodings that expat does not know (windows-1252, ISO-8859-15, ...)
-// through the code-page converter; multi-byte ones stay unsupported.
-int XMLCALL onUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
-  QStringDecoder probe(name);
-  if (!probe.isValid()) return XML_STATUS_ERROR;
-  for (int b = 0; b < 256; ++b) {
-    QStringDecoder dec(name, QStringConverter::Flag::Stateless);
-    char byte = static_cast<char>(b);
-    QString s = dec.decode(QByteArrayView(&byte, 1));
-    if (s.size() != 1 || dec.hasError() || s[0].isSurrogate() || (b < 0x80 && s[0].unicode() != b))
-      return XML_STATUS_ERROR;
-    info->map[b] = s[0] == QChar(QChar::ReplacementCharacter) ? -1 : s[0].unicode();
+// The encoding named in the XML declaration at the start of the bytes, in
+// lower case; empty when there is none (or a byte-order mark decides).
+std::string declaredEncoding(QByteArrayView head) {
+  if (!head.startsWith("<?xml")) return {};
+  qsizetype end = head.indexOf("?>");
+  if (end < 0) return {};
+  QByteArrayView decl = head.first(end);
+  qsizetype at = decl.indexOf("encoding");
+  if (at < 0) return {};
+  qsizetype i = at + 8;
+  while (i < decl.size() && isXmlSpace(decl[i])) ++i;
+  if (i >= decl.size() || decl[i] != '=') return {};
+  ++i;
+  while (i < decl.size() && isXmlSpace(decl[i])) ++i;
+  if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\'')) return {};
+  char quote = decl[i++];
+  std::string name;
+  for (; i < decl.size() && decl[i] != quote; ++i) {
+    char c = decl[i];
+    name.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
   }
-  info->data = nullptr;
-  info->convert = nullptr;
-  info->release = nullptr;
-  return XML_STATUS_OK;
+  return name;
+}
+
+// Encodings that expat reads itself; any other one is converted to UTF-8
+// on the way in.
+bool expatReads(const std::string& encoding) {
+  return encoding.empty() || encoding == "utf-8" || encoding == "utf-16" || encoding == "iso-8859-1" ||
+         encoding == "us-ascii";
 }
 
 struct ParserFree {
@@ -372,34 +385,47 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
 
   GpxImportResult result;
   Parser parser(result);
-  std::unique_ptr<XML_ParserStruct, ParserFree> xml(XML_ParserCreate(nullptr));
+  QByteArray chunk = file.read(kChunk);
+  if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
+    throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
+  const std::string encoding = declaredEncoding(chunk);
+  std::optional<QStringDecoder> transcoder;
+  if (!expatReads(encoding)) {
+    transcoder.emplace(encoding.c_str());
+    if (!transcoder->isValid()) throw GpxImportError(path.toStdString() + ": unsupported encoding " + encoding);
+  }
+
+  // With a transcoder the parser reads UTF-8 whatever the declaration says.
+  std::unique_ptr<XML_ParserStruct, ParserFree> xml(XML_ParserCreate(transcoder ? "UTF-8" : nullptr));
   if (!xml) throw GpxImportError("out of memory");
   XML_SetUserData(xml.get(), &parser);
   XML_SetElementHandler(xml.get(), onStart, onEnd);
   XML_SetCharacterDataHandler(xml.get(), onText);
-  XML_SetUnknownEncodingHandler(xml.get(), onUnknownEncoding, nullptr);
 
-  auto report = [&](qint64 done) {
-    if (!progress) return;
-    progress->Update(result.WptCount, result.TrkCount, result.RteCount, done, total);
-    progress->ProcessEvents();
+  auto fail = [&](const std::string& why) {
+    throw GpxImportError(path.toStdString() + ":" + std::to_string(XML_GetCurrentLineNumber(xml.get())) + ":" +
+                         std::to_string(XML_GetCurrentColumnNumber(xml.get())) + ": " + why);
   };
-
   qint64 done = 0;
-  bool last = false;
-  while (!last) {
-    void* buf = XML_GetBuffer(xml.get(), static_cast<int>(kChunk));
-    if (!buf) throw GpxImportError("out of memory");
-    qint64 n = file.read(static_cast<char*>(buf), kChunk);
-    if (n < 0) throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
-    last = n == 0;
-    if (XML_ParseBuffer(xml.get(), static_cast<int>(n), last) != XML_STATUS_OK) {
-      throw GpxImportError(path.toStdString() + ":" + std::to_string(XML_GetCurrentLineNumber(xml.get())) + ":" +
-                           std::to_string(XML_GetCurrentColumnNumber(xml.get())) + ": " +
-                           XML_ErrorString(XML_GetErrorCode(xml.get())));
+  for (;;) {
+    const bool last = chunk.isEmpty();
+    QByteArray utf8;
+    if (transcoder) {
+      utf8 = QString(transcoder->decode(chunk)).toUtf8();
+      if (transcoder->hasError()) fail("text that is not " + encoding);
     }
-    done += n;
-    report(done);
+    const QByteArray& bytes = transcoder ? utf8 : chunk;
+    if (XML_Parse(xml.get(), bytes.constData(), static_cast<int>(bytes.size()), last) != XML_STATUS_OK)
+      fail(XML_ErrorString(XML_GetErrorCode(xml.get())));
+    done += chunk.size();
+    if (progress) {
+      progress->Update(result.WptCount, result.TrkCount, result.RteCount, done, total);
+      progress->ProcessEvents();
+    }
+    if (last) break;
+    chunk = file.read(kChunk);
+    if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
+      throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
   }
   return result;
 }

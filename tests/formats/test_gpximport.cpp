@@ -220,6 +220,17 @@ TEST_F(GpxImportTest, EightBitEncodingsAreDecoded) {
   EXPECT_EQ(tracks.At(0)->Name(), QString::fromUtf8("Caf\u00e9 \u20ac"));
   EXPECT_TRUE(ImportGpx(write(body, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><gpx>"), tracks, pois, nullptr));
   EXPECT_EQ(tracks.At(0)->Name(), QString::fromUtf8("Caf\u00e9 \u0080"));
+  // A multi-byte code page, with a character split across the 1 MiB pieces
+  // in which the file is read.
+  const std::string sjisHead = "<?xml version='1.0' encoding = 'Shift_JIS' ?><gpx>";
+  std::string sjis = "<trk><name>\x93\x8C\x8B\x9E</name><trkseg>";
+  sjis += std::string((1u << 20) - 1 - sjisHead.size() - sjis.size(), ' ') + "\x89\x77";
+  sjis += "<trkpt lat=\"1\" lon=\"2\"><ele>3</ele></trkpt></trkseg></trk><trk><name>\x89\x77</name></trk>";
+  EXPECT_TRUE(ImportGpx(write(sjis, sjisHead), tracks, pois, nullptr));
+  ASSERT_EQ(tracks.Count(), 2u);
+  EXPECT_EQ(tracks.At(0)->Name(), QString::fromUtf8("\u6771\u4eac"));
+  EXPECT_EQ(tracks.At(0)->Count(), 1u);
+  EXPECT_EQ(tracks.At(1)->Name(), QString::fromUtf8("\u99c5"));
 }
 
 // Whatever goes wrong, the stores stay as they were.
@@ -251,7 +262,9 @@ TEST_F(GpxImportTest, BadFilesThrowAndChangeNothing) {
       {"not XML", write("", "just text\n", "")},
       {"mismatched tags", write(good + "<trk></wpt>")},
       {"bad UTF-8", write(good + "<trk><name>\xC3\x28</name></trk>")},
-      {"unknown multi-byte encoding", write(good, "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><gpx>")},
+      {"unknown encoding", write(good, "<?xml version=\"1.0\" encoding=\"x-no-such\"?><gpx>")},
+      {"bytes invalid in the encoding", write(good + "<trk><name>\x81\x20</name></trk>",
+                                              "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><gpx>")},
       {"deep nesting never closed", write(good + deep)},
       {"entity expansion", write(good + "<trk><name>&k;</name></trk>", bomb)},
   };
