@@ -1,11 +1,11 @@
 #include "Kml.h"
 
 #include "GPXDocument.h"
+#include "Textfile.h"
 #include "Textfmt.h"
 #include "Trackstorage.h"
 #include "Utility.h"
 
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 #include <cmath>
@@ -198,9 +198,9 @@ bool TKmlDocument::WriteXml(QXmlStreamWriter* w) const {
 }
 
 bool TKml::SaveToFile(const QString& path) const {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  QXmlStreamWriter w(&file);
+  TextFile file(path);
+  if (!file.Open()) return false;
+  QXmlStreamWriter w(file.Device());
   w.setAutoFormatting(true);
   w.setAutoFormattingIndent(2);
   w.writeStartDocument(QStringLiteral("1.0"));
@@ -211,11 +211,7 @@ bool TKml::SaveToFile(const QString& path) const {
   w.writeEndElement();  // Folder
   w.writeEndElement();  // kml
   w.writeEndDocument();
-  if (w.hasError()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return !w.hasError() && file.Commit();
 }
 
 std::unique_ptr<TKmlDocument> MakeTrackDocument(const TTrackList& track, std::size_t number) {

@@ -7,7 +7,9 @@ TextFile::~TextFile() {
 }
 
 bool TextFile::Open() {
-  ok_ = file_.open(QIODevice::WriteOnly);
+  // The buffer here makes the file's own buffer a needless copy.
+  ok_ = file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  if (ok_) device_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   return ok_;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// A text file written line by line through a buffer: lines are appended to a
-// reserved buffer that goes to the file whenever it fills, so a big export
-// never builds its whole text in memory. Writes go to a temporary file that
-// replaces the target only when everything was written (QSaveFile).
-#include <QByteArray>
+// A text file written through a buffer: text is appended to a reserved
+// buffer that goes to the file whenever it fills, so a big export never
+// builds its whole text in memory and the file sees few large writes.
+// Writes go to a temporary file that replaces the target only when
+// everything was written (QSaveFile).
+#include <QIODevice>
 #include <QSaveFile>
 #include <QString>
 
@@ -30,18 +31,38 @@ class TextFile {
     Spill();
   }
 
+  // A write-only device that appends to this file, for writers that want
+  // one (QXmlStreamWriter).
+  QIODevice* Device() { return &device_; }
+
   // Writes what is buffered and replaces the target. False when any write
   // failed; the target then stays as it was.
   bool Commit();
 
  private:
-  static constexpr std::size_t kChunk = 1 << 16;
+  class Sink : public QIODevice {
+   public:
+    explicit Sink(TextFile& file) : file_(file) {}
+
+   protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override {
+      file_.Append(std::string_view(data, static_cast<std::size_t>(len)));
+      return len;
+    }
+
+   private:
+    TextFile& file_;
+  };
+
+  static constexpr std::size_t kChunk = 1 << 18;
   void Spill() {
     if (buf_.size() >= kChunk) Flush();
   }
   void Flush();
 
   QSaveFile file_;
+  Sink device_{*this};
   std::string buf_;
   bool ok_ = false;
 };
