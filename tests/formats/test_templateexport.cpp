@@ -115,6 +115,29 @@ std::string userFolderName() { return "trevik-ap-" + std::to_string(geteuid()); 
 
 }  // namespace
 
+// A row carries the waypoint as the list shows it: its name (UTF-8 in the
+// store), local time, position and icon.
+TEST(PoiListRow, TakesTheWaypointsFields) {
+  sUserPOI poi;
+  poi.SetName("Caf\xc3\xa9 am Eck, 25 Bytes lang");  // cut to 25 bytes by the store
+  poi.Year = 2014;
+  poi.Month = 5;
+  poi.Day = 3;
+  poi.Hour = 8;
+  poi.Minute = 4;
+  poi.Second = 5;
+  poi.Icon = 17;
+  poi.Latitude = -33.8688;
+  poi.Longitude = 151.2093;
+  const PoiListRow r = MakePoiListRow(poi, true);
+  EXPECT_EQ(r.Name, QString::fromUtf8("Caf\xc3\xa9 am Eck, 25 Bytes la"));
+  EXPECT_EQ(std::vector<int>({r.Year, r.Month, r.Day, r.Hour, r.Minute, r.Second, r.Icon}),
+            std::vector<int>({2014, 5, 3, 8, 4, 5, 17}));
+  EXPECT_EQ(r.Latitude, -33.8688);
+  EXPECT_EQ(r.Longitude, 151.2093);
+  EXPECT_TRUE(r.Selected);
+}
+
 // --- golden files -----------------------------------------------------------------
 
 TEST(PoiGpxExport, MatchesTheGoldenFileAndTheSchema) {
@@ -232,11 +255,12 @@ TEST(TempKml, ExportsWriteTheUsersOwnFolderAndOpenTheFile) {
   RecordingOpener opener;
   const fs::path folder = base / userFolderName();
   const mode_t oldMask = umask(0777);  // the folder still gets rwx for its owner
+  const QString made = TempKmlFolder();
+  umask(oldMask);
+  EXPECT_EQ(made.toStdString(), folder.string());
   RouteStorage route;
   fillRoute(route);
-  const int result = ExportKml(route);
-  umask(oldMask);
-  ASSERT_EQ(result, 1);
+  ASSERT_EQ(ExportKml(route), 1);
   struct stat st {};
   ASSERT_EQ(lstat(folder.c_str(), &st), 0);
   EXPECT_TRUE(S_ISDIR(st.st_mode));
