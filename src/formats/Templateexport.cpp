@@ -13,30 +13,20 @@
 
 namespace {
 
-// Text for XML content, UTF-8: markup characters become references, and
-// characters XML cannot carry (controls, lone surrogates, U+FFFE/U+FFFF)
-// become U+FFFD. Also safe inside the CDATA of a KML description, which
-// Google Earth shows as HTML.
+// Text for XML content, UTF-8: markup characters become references (also
+// safe inside the CDATA of a KML description, which Google Earth shows as
+// HTML), and characters XML cannot carry become U+FFFD.
 std::string xmlText(const QString& s) {
+  const QString safe = XmlSafeText(s);
   QString out;
-  out.reserve(s.size());
-  const qsizetype n = s.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = s[i].unicode();
-    switch (c) {
-      case u'&': out += QLatin1String("&amp;"); continue;
-      case u'<': out += QLatin1String("&lt;"); continue;
-      case u'>': out += QLatin1String("&gt;"); continue;
-      case u'"': out += QLatin1String("&quot;"); continue;
-      default: break;
-    }
-    if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
-      out += s[i];
-      out += s[++i];
-    } else if (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c < 0xD800) || (c > 0xDFFF && c < 0xFFFE)) {
-      out += s[i];
-    } else {
-      out += QChar(0xFFFD);
+  out.reserve(safe.size());
+  for (QChar c : safe) {
+    switch (c.unicode()) {
+      case u'&': out += QLatin1String("&amp;"); break;
+      case u'<': out += QLatin1String("&lt;"); break;
+      case u'>': out += QLatin1String("&gt;"); break;
+      case u'"': out += QLatin1String("&quot;"); break;
+      default: out += c;
     }
   }
   return out.toStdString();
