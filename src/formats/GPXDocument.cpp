@@ -114,6 +114,8 @@ class GpxXmlOut {
 
 QString GpxNumberText(double v) { return QString::fromLatin1(textfmt::FloatToDecimalStr(v)); }
 
+QString XmlSafeText(const QString& s) { return xmlSafe(s); }
+
 QString GpxTimeText(double dt) {
   static const double kFirst = [] {
     double d = 0;

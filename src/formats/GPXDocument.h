@@ -129,3 +129,6 @@ int ExportGpx(TTrackStorage& store, const QString& path);
 // years 1 to 9999).
 QString GpxNumberText(double v);
 QString GpxTimeText(double dt);
+
+// The text with every character that XML cannot carry replaced by U+FFFD.
+QString XmlSafeText(const QString& s);

@@ -9,6 +9,11 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "Shellopen.h"
+
 int main(int argc, char* argv[]) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
@@ -17,6 +22,7 @@ int main(int argc, char* argv[]) {
   desktop::SetShiftStateSource(
       [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); });
   desktop::SetBeepSink([](unsigned, unsigned) { QApplication::beep(); });
+  desktop::SetShellOpener([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
 
   // The process-wide objects, in the order they depend on each other.
   TPathManager paths;
