@@ -1,5 +1,7 @@
 #include "Textfile.h"
 
+#include "Folders.h"
+
 TextFile::TextFile(const QString& path) : file_(path) { buf_.reserve(kChunk + 4096); }
 
 TextFile::~TextFile() {
@@ -7,8 +9,7 @@ TextFile::~TextFile() {
 }
 
 bool TextFile::Open() {
-  // The buffer here makes the file's own buffer a needless copy.
-  ok_ = file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  ok_ = folders::OpenSaveFile(file_);
   if (ok_) device_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   return ok_;
 }
