@@ -275,6 +275,12 @@ bool Simulator::waitForSentences(size_t n, int timeoutMs) const {
                            [&] { return received_.size() >= n; });
 }
 
+bool Simulator::waitForHangUps(int n, int timeoutMs) const {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                           [&] { return hangUps_.load() >= n; });
+}
+
 int Simulator::lineSpeed() const {
   int fd = master_.load();
   return fd < 0 ? 0 : ttyport::LineSpeed(fd);
@@ -449,19 +455,25 @@ bool Simulator::writeLine(const std::string& bytes) {
 
 void Simulator::hangUp() {
   closeLine();
-  hangUps_.fetch_add(1);
   if (verbose_.load()) std::fprintf(stderr, "devsim: hung up\n");
-  if (!options_.relinkAfterHangUp) return;
-  openLine();
-  fs::path link;
+  if (options_.relinkAfterHangUp) {
+    openLine();
+    fs::path link;
+    {
+      std::lock_guard<std::mutex> guard(mutex_);
+      link = link_;
+    }
+    if (options_.devicePath.empty() && !link.empty()) {
+      std::string name = link.filename().string();
+      linkAs(link.parent_path(), std::atoi(name.c_str() + 3));
+    }
+  }
+  // Counted once the new line is ready, so that a waiter can use it.
   {
     std::lock_guard<std::mutex> guard(mutex_);
-    link = link_;
+    hangUps_.fetch_add(1);
   }
-  if (options_.devicePath.empty() && !link.empty()) {
-    std::string name = link.filename().string();
-    linkAs(link.parent_path(), std::atoi(name.c_str() + 3));
-  }
+  changed_.notify_all();
 }
 
 void Simulator::filePhase(int code) {

@@ -88,7 +88,9 @@ class Simulator {
   bool waitForSentences(size_t n, int timeoutMs) const;
   // The rate the program's side has set on the line now.
   int lineSpeed() const;
+  // Hang-ups so far; after one with relinkAfterHangUp the new line is linked.
   int hangUps() const { return hangUps_.load(); }
+  bool waitForHangUps(int n, int timeoutMs) const;
   // Print every sentence and reply on stderr.
   void setVerbose(bool on) { verbose_.store(on); }
 
