@@ -98,8 +98,13 @@ class Simulator::Link : public FileLink {
     if (r < 0) return errno == EINTR ? 0 : -1;
     if (r == 0) return 0;
     if (p[1].revents) {
-      if (sim_.takeHangUpRequest()) sim_.hangUp();
-      return -1;
+      if (sim_.stopping_.load()) return -1;
+      sim_.drainWake();
+      if (sim_.takeHangUpRequest()) {
+        sim_.hangUp();
+        return -1;
+      }
+      return 0;
     }
     ssize_t n = ::read(fd, buffer, count);
     if (n > 0) return n;
@@ -210,8 +215,7 @@ void Simulator::stop() {
   uint64_t one = 1;
   [[maybe_unused]] ssize_t n = ::write(wake_, &one, sizeof one);
   thread_.join();
-  uint64_t drain = 0;
-  n = ::read(wake_, &drain, sizeof drain);
+  drainWake();
   changed_.notify_all();
 }
 
@@ -228,11 +232,11 @@ void Simulator::hangUpNow() {
   [[maybe_unused]] ssize_t n = ::write(wake_, &one, sizeof one);
 }
 
-bool Simulator::takeHangUpRequest() {
-  if (!hangUpRequested_.exchange(false)) return false;
+bool Simulator::takeHangUpRequest() { return hangUpRequested_.exchange(false); }
+
+void Simulator::drainWake() {
   uint64_t drain = 0;
   [[maybe_unused]] ssize_t n = ::read(wake_, &drain, sizeof drain);
-  return true;
 }
 
 void Simulator::misbehave(const Misbehaviour& m) {
@@ -295,7 +299,8 @@ bool Simulator::pause(int ms) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                     end - std::chrono::steady_clock::now()).count();
     if (left <= 0) return true;
-    if (::poll(&p, 1, static_cast<int>(left)) > 0 && hangUpRequested_.load()) return false;
+    if (::poll(&p, 1, static_cast<int>(left)) > 0 && !stopping_.load()) drainWake();
+    if (hangUpRequested_.load()) return false;  // the run loop hangs up
   }
   return false;
 }
@@ -310,6 +315,7 @@ void Simulator::run() {
     int r = ::poll(p, 2, fd < 0 ? -1 : 500);
     if (r < 0 && errno != EINTR) throw std::runtime_error("devsim: poll failed");
     if (stopping_.load()) break;
+    if (r > 0 && p[1].revents) drainWake();
     if (takeHangUpRequest()) {
       hangUp();
       collecting = false;

@@ -109,7 +109,8 @@ class Simulator {
   void filePhase(int code);
   void runFilePhase(FilePhase& phase, DeviceFile file, bool deviceSends);
   void hangUp();
-  bool takeHangUpRequest();  // drains the wake-up when a hang-up was asked for
+  bool takeHangUpRequest();
+  void drainWake();
 
   Options options_;
   mutable std::mutex mutex_;
