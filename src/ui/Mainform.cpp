@@ -22,11 +22,19 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <clocale>
 #include <exception>
 
 #include "Apconfig.h"
+#include "Codepage.h"
+#include "Frmlanguage.h"
+#if __has_include("Fontbank.h")
 #include "Fontbank.h"
+#define TREVIK_HAVE_FONTBANK 1
+#endif
+#if __has_include("Portprobe.h")
+#include "Portprobe.h"
+#define TREVIK_HAVE_PORTPROBE 1
+#endif
 #include "Pathmanager.h"
 #include "Stringtable.h"
 #include "Textfmt.h"
@@ -936,7 +944,7 @@ void TFormMain::FormCreate() {
   HGoogleProxy.Port = apConfig->ProxyPort;
   HGoogleProxy.Active = !apConfig->ProxyServer.isEmpty() && apConfig->ProxyPort != 0;
   edProxyServer->setText(apConfig->ProxyServer);
-  edProxyPort->setText(textfmt::IntToStr(apConfig->ProxyPort));
+  edProxyPort->setText(QString::number(apConfig->ProxyPort));
 
   // 10: playback speed.
   trbTrkSpeed->setValue(apConfig->AniFactor);
@@ -1025,7 +1033,7 @@ void TFormMain::cmbLanguageChange() { ApplyLanguage(cmbLanguage->currentIndex())
 void TFormMain::ApplyLanguage(int index) {
   if (index < 0 || index >= int(languageTable.size())) index = 0;
   const LanguageEntry& entry = languageTable[size_t(index)];
-  std::setlocale(LC_ALL, entry.Locale);
+  codepage::SetRuntimeLocale(entry.Locale);
   const QString fileName = QString::fromUtf16(entry.FileName);
   if (!strTable->LoadFromFile(pathManager->GetExeDir() + fileName)) {
     const int shown = cmbLanguage->currentIndex();
@@ -1240,7 +1248,7 @@ void TFormMain::InitMainForm() {
   PageControl->setTabVisible(PageControl->indexOf(pgTrack), apConfig->Track);
 
   if (apConfig->Port != -1 && apConfig->AutoConnect) {
-    SetStatusText(0, QStringLiteral("COM ") + textfmt::IntToStr(apConfig->Port));
+    SetStatusText(0, QStringLiteral("COM ") + QString::number(apConfig->Port));
   } else {
     SetStatusText(0, Str(166));
     FillComPortCombo();
@@ -1272,15 +1280,24 @@ bool TFormMain::LoadImageList(const QString& fileName, TImageList& list, QColor 
 
 void TFormMain::LoadFontBank() {
   const std::string path = (pathManager->GetExeDir() + QStringLiteral("font.bnk")).toLocal8Bit().toStdString();
+#ifdef TREVIK_HAVE_FONTBANK
   if (fontBank.Load(path) == 0)
     UiServices::Get().MessageBox(Str(126), Str(125), UiServices::Icon::Error);
+#else
+  (void)path;
+#endif
+}
+
+void TFormMain::SetWaypointIconCount(int count) {
+  // The waypoint store takes the count once it exists.
+  (void)count;
 }
 
 void TFormMain::FillIconFilter() {
   cmbSelIcon->blockSignals(true);
   cmbSelIcon->clear();
   const int count = ilWaypoint.Count();
-  for (int n = 0; n < count; ++n) cmbSelIcon->addItem(ilWaypoint.Icon(n), textfmt::IntToStr(n));
+  for (int n = 0; n < count; ++n) cmbSelIcon->addItem(ilWaypoint.Icon(n), QString::number(n));
   cmbSelIcon->addItem(QStringLiteral("ALL"));
   cmbSelIcon->setCurrentIndex(count);
   cmbSelIcon->setMaxVisibleItems(count + 1);
@@ -1299,10 +1316,12 @@ QString TFormMain::GetProgramVersion() {
 void TFormMain::FillComPortCombo() {
   cmbComPort->clear();
   int selected = -1;
+#ifdef TREVIK_HAVE_PORTPROBE
   for (int i = 0; i < comPortCount; ++i) {
-    cmbComPort->addItem(QStringLiteral("COM ") + textfmt::IntToStr(comPorts[i]));
+    cmbComPort->addItem(QStringLiteral("COM ") + QString::number(comPorts[i]));
     if (comPorts[i] == apConfig->Port && selected < 0) selected = i;
   }
+#endif
   cmbComPort->setCurrentIndex(selected);
 }
 

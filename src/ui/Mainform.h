@@ -275,6 +275,9 @@ class TFormMain : public QMainWindow {
   struct DeferCreate {};
   TFormMain(DeferCreate, QWidget* parent);
   void FormCreate();
+  // Copies the window's state into the settings and saves them, once; the
+  // destructor calls it, a derived window may call it earlier.
+  void WriteBackSettings();
 
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -284,7 +287,6 @@ class TFormMain : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void WriteBackSettings();
   void SetWaypointIconCount(int count);
   void BuildFrame();
   void BuildDestPage();

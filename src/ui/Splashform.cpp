@@ -8,7 +8,6 @@
 #include <QScreen>
 
 #include "Pathmanager.h"
-#include "Textfmt.h"
 #include "Version.h"
 
 TFrmSplash* FrmSplash = nullptr;
@@ -71,6 +70,6 @@ TFrmSplash::~TFrmSplash() {
   if (FrmSplash == this) FrmSplash = nullptr;
 }
 
-void TFrmSplash::SetAction(int port) { lblAction->setText(textfmt::IntToStr(port)); }
+void TFrmSplash::SetAction(int port) { lblAction->setText(QString::number(port)); }
 
 void TFrmSplash::SetProgress(int position) { ProgressBar->setValue(position); }

@@ -7,7 +7,10 @@
 #include "Apconfig.h"
 #include "Frmlanguage.h"
 #include "Mainform.h"
+#if __has_include("Portprobe.h")
 #include "Portprobe.h"
+#define TREVIK_HAVE_PORTPROBE 1
+#endif
 #include "Splashform.h"
 #include "Uiservices.h"
 
@@ -24,6 +27,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   return false;
 }
 
+#ifdef TREVIK_HAVE_PORTPROBE
 StartupLinks StartupLinks::Real() {
   StartupLinks links;
   links.Scan = [] { ScanComPorts(); };
@@ -72,6 +76,10 @@ StartupConnection DetectConnection(ApConfig& config, const StartupLinks& links) 
   if (result.Connected) config.Port = result.Port;
   return result;
 }
+#else
+StartupLinks StartupLinks::Real() { return {}; }
+StartupConnection DetectConnection(ApConfig&, const StartupLinks&) { return {}; }
+#endif
 
 std::unique_ptr<TFormMain> CreateWindows(bool connected, const std::function<TFormMain*()>& make) {
   std::unique_ptr<TFormMain> main(make ? make() : new TFormMain);
