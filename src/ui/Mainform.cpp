@@ -27,10 +27,8 @@
 #include "Apconfig.h"
 #include "Codepage.h"
 #include "Frmlanguage.h"
-#if __has_include("Fontbank.h")
 #include "Fontbank.h"
-#define TREVIK_HAVE_FONTBANK 1
-#endif
+#include "Poistorage.h"
 #if __has_include("Portprobe.h")
 #include "Portprobe.h"
 #define TREVIK_HAVE_PORTPROBE 1
@@ -1261,7 +1259,7 @@ void TFormMain::InitMainForm() {
   LoadImageList(QStringLiteral("Tabs.bmp"), ilTab, mask);
   LoadImageList(QStringLiteral("Turns.bmp"), ilTurn, mask);
   LoadImageList(QStringLiteral("Menus.bmp"), ilpmnu, mask);
-  SetWaypointIconCount(ilWaypoint.Count());
+  poiStorage.IconCount = ilWaypoint.Count();
 
   InitDefaultCategories();
   FillCategoryCombo();
@@ -1280,17 +1278,8 @@ bool TFormMain::LoadImageList(const QString& fileName, TImageList& list, QColor 
 
 void TFormMain::LoadFontBank() {
   const std::string path = (pathManager->GetExeDir() + QStringLiteral("font.bnk")).toLocal8Bit().toStdString();
-#ifdef TREVIK_HAVE_FONTBANK
   if (fontBank.Load(path) == 0)
     UiServices::Get().MessageBox(Str(126), Str(125), UiServices::Icon::Error);
-#else
-  (void)path;
-#endif
-}
-
-void TFormMain::SetWaypointIconCount(int count) {
-  // The waypoint store takes the count once it exists.
-  (void)count;
 }
 
 void TFormMain::FillIconFilter() {

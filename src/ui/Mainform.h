@@ -287,7 +287,6 @@ class TFormMain : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void SetWaypointIconCount(int count);
   void BuildFrame();
   void BuildDestPage();
   void BuildWaypointPage();

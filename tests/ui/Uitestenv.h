@@ -86,9 +86,9 @@ class ProgramEnv {
     App();
     for (const char* d : {"exe", "appdata", "docs", "common"})
       std::filesystem::create_directories(root_ / d);
-    // The pictures the build draws into the program folder.
+    // The pictures and the font bank the build puts into the program folder.
     for (const char* f : {"Buttons.bmp", "POI_Icons.bmp", "Tabs.bmp", "Turns.bmp", "Menus.bmp",
-                          "Splash.png", "Vendor.png"}) {
+                          "Splash.png", "Vendor.png", "font.bnk"}) {
       std::error_code ec;
       std::filesystem::copy_file(testenv::binDir() / f, root_ / "exe" / f, ec);
     }

@@ -12,7 +12,9 @@
 #include <QValueAxis>
 #include <stdexcept>
 
+#include "Fontbank.h"
 #include "Frmlanguage.h"
+#include "Poistorage.h"
 #include "Mainform.h"
 #include "Uitestenv.h"
 
@@ -577,9 +579,26 @@ TEST_F(MainFormTest, MissingPicturesAreNotedAndSetUpGoesOn) {
   EXPECT_EQ(f->windowTitle(), "Trevik AP - ");
 }
 
+TEST_F(MainFormTest, FontBankIsLoadedOrReported) {
+  {
+    auto f = Open();
+    EXPECT_TRUE(env.services.messages.empty());
+    EXPECT_GT(fontBank.GlyphSize, 0);
+  }
+  env.WriteExe("font.bnk", "not a font bank");
+  auto f = Open();
+  ASSERT_EQ(env.services.messages.size(), size_t(1));
+  EXPECT_EQ(env.services.messages[0].caption, "S125");
+  EXPECT_EQ(env.services.messages[0].text, "S126");
+  EXPECT_EQ(env.services.messages[0].icon, UiServices::Icon::Error);
+  // The window is complete all the same.
+  EXPECT_EQ(f->cmbSelIcon->itemText(f->cmbSelIcon->count() - 1), "ALL");
+}
+
 TEST_F(MainFormTest, PicturesAreCutIntoTiles) {
   auto f = Open();
   EXPECT_GE(f->ilWaypoint.Count(), 21);
+  EXPECT_EQ(poiStorage.IconCount, f->ilWaypoint.Count());
   EXPECT_EQ(f->cmbSelIcon->count(), f->ilWaypoint.Count() + 1);
   EXPECT_EQ(f->cmbSelIcon->currentIndex(), f->ilWaypoint.Count());
   EXPECT_GE(f->ilButton.Count(), 10);
