@@ -37,6 +37,9 @@ QPixmap VendorPicture() {
   return pm;
 }
 
+// Before any language is loaded the table answers like an empty one.
+QString Text(int number) { return strTable ? strTable->GetString(number) : QStringLiteral("0"); }
+
 }  // namespace
 
 TFormWorkTask::TFormWorkTask(QWidget* owner, int taskCode, const QString& fileName, int port,
@@ -115,13 +118,13 @@ void TFormWorkTask::FormCreate() {
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
   CursorSet = true;
-  lblState->setText(strTable.GetString(149));
-  for (int i = 0; i < 6; ++i) Captions[i] = strTable.GetString(150 + i);
+  lblState->setText(Text(149));
+  for (int i = 0; i < 6; ++i) Captions[i] = Text(150 + i);
 }
 
 void TFormWorkTask::StartTask(const std::string* paramText, const QString& fileName, int port,
                               const XModemTiming& timing) {
-  const int baudRate = apConfig.BaudRate;
+  const int baudRate = apConfig ? apConfig->BaudRate : 9600;  // the ini default
   Params = std::make_unique<WorkTaskParams>();
   Params->NotifyWindow = this;
   Port = std::make_unique<Serial>();
