@@ -218,16 +218,34 @@ TEST_F(XModemLine, RefusedEotIsSentAgainButNotForEver) {
   }
 }
 
+TEST_F(XModemLine, LostAckIsMendedByTheDevicesNak) {
+  // The device's ACK of block 1 is lost; it NAKs when nothing more comes, we
+  // resend, and the device takes the repeat without storing it twice.
+  const std::string data = Pattern(2000);
+  fs::path path = File("send.bin", data);
+  XmodemFaults f;
+  f.DropAckBlock = 1;
+  auto sim = Sim(f);
+  Recorder rec;
+  DeviceReceives(*sim);
+  XModem x(&port, &rec, FastTiming());
+  x.SendFile(path.string());
+  line->Join();
+  EXPECT_TRUE(deviceOk);
+  EXPECT_TRUE(received == PadTo(data, 2, '\xFF'));
+  EXPECT_EQ(rec.Count(tsBlockError), 1);
+  EXPECT_EQ(rec.Count(tsBlockOk), 1);
+}
+
 TEST_F(XModemLine, SenderFailsWhenTheDeviceGoesAway) {
   struct Case {
     const char* what;
     XmodemFaults faults;
   };
-  XmodemFaults dropAck, silence, hangUp;
-  dropAck.DropAckBlock = 1;
+  XmodemFaults silence, hangUp;
   silence.SilenceAtBlock = 2;
   hangUp.HangUpAtBlock = 2;
-  const Case cases[] = {{"ACK lost", dropAck}, {"silent", silence}, {"hang-up", hangUp}};
+  const Case cases[] = {{"silent", silence}, {"hang-up", hangUp}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     fs::path path = File("send.bin", Pattern(5000));
@@ -386,6 +404,7 @@ TEST_F(XModemLine, ReceiverKeepsWhatCameBeforeTheDeviceStopped) {
     }
     line->Join();
     EXPECT_EQ(fs::file_size(out), 2048u);
+    line->ReadFor(100);  // our CANs, which the next device must not take for its own start
     port.Purge();
   }
 }

@@ -25,12 +25,15 @@ constexpr int kPort = 9;
 
 class Peer {
  public:
-  Peer(const fs::path& dir, const QString& command) {
+  // waitForUs: start the peer only once we have opened the port, so that its
+  // first byte is not lost in our purge.
+  Peer(const fs::path& dir, const QString& command, bool waitForUs = false) {
     link_ = dir / "ports" / ("COM" + std::to_string(kPort));
     fs::create_directories(link_.parent_path());
     proc_.setWorkingDirectory(QString::fromStdString(dir.string()));
     proc_.setProcessChannelMode(QProcess::MergedChannels);
-    proc_.start("socat", {QString::fromStdString("pty,raw,echo=0,link=" + link_.string()),
+    std::string pty = "pty,raw,echo=0,link=" + link_.string() + (waitForUs ? ",wait-slave" : "");
+    proc_.start("socat", {QString::fromStdString(pty),
                           "EXEC:" + command});
     // The link appears once socat has made the pseudo-terminal.
     for (int i = 0; i < 1000 && !fs::exists(link_); ++i) {
@@ -48,7 +51,14 @@ class Peer {
     if (!proc_.waitForFinished(30000)) return -1;
     return proc_.exitCode();
   }
-  std::string Output() { return proc_.readAll().toStdString(); }
+  // What the peer said; stops it when it still runs.
+  std::string Output() {
+    if (proc_.state() != QProcess::NotRunning) {
+      proc_.kill();
+      proc_.waitForFinished(5000);
+    }
+    return proc_.readAll().toStdString();
+  }
 
  private:
   fs::path link_;
@@ -80,7 +90,13 @@ TEST_F(Lrzsz, SxFeedsOurReceiver) {
     port.Open(kPort, 115200);
     Recorder rec;
     XModem x(&port, &rec);
-    x.ReceiveFile((dir / "out.bin").string());
+    try {
+      x.ReceiveFile((dir / "out.bin").string());
+    } catch (const ProtException& e) {
+      FAIL() << "ProtException " << e.Code << ": " << peer.Output();
+    } catch (const SerialException& e) {
+      FAIL() << "SerialException " << e.Code << ": " << peer.Output();
+    }
     EXPECT_EQ(peer.Finish(), 0) << peer.Output();
     EXPECT_TRUE(testenv::readFile(dir / "out.bin") == data);
     EXPECT_EQ(rec.Count(tsBlockOk), static_cast<int>(size / 1024));
@@ -93,16 +109,23 @@ TEST_F(Lrzsz, RxTakesWhatWeSend) {
     const std::string data = Pattern(size, 6);
     testenv::writeFile(dir / "in.bin", data);
     fs::remove(dir / "out.bin");
-    // -t 10: rx repeats its NAK every second, in case the first one came
-    // before we opened the port.
-    Peer peer(dir, "rx -t 10 out.bin");
+    Peer peer(dir, "rx out.bin", true);
     ASSERT_TRUE(peer.Ready());
     Serial port;
     port.Open(kPort, 115200);
     XModemTiming t;
-    t.StartTimeout = 20000;
+    t.StartTimeout = 30000;  // should rx's first NAK still be lost, it repeats it
+    // rx takes an EOT only after a second of silence behind it, just when the
+    // device's one-second wait for the answer runs out.
+    t.AckTimeout = 5000;
     XModem x(&port, nullptr, t);
-    x.SendFile((dir / "in.bin").string());
+    try {
+      x.SendFile((dir / "in.bin").string());
+    } catch (const ProtException& e) {
+      FAIL() << "ProtException " << e.Code << ": " << peer.Output();
+    } catch (const SerialException& e) {
+      FAIL() << "SerialException " << e.Code << ": " << peer.Output();
+    }
     EXPECT_EQ(peer.Finish(), 0) << peer.Output();
     // rx keeps whole blocks: our 0xFF padding stays.
     EXPECT_TRUE(testenv::readFile(dir / "out.bin") == PadTo(data, size / 1024 + 1, '\xFF'));
