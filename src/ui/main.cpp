@@ -38,8 +38,6 @@ int main(int argc, char* argv[]) {
   window.show();
   int rc = app.exec();
 
-  // Until the main window writes the settings back itself.
-  config.Save();
   strTable = nullptr;
   apConfig = nullptr;
   pathManager = nullptr;
