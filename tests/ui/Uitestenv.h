@@ -12,22 +12,16 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include "Apconfig.h"
 #include "Inifile.h"
 #include "Pathmanager.h"
+#include "Qtprint.h"
 #include "Startup.h"
 #include "Stringtable.h"
 #include "Testenv.h"
 #include "Uiservices.h"
-
-// Readable Qt texts in test messages.
-inline std::ostream& operator<<(std::ostream& os, const QString& s) {
-  return os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QString& s, std::ostream* os) { *os << s; }
 
 namespace uitest {
 

@@ -713,7 +713,7 @@ TEST_F(MainFormTest, DroppedFiles) {
       {{}, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.files.join(","));
+    SCOPED_TRACE(c.files.join(",").toStdString());
     auto f = Open();
     f->PageControl->setCurrentWidget(f->pgDest);
     f->Mode = omDestination;
