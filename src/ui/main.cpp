@@ -2,6 +2,7 @@
 #include "Apconfig.h"
 #include "Desktop.h"
 #include "Pathmanager.h"
+#include "Portmap.h"
 #include "Startup.h"
 #include "Stringtable.h"
 #include "Uiservices.h"
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
   // outlive the windows, whose destructor writes the settings back.
   TPathManager paths;
   pathManager = &paths;
+  // COMn links for the serial ports: $TREVIK_PORTS_DIR, else <config folder>/ports.
+  portmap::Configure(portmap::FromEnvironment(paths.GetConfigDir().toStdString()));
   ApConfig config(paths);
   apConfig = &config;
   StrTable strings;
