@@ -29,10 +29,7 @@
 #include "Frmlanguage.h"
 #include "Fontbank.h"
 #include "Poistorage.h"
-#if __has_include("Portprobe.h")
-#include "Portprobe.h"
-#define TREVIK_HAVE_PORTPROBE 1
-#endif
+#include "Portscan.h"
 #include "Pathmanager.h"
 #include "Stringtable.h"
 #include "Textfmt.h"
@@ -646,6 +643,8 @@ void TFormMain::BuildConnectPage() {
   btnConnect = Button(GroupBoxSerialPort, "btnConnect", QStringLiteral("Connect"));
   chkAutoConnect = CheckBox(GroupBoxSerialPort, "chkAutoConnect", QStringLiteral("Auto connect"));
   btnDevMan = Button(GroupBoxSerialPort, "btnDevMan", QStringLiteral("Device manager"));
+  connect(btnScanComport, &QPushButton::clicked, this, &TFormMain::btnScanComportClick);
+  connect(btnConnect, &QPushButton::clicked, this, &TFormMain::btnConnectClick);
   btnDevMan->setVisible(false);
   grid->addWidget(rdoAutoScan, 0, 0, 1, 2);
   grid->addWidget(rdoManualConfig, 1, 0, 1, 2);
@@ -1302,16 +1301,19 @@ QString TFormMain::GetProgramVersion() {
       .arg(TREVIK_VERSION_BUILD);
 }
 
+void TFormMain::btnScanComportClick() {
+  ScanComPorts();
+  FillComPortCombo();
+}
+
+void TFormMain::btnConnectClick() { ConnectDevice(*this, *apConfig); }
+
+void TFormMain::ProcessMessages() { QCoreApplication::processEvents(); }
+
 void TFormMain::FillComPortCombo() {
   cmbComPort->clear();
-  int selected = -1;
-#ifdef TREVIK_HAVE_PORTPROBE
-  for (int i = 0; i < comPortCount; ++i) {
-    cmbComPort->addItem(QStringLiteral("COM ") + QString::number(comPorts[i]));
-    if (comPorts[i] == apConfig->Port && selected < 0) selected = i;
-  }
-#endif
-  cmbComPort->setCurrentIndex(selected);
+  for (int i = 0; i < comPortCount; ++i) cmbComPort->addItem(ComPortItemText(comPorts[i]));
+  cmbComPort->setCurrentIndex(ComPortIndex(apConfig->Port));
 }
 
 // ============================================================================
@@ -1595,3 +1597,5 @@ int TFormMain::GetMapMode() { return apConfig->Mapmode; }
 int TFormMain::GetZoomValue() { return apConfig->Mapzoom; }
 void TFormMain::btnGetLogConfigClick() {}
 void TFormMain::btnGetTrevikConfigClick() {}
+void TFormMain::ShowDeviceConfig(const std::vector<std::string>&) {}
+void TFormMain::ShowLoggerConfig(const std::vector<std::string>&) {}

@@ -30,7 +30,9 @@
 #include <cstdint>
 
 #include "Controls.h"
+#include "Frmworktask.h"
 #include "Imagelist.h"
+#include "Portscan.h"
 
 class QChartView;
 class QChart;
@@ -39,7 +41,7 @@ class QValueAxis;
 // The working page whose collection a map click edits.
 enum OpMode : int32_t { omDestination = 0, omWaypoint = 1, omRoute = 2, omTrack = 3 };
 
-class TFormMain : public QMainWindow {
+class TFormMain : public QMainWindow, public ConnectionPage, public WorkTaskHost {
   Q_OBJECT
  public:
   explicit TFormMain(QWidget* parent = nullptr);
@@ -72,11 +74,15 @@ class TFormMain : public QMainWindow {
   bool LoadImageList(const QString& fileName, TImageList& list, QColor mask);
   void FillIconFilter();
   QString GetProgramVersion();
-  void FillComPortCombo();
+  void FillComPortCombo() override;
   void FillTurnDistances();
 
+  // The connection page's Scan and Connect buttons.
+  void btnScanComportClick();
+  void btnConnectClick();
+
   // Status bar panels: 0 port, 1 operation, 2 result, 3 notes.
-  void SetStatusText(int panel, const QString& text);
+  void SetStatusText(int panel, const QString& text) override;
   QString StatusText(int panel) const;
   QLabel* StatusPanel(int panel) const;
 
@@ -119,6 +125,16 @@ class TFormMain : public QMainWindow {
   virtual int GetZoomValue();
   virtual void btnGetLogConfigClick();
   virtual void btnGetTrevikConfigClick();
+  void ShowDeviceConfig(const std::vector<std::string>& reply) override;
+  void ShowLoggerConfig(const std::vector<std::string>& reply) override;
+  void SetStatusPanelText(int panel, const QString& text) override { SetStatusText(panel, text); }
+
+  // What the Connect action uses of the connection page.
+  void SetScanEnabled(bool enabled) override { btnScanComport->setEnabled(enabled); }
+  void ProcessMessages() override;
+  int SelectedPortIndex() const override { return cmbComPort->currentIndex(); }
+  void SetAutoScan(bool checked) override { rdoAutoScan->setChecked(checked); }
+  bool AutoScan() const override { return rdoAutoScan->isChecked(); }
 
   // --- the frame ----------------------------------------------------------------
   QWidget* pnlAct;

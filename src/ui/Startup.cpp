@@ -7,10 +7,7 @@
 #include "Apconfig.h"
 #include "Frmlanguage.h"
 #include "Mainform.h"
-#if __has_include("Portprobe.h")
-#include "Portprobe.h"
-#define TREVIK_HAVE_PORTPROBE 1
-#endif
+#include "Portscan.h"
 #include "Splashform.h"
 #include "Uiservices.h"
 
@@ -27,7 +24,6 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   return false;
 }
 
-#ifdef TREVIK_HAVE_PORTPROBE
 StartupLinks StartupLinks::Real() {
   StartupLinks links;
   links.Scan = [] { ScanComPorts(); };
@@ -49,7 +45,7 @@ StartupConnection DetectConnection(ApConfig& config, const StartupLinks& links) 
       result.Connected = links.Probe(result.Port, baud);
     else
       links.Scan();
-    if (comPortCount < kMaxComPorts) comPorts[comPortCount++] = result.Port;
+    AddComPort(result.Port);
   }
   if (!result.Connected) {
     links.Scan();
@@ -76,10 +72,7 @@ StartupConnection DetectConnection(ApConfig& config, const StartupLinks& links) 
   if (result.Connected) config.Port = result.Port;
   return result;
 }
-#else
-StartupLinks StartupLinks::Real() { return {}; }
-StartupConnection DetectConnection(ApConfig&, const StartupLinks&) { return {}; }
-#endif
+
 
 std::unique_ptr<TFormMain> CreateWindows(bool connected, const std::function<TFormMain*()>& make) {
   std::unique_ptr<TFormMain> main(make ? make() : new TFormMain);
