@@ -725,6 +725,7 @@ void TFormMain::BuildLoggerPage() {
 
   auto* buttons = new QHBoxLayout;
   btnGetLogConfig = Button(pgSetLogger, "btnGetLogConfig", QStringLiteral("Get"));
+  connect(btnGetLogConfig, &QPushButton::clicked, this, [this] { btnGetLogConfigClick(); });
   btnSetLogConfig = Button(pgSetLogger, "btnSetLogConfig", QStringLiteral("Set"));
   buttons->addWidget(btnGetLogConfig);
   buttons->addWidget(btnSetLogConfig);
@@ -787,6 +788,7 @@ void TFormMain::BuildDevicePage() {
 
   auto* buttons = new QHBoxLayout;
   btnGetTrevikConfig = Button(pgSetTrevik, "btnGetTrevikConfig", QStringLiteral("Get"));
+  connect(btnGetTrevikConfig, &QPushButton::clicked, this, [this] { btnGetTrevikConfigClick(); });
   btnSetTrevikConfig = Button(pgSetTrevik, "btnSetTrevikConfig", QStringLiteral("Set"));
   buttons->addWidget(btnGetTrevikConfig);
   buttons->addWidget(btnSetTrevikConfig);
@@ -1575,6 +1577,27 @@ TFormMain::~TFormMain() {
 }
 
 // ============================================================================
+// the device's two settings, read at start and by the Get buttons
+
+// Reads one of the device's two settings in the progress window, which hands
+// the reply to ShowLoggerConfig or ShowDeviceConfig. Every failure, a port
+// that cannot be opened among them, ends the read silently.
+static void RunSettingsRead(TFormMain* owner, int task) {
+  TFormWorkTask* window = nullptr;
+  try {
+    window = new TFormWorkTask(owner, task, QString(), apConfig->Port);
+    FormWorkTask = window;
+    window->ShowModal();
+  } catch (...) {
+  }
+  delete window;
+  FormWorkTask = nullptr;
+}
+
+void TFormMain::btnGetLogConfigClick() { RunSettingsRead(this, wtGetLoggerConfig); }
+void TFormMain::btnGetTrevikConfigClick() { RunSettingsRead(this, wtGetDeviceConfig); }
+
+// ============================================================================
 // operations of the pages; each page fills in its own
 
 void TFormMain::InitDefaultCategories() {}
@@ -1595,7 +1618,5 @@ void TFormMain::FormResize() {}
 void TFormMain::btnGoogleSearchClick() {}
 int TFormMain::GetMapMode() { return apConfig->Mapmode; }
 int TFormMain::GetZoomValue() { return apConfig->Mapzoom; }
-void TFormMain::btnGetLogConfigClick() {}
-void TFormMain::btnGetTrevikConfigClick() {}
 void TFormMain::ShowDeviceConfig(const std::vector<std::string>&) {}
 void TFormMain::ShowLoggerConfig(const std::vector<std::string>&) {}

@@ -12,6 +12,7 @@
 
 #include "Desktop.h"
 #include "Frmlanguage.h"
+#include "Frmworktask.h"
 #include "Mainform.h"
 #include "Portsandbox.h"
 #include "Portscan.h"
@@ -255,6 +256,47 @@ TEST_F(StartupTest, WindowsAndTheTwoSettingsReads) {
     main.reset();
     EXPECT_EQ(FormLanguage, nullptr);
   }
+}
+
+// The real reads against the simulator: the replies reach the main window
+// before it is shown.
+class ReplyMain : public TFormMain {
+ public:
+  ReplyMain() : TFormMain(DeferCreate{}, nullptr) { FormCreate(); }
+  void ShowLoggerConfig(const std::vector<std::string>& reply) override {
+    replies.push_back("logger " + std::to_string(reply.size()) + (isVisible() ? " shown" : ""));
+  }
+  void ShowDeviceConfig(const std::vector<std::string>& reply) override {
+    replies.push_back("device " + std::to_string(reply.size()) + (isVisible() ? " shown" : ""));
+  }
+  std::vector<std::string> replies;
+};
+
+TEST_F(StartupTest, ConnectedStartReadsBothSettingsFromTheDevice) {
+  auto device = Device(true);
+  ports.link(4, device->devicePath());
+  env.WriteIni("[GUI]\r\nFirst=0\r\n[SERIAL]\r\nPort=4\r\n");
+  env.Start();
+  const StartupConnection c = DetectConnection(*apConfig, Links());
+  ASSERT_TRUE(c.Connected);
+  device->clearReceived();
+  ReplyMain* made = nullptr;
+  auto main = CreateWindows(true, [&] { return made = new ReplyMain; });
+  EXPECT_THAT(made->replies, ElementsAre("logger 9", "device 8"));
+  std::vector<std::string> bodies;
+  for (const auto& r : device->received()) bodies.push_back(r.body);
+  EXPECT_THAT(bodies, ElementsAre("POEM06", "POEM14,0"));
+  EXPECT_EQ(FormWorkTask, nullptr);
+}
+
+TEST_F(StartupTest, SettingsReadOnAPortThatDoesNotOpenEndsSilently) {
+  env.WriteIni("[GUI]\r\nFirst=0\r\n[SERIAL]\r\nPort=12\r\n");  // nothing linked as COM12
+  env.Start();
+  ReplyMain* made = nullptr;
+  auto main = CreateWindows(true, [&] { return made = new ReplyMain; });
+  EXPECT_TRUE(made->replies.empty());
+  EXPECT_TRUE(env.services.messages.empty());
+  EXPECT_EQ(FormWorkTask, nullptr);
 }
 
 }  // namespace
