@@ -279,7 +279,7 @@ void TFormMain::BuildFrame() {
   Splitter1->addWidget(pnlMap);
   Splitter1->setStretchFactor(0, 0);
   Splitter1->setStretchFactor(1, 1);
-  Splitter1->setSizes({380, 620});
+  Splitter1->setSizes({430, 570});
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

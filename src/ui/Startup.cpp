@@ -89,7 +89,6 @@ int RunProgram(TApplication& app) {
   app.setQuitOnLastWindowClosed(false);
   try {
     const StartupConnection connection = DetectConnection(*apConfig, StartupLinks::Real());
-    QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationName(QStringLiteral("Trevik AP"));
     std::unique_ptr<TFormMain> main = CreateWindows(connection.Connected);
     main->show();

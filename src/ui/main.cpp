@@ -12,7 +12,6 @@
 int main(int argc, char* argv[]) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   TApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Trevik AP"));
 
   // The keyboard and the bell are only reachable once the application exists.
   desktop::SetShiftStateSource([] { return UiServices::Get().ShiftHeld(); });

@@ -374,6 +374,24 @@ TEST_F(MainFormTest, FirstRunAsksForTheLanguage) {
   }
 }
 
+TEST(LanguageChooser, OkTakesTheRowClosingCancels) {
+  uitest::App();
+  TFormLanguage chooser;
+  EXPECT_EQ(chooser.windowTitle(), "Language");
+  EXPECT_EQ(chooser.btnOk->text(), "Ok");
+  EXPECT_EQ(chooser.size(), QSize(214, 116));
+  ASSERT_EQ(chooser.cmbLanguage->count(), 9);
+  EXPECT_EQ(chooser.cmbLanguage->itemText(0), "English");
+  EXPECT_EQ(chooser.cmbLanguage->itemText(8), QString::fromUtf8("\u7E41\u9AD4\u4E2D\u6587"));
+  EXPECT_EQ(chooser.GetLanguageIndex(), 0);
+  chooser.cmbLanguage->setCurrentIndex(4);
+  QTimer::singleShot(0, &chooser, [&] { QTest::mouseClick(chooser.btnOk, Qt::LeftButton); });
+  EXPECT_EQ(chooser.exec(), QDialog::Accepted);
+  EXPECT_EQ(chooser.GetLanguageIndex(), 4);
+  QTimer::singleShot(0, &chooser, [&] { chooser.close(); });
+  EXPECT_EQ(chooser.exec(), QDialog::Rejected);
+}
+
 TEST_F(MainFormTest, PagesAreHiddenByTheirFlags) {
   struct Case {
     const char* ini;
