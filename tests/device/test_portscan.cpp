@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -41,7 +42,19 @@ class PortHolder {
   explicit PortHolder(const fs::path& node) {
     std::string path = node.string();
     const char* argv[] = {"flock", "-x", path.c_str(), "sleep", "60", nullptr};
-    if (posix_spawnp(&pid_, "flock", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
+    // Its own process group, so that the end takes the sleeping child too,
+    // and no share of our output pipes.
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attr, 0);
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawnp(&pid_, "flock", &fa, &attr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&fa);
+    posix_spawnattr_destroy(&attr);
     // Held once our own exclusive open is refused.
     for (int i = 0; i < 500 && pid_ > 0; ++i) {
       int fd = ttyport::OpenExclusive(path);
@@ -55,7 +68,7 @@ class PortHolder {
   }
   ~PortHolder() {
     if (pid_ > 0) {
-      kill(pid_, SIGTERM);
+      kill(-pid_, SIGTERM);
       waitpid(pid_, nullptr, 0);
     }
   }
