@@ -1,7 +1,7 @@
 // The real XModem on a real Serial over a pseudo-terminal, with the
 // simulator's device side (or a scripted peer) on the other end.
 #include "Apexception.h"
-#include "Portmap.h"
+#include "Portsandbox.h"
 #include "Ptylink.h"
 #include "Serial.h"
 #include "Simxmodem.h"
@@ -43,8 +43,7 @@ class XModemLine : public ::testing::Test {
   void SetUp() override {
     EnsureApp();
     dir = testenv::scratchDir("xmodem");
-    portmap::Configure({dir / "ports", false});
-    line = std::make_unique<testenv::PtyLink>(dir / "ports", kPort);
+    line = std::make_unique<testenv::PtyLink>(ports.dir(), kPort);
     port.Open(kPort, 115200);
   }
   void TearDown() override {
@@ -78,6 +77,7 @@ class XModemLine : public ::testing::Test {
     return p;
   }
 
+  testenv::PortSandbox ports{"xmodem"};
   fs::path dir;
   std::unique_ptr<testenv::PtyLink> line;
   Serial port;
