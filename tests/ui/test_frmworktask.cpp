@@ -28,8 +28,9 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "test";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: tearing it down among the other statics at exit crashes.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 size_t ThreadCount() {
