@@ -3,6 +3,7 @@
 #include "Codepage.h"
 #include "Desktop.h"
 #include "Pathmanager.h"
+#include "Portmap.h"
 #include "Stringtable.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
   // The process-wide objects, in the order they depend on each other.
   TPathManager paths;
   pathManager = &paths;
+  // COMn links for the serial ports: $TREVIK_PORTS_DIR, else <config folder>/ports.
+  portmap::Configure(portmap::FromEnvironment(paths.GetConfigDir().toStdString()));
   ApConfig config(paths);
   apConfig = &config;
   StrTable strings;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "Apexception.h"
@@ -192,27 +193,48 @@ TEST_F(SerialTest, ReopenSwitchesTheLineRate) {
   EXPECT_EQ(sim.lineSpeed(), 9600);
 }
 
-TEST_F(SerialTest, HangUpFailsTheReadAndLeavesThePortFailed) {
+TEST_F(SerialTest, HangUpFailsTheCallAndLeavesThePortFailed) {
   ports.link(4, sim.devicePath());
-  Serial s;
-  s.Open(4, 9600);
-  sim.hangUpNow();
   char c = 0;
-  SerialException e = Thrown([&] {
-    // The read that is running when the line drops, or the next one, fails.
-    for (int i = 0; i < 5; ++i) s.Read(&c, 1);
-  });
-  EXPECT_EQ(e.Code, seReadFile);
-  EXPECT_FALSE(s.IsOpen());
-  // The descriptor stays until Close, so no other thread's calls can hit a
-  // reused one; every later call says the port is not open.
-  EXPECT_NE(s.Handle(), -1);
-  EXPECT_EQ(Thrown([&] { s.Write(&c, 1); }).Code, seNotOpen);
-  EXPECT_EQ(Thrown([&] { s.Read(&c, 1); }).Code, seNotOpen);
-  s.Close();
-  EXPECT_EQ(s.Handle(), -1);
-  // The link now leads nowhere.
-  EXPECT_EQ(Thrown([&] { s.Open(4, 9600); }).Code, seOpenFailed);
+  struct Case {
+    const char* name;
+    std::function<void(Serial&)> call;
+    int code;
+  };
+  const Case cases[] = {
+      {"read", [&](Serial& s) { s.Read(&c, 1); }, seReadFile},
+      {"write", [&](Serial& s) { s.Write("$POEM06*11\r\n", 12); }, seWriteFile},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    devsim::Options o;
+    o.relinkAfterHangUp = true;  // a fresh line for each case
+    devsim::Simulator dev(devsim::DeviceState(), o);
+    dev.linkAs(ports.dir(), 4);
+    dev.start();
+    Serial s;
+    s.Open(4, 9600);
+    dev.hangUpNow();
+    SerialException e = Thrown([&] {
+      // The call that runs when the line drops, or one of the next, fails.
+      for (int i = 0; i < 500; ++i) {
+        k.call(s);
+        std::this_thread::sleep_for(milliseconds(10));
+      }
+    });
+    EXPECT_EQ(e.Code, k.code);
+    EXPECT_FALSE(s.IsOpen());
+    // The descriptor stays until Close, so that another thread's calls cannot
+    // reach a reused one; every later call says the port is not open.
+    EXPECT_NE(s.Handle(), -1);
+    EXPECT_EQ(Thrown([&] { s.Write(&c, 1); }).Code, seNotOpen);
+    EXPECT_EQ(Thrown([&] { s.Read(&c, 1); }).Code, seNotOpen);
+    EXPECT_EQ(Thrown([&] { s.GetBytesWaiting(); }).Code, seNotOpen);
+    s.Close();
+    EXPECT_EQ(s.Handle(), -1);
+    // The link leads to the device's new line, which opens again.
+    EXPECT_NO_THROW(s.Open(4, 9600));
+  }
 }
 
 }  // namespace
