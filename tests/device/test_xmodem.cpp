@@ -66,9 +66,10 @@ class XModemLine : public ::testing::Test {
   }
   std::unique_ptr<SimXmodem> Sim(const XmodemFaults& f = XmodemFaults()) {
     auto s = std::make_unique<SimXmodem>(f);
-    s->StartTimeout = 3000;
-    s->ReplyTimeout = 1500;
-    s->PacketTimeout = 300;  // the program answers at once; a miss only costs a retry
+    s->StartTimeout = 5000;
+    s->ReplyTimeout = 2000;
+    s->PacketTimeout = 1000;
+    s->MaxRetries = 3;  // gives up soon once the program has stopped
     return s;
   }
   fs::path File(const std::string& name, const std::string& bytes) {
@@ -366,8 +367,10 @@ TEST_F(XModemLine, ReceiverCancelsAfterTenFailures) {
   fs::path out = dir / "received.bin";
   std::string seen;
   line->RunPeer([&](testenv::PtyLink& l) { seen = l.ReadFor(20000, "\x18\x18\x18"); });
+  XModemTiming t = FastTiming();
+  t.PacketStartTimeout = 300;
   {
-    XModem x(&port, &window, FastTiming());
+    XModem x(&port, &window, t);
     try {
       x.ReceiveFile(out.string());
       ADD_FAILURE() << "no exception";
@@ -395,7 +398,9 @@ TEST_F(XModemLine, ReceiverKeepsWhatCameBeforeTheDeviceStopped) {
     auto sim = Sim(c.faults);
     DeviceSends(*sim, Pattern(5000));
     fs::path out = dir / "received.bin";
-    XModem x(&port, &window, FastTiming());
+    XModemTiming t = FastTiming();
+    t.PacketStartTimeout = 300;  // the silence is what we wait out here
+    XModem x(&port, &window, t);
     try {
       x.ReceiveFile(out.string());
       ADD_FAILURE() << "no exception";
