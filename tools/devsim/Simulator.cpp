@@ -23,6 +23,7 @@ namespace {
 constexpr size_t kMaxSentence = 512;  // longer input is line noise
 constexpr int kWriteTimeoutMs = 2000;
 constexpr int kFileRate = 115200;
+constexpr int kCommandRate = 9600;
 
 char HexDigit(unsigned v) { return "0123456789abcdef"[v & 15]; }
 
@@ -66,6 +67,7 @@ std::string Printable(const std::string& s) {
   }
   return out;
 }
+
 
 struct FileTask {
   int code;
@@ -137,7 +139,7 @@ void Simulator::openLine() {
   if (!options_.devicePath.empty()) {
     int fd = ::open(options_.devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) throw std::runtime_error("devsim: cannot open " + options_.devicePath);
-    if (ttyport::IsTerminal(fd)) ttyport::SetLine(fd, 9600);
+    if (ttyport::IsTerminal(fd)) ttyport::SetLine(fd, kCommandRate);
     master_.store(fd);
     lineUp_.store(true);
     return;
@@ -152,7 +154,7 @@ void Simulator::openLine() {
   if (s < 0) throw std::runtime_error(std::string("devsim: cannot open ") + name);
   // Raw from the start: an echoing line discipline would send the device's
   // own replies back to it before the program has set the line up.
-  ttyport::SetLine(s, 9600);
+  ttyport::SetLine(s, kCommandRate);
   {
     std::lock_guard<std::mutex> guard(mutex_);
     slavePath_ = name;
@@ -273,6 +275,12 @@ bool Simulator::waitForSentences(size_t n, int timeoutMs) const {
   std::unique_lock<std::mutex> lock(mutex_);
   return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
                            [&] { return received_.size() >= n; });
+}
+
+bool Simulator::waitForHangUps(int n, int timeoutMs) const {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                           [&] { return hangUps_.load() >= n; });
 }
 
 int Simulator::lineSpeed() const {
@@ -449,19 +457,25 @@ bool Simulator::writeLine(const std::string& bytes) {
 
 void Simulator::hangUp() {
   closeLine();
-  hangUps_.fetch_add(1);
   if (verbose_.load()) std::fprintf(stderr, "devsim: hung up\n");
-  if (!options_.relinkAfterHangUp) return;
-  openLine();
-  fs::path link;
+  if (options_.relinkAfterHangUp) {
+    openLine();
+    fs::path link;
+    {
+      std::lock_guard<std::mutex> guard(mutex_);
+      link = link_;
+    }
+    if (options_.devicePath.empty() && !link.empty()) {
+      std::string name = link.filename().string();
+      linkAs(link.parent_path(), std::atoi(name.c_str() + 3));
+    }
+  }
+  // Counted once the new line is ready, so that a waiter can use it.
   {
     std::lock_guard<std::mutex> guard(mutex_);
-    link = link_;
+    hangUps_.fetch_add(1);
   }
-  if (options_.devicePath.empty() && !link.empty()) {
-    std::string name = link.filename().string();
-    linkAs(link.parent_path(), std::atoi(name.c_str() + 3));
-  }
+  changed_.notify_all();
 }
 
 void Simulator::filePhase(int code) {
@@ -476,22 +490,36 @@ void Simulator::filePhase(int code) {
     if (t.code == code) task = &t;
   }
   if (!task) return;
-  // The program reopens the line at 115200 baud before the transfer.
+  if (!options_.devicePath.empty()) {
+    // A line of its own: the device switches its side to the file rate, as
+    // the real one does, and back for the next command.
+    int fd = master_.load();
+    ttyport::SetLine(fd, kFileRate);
+    runFilePhase(*phase, task->file, task->deviceSends);
+    if (master_.load() == fd) ttyport::SetLine(fd, kCommandRate);
+    return;
+  }
+  // A pseudo-terminal has one rate for both sides: wait until the program
+  // has reopened its side at 115200 baud.
   auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.fileSwitchTimeoutMs);
   while (lineSpeed() != kFileRate) {
     if (std::chrono::steady_clock::now() >= end || !pause(5) || !lineUp_.load()) return;
   }
+  runFilePhase(*phase, task->file, task->deviceSends);
+}
+
+void Simulator::runFilePhase(FilePhase& phase, DeviceFile file, bool deviceSends) {
   Link link(*this);
-  if (task->deviceSends) {
-    std::string data = state().file(task->file);
-    phase->sendFile(link, task->file, data);
+  if (deviceSends) {
+    std::string data = state().file(file);
+    phase.sendFile(link, file, data);
     return;
   }
   std::string data;
-  if (!phase->receiveFile(link, task->file, data)) return;
+  if (!phase.receiveFile(link, file, data)) return;
   std::lock_guard<std::mutex> guard(mutex_);
-  state_.file(task->file) = data;
-  if (!options_.stateDir.empty()) state_.SaveFile(options_.stateDir, task->file);
+  state_.file(file) = data;
+  if (!options_.stateDir.empty()) state_.SaveFile(options_.stateDir, file);
 }
 
 }  // namespace devsim
