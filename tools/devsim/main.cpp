@@ -9,12 +9,14 @@
 // \xHH \\ escapes).
 #include "Portmap.h"
 #include "Simulator.h"
+#include "Simxmodem.h"
 #include "Textfmt.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <poll.h>
 #include <string>
 #include <unistd.h>
@@ -135,6 +137,7 @@ int main(int argc, char** argv) {
     options.relinkAfterHangUp = true;
     devsim::Simulator sim(state, options);
     sim.setVerbose(verbose);
+    sim.setFilePhase(std::make_shared<devsim::SimXmodem>());
     if (misbehave) sim.misbehave(m);
     std::string where = options.devicePath;
     if (options.devicePath.empty()) where = sim.linkAs(portsDir, com).string() + " -> " + sim.devicePath();
