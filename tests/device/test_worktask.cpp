@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <filesystem>
 
 using namespace transfertest;
@@ -245,6 +247,10 @@ TEST_F(WorkTaskTest, ClosedPortGivesTheTasksFailureMessage) {
 
 TEST_F(WorkTaskTest, ALineThatDiesBeforeTheCommandReportsTheSerialCode) {
   sim.hangUpNow();
+  // The simulator's thread closes the line; wait until it has.
+  for (int i = 0; i < 1000 && sim.hangUps() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  ASSERT_EQ(sim.hangUps(), 1);
   auto done = Done(Run(wtGetLoggerConfig));
   ASSERT_EQ(done.size(), 1u);
   EXPECT_EQ(done[0].msg, WM_TASK_COMMAND_DONE);
