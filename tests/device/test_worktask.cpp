@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <filesystem>
 
 using namespace transfertest;
@@ -38,6 +40,8 @@ class WorkTaskTest : public ::testing::Test {
     st.device = {2, 20, 255, 30, -5, 1, 1};
     sim.setState(st);
     phase = std::make_shared<devsim::SimXmodem>();
+    phase->ReplyTimeout = 1000;
+    phase->MaxRetries = 3;
     sim.setFilePhase(phase);
     ports.link(kPort, sim.devicePath());
     sim.start();
@@ -133,8 +137,10 @@ TEST_F(WorkTaskTest, FileTasks) {
       {wtDownloadRoute, "POEM12,12", DeviceFile::Route, false},
       {wtDownloadTrackLog, "POEM12,14", DeviceFile::TrackLog, false},
   };
+  int transfers = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.sent);
+    ASSERT_TRUE(phase->WaitForTransfers(transfers, 20000));  // the device is back at its commands
     sim.clearReceived();
     serial.Reopen(9600);  // each task starts at the configured rate
     const std::string path = (dir / (std::string("t") + std::to_string(c.code))).string();
@@ -147,6 +153,7 @@ TEST_F(WorkTaskTest, FileTasks) {
       sim.setState(st);
     }
     auto messages = Run(c.code, "", &path);
+    ++transfers;
     auto got = sim.received();
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].body, c.sent);
@@ -240,6 +247,10 @@ TEST_F(WorkTaskTest, ClosedPortGivesTheTasksFailureMessage) {
 
 TEST_F(WorkTaskTest, ALineThatDiesBeforeTheCommandReportsTheSerialCode) {
   sim.hangUpNow();
+  // The simulator's thread closes the line; wait until it has.
+  for (int i = 0; i < 1000 && sim.hangUps() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  ASSERT_EQ(sim.hangUps(), 1);
   auto done = Done(Run(wtGetLoggerConfig));
   ASSERT_EQ(done.size(), 1u);
   EXPECT_EQ(done[0].msg, WM_TASK_COMMAND_DONE);

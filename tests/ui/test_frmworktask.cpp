@@ -119,8 +119,9 @@ class FormWorkTaskTest : public ::testing::Test {
   void TearDown() override { strTable = nullptr; }
 
   void SetDevice(const devsim::XmodemFaults& f = devsim::XmodemFaults()) {
-    auto device = std::make_shared<devsim::SimXmodem>(f);
+    device = std::make_shared<devsim::SimXmodem>(f);
     device->PacketTimeout = 1000;
+    device->ReplyTimeout = 1000;
     device->MaxRetries = 3;
     sim.setFilePhase(device);
   }
@@ -152,6 +153,7 @@ class FormWorkTaskTest : public ::testing::Test {
   StrTable table;
   testenv::PortSandbox ports{"formworktask"};
   devsim::Simulator sim;
+  std::shared_ptr<devsim::SimXmodem> device;
   FakeMain host;
   Spy spy;
   QString bytes, caption;
@@ -212,8 +214,10 @@ TEST_F(FormWorkTaskTest, FileTasks) {
       {wtDownloadRoute, DeviceFile::Route, false},
       {wtDownloadTrackLog, DeviceFile::TrackLog, false},
   };
+  int transfers = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
+    ASSERT_TRUE(device->WaitForTransfers(transfers++, 20000));  // the device is back at its commands
     spy.messages.clear();
     spy.captions.clear();
     const fs::path path = dir / ("TVQ_" + std::to_string(c.code));

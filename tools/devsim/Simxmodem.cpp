@@ -51,7 +51,17 @@ SimXmodem::SimXmodem(const XmodemFaults& faults, double usPerByte)
 bool SimXmodem::Finish(Outcome o) {
   if (o == Outcome::HangUp) Link->hangUp();
   Link = nullptr;
+  ++Transfers;
   return o == Outcome::Done;
+}
+
+bool SimXmodem::WaitForTransfers(int count, int timeoutMs) const {
+  const int64_t end = NowUs() + static_cast<int64_t>(timeoutMs) * 1000;
+  while (Transfers.load() < count) {
+    if (NowUs() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
 }
 
 bool SimXmodem::sendFile(FileLink& link, DeviceFile, const std::string& data) {

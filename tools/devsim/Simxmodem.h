@@ -49,6 +49,11 @@ class SimXmodem : public FilePhase {
   // What the last transfers saw, for tests.
   std::atomic<int> PacketsSeen{0};  // packets read or written, repeats included
   std::atomic<int> EotsSeen{0};
+  // Transfers that have ended, well or not. The program's last ACK can still
+  // be unread when it closes a pseudo-terminal, which then drops it; a test
+  // that goes on at once may find the device still waiting for it.
+  std::atomic<int> Transfers{0};
+  bool WaitForTransfers(int count, int timeoutMs) const;
 
  private:
   enum class Outcome { Done, Failed, Silent, HangUp };
