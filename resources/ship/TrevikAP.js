@@ -1,0 +1,1 @@
+﻿// Trevik AP map page script (placeholder until the map page is built).

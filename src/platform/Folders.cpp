@@ -1,0 +1,84 @@
+#include "Folders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace folders {
+
+namespace {
+
+QString withoutTrailingSlash(QString p) {
+  while (p.size() > 1 && p.endsWith(QLatin1Char('/'))) p.chop(1);
+  return p;
+}
+
+}  // namespace
+
+QString SpecialFolder(int csidl) {
+  switch (csidl) {
+    case kAppData:
+      return withoutTrailingSlash(
+          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    case kPersonal:
+      return withoutTrailingSlash(
+          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    case kCommonAppData: {
+      // The last of the config folders is the system-wide one (/etc/xdg).
+      QStringList all = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+      return all.size() > 1 ? withoutTrailingSlash(all.last()) : QString();
+    }
+    default:
+      return {};
+  }
+}
+
+QString ProgramDir() {
+  QString dir;
+  if (QCoreApplication::instance()) {
+    dir = QCoreApplication::applicationDirPath();
+  } else {
+    dir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    dir = QFileInfo(dir).absolutePath();
+  }
+  if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+  return dir;
+}
+
+bool CreateFolder(const QString& path) {
+  if (path.isEmpty()) return false;
+  return QDir().mkpath(path);
+}
+
+bool FileExists(const QString& path) {
+  QFileInfo fi(path);
+  return fi.exists() && fi.isFile();
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray data = f.readAll();
+  if (f.error() != QFileDevice::NoError) return std::nullopt;
+  return data;
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  if (f.write(bytes) != bytes.size()) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
+}
+
+bool CopyFileReplacing(const QString& from, const QString& to) {
+  std::optional<QByteArray> data = ReadWholeFile(from);
+  return data && WriteWholeFile(to, *data);
+}
+
+}  // namespace folders

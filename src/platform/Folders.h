@@ -1,0 +1,43 @@
+#pragma once
+// The shell's special folders and the program's own folder.
+//
+// Linux stand-ins: the per-user application-data folder is the XDG config
+// home (~/.config), documents is the desktop's documents folder, and the
+// all-users application-data folder is the system-wide XDG config folder.
+// Folder texts use "/" as separator.
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace folders {
+
+// The shell's folder numbers.
+constexpr int kAppData = 26;
+constexpr int kPersonal = 5;
+constexpr int kCommonAppData = 35;
+
+// The folder's path without a trailing "/"; empty for an unknown number or
+// when the folder cannot be worked out.
+QString SpecialFolder(int csidl);
+
+// The folder of the running program file, with a trailing "/".
+QString ProgramDir();
+
+// Creates the folder and any missing parents; true when it exists afterwards.
+bool CreateFolder(const QString& path);
+
+bool FileExists(const QString& path);
+
+// The whole file, or nothing when it cannot be read.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+
+// Writes through a temporary file and renames it into place, so a failed
+// write leaves the old file as it was. Missing parent folders are not created.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// Copies a file over another one (replacing it) without leaving a half file.
+bool CopyFileReplacing(const QString& from, const QString& to);
+
+}  // namespace folders
