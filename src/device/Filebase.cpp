@@ -1,0 +1,3 @@
+#include "Filebase.h"
+
+FileBase::~FileBase() = default;
