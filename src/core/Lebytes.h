@@ -1,6 +1,7 @@
 #pragma once
 // Little-endian fields of binary files, independent of the host's order.
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -29,5 +30,13 @@ inline void Put64(std::string& s, std::uint64_t v) {
   Put32(s, static_cast<std::uint32_t>(v >> 32));
 }
 inline void PutDouble(std::string& s, double v) { Put64(s, std::bit_cast<std::uint64_t>(v)); }
+
+// The checksum of the device's binary files: the two's complement of the
+// byte sum, 16 bits.
+inline std::uint16_t NegatedByteSum(const unsigned char* bytes, std::size_t count) {
+  std::uint16_t sum = 0;
+  for (std::size_t i = 0; i < count; ++i) sum = static_cast<std::uint16_t>(sum + bytes[i]);
+  return static_cast<std::uint16_t>(-sum);
+}
 
 }  // namespace lebytes

@@ -71,7 +71,7 @@ bool readTrack(QFile& f, const unsigned char* header, TTrackList& track) {
   // allocated ahead of what the file holds.
   const qint64 left = f.size() - f.pos();
   if (left < 0 || static_cast<std::uint64_t>(left) < std::uint64_t{count} * kPointSize) return false;
-  std::vector<unsigned char> buf(kChunkPoints * kPointSize);
+  std::vector<unsigned char> buf(std::min<std::size_t>(count, kChunkPoints) * kPointSize);
   for (std::uint32_t done = 0; done < count;) {
     std::size_t n = std::min<std::size_t>(kChunkPoints, count - done);
     if (!readFull(f, buf.data(), n * kPointSize)) return false;
@@ -187,7 +187,9 @@ bool TTrackStorage::DeleteTrackAt(std::size_t row) {
 
 int TTrackStorage::SaveToFile(const QString& path) const {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return 0;
+  // Unbuffered: a buffered QSaveFile drops a short write at its final flush
+  // and commits the cut file.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return 0;
   std::string buf;
   bool ok = true;
   auto flush = [&] {

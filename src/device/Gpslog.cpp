@@ -96,7 +96,7 @@ std::int64_t gpsToUtcNanos(std::uint32_t gpsSeconds, std::int32_t nanoseconds, b
   applied = gpsUtcParameters.ReferenceTime != -1;
   if (applied) {
     ns -= static_cast<std::int64_t>(GpsLeapSeconds(gpsSeconds)) * kNano;
-    // The drift is counted within the 1024-week period, as the receiver does.
+    // The drift term counts within the 1024-week period of the reference time.
     double s = static_cast<double>(static_cast<std::int64_t>(gpsSeconds) % kWeeks1024);
     double k = (gpsUtcParameters.A0 + gpsUtcParameters.A1 * (s - gpsUtcParameters.ReferenceTime)) * 1e9;
     if (std::isfinite(k) && std::fabs(k) < 1e15) ns -= static_cast<std::int64_t>(k);
@@ -198,9 +198,7 @@ int ResetGpsLog(GpsLogHandle handle) {
 }
 
 std::uint16_t ComputeGpsLogChecksum(const unsigned char* bytes, std::size_t count) {
-  std::uint16_t sum = 0;
-  for (std::size_t i = 0; i < count; ++i) sum = static_cast<std::uint16_t>(sum + bytes[i]);
-  return static_cast<std::uint16_t>(-sum);
+  return lebytes::NegatedByteSum(bytes, count);
 }
 
 std::uint64_t ReadGpsLogFix(GpsLogHandle handle, GpsLogFix& fix) {

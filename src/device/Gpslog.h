@@ -14,7 +14,7 @@
 struct GpsLogFix {
   double Latitude = 0;   // radians, WGS-84
   double Longitude = 0;  // radians
-  double Altitude = 0;   // always 0: the log keeps no usable height
+  double Altitude = 0;   // always 0
   double X = 0, Y = 0, Z = 0;  // earth-centred position, metres
   std::int32_t Year = 0;  // full year, UTC
   std::int32_t Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
@@ -29,8 +29,8 @@ struct GpsUtcTime {
 };
 
 // The receiver clock's UTC correction. Leap seconds come from a table of
-// their own (the log keeps no leap-second parameters that could be trusted
-// for every year it may cover).
+// their own (GpsLeapSeconds): one fixed count cannot serve logs that may
+// date from 2005 to 2039.
 struct GpsUtcParameters {
   std::int32_t ReferenceTime = -1;  // GPS seconds; -1: no parameters
   double A0 = 0;                    // clock offset, seconds

@@ -1,5 +1,7 @@
 // Track store: walks, names, lookups, the track file and the import of a
 // downloaded GPS log.
+#include "Filesizelimit.h"
+#include "Fixedzone.h"
 #include "Gpslogwriter.h"
 #include "Lebytes.h"
 #include "Testenv.h"
@@ -8,39 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <cmath>
-#include <csignal>
 #include <cstdlib>
-#include <ctime>
 #include <numbers>
 
 using testenv::GpsLogWriter;
 
 namespace {
-
-class TzScope {
- public:
-  explicit TzScope(const char* tz) {
-    const char* old = std::getenv("TZ");
-    had_ = old != nullptr;
-    if (had_) old_ = old;
-    setenv("TZ", tz, 1);
-    tzset();
-  }
-  ~TzScope() {
-    if (had_)
-      setenv("TZ", old_.c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  bool had_ = false;
-  std::string old_;
-};
 
 double utc(int y, int mo, int d, int h, int mi, int s) {
   return textfmt::EncodeDateTime({y, mo, d, h, mi, s, 0});
@@ -132,7 +108,7 @@ TEST(TrackList, NamesAreCutToTwentyAtACharacterBoundary) {
 }
 
 TEST(TrackList, FirstPointNamesTheTrackInLocalTime) {
-  TzScope tz("Europe/Berlin");
+  testenv::FixedZone tz(testenv::kCentralEurope);
   struct Case {
     double time;
     const char* name;
@@ -241,24 +217,26 @@ TEST(TrackFile, RoundTripOfTheCheckedTracks) {
 
 TEST(TrackFile, SaveFailures) {
   TTrackStorage s;
-  s.AddTrack(makeTrack("t", 5000));
+  s.AddTrack(makeTrack("t", 5));
   EXPECT_EQ(s.SaveToFile(QString::fromStdString(path("trackfile-nodir", "x") + "/no/such/dir/t.trk")), 0);
 
-  // A write that fails half-way (file size limit) is reported and the old
-  // file stays as it was.
-  std::string p = path("trackfile-full", "t.trk");
-  testenv::writeFile(p, "old contents");
-  rlimit old;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 64 * 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  int result = s.SaveToFile(QString::fromStdString(p));
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
-  EXPECT_EQ(result, TTrackStorage::kSaveFailed);
-  EXPECT_EQ(testenv::readFile(p), "old contents");
+  // A write that fails (file size limit), for a file smaller and one larger
+  // than any write buffer, is reported and the old file stays as it was.
+  for (int points : {10, 5000}) {
+    SCOPED_TRACE(points);
+    TTrackStorage big;
+    big.AddTrack(makeTrack("t", points));
+    std::string p = path("trackfile-full", "t.trk");
+    testenv::writeFile(p, "old contents");
+    int result;
+    {
+      testenv::FileSizeLimit limit(200);
+      ASSERT_TRUE(limit.active());
+      result = big.SaveToFile(QString::fromStdString(p));
+    }
+    EXPECT_EQ(result, TTrackStorage::kSaveFailed);
+    EXPECT_EQ(testenv::readFile(p), "old contents");
+  }
 }
 
 TEST(TrackFile, DamagedFiles) {
@@ -303,7 +281,7 @@ TEST(TrackFile, DamagedFiles) {
 }
 
 TEST(TrackImport, SegmentsMakeTracksOfAtLeastTwoPoints) {
-  TzScope tz("UTC");
+  testenv::FixedZone tz("UTC0");
   struct Case {
     const char* what;
     GpsLogWriter log;
@@ -337,7 +315,7 @@ TEST(TrackImport, SegmentsMakeTracksOfAtLeastTwoPoints) {
 }
 
 TEST(TrackImport, PointsTimesAndDistances) {
-  TzScope tz("Etc/GMT-1");  // one hour east of UTC
+  testenv::FixedZone tz("XXX-1");  // one hour east of UTC, no summer time
   // Two positions recorded with cs2cs (tests/fixtures/gpslog): 48.099998953488 N
   // 11.500006267853 E and 33.400002205683 S 70.599995981902 W.
   const std::int32_t pos[2][3] = {{4182118, 850862, 4724696}, {1770638, -5027998, -3491394}};
