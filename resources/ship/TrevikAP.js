@@ -58,7 +58,8 @@ function readVar(name, dflt) {
   return (typeof window[name] !== 'undefined') ? window[name] : dflt;
 }
 
-function latLng(lat, lng) { return map ? new google.maps.LatLng(lat, lng) : null; }
+// Only called while the maps API is there.
+function latLng(lat, lng) { return new google.maps.LatLng(lat, lng); }
 
 function posOf(p) { return { lat: p.lat, lng: p.lng }; }
 
