@@ -24,17 +24,11 @@ bool StrTable::LoadFromFile(const QString& path) {
   if (all.startsWith("\xEF\xBB\xBF")) all = all.sliced(3);
 
   QStringList kept;
-  qsizetype start = 0;
-  const qsizetype n = all.size();
-  while (start < n) {
-    qsizetype i = start;
-    while (i < n && all[i] != '\r' && all[i] != '\n') ++i;
+  for (QByteArrayView raw : codepage::SplitLines(all)) {
     // Line by line, so one line saved by a Windows editor in code page 1252
     // does not spoil the rest of the file.
-    QString line = codepage::DecodeUtf8OrWestern(all.sliced(start, i - start));
+    QString line = codepage::DecodeUtf8OrWestern(raw);
     if (!isDropped(line)) kept.append(line);
-    if (i < n && all[i] == '\r' && i + 1 < n && all[i + 1] == '\n') ++i;
-    start = i + 1;
   }
   lines_ = std::move(kept);
   return true;

@@ -134,6 +134,20 @@ QString DecodeUtf8OrWestern(QByteArrayView bytes) {
   return Decode(bytes, kWestern);
 }
 
+std::vector<QByteArrayView> SplitLines(QByteArrayView bytes) {
+  std::vector<QByteArrayView> lines;
+  qsizetype start = 0;
+  const qsizetype n = bytes.size();
+  while (start < n) {
+    qsizetype i = start;
+    while (i < n && bytes[i] != '\r' && bytes[i] != '\n') ++i;
+    lines.push_back(bytes.sliced(start, i - start));
+    if (i < n && bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  return lines;
+}
+
 bool SetRuntimeLocale(std::string_view locale) {
   int cp = FromLocaleName(locale);
   if (cp == 0) return false;

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace codepage {
 
@@ -36,6 +37,10 @@ bool IsValidUtf8(QByteArrayView bytes);
 // Windows editor: valid UTF-8 is decoded as such, anything else as code page
 // 1252, so no byte turns into a replacement character.
 QString DecodeUtf8OrWestern(QByteArrayView bytes);
+
+// The lines of a text file, split at CR LF, LF or CR (a final line break
+// ends the last line and adds no empty one). The views point into bytes.
+std::vector<QByteArrayView> SplitLines(QByteArrayView bytes);
 
 // --- the run-time C locale ---------------------------------------------------
 // Starts as "C". Setting a name that is not known leaves the locale as it was

@@ -63,16 +63,10 @@ TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
     bom_ = true;
     all = all.sliced(3);
   }
-  qsizetype start = 0;
-  const qsizetype n = all.size();
-  while (start < n) {
-    qsizetype i = start;
-    while (i < n && all[i] != '\r' && all[i] != '\n') ++i;
-    QByteArray raw = all.sliced(start, i - start).toByteArray();
+  for (QByteArrayView line : codepage::SplitLines(all)) {
+    QByteArray raw = line.toByteArray();
     QString text = codepage::DecodeUtf8OrWestern(raw);
     lines_.push_back(parse(std::move(raw), std::move(text), true));
-    if (i < n && all[i] == '\r' && i + 1 < n && all[i + 1] == '\n') ++i;
-    start = i + 1;
   }
 }
 

@@ -1,42 +1,34 @@
 // Trevik AP: desktop companion of the Trevik GPS navigator.
 #include "Apconfig.h"
-#include "Codepage.h"
 #include "Desktop.h"
 #include "Pathmanager.h"
+#include "Portmap.h"
+#include "Startup.h"
 #include "Stringtable.h"
+#include "Uiservices.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QString>
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
 
   // The keyboard and the bell are only reachable once the application exists.
-  desktop::SetShiftStateSource(
-      [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); });
+  desktop::SetShiftStateSource([] { return UiServices::Get().ShiftHeld(); });
   desktop::SetBeepSink([](unsigned, unsigned) { QApplication::beep(); });
 
-  // The process-wide objects, in the order they depend on each other.
+  // The process-wide objects, in the order they depend on each other; they
+  // outlive the windows, whose destructor writes the settings back.
   TPathManager paths;
   pathManager = &paths;
+  // COMn links for the serial ports: $TREVIK_PORTS_DIR, else <config folder>/ports.
+  portmap::Configure(portmap::FromEnvironment(paths.GetConfigDir().toStdString()));
   ApConfig config(paths);
   apConfig = &config;
   StrTable strings;
   strTable = &strings;
 
-  int lang = config.Lang;
-  if (lang < 0 || lang >= static_cast<int>(languageTable.size())) lang = 0;
-  const LanguageEntry& language = languageTable[static_cast<size_t>(lang)];
-  codepage::SetRuntimeLocale(language.Locale);
-  strings.LoadFromFile(paths.ExeDir + QString::fromUtf16(language.FileName));
-
-  QApplication::setApplicationName(QStringLiteral("Trevik AP"));
-  QMainWindow window;
-  window.setWindowTitle(config.Product);
-  window.show();
-  int rc = app.exec();
+  const int rc = RunProgram(app);
 
   strTable = nullptr;
   apConfig = nullptr;

@@ -1,0 +1,84 @@
+#pragma once
+// The device tasks: a fixed table of commands, and the worker thread that
+// sends one command, waits for the device's reply and, for a file task, runs
+// the XMODEM-1K transfer. The worker reports only by posted window messages.
+#include "Windowmessage.h"
+#include "Xmodem.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <thread>
+
+class Serial;
+
+enum WorkTaskCode : int {
+  wtSetDeviceConfig = 0,
+  wtGetDeviceConfig = 1,
+  wtSetLoggerConfig = 2,
+  wtGetLoggerConfig = 3,
+  wtUploadDestinations = 4,
+  wtDownloadDestinations = 5,
+  wtUploadWaypoints = 6,
+  wtDownloadWaypoints = 7,
+  wtUploadRoute = 8,
+  wtDownloadRoute = 9,
+  wtReserved = 10,
+  wtDownloadTrackLog = 11,
+};
+constexpr int WorkTaskCount = 12;
+
+enum TransferKind : int { tkNone = 0, tkSendFile = 1, tkReceiveFile = 2 };
+
+struct DeviceCommand {
+  const char* Command;  // the sentence body, without "$" and checksum
+  const char* Reply;    // the expected reply's beginning; empty: none awaited
+  TransferKind Kind;
+};
+
+extern const DeviceCommand deviceCommands[WorkTaskCount];
+
+constexpr unsigned WM_TASK_COMMAND_DONE = WM_USER + 200;  // wParam 0 ok / 1 failed; lParam serial code
+constexpr unsigned WM_TASK_RECEIVE_DONE = WM_USER + 201;  // wParam 0 ok / 1 failed
+constexpr unsigned WM_TASK_SEND_DONE = WM_USER + 202;     // wParam 0 ok / 1 failed
+
+constexpr uint32_t CommandReplyTimeout = 1500;
+constexpr int TransferBaudRate = 115200;
+
+// Handed from the progress window to the worker.
+struct WorkTaskParams {
+  WindowHandle NotifyWindow = nullptr;
+  Serial* Port = nullptr;
+  char* Buffer = nullptr;  // parameter text at the start, the device's reply at the end
+  int BufferSize = 0;
+  const std::string* FileName = nullptr;  // null when the task has no file
+  XModemTiming Timing;
+};
+
+class WorkTask {
+ public:
+  // Starts the thread at once.
+  WorkTask(int taskCode, const WorkTaskParams& params);
+  virtual ~WorkTask();  // waits for the thread
+  WorkTask(const WorkTask&) = delete;
+  WorkTask& operator=(const WorkTask&) = delete;
+
+  // The worker does not look at the request: a running task ends by itself.
+  void Terminate() { Terminated = true; }
+  void WaitFor();
+
+ private:
+  void Execute();
+  void Run();
+
+  int TaskCode;
+  WindowHandle NotifyWindow;
+  Serial* Port;
+  char* Buffer;
+  int BufferSize;
+  std::string FileName;
+  bool HasFileName;
+  XModemTiming Timing;
+  std::atomic<bool> Terminated{false};
+  std::thread Thread;
+};

@@ -1,0 +1,53 @@
+#pragma once
+// Two small compound controls the pages use: a row of image buttons whose
+// items carry their own hints, and a titled group of radio buttons.
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QStringList>
+#include <QToolButton>
+#include <QWidget>
+#include <vector>
+
+class TButtonGroup : public QWidget {
+  Q_OBJECT
+ public:
+  // One button per caption (the caption is the button's accessible text).
+  TButtonGroup(const QStringList& items, QWidget* parent = nullptr);
+
+  int Count() const { return int(buttons_.size()); }
+  // Item i; nullptr outside 0..Count()-1.
+  QToolButton* Item(int i) const;
+
+ signals:
+  void ItemClicked(int index);
+
+ private:
+  std::vector<QToolButton*> buttons_;
+};
+
+class TRadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  TRadioGroup(const QString& caption, const QStringList& items, int columns,
+              QWidget* parent = nullptr);
+
+  // Replaces the items' captions; the selection stays where it was.
+  void SetItems(const QStringList& items);
+  QStringList Items() const;
+  int Count() const { return int(buttons_.size()); }
+  QRadioButton* Item(int i) const;
+  // The checked item, -1 when none is.
+  int ItemIndex() const;
+  void SetItemIndex(int i);
+
+ signals:
+  void Clicked(int index);
+
+ private:
+  void Rebuild(const QStringList& items);
+
+  int columns_;
+  QButtonGroup group_;
+  std::vector<QRadioButton*> buttons_;
+};

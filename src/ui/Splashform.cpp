@@ -1,0 +1,75 @@
+#include "Splashform.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+
+#include "Pathmanager.h"
+#include "Version.h"
+
+TFrmSplash* FrmSplash = nullptr;
+
+TFrmSplash::TFrmSplash(QWidget* owner, int portCount)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("FrmSplash"));
+  setWindowTitle(QStringLiteral("Detect Connection"));
+  setFixedSize(390, 168);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  setPalette(pal);
+
+  imgSplash = new QLabel(this);
+  imgSplash->setObjectName(QStringLiteral("imgSplash"));
+  imgSplash->setGeometry(6, 6, 377, 99);
+  if (pathManager) {
+    QPixmap picture(pathManager->GetExeDir() + QStringLiteral("Splash.png"));
+    if (!picture.isNull()) imgSplash->setPixmap(picture);
+  }
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName(QStringLiteral("Bevel1"));
+  Bevel1->setFrameShape(QFrame::Box);
+  Bevel1->setFrameShadow(QFrame::Sunken);
+  Bevel1->setGeometry(0, 0, 390, 168);
+
+  lblVers = new QLabel(QStringLiteral("Vers. %1.%2").arg(TREVIK_VERSION_MAJOR).arg(TREVIK_VERSION_MINOR, 2, 10, QLatin1Char('0')), this);
+  lblVers->setObjectName(QStringLiteral("lblVers"));
+  lblVers->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
+  lblVers->setGeometry(300, 110, 84, 16);
+
+  Label1 = new QLabel(QStringLiteral("Connecting COM"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(15, 110, 110, 16);
+
+  lblAction = new QLabel(QStringLiteral("n.a."), this);
+  lblAction->setObjectName(QStringLiteral("lblAction"));
+  lblAction->setStyleSheet(QStringLiteral("font-weight: bold;"));
+  lblAction->setGeometry(125, 110, 80, 16);
+
+  ProgressBar = new QProgressBar(this);
+  ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+  ProgressBar->setTextVisible(false);
+  ProgressBar->setRange(0, portCount > 0 ? portCount : 0);
+  ProgressBar->setValue(0);
+  ProgressBar->setGeometry(15, 136, 360, 20);
+  ProgressBar->setStyleSheet(QStringLiteral(
+      "QProgressBar { background: #EBEBEB; border: 1px solid #A0A0A0; }"
+      "QProgressBar::chunk { background: #FF8000; }"));
+
+  Bevel1->lower();
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  FrmSplash = this;
+}
+
+TFrmSplash::~TFrmSplash() {
+  if (FrmSplash == this) FrmSplash = nullptr;
+}
+
+void TFrmSplash::SetAction(int port) { lblAction->setText(QString::number(port)); }
+
+void TFrmSplash::SetProgress(int position) { ProgressBar->setValue(position); }

@@ -1,0 +1,103 @@
+#include "Startup.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <exception>
+
+#include "Apconfig.h"
+#include "Frmlanguage.h"
+#include "Mainform.h"
+#include "Portscan.h"
+#include "Splashform.h"
+#include "Uiservices.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    ShowException(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    ShowException(QString());
+  }
+  return false;
+}
+
+StartupLinks StartupLinks::Real() {
+  StartupLinks links;
+  links.Scan = [] { ScanComPorts(); };
+  links.Probe = [](int port, int baud) { return ProbeDevice(port, baud); };
+  links.Pause = [](int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+  };
+  return links;
+}
+
+StartupConnection DetectConnection(ApConfig& config, const StartupLinks& links) {
+  const int baud = config.BaudRate;
+  StartupConnection result;
+  if (config.GetIniFileExisted()) {
+    result.Port = config.Port;
+    if (config.AutoConnect)
+      result.Connected = links.Probe(result.Port, baud);
+    else
+      links.Scan();
+    AddComPort(result.Port);
+  }
+  if (!result.Connected) {
+    links.Scan();
+    TFrmSplash splash(nullptr, comPortCount);
+    splash.show();
+    splash.repaint();
+    QCoreApplication::processEvents();
+    if (config.AutoConnect) {
+      for (int i = 0; i < comPortCount; ++i) {
+        splash.SetProgress(i);
+        splash.SetAction(comPorts[i]);
+        QCoreApplication::processEvents();
+        if (links.Probe(comPorts[i], baud)) {
+          result.Connected = true;
+          result.Port = comPorts[i];
+          break;
+        }
+      }
+    } else {
+      links.Pause(500);
+    }
+    splash.hide();
+  }
+  if (result.Connected) config.Port = result.Port;
+  return result;
+}
+
+
+std::unique_ptr<TFormMain> CreateWindows(bool connected, const std::function<TFormMain*()>& make) {
+  std::unique_ptr<TFormMain> main(make ? make() : new TFormMain);
+  FormLanguage = new TFormLanguage(main.get());
+  if (connected) {
+    main->btnGetLogConfigClick();
+    main->btnGetTrevikConfigClick();
+  }
+  return main;
+}
+
+int RunProgram(TApplication& app) {
+  // Windows that come and go before the main window must not end the program.
+  app.setQuitOnLastWindowClosed(false);
+  try {
+    const StartupConnection connection = DetectConnection(*apConfig, StartupLinks::Real());
+    QApplication::setApplicationName(QStringLiteral("Trevik AP"));
+    std::unique_ptr<TFormMain> main = CreateWindows(connection.Connected);
+    main->show();
+    app.setQuitOnLastWindowClosed(true);
+    app.exec();
+  } catch (const std::exception& e) {
+    ShowException(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    ShowException(QString());
+  }
+  return 0;
+}

@@ -1,0 +1,149 @@
+#pragma once
+// A program folder, configuration folder and settings of their own for each
+// window test, with fake desktop services (message boxes, dialogs, Shift).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "Apconfig.h"
+#include "Inifile.h"
+#include "Pathmanager.h"
+#include "Qtprint.h"
+#include "Startup.h"
+#include "Stringtable.h"
+#include "Testenv.h"
+#include "Uiservices.h"
+
+namespace uitest {
+
+// The one application object of a test program (with the event-handler guard
+// of the real program).
+inline TApplication& App() {
+  static int argc = 1;
+  static char name[] = "uitest";
+  static char* argv[] = {name, nullptr};
+  static TApplication* app = [] {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    auto* a = new TApplication(argc, argv);
+    a->setQuitOnLastWindowClosed(false);
+    return a;
+  }();
+  return *app;
+}
+
+struct MessageRecord {
+  QString text;
+  QString caption;
+  UiServices::Icon icon;
+};
+
+// Records message boxes; answers dialogs by a test's rule.
+class FakeServices : public UiServices {
+ public:
+  int MessageBox(const QString& text, const QString& caption, Icon icon, Buttons) override {
+    messages.push_back({text, caption, icon});
+    return answer;
+  }
+  bool ShiftHeld() override { return shift; }
+  int ExecDialog(QDialog& dialog) override {
+    ++dialogsShown;
+    return onDialog ? onDialog(dialog) : QDialog::Rejected;
+  }
+
+  std::vector<MessageRecord> messages;
+  int answer = Ok;
+  bool shift = false;
+  int dialogsShown = 0;
+  std::function<int(QDialog&)> onDialog;
+};
+
+// A language file whose kept line N reads "S<N>", for the first count lines.
+inline QByteArray NumberedLanguage(int count) {
+  QByteArray text = "// numbered test strings\r\n";
+  for (int n = 0; n < count; ++n) text += "S" + QByteArray::number(n) + "\r\n";
+  return text;
+}
+
+// Folders of one test: exe/ (the program folder), appdata/, docs/, common/.
+class ProgramEnv {
+ public:
+  explicit ProgramEnv(const std::string& name) : root_(testenv::scratchDir(name)) {
+    App();
+    for (const char* d : {"exe", "appdata", "docs", "common"})
+      std::filesystem::create_directories(root_ / d);
+    // The pictures and the font bank the build puts into the program folder.
+    for (const char* f : {"Buttons.bmp", "POI_Icons.bmp", "Tabs.bmp", "Turns.bmp", "Menus.bmp",
+                          "Splash.png", "Vendor.png", "font.bnk"}) {
+      std::error_code ec;
+      std::filesystem::copy_file(testenv::binDir() / f, root_ / "exe" / f, ec);
+    }
+    WriteExe("English.txt", NumberedLanguage(174));
+    UiServices::Install(&services);
+  }
+  ~ProgramEnv() {
+    Stop();
+    UiServices::Install(nullptr);
+  }
+
+  QString Exe() const { return Path("exe") + "/"; }
+  QString Path(const std::string& rel) const {
+    return QString::fromStdString((root_ / rel).string());
+  }
+  QString IniPath() const { return Path("appdata/Kartovex/Kartovex.ini"); }
+
+  void WriteExe(const std::string& name, const QByteArray& bytes) {
+    testenv::writeFile(root_ / "exe" / name, bytes.toStdString());
+  }
+  void RemoveExe(const std::string& name) { std::filesystem::remove(root_ / "exe" / name); }
+  // Writes the settings file the next Start reads.
+  void WriteIni(const QString& text) {
+    std::filesystem::create_directories(root_ / "appdata" / "Kartovex");
+    testenv::writeFile(root_ / "appdata" / "Kartovex" / "Kartovex.ini",
+                       text.toUtf8().toStdString());
+  }
+  // The settings file as the program left it.
+  std::unique_ptr<TIniFile> Ini() const { return std::make_unique<TIniFile>(IniPath()); }
+
+  // Constructs the process-wide objects as main() does.
+  void Start() {
+    Stop();
+    SystemFolders f;
+    f.exeDir = Exe();
+    f.appDataDir = Path("appdata");
+    f.documentsDir = Path("docs");
+    f.commonDataDir = Path("common");
+    paths = std::make_unique<TPathManager>(f);
+    pathManager = paths.get();
+    config = std::make_unique<ApConfig>(*paths);
+    apConfig = config.get();
+    strings = std::make_unique<StrTable>();
+    strTable = strings.get();
+  }
+  void Stop() {
+    strTable = nullptr;
+    apConfig = nullptr;
+    pathManager = nullptr;
+    strings.reset();
+    config.reset();
+    paths.reset();
+  }
+
+  FakeServices services;
+  std::unique_ptr<TPathManager> paths;
+  std::unique_ptr<ApConfig> config;
+  std::unique_ptr<StrTable> strings;
+
+ private:
+  std::filesystem::path root_;
+};
+
+}  // namespace uitest

@@ -1,0 +1,373 @@
+// The progress window of the device tasks, modal, against the simulator: every
+// row of the task table end to end, the captions of the phases, the replies
+// handed to the main window and the modal result.
+#include "Apexception.h"
+#include "Frmworktask.h"
+#include "Portsandbox.h"
+#include "Simulator.h"
+#include "Simxmodem.h"
+#include "Stringtable.h"
+#include "Testenv.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using devsim::DeviceFile;
+
+namespace {
+
+constexpr int kPort = 6;
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "test";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+size_t ThreadCount() {
+  size_t n = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/task")) ++n;
+  return n;
+}
+
+XModemTiming Fast() {
+  XModemTiming t;
+  t.StartTimeout = 3000;
+  t.AckTimeout = 700;
+  t.PacketStartTimeout = 300;
+  t.PacketRestTimeout = 500;
+  t.OpenPause = 0;
+  t.RetryPause = 10;
+  t.StartRetryPause = 40;
+  return t;
+}
+
+std::string Pattern(size_t n) {
+  std::string s(n, '\0');
+  for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>((i * 7 + i / 1024) & 0xFF);
+  return s;
+}
+
+// The main window as the progress window sees it.
+class FakeMain : public QWidget, public WorkTaskHost {
+ public:
+  std::vector<std::string> device, logger;
+  int calls = 0;
+  bool windowOpenAtCall = false;
+  QString status1;
+
+  void ShowDeviceConfig(const std::vector<std::string>& reply) override { Took(device, reply); }
+  void ShowLoggerConfig(const std::vector<std::string>& reply) override { Took(logger, reply); }
+  void SetStatusPanelText(int panel, const QString& text) override {
+    if (panel == 1) status1 = text;
+  }
+
+ private:
+  void Took(std::vector<std::string>& to, const std::vector<std::string>& reply) {
+    to = reply;
+    ++calls;
+    windowOpenAtCall = FormWorkTask && FormWorkTask->isVisible();
+  }
+};
+
+// Sees each posted message, lets the window handle it and notes the caption.
+class Spy : public QObject {
+ public:
+  std::vector<unsigned> messages;
+  std::vector<QString> captions;
+  std::function<void(unsigned, uintptr_t)> after;
+
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() != WindowMessageEvent::EventType()) return false;
+    auto* m = static_cast<WindowMessageEvent*>(e);
+    const unsigned msg = m->Msg;
+    const uintptr_t w = m->WParam;
+    messages.push_back(msg);
+    o->removeEventFilter(this);
+    static_cast<QObject*>(o)->event(e);
+    o->installEventFilter(this);
+    if (msg == WM_TRANSFER_STATE) captions.push_back(static_cast<TFormWorkTask*>(o)->lblState->text());
+    if (after) after(msg, w);
+    return true;
+  }
+};
+
+class FormWorkTaskTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    ASSERT_TRUE(table.LoadFromFile(QString::fromStdString((testenv::binDir() / "English.txt").string())));
+    strTable = &table;
+    devsim::DeviceState st;
+    st.logger = {5, 10, 0, 35.5};
+    st.device = {2, 20, 255, 30, -5, 1, 1};
+    sim.setState(st);
+    SetDevice();
+    ports.link(kPort, sim.devicePath());
+    sim.start();
+    dir = testenv::scratchDir("formworktask");
+  }
+  void TearDown() override { strTable = nullptr; }
+
+  void SetDevice(const devsim::XmodemFaults& f = devsim::XmodemFaults()) {
+    auto device = std::make_shared<devsim::SimXmodem>(f);
+    device->PacketTimeout = 300;
+    device->MaxRetries = 3;
+    sim.setFilePhase(device);
+  }
+
+  // Creates the window as a handler does, shows it modally, deletes it.
+  int Run(std::unique_ptr<TFormWorkTask> window) {
+    FormWorkTask = window.get();
+    window->installEventFilter(&spy);
+    // A window that never gets its message would hang the test.
+    QTimer::singleShot(60000, window.get(), [w = window.get()] { w->done(-1); });
+    int result = window->ShowModal();
+    bytes = window->lblBytes->text();
+    caption = window->lblState->text();
+    window.reset();
+    FormWorkTask = nullptr;
+    return result;
+  }
+  int RunFile(int code, const QString& file) {
+    return Run(std::make_unique<TFormWorkTask>(&host, code, file, kPort, Fast()));
+  }
+  int RunParam(int code, const std::string& param) {
+    return Run(std::make_unique<TFormWorkTask>(&host, code, param, kPort, Fast()));
+  }
+  QString Text(int n) { return table.GetString(n); }
+
+  struct AppFirst {
+    AppFirst() { App(); }
+  } appFirst;  // before any widget member
+  StrTable table;
+  testenv::PortSandbox ports{"formworktask"};
+  devsim::Simulator sim;
+  FakeMain host;
+  Spy spy;
+  QString bytes, caption;
+  fs::path dir;
+};
+
+TEST_F(FormWorkTaskTest, SettingsTasks) {
+  struct Case {
+    int code;
+    const char* param;
+    size_t deviceElements, loggerElements;
+  };
+  const Case cases[] = {
+      {wtGetDeviceConfig, nullptr, 8, 0},
+      {wtGetLoggerConfig, nullptr, 0, 9},
+      {wtSetDeviceConfig, ",1,40,128,15,2,3,0", 0, 0},
+      {wtSetLoggerConfig, ",7,0,25,0,3,0,1", 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    host.device.clear();
+    host.logger.clear();
+    host.calls = 0;
+    int result = c.param ? RunParam(c.code, c.param) : RunFile(c.code, QString());
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(host.device.size(), c.deviceElements);
+    EXPECT_EQ(host.logger.size(), c.loggerElements);
+    if (c.deviceElements) {
+      EXPECT_EQ(host.device[0], "POEM103");
+    }
+    if (c.loggerElements) {
+      EXPECT_EQ(host.logger[0], "POEM101");
+      EXPECT_EQ(host.logger[8], "35.5");
+    }
+    // A reply reaches the main window while the progress window is still up.
+    EXPECT_EQ(host.calls, c.deviceElements + c.loggerElements ? 1 : 0);
+    if (host.calls) {
+      EXPECT_TRUE(host.windowOpenAtCall);
+    }
+    EXPECT_EQ(caption, Text(149));  // no transfer phase
+  }
+  EXPECT_EQ(sim.state().logger.distance, 25);
+  EXPECT_EQ(sim.state().device.backlight, 128);
+}
+
+TEST_F(FormWorkTaskTest, FileTasks) {
+  struct Case {
+    int code;
+    DeviceFile file;
+    bool upload;
+  };
+  const Case cases[] = {
+      {wtUploadDestinations, DeviceFile::Destinations, true},
+      {wtDownloadDestinations, DeviceFile::Destinations, false},
+      {wtUploadWaypoints, DeviceFile::Waypoints, true},
+      {wtDownloadWaypoints, DeviceFile::Waypoints, false},
+      {wtUploadRoute, DeviceFile::Route, true},
+      {wtDownloadRoute, DeviceFile::Route, false},
+      {wtDownloadTrackLog, DeviceFile::TrackLog, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    spy.messages.clear();
+    spy.captions.clear();
+    const fs::path path = dir / ("TVQ_" + std::to_string(c.code));
+    // An upload of 1024 bytes is two blocks; a download of 3000 bytes three.
+    const std::string data = Pattern(c.upload ? 1024 : 3000);
+    if (c.upload) {
+      testenv::writeFile(path, data);
+    } else {
+      auto st = sim.state();
+      st.file(c.file) = data;
+      sim.setState(st);
+    }
+    EXPECT_EQ(RunFile(c.code, QString::fromStdString(path.string())), mrOk);
+    const int blocks = c.upload ? 2 : 3;
+    std::vector<QString> expected{Text(150)};
+    for (int i = 0; i < blocks; ++i) expected.push_back(Text(152));
+    if (!c.upload) expected.push_back(Text(153));  // EOT
+    expected.push_back(Text(154));
+    EXPECT_EQ(spy.captions, expected);
+    EXPECT_EQ(bytes, QString::number(blocks * 1024) + " Bytes");
+    EXPECT_EQ(spy.messages.back(), c.upload ? WM_TASK_SEND_DONE : WM_TASK_RECEIVE_DONE);
+    if (c.upload) {
+      std::string want = data + std::string(1024, '\xFF');
+      EXPECT_TRUE(sim.state().file(c.file) == want);
+    } else {
+      EXPECT_EQ(fs::file_size(path), 3072u);
+    }
+  }
+  EXPECT_EQ(host.calls, 0);
+}
+
+TEST_F(FormWorkTaskTest, TheEmptyEntryIsAnIllegalCommand) {
+  sim.clearReceived();
+  EXPECT_EQ(RunFile(wtReserved, QString()), mrCancel);
+  EXPECT_EQ(host.status1, "Illegal command");
+  EXPECT_TRUE(sim.received().empty());
+}
+
+TEST_F(FormWorkTaskTest, FailuresGiveCancel) {
+  struct Case {
+    const char* what;
+    int code;
+    bool silent;
+    int cancelAtBlock;
+  };
+  const Case cases[] = {
+      {"get without reply", wtGetLoggerConfig, true, 0},
+      {"set without reply", wtSetLoggerConfig, true, 0},
+      {"download without reply", wtDownloadRoute, true, 0},
+      {"download cancelled by the device", wtDownloadTrackLog, false, 2},
+  };
+  auto st = sim.state();
+  st.file(DeviceFile::TrackLog) = Pattern(5000);
+  sim.setState(st);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    host.calls = 0;
+    if (c.silent) {
+      devsim::Misbehaviour m;
+      m.silent = true;
+      m.count = 1;
+      sim.misbehave(m);
+    }
+    devsim::XmodemFaults f;
+    f.CancelAtBlock = c.cancelAtBlock;
+    SetDevice(f);
+    const fs::path path = dir / "TVQ_fail";
+    fs::remove(path);
+    int result = c.code == wtSetLoggerConfig ? RunParam(c.code, ",1,0,1,0,1,0,1")
+                                             : RunFile(c.code, QString::fromStdString(path.string()));
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(host.calls, 0);
+    // A failed download leaves what came for the handler to read and remove.
+    if (c.cancelAtBlock) {
+      EXPECT_EQ(fs::file_size(path), 1024u);
+    }
+    sim.behave();
+  }
+}
+
+TEST_F(FormWorkTaskTest, ClosingMidTransferReturnsAtOnceAndDeletionWaitsForTheWorker) {
+  auto st = sim.state();
+  st.file(DeviceFile::Waypoints) = Pattern(8000);
+  sim.setState(st);
+  devsim::XmodemFaults f;
+  f.SilenceAtBlock = 3;  // the transfer then runs into its retries
+  SetDevice(f);
+  const size_t threads = ThreadCount();
+  bool doneBeforeReturn = false;
+  spy.after = [&](unsigned msg, uintptr_t w) {
+    if (msg == WM_TRANSFER_STATE && w == tsBlockOk) FormWorkTask->close();
+    if (msg == WM_TASK_RECEIVE_DONE) doneBeforeReturn = true;
+  };
+  const fs::path path = dir / "TVQ_close";
+  auto window = std::make_unique<TFormWorkTask>(&host, wtDownloadWaypoints,
+                                                QString::fromStdString(path.string()), kPort, Fast());
+  FormWorkTask = window.get();
+  window->installEventFilter(&spy);
+  EXPECT_EQ(window->ShowModal(), mrCancel);
+  EXPECT_FALSE(doneBeforeReturn);
+  EXPECT_GT(ThreadCount(), threads);  // the worker still runs
+  window.reset();                     // waits until the transfer has given up
+  FormWorkTask = nullptr;
+  EXPECT_EQ(ThreadCount(), threads);
+  EXPECT_EQ(fs::file_size(path), 2048u);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FormWorkTaskTest, APortThatCannotBeOpenedThrowsAndRestoresTheCursor) {
+  try {
+    TFormWorkTask window(&host, wtGetLoggerConfig, QString(), 42, Fast());
+    ADD_FAILURE() << "no exception";
+  } catch (const SerialException& e) {
+    EXPECT_EQ(e.Code, seOpenFailed);
+    EXPECT_EQ(e.Value, 42);
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FormWorkTaskTest, MessagesAreCheckedBeforeUse) {
+  // A silent device keeps the task waiting while we post our own messages.
+  devsim::Misbehaviour m;
+  m.silent = true;
+  m.count = 1;
+  sim.misbehave(m);
+  auto window = std::make_unique<TFormWorkTask>(&host, wtUploadRoute, QString("x"), kPort, Fast());
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  for (uintptr_t w : {uintptr_t(6), uintptr_t(99), uintptr_t(-1), uintptr_t(tsBlockOk)})
+    PostWindowMessage(window.get(), WM_TRANSFER_STATE, w, 0);
+  // A file task whose command could not be written.
+  PostWindowMessage(window.get(), WM_TASK_COMMAND_DONE, 1, seWriteFile);
+  FormWorkTask = window.get();
+  EXPECT_EQ(window->ShowModal(), mrCancel);
+  EXPECT_EQ(window->lblState->text(), Text(152));
+  EXPECT_EQ(window->lblBytes->text(), "1024 Bytes");
+  EXPECT_EQ(host.status1, "Illegal command");
+  window.reset();
+  FormWorkTask = nullptr;
+  sim.behave();
+}
+
+TEST(FormWorkTaskSplit, SplitReply) {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"POEM101,5,,10", {"POEM101", "5", "", "10"}},
+      {"POEM103,2,20,255,30,-5,1,1", {"POEM103", "2", "20", "255", "30", "-5", "1", "1"}},
+      {"PKRV200,02", {"PKRV200", "02"}},
+      {",", {"", ""}},
+      {"", {""}},
+      {" a , b", {" a ", " b"}},
+  };
+  std::vector<std::string> reply{"stale"};
+  for (const auto& [text, parts] : cases) {
+    TFormWorkTask::SplitReply(reply, text);
+    EXPECT_EQ(reply, parts) << text;
+  }
+}
+
+}  // namespace
