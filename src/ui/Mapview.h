@@ -33,36 +33,12 @@ class MapView {
   std::function<void(const QString&)> onReport;  // the page reported a click
 };
 
-// Makes the browser for the main window. Tests install a factory of fakes.
+// Makes the browser for the main window: the installed factory's, or an
+// inert one that never loads a page (windows built in tests that do not look
+// at the map). The program installs the web engine's (UseWebMapView).
 using MapViewFactory = std::function<std::unique_ptr<MapView>(QWidget* parent)>;
-void InstallMapViewFactory(MapViewFactory factory);  // empty: the web engine again
+void InstallMapViewFactory(MapViewFactory factory);
 std::unique_ptr<MapView> CreateMapView(QWidget* parent);
-
-// The web engine browser. Click reports come over a web channel object
-// "mapHost" whose report(text) the page calls.
-class WebMapView : public MapView {
- public:
-  explicit WebMapView(QWidget* parent);
-  ~WebMapView() override;
-
-  QWidget* Widget() override;
-  void Navigate(const QString& path) override;
-  void RunScript(const QString& script) override;
-  std::optional<QString> ReadValue(const QString& id) override;
-  bool Reading() const override { return reading_; }
-
-  // How long a read waits for the page.
-  int ReadTimeoutMs = 3000;
-
-  // Console messages of the page at warning level and above, and errors
-  // (for tests and diagnosis); at most the last 200 are kept.
-  QStringList ConsoleErrors() const;
-
- private:
-  struct Impl;
-  std::unique_ptr<Impl> d_;
-  bool reading_ = false;
-};
 
 // The longest click report looked at; anything longer is no report.
 inline constexpr int kMaxMapReportLength = 256;

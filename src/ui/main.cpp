@@ -6,6 +6,7 @@
 #include "Startup.h"
 #include "Stringtable.h"
 #include "Uiservices.h"
+#include "Webmapview.h"
 
 #include <QApplication>
 
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
   // The keyboard and the bell are only reachable once the application exists.
   desktop::SetShiftStateSource([] { return UiServices::Get().ShiftHeld(); });
   desktop::SetBeepSink([](unsigned, unsigned) { QApplication::beep(); });
+  // The map page shows in the web engine.
+  UseWebMapView();
 
   // The process-wide objects, in the order they depend on each other; they
   // outlive the windows, whose destructor writes the settings back.

@@ -9,7 +9,7 @@
 
 #include "Jsescape.h"
 #include "Mapstores.h"
-#include "Mapview.h"
+#include "Webmapview.h"
 #include "Mapwebenv.h"
 #include "Qtprint.h"
 
