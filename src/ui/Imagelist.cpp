@@ -1,7 +1,5 @@
 #include "Imagelist.h"
 
-#include <QPainter>
-
 bool TImageList::AddMasked(const QImage& strip, QColor mask) {
   if (strip.isNull() || width_ <= 0 || height_ <= 0) return false;
   const QImage src = strip.convertToFormat(QImage::Format_ARGB32);
@@ -35,13 +33,4 @@ QPixmap TImageList::Pixmap(int i) const {
 QIcon TImageList::Icon(int i) const {
   if (i < 0 || i >= Count()) return {};
   return QIcon(Pixmap(i));
-}
-
-QImage TImageList::Flattened(int i, QColor ground) const {
-  if (i < 0 || i >= Count()) return {};
-  QImage out(width_, height_, QImage::Format_RGB32);
-  out.fill(ground);
-  QPainter p(&out);
-  p.drawImage(0, 0, images_[size_t(i)]);
-  return out;
 }

@@ -27,8 +27,6 @@ class TImageList {
   // Image i, or a null pixmap / icon outside 0..Count()-1.
   QPixmap Pixmap(int i) const;
   QIcon Icon(int i) const;
-  // Image i drawn on an opaque ground (the copy that buttons show).
-  QImage Flattened(int i, QColor ground) const;
 
  private:
   int width_;

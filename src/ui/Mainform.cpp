@@ -51,6 +51,7 @@ QString lastMapMessage;
 namespace {
 
 constexpr QRgb kMaskColour = 0xFF00FF;
+constexpr int kPagePanelWidth = 450;
 
 QString Str(int n) { return strTable ? strTable->GetString(n) : QStringLiteral("0"); }
 
@@ -125,6 +126,8 @@ QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& colu
                                    : QAbstractItemView::SingleSelection);
   lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lv->setHeaderLabels(columns);
+  // Wide columns scroll; they do not widen the page.
+  lv->setMinimumWidth(120);
   for (int i = 0; i < widths.size() && i < columns.size(); ++i) {
     if (widths[i] == 0)
       lv->setColumnHidden(i, true);
@@ -152,6 +155,13 @@ QWidget* SideGroup(QWidget* parent, QLabel* label, const QList<QWidget*>& button
   col->addLayout(row);
   return w;
 }
+
+// The left panel starts at its own width; the map takes what the window adds.
+class PagePanel : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QSize sizeHint() const override { return {kPagePanelWidth, QWidget::sizeHint().height()}; }
+};
 
 QToolButton* PageTool(QWidget* parent, const char* name, const QString& text) {
   auto* b = ToolButton(parent, name);
@@ -202,7 +212,7 @@ void TFormMain::BuildFrame() {
   Splitter1->setObjectName(QStringLiteral("Splitter1"));
   outer->addWidget(Splitter1);
 
-  pnlAct = new QWidget(Splitter1);
+  pnlAct = new PagePanel(Splitter1);
   pnlAct->setObjectName(QStringLiteral("pnlAct"));
   auto* actLayout = new QVBoxLayout(pnlAct);
   actLayout->setContentsMargins(2, 2, 2, 2);
@@ -288,7 +298,6 @@ void TFormMain::BuildFrame() {
   Splitter1->addWidget(pnlMap);
   Splitter1->setStretchFactor(0, 0);
   Splitter1->setStretchFactor(1, 1);
-  Splitter1->setSizes({430, 570});
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -468,6 +477,9 @@ void TFormMain::BuildRoutePage() {
   chkShowRoute->setChecked(true);
   chkGenArrows = CheckBox(pgRoute, "chkGenArrows",
                           QStringLiteral("Auto generate arrows only for new added route points"));
+  // A long caption must not widen the page panel.
+  chkGenArrows->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  chkGenArrows->setMinimumWidth(50);
   head->addWidget(imgRoute);
   head->addWidget(chkShowRoute);
   head->addStretch(1);
@@ -995,6 +1007,13 @@ void TFormMain::ApplyPlacement() {
 
 void TFormMain::CopyButtonImages() {
   btnGetZoomLevel->setIcon(ilpmnu.Icon(2));
+  // The other map-bar pictures are ours to choose.
+  btnRefresh->setIcon(ilpmnu.Icon(7));
+  btnGoogleSearch->setIcon(ilpmnu.Icon(8));
+  btnSetHome->setIcon(ilpmnu.Icon(9));
+  btnFav->setIcon(ilpmnu.Icon(10));
+  for (QToolButton* b : {btnRefresh, btnGetZoomLevel, btnGoogleSearch, btnSetHome, btnFav})
+    b->setToolButtonStyle(b->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
   spdTItemTop->setIcon(ilpmnu.Icon(12));
   spdTItemCenter->setIcon(ilpmnu.Icon(13));
   spdTItemEnd->setIcon(ilpmnu.Icon(14));

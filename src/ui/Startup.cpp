@@ -84,11 +84,11 @@ std::unique_ptr<TFormMain> CreateWindows(bool connected, const std::function<TFo
   return main;
 }
 
-int RunProgram(TApplication& app) {
+int RunProgram(TApplication& app, const StartupLinks& links) {
   // Windows that come and go before the main window must not end the program.
   app.setQuitOnLastWindowClosed(false);
   try {
-    const StartupConnection connection = DetectConnection(*apConfig, StartupLinks::Real());
+    const StartupConnection connection = DetectConnection(*apConfig, links);
     QApplication::setApplicationName(QStringLiteral("Trevik AP"));
     std::unique_ptr<TFormMain> main = CreateWindows(connection.Connected);
     main->show();

@@ -43,4 +43,4 @@ std::unique_ptr<TFormMain> CreateWindows(bool connected,
                                          const std::function<TFormMain*()>& make = {});
 
 // The whole start and the message loop; returns the program's exit code.
-int RunProgram(TApplication& app);
+int RunProgram(TApplication& app, const StartupLinks& links = StartupLinks::Real());

@@ -28,8 +28,9 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "test";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: the web engine's exit routine must not outlive it.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 size_t ThreadCount() {

@@ -40,7 +40,10 @@ class RecordingMain : public TFormMain {
   void ImportGpx(const QString& file) override { calls << "ImportGpx:" + file; }
   void FormResize() override { calls << "FormResize"; }
   void UpdateMapMode() override { calls << "UpdateMapMode"; }
-  void RenderPoiIcons(bool, uint32_t, bool) override { calls << "RenderPoiIcons"; }
+  void RenderPoiIcons(bool force, uint32_t colour, bool transparent) override {
+    calls << QString("RenderPoiIcons %1 %2 %3").arg(force).arg(colour, 6, 16, QChar('0')).arg(transparent);
+  }
+  void CheckNewVersion(bool silent) override { calls << QString("CheckNewVersion %1").arg(silent); }
   int GetMapMode() override {
     if (failMapReads) throw std::runtime_error("page gone");
     return 2;
@@ -539,17 +542,37 @@ TEST_F(MainFormTest, MaximisedCloseKeepsTheBoundsAndStartsMaximised) {
   EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
   EXPECT_FALSE(f.calls.contains("UpdateMapMode"));
   f.show();
-  QTRY_VERIFY(f.calls.contains("RenderPoiIcons"));
+  QTRY_VERIFY(f.calls.contains("RenderPoiIcons 0 ffffff 0"));
   EXPECT_EQ(f.calls.count("UpdateMapMode"), 1);
-  EXPECT_LT(f.calls.indexOf("UpdateMapMode"), f.calls.indexOf("RenderPoiIcons"));
+  EXPECT_LT(f.calls.indexOf("UpdateMapMode"), f.calls.indexOf("RenderPoiIcons 0 ffffff 0"));
 }
 
 TEST_F(MainFormTest, NormalStartMakesTheMapPageAtOnce) {
   auto f = Open();
   EXPECT_EQ(f->calls, QStringList({"UpdateMapMode"}));
+  EXPECT_EQ(f->PageControl->currentWidget(), f->pgRoute);
+  EXPECT_EQ(f->PageControl1->currentWidget(), f->pgConnect);
+  EXPECT_FALSE(f->PageLoaded);
+  EXPECT_FALSE(f->ZoomPending);
+  EXPECT_FALSE(f->PlaybackRunning);
   f->show();
-  QTRY_VERIFY(f->calls.contains("RenderPoiIcons"));
-  EXPECT_EQ(f->calls.count("UpdateMapMode"), 1);
+  QTRY_VERIFY(f->calls.contains("RenderPoiIcons 0 ffffff 0"));
+  // The start work runs once, however often the window is activated again.
+  f->hide();
+  f->show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(f->calls, QStringList({"UpdateMapMode", "RenderPoiIcons 0 ffffff 0"}));
+}
+
+TEST_F(MainFormTest, VersionCheckRunsSilentlyWhenShownIfSwitchedOn) {
+  for (bool on : {true, false}) {
+    SCOPED_TRACE(on);
+    auto f = Open(QStringLiteral("VersionCheck=%1\r\n").arg(on));
+    EXPECT_FALSE(f->calls.contains("CheckNewVersion 1"));
+    f->show();
+    QTRY_VERIFY(f->calls.size() >= 2);
+    EXPECT_EQ(f->calls.contains("CheckNewVersion 1"), on);
+  }
 }
 
 TEST_F(MainFormTest, BadBoundsKeepTheWindowUsable) {

@@ -258,6 +258,33 @@ TEST_F(StartupTest, WindowsAndTheTwoSettingsReads) {
   }
 }
 
+TEST_F(StartupTest, FirstRunGoesFromSplashAndChooserToTheMainWindowLoop) {
+  // First run without a device: the splash window and the language chooser
+  // come and go before the main window; the loop still runs until it closes.
+  std::filesystem::remove(env.IniPath().toStdString());
+  env.Start();
+  env.services.onDialog = [](QDialog& d) {
+    d.show();
+    QCoreApplication::processEvents();
+    d.close();
+    QCoreApplication::processEvents();
+    return int(QDialog::Rejected);
+  };
+  bool mainShown = false;
+  QTimer::singleShot(300, [&] {
+    mainShown = FormMain && FormMain->isVisible();
+    if (FormMain) FormMain->close();
+  });
+  uitest::App().setQuitOnLastWindowClosed(true);  // as a new application has it
+  EXPECT_EQ(RunProgram(uitest::App(), Links()), 0);
+  uitest::App().setQuitOnLastWindowClosed(false);
+  EXPECT_TRUE(mainShown);
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  EXPECT_EQ(FormMain, nullptr);
+  // The main window wrote the settings back when it went.
+  EXPECT_FALSE(env.Ini()->ReadBool("GUI", "First", true));
+}
+
 // The real reads against the simulator: the replies reach the main window
 // before it is shown.
 class ReplyMain : public TFormMain {

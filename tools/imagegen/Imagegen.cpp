@@ -282,7 +282,8 @@ std::vector<Tile> turnTiles() {
 }
 
 // --- Menus.bmp: small images of popup menus and small buttons; 2 zoom to fit,
-//     3 add to route, 12 go to start, 13 go to middle, 14 go to end ----------
+//     3 add to route, 7 refresh, 8 place search, 9 home, 10 favourites,
+//     12 go to start, 13 go to middle, 14 go to end -------------------------
 std::vector<Tile> menuTiles() {
   std::vector<Tile> t(15, [](QPainter& p) {
     p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
@@ -326,6 +327,43 @@ std::vector<Tile> menuTiles() {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(0x90, 0x70, 0x40));
     p.drawPolygon(QPolygonF({{1, 14}, {6, 4}, {9, 9}, {11, 6}, {15, 14}}));
+  };
+  t[7] = [](QPainter& p) {  // refresh: a circular arrow
+    p.setPen(QPen(QColor(0x20, 0x80, 0x20), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(2.5, 2.5, 10, 10), 60 * 16, 280 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x20, 0x80, 0x20));
+    p.drawPolygon(QPolygonF({{9, 0}, {14, 3}, {9, 6}}));
+  };
+  t[8] = [](QPainter& p) {  // place search: a magnifier over a pin
+    p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 1));
+    p.setBrush(QColor(0xE0, 0x40, 0x40));
+    p.drawEllipse(3, 3, 5, 5);
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(1, 1, 9, 9);
+    p.drawLine(9, 9, 14, 14);
+  };
+  t[9] = [](QPainter& p) {  // home: a house
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(0xC0, 0x40, 0x20));
+    p.drawPolygon(QPolygonF({{7.5, 1}, {14, 7}, {1, 7}}));
+    p.setBrush(QColor(0xF0, 0xE0, 0xB0));
+    p.drawRect(3, 7, 9, 7);
+    p.setBrush(QColor(0x60, 0x40, 0x20));
+    p.drawRect(6, 10, 3, 4);
+  };
+  t[10] = [](QPainter& p) {  // favourites: a star
+    QPolygonF star;
+    for (int k = 0; k < 10; ++k) {
+      const double r = (k % 2) ? 3.0 : 7.0;
+      const double a = M_PI / 5 * k - M_PI / 2;
+      star << QPointF(7.5 + r * std::cos(a), 8 + r * std::sin(a));
+    }
+    p.setPen(QPen(QColor(0x90, 0x70, 0x00), 1));
+    p.setBrush(QColor(0xF0, 0xC0, 0x10));
+    p.drawPolygon(star);
   };
   auto jump = [](double x) {
     return [x](QPainter& p) {
