@@ -1667,20 +1667,6 @@ bool ReportNumber(const QString& text, double limit, double& out) {
 
 QString FloatText(double v) { return textfmt::FloatToQStr(v); }
 
-// Calls FormResize whenever the browser area changes size.
-class ResizeWatch : public QObject {
- public:
-  ResizeWatch(QObject* parent, std::function<void()> onResize)
-      : QObject(parent), onResize_(std::move(onResize)) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Resize) onResize_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> onResize_;
-};
-
 // Tells whether the page control's current tab changes by the user's hand
 // (a click or a key on the tabs) rather than by the program, which does
 // its own follow-up when it switches pages.
@@ -1747,7 +1733,6 @@ void TFormMain::BuildMapView() {
   layout->addWidget(mapView_->Widget());
   mapView_->onLoaded = [this](bool ok) { CppWebBrowserDocumentComplete(ok); };
   mapView_->onReport = [this](const QString& report) { OnMapClick(report); };
-  CppWebBrowser->installEventFilter(new ResizeWatch(this, [this] { FormResize(); }));
 
   auto* tabInput = new TabInputWatch(this);
   PageControl->installEventFilter(tabInput);

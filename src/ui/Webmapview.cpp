@@ -81,9 +81,15 @@ struct WebMapView::Impl {
 
 WebMapView::WebMapView(QWidget* parent) : d_(std::make_unique<Impl>()) {
   d_->view = new QWebEngineView(parent);
-  d_->view->setObjectName(QStringLiteral("CppWebBrowser"));
+  d_->view->setObjectName(QStringLiteral("CppWebBrowserView"));
   d_->view->setAcceptDrops(false);
-  d_->page = new MapPage(d_->view);
+  // A profile of its own that keeps nothing on disk, so two running
+  // programs never share (or lock) browser state.
+  // The page must go before its profile: children are deleted in the order
+  // they were added, so the profile joins the view after the page.
+  auto* profile = new QWebEngineProfile;
+  d_->page = new MapPage(profile, d_->view);
+  profile->setParent(d_->view);
   d_->view->setPage(d_->page);
   // The page is a local file that loads the maps API from the network.
   d_->page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
