@@ -28,6 +28,9 @@ var preMarkerDST = null, preMarkerWPT = null;
 var lastClickPos = null;
 var mousePos = null;
 var lastCenterReport = '';
+// Numbers the add reports, so that two clicks on the same spot are two
+// reports; it starts from the clock, so a new page does not repeat the last.
+var clickSerial = Date.now() % 1000000000;
 
 var currentOpMode = 0;
 var currentMapMode = 0;
@@ -219,7 +222,18 @@ function createMap() {
   for (i = 0; i < wptData.length; i++) listAppend('wptPointList', wptData[i].title);
   for (i = 0; i < rteData.length; i++) listAppend('rtePointList', String(i + 1));
 
-  if (!mapsAvailable()) return;
+  buildMapWhenReady(50);
+}
+
+// The maps API may still be arriving when the page has loaded: wait for it
+// a little; without it the page goes on with its lists and answers alone.
+function buildMapWhenReady(tries) {
+  if (map) { drawOverlays(); return; }
+  if (!mapsAvailable()) {
+    if (tries > 0 && typeof google !== 'undefined' && google && google.maps)
+      setTimeout(function () { buildMapWhenReady(tries - 1); }, 100);
+    return;
+  }
   var canvas = document.getElementById('map_canvas');
   if (!canvas) return;
   map = new google.maps.Map(canvas, {
@@ -229,10 +243,7 @@ function createMap() {
     disableDoubleClickZoom: false
   });
 
-  for (i = 0; i < dstData.length; i++) dstMarkers.push(makeDstMarker(dstData[i]));
-  for (i = 0; i < wptData.length; i++) wptMarkers.push(makeWptMarker(wptData[i]));
-  for (i = 0; i < trkData.length; i++) trkLines.push(makeTrackLine(trkData[i]));
-  redrawRoute();
+  drawOverlays();
 
   google.maps.event.addListener(map, 'click', function (e) { onMapClick(e.latLng); });
   google.maps.event.addListener(map, 'mousemove', function (e) { mousePos = { lat: e.latLng.lat(), lng: e.latLng.lng() }; });
@@ -243,6 +254,19 @@ function createMap() {
     if (t >= 0) currentMapMode = t;
   });
   google.maps.event.addListener(map, 'idle', reportCenter);
+}
+
+// Markers and lines for the page's data, replacing any drawn before.
+function drawOverlays() {
+  var i;
+  for (i = 0; i < dstMarkers.length; i++) removeMarker(dstMarkers[i]);
+  for (i = 0; i < wptMarkers.length; i++) removeMarker(wptMarkers[i]);
+  for (i = 0; i < trkLines.length; i++) if (trkLines[i]) trkLines[i].setMap(null);
+  dstMarkers = []; wptMarkers = []; trkLines = [];
+  for (i = 0; i < dstData.length; i++) dstMarkers.push(makeDstMarker(dstData[i]));
+  for (i = 0; i < wptData.length; i++) wptMarkers.push(makeWptMarker(wptData[i]));
+  for (i = 0; i < trkData.length; i++) trkLines.push(makeTrackLine(trkData[i]));
+  redrawRoute();
 }
 
 function reportCenter() {
@@ -259,16 +283,16 @@ function onMapClick(position) {
   lastClickPos = pos;
   if (currentOpMode === OP_MODE.DST) {
     showPreMarkerDST('', true);
-    report('ADD', 0, pos.lat, pos.lng);
   } else if (currentOpMode === OP_MODE.WPT) {
     showPreMarkerWPT('', true);
-    report('ADD', 0, pos.lat, pos.lng);
   } else if (currentOpMode === OP_MODE.RTE) {
     // The point shows at once; the program takes it back when it refuses it.
-    var index = rteData.length;
-    rteInsertAt(pos, index);
-    report('ADD', index, pos.lat, pos.lng);
+    rteInsertAt(pos, rteData.length);
+  } else {
+    return;
   }
+  clickSerial = (clickSerial + 1) % 1000000000;
+  report('ADD', clickSerial, pos.lat, pos.lng);
 }
 
 function changeOpMode(mode) {
