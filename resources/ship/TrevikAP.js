@@ -1,4 +1,6 @@
-﻿// Trevik AP map page script.
+﻿// Trevik AP map page script. The file starts with a UTF-8 byte-order mark:
+// the page is UTF-16, and without the mark the browser would read this file
+// as UTF-16 too.
 //
 // The page that the program writes defines the data (map_center_lat,
 // map_center_lng, op_mode, map_mode, zoom_value, arrows_rte, dst_pts, wpt_pts,

@@ -1651,7 +1651,7 @@ namespace {
 
 // Text of `s` from the 1-based position `from`, `count` characters; empty
 // for a count below 1, as the delimiters of a report may be missing.
-QString Part(const QString& s, qsizetype from, qsizetype count) {
+QString Slice(const QString& s, qsizetype from, qsizetype count) {
   if (count < 1 || from > s.size()) return {};
   if (from < 1) from = 1;
   return s.mid(from - 1, count);
@@ -1702,10 +1702,10 @@ MapCommand ParseMapMessage(const QString& report, int& index, double& latitude, 
   const qsizetype open = report.indexOf(QLatin1Char('(')) + 1;
   const qsizetype comma = report.indexOf(QLatin1Char(',')) + 1;
   const qsizetype close = report.indexOf(QLatin1Char(')')) + 1;
-  const QString command = Part(report, 1, colon - 1);
-  const QString indexText = Part(report, colon + 1, open - colon - 1);
-  const QString latText = Part(report, open + 1, comma - open - 1);
-  const QString lngText = Part(report, comma + 1, close - comma - 1);
+  const QString command = Slice(report, 1, colon - 1);
+  const QString indexText = Slice(report, colon + 1, open - colon - 1);
+  const QString latText = Slice(report, open + 1, comma - open - 1);
+  const QString lngText = Slice(report, comma + 1, close - comma - 1);
 
   if (command == QLatin1String("SEL")) {
     int i = 0;

@@ -328,3 +328,15 @@ TEST_F(MapScript, ScriptErrorsAreSeen) {
 }
 
 }  // namespace
+
+namespace {
+
+// The page is UTF-16: the style sheet must still be read as the text it is.
+TEST_F(MapScript, StyleSheetApplies) {
+  Load(0);
+  EXPECT_TRUE(Check(QStringLiteral(
+      "getComputedStyle(document.body).marginTop === '0px' &&"
+      "getComputedStyle(document.getElementById('map_canvas')).width === window.innerWidth + 'px'")));
+}
+
+}  // namespace
