@@ -52,12 +52,14 @@ class Recorder : public QObject {
   }
 };
 
+// Generous enough that a busy machine never trips them; tests of silence
+// shorten the one they wait out.
 inline XModemTiming FastTiming() {
   XModemTiming t;
-  t.StartTimeout = 3000;
-  t.AckTimeout = 700;
-  t.PacketStartTimeout = 300;
-  t.PacketRestTimeout = 500;
+  t.StartTimeout = 5000;
+  t.AckTimeout = 2000;
+  t.PacketStartTimeout = 1000;
+  t.PacketRestTimeout = 1000;
   t.OpenPause = 0;
   t.RetryPause = 10;
   t.StartRetryPause = 40;

@@ -233,6 +233,7 @@ TEST_F(SerialTest, HangUpFailsTheCallAndLeavesThePortFailed) {
     s.Close();
     EXPECT_EQ(s.Handle(), -1);
     // The link leads to the device's new line, which opens again.
+    ASSERT_TRUE(dev.waitForHangUps(1, 5000));
     EXPECT_NO_THROW(s.Open(4, 9600));
   }
 }

@@ -1,7 +1,7 @@
 // The real XModem on a real Serial over a pseudo-terminal, with the
 // simulator's device side (or a scripted peer) on the other end.
 #include "Apexception.h"
-#include "Portmap.h"
+#include "Portsandbox.h"
 #include "Ptylink.h"
 #include "Serial.h"
 #include "Simxmodem.h"
@@ -43,8 +43,7 @@ class XModemLine : public ::testing::Test {
   void SetUp() override {
     EnsureApp();
     dir = testenv::scratchDir("xmodem");
-    portmap::Configure({dir / "ports", false});
-    line = std::make_unique<testenv::PtyLink>(dir / "ports", kPort);
+    line = std::make_unique<testenv::PtyLink>(ports.dir(), kPort);
     port.Open(kPort, 115200);
   }
   void TearDown() override {
@@ -67,9 +66,10 @@ class XModemLine : public ::testing::Test {
   }
   std::unique_ptr<SimXmodem> Sim(const XmodemFaults& f = XmodemFaults()) {
     auto s = std::make_unique<SimXmodem>(f);
-    s->StartTimeout = 3000;
-    s->ReplyTimeout = 1500;
-    s->PacketTimeout = 300;  // the program answers at once; a miss only costs a retry
+    s->StartTimeout = 5000;
+    s->ReplyTimeout = 2000;
+    s->PacketTimeout = 1000;
+    s->MaxRetries = 3;  // gives up soon once the program has stopped
     return s;
   }
   fs::path File(const std::string& name, const std::string& bytes) {
@@ -78,6 +78,7 @@ class XModemLine : public ::testing::Test {
     return p;
   }
 
+  testenv::PortSandbox ports{"xmodem"};
   fs::path dir;
   std::unique_ptr<testenv::PtyLink> line;
   Serial port;
@@ -366,8 +367,10 @@ TEST_F(XModemLine, ReceiverCancelsAfterTenFailures) {
   fs::path out = dir / "received.bin";
   std::string seen;
   line->RunPeer([&](testenv::PtyLink& l) { seen = l.ReadFor(20000, "\x18\x18\x18"); });
+  XModemTiming t = FastTiming();
+  t.PacketStartTimeout = 300;
   {
-    XModem x(&port, &window, FastTiming());
+    XModem x(&port, &window, t);
     try {
       x.ReceiveFile(out.string());
       ADD_FAILURE() << "no exception";
@@ -395,7 +398,9 @@ TEST_F(XModemLine, ReceiverKeepsWhatCameBeforeTheDeviceStopped) {
     auto sim = Sim(c.faults);
     DeviceSends(*sim, Pattern(5000));
     fs::path out = dir / "received.bin";
-    XModem x(&port, &window, FastTiming());
+    XModemTiming t = FastTiming();
+    t.PacketStartTimeout = 300;  // the silence is what we wait out here
+    XModem x(&port, &window, t);
     try {
       x.ReceiveFile(out.string());
       ADD_FAILURE() << "no exception";

@@ -2,7 +2,7 @@
 // feeds our receiver, and `rx` (checksum mode) takes what our sender sends.
 // socat makes the pseudo-terminal and runs the peer on a socket pair.
 #include "Apexception.h"
-#include "Portmap.h"
+#include "Portsandbox.h"
 #include "Serial.h"
 #include "Testenv.h"
 #include "Transfertest.h"
@@ -27,9 +27,8 @@ class Peer {
  public:
   // waitForUs: start the peer only once we have opened the port, so that its
   // first byte is not lost in our purge.
-  Peer(const fs::path& dir, const QString& command, bool waitForUs = false) {
-    link_ = dir / "ports" / ("COM" + std::to_string(kPort));
-    fs::create_directories(link_.parent_path());
+  Peer(const fs::path& dir, const fs::path& ports, const QString& command, bool waitForUs = false) {
+    link_ = ports / ("COM" + std::to_string(kPort));
     proc_.setWorkingDirectory(QString::fromStdString(dir.string()));
     proc_.setProcessChannelMode(QProcess::MergedChannels);
     std::string pty = "pty,raw,echo=0,link=" + link_.string() + (waitForUs ? ",wait-slave" : "");
@@ -72,8 +71,8 @@ class Lrzsz : public ::testing::Test {
     if (QStandardPaths::findExecutable("socat").isEmpty() || QStandardPaths::findExecutable("sx").isEmpty())
       GTEST_SKIP() << "socat or lrzsz missing";
     dir = testenv::scratchDir("lrzsz");
-    portmap::Configure({dir / "ports", false});
   }
+  testenv::PortSandbox ports{"lrzsz"};
   fs::path dir;
 };
 
@@ -84,7 +83,7 @@ TEST_F(Lrzsz, SxFeedsOurReceiver) {
     SCOPED_TRACE(testing::Message() << "size " << size);
     const std::string data = Pattern(size, 5);
     testenv::writeFile(dir / "in.bin", data);
-    Peer peer(dir, "sx -k in.bin");
+    Peer peer(dir, ports.dir(), "sx -k in.bin");
     ASSERT_TRUE(peer.Ready());
     Serial port;
     port.Open(kPort, 115200);
@@ -109,7 +108,7 @@ TEST_F(Lrzsz, RxTakesWhatWeSend) {
     const std::string data = Pattern(size, 6);
     testenv::writeFile(dir / "in.bin", data);
     fs::remove(dir / "out.bin");
-    Peer peer(dir, "rx out.bin", true);
+    Peer peer(dir, ports.dir(), "rx out.bin", true);
     ASSERT_TRUE(peer.Ready());
     Serial port;
     port.Open(kPort, 115200);

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <cstdio>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -62,9 +63,13 @@ class FakePhase : public devsim::FilePhase {
  public:
   std::atomic<int> speedSeen{0};
   std::atomic<int> calls{0};
+  // Like a real sender it waits for the receiver's start byte: anything sent
+  // earlier would fall into the purge of the program's reopen.
   bool sendFile(devsim::FileLink& link, devsim::DeviceFile, const std::string& data) override {
     speedSeen = link.lineSpeed();
     ++calls;
+    char start = 0;
+    if (link.read(&start, 1, 3000) != 1) return false;
     return link.write(data.data(), data.size());
   }
   bool receiveFile(devsim::FileLink& link, devsim::DeviceFile, std::string& data) override {
@@ -126,6 +131,7 @@ TEST_F(SimulatorTest, UploadGoesToTheFilePhaseAfterTheSwitchTo115200) {
 TEST_F(SimulatorTest, DownloadComesFromTheFilePhase) {
   ASSERT_TRUE(command("POEM12,12"));
   serial.Reopen(115200);
+  serial.Write("C", 1);
   std::string got;
   char buf[64];
   for (int i = 0; i < 5 && got.size() < 11; ++i) {
@@ -160,6 +166,68 @@ TEST_F(SimulatorTest, IgnoresDamagedAndUnknownSentences) {
   EXPECT_FALSE(r[1].checksumOk);
   for (int i = 3; i < 7; ++i) EXPECT_TRUE(r[i].checksumOk) << r[i].raw;
   EXPECT_EQ(phase->calls.load(), 0);
+}
+
+// A pair of linked pseudo-terminals made by socat, for the simulator's
+// "talk on this node" mode.
+class SocatPair {
+ public:
+  explicit SocatPair(const fs::path& dir) : a((dir / "A").string()), b((dir / "B").string()) {
+    std::string left = "pty,raw,echo=0,link=" + a, right = "pty,raw,echo=0,link=" + b;
+    const char* argv[] = {"socat", left.c_str(), right.c_str(), nullptr};
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawnp(&pid_, "socat", &fa, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&fa);
+    for (int i = 0; i < 500 && pid_ > 0 && !(fs::exists(a) && fs::exists(b)); ++i)
+      std::this_thread::sleep_for(milliseconds(10));
+  }
+  ~SocatPair() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  bool ready() const { return fs::exists(a) && fs::exists(b); }
+  std::string a, b;
+
+ private:
+  pid_t pid_ = -1;
+};
+
+TEST(SimulatorOnANode, AnswersAndSwitchesItsOwnLineForFiles) {
+  testenv::PortSandbox ports("devsim-node");
+  SocatPair pair(ports.dir());
+  ASSERT_TRUE(pair.ready());
+  devsim::Options o;
+  o.devicePath = pair.a;
+  devsim::DeviceState st;
+  st.file(devsim::DeviceFile::Waypoints) = "WPT";
+  devsim::Simulator sim(st, o);
+  auto phase = std::make_shared<FakePhase>();
+  sim.setFilePhase(phase);
+  sim.start();
+  ports.link(6, pair.b);
+  EXPECT_TRUE(ProbeDevice(6, 9600));
+
+  Serial serial;
+  serial.Open(6, 9600);
+  std::vector<char> buffer(1024, 0);
+  {
+    Nmea channel(&serial, buffer.data(), 1024);
+    ASSERT_TRUE(channel.SendCommand("POEM12,2", "POEM200,12", 1500));
+  }
+  serial.Reopen(115200);
+  serial.Write("C", 1);
+  std::string got;
+  char buf[8];
+  for (int i = 0; i < 5 && got.size() < 3; ++i) {
+    int32_t n = serial.Read(buf, static_cast<int32_t>(3 - got.size()));
+    got.append(buf, static_cast<size_t>(n));
+  }
+  EXPECT_EQ(got, "WPT");
+  EXPECT_EQ(phase->speedSeen.load(), 115200);
 }
 
 // The program a person runs, started as a process.

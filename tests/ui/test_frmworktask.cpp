@@ -28,7 +28,7 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "test";
   static char* argv[] = {name, nullptr};
-  // Never destroyed: the web engine's exit routine must not outlive it.
+  // Never destroyed: tearing it down among the other statics at exit crashes.
   static QApplication* app = new QApplication(argc, argv);
   return *app;
 }
@@ -41,10 +41,10 @@ size_t ThreadCount() {
 
 XModemTiming Fast() {
   XModemTiming t;
-  t.StartTimeout = 3000;
-  t.AckTimeout = 700;
-  t.PacketStartTimeout = 300;
-  t.PacketRestTimeout = 500;
+  t.StartTimeout = 5000;
+  t.AckTimeout = 2000;
+  t.PacketStartTimeout = 1000;
+  t.PacketRestTimeout = 1000;
   t.OpenPause = 0;
   t.RetryPause = 10;
   t.StartRetryPause = 40;
@@ -120,7 +120,7 @@ class FormWorkTaskTest : public ::testing::Test {
 
   void SetDevice(const devsim::XmodemFaults& f = devsim::XmodemFaults()) {
     auto device = std::make_shared<devsim::SimXmodem>(f);
-    device->PacketTimeout = 300;
+    device->PacketTimeout = 1000;
     device->MaxRetries = 3;
     sim.setFilePhase(device);
   }
@@ -308,8 +308,10 @@ TEST_F(FormWorkTaskTest, ClosingMidTransferReturnsAtOnceAndDeletionWaitsForTheWo
     if (msg == WM_TASK_RECEIVE_DONE) doneBeforeReturn = true;
   };
   const fs::path path = dir / "TVQ_close";
+  XModemTiming t = Fast();
+  t.PacketStartTimeout = 300;  // the silence is what the worker waits out
   auto window = std::make_unique<TFormWorkTask>(&host, wtDownloadWaypoints,
-                                                QString::fromStdString(path.string()), kPort, Fast());
+                                                QString::fromStdString(path.string()), kPort, t);
   FormWorkTask = window.get();
   window->installEventFilter(&spy);
   EXPECT_EQ(window->ShowModal(), mrCancel);

@@ -4,6 +4,12 @@
 // 115200 baud, the simulator hands the line to the installed FilePhase: it
 // sends the device's file (downloads) or receives one (uploads). Without a
 // FilePhase the simulator goes straight back to answering commands.
+//
+// The program purges its side of the line when it reopens it and again when
+// its transfer starts, so whatever the device sends before the program's
+// first byte may be lost: a sending device waits for the start byte, and a
+// receiving device repeats its start byte until the first packet comes, as
+// XMODEM peers do anyway.
 #include <cstddef>
 #include <string>
 

@@ -23,6 +23,7 @@ namespace {
 constexpr size_t kMaxSentence = 512;  // longer input is line noise
 constexpr int kWriteTimeoutMs = 2000;
 constexpr int kFileRate = 115200;
+constexpr int kCommandRate = 9600;
 
 char HexDigit(unsigned v) { return "0123456789abcdef"[v & 15]; }
 
@@ -67,6 +68,7 @@ std::string Printable(const std::string& s) {
   return out;
 }
 
+
 struct FileTask {
   int code;
   DeviceFile file;
@@ -96,8 +98,13 @@ class Simulator::Link : public FileLink {
     if (r < 0) return errno == EINTR ? 0 : -1;
     if (r == 0) return 0;
     if (p[1].revents) {
-      if (sim_.takeHangUpRequest()) sim_.hangUp();
-      return -1;
+      if (sim_.stopping_.load()) return -1;
+      sim_.drainWake();
+      if (sim_.takeHangUpRequest()) {
+        sim_.hangUp();
+        return -1;
+      }
+      return 0;
     }
     ssize_t n = ::read(fd, buffer, count);
     if (n > 0) return n;
@@ -137,7 +144,7 @@ void Simulator::openLine() {
   if (!options_.devicePath.empty()) {
     int fd = ::open(options_.devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) throw std::runtime_error("devsim: cannot open " + options_.devicePath);
-    if (ttyport::IsTerminal(fd)) ttyport::SetLine(fd, 9600);
+    if (ttyport::IsTerminal(fd)) ttyport::SetLine(fd, kCommandRate);
     master_.store(fd);
     lineUp_.store(true);
     return;
@@ -152,7 +159,7 @@ void Simulator::openLine() {
   if (s < 0) throw std::runtime_error(std::string("devsim: cannot open ") + name);
   // Raw from the start: an echoing line discipline would send the device's
   // own replies back to it before the program has set the line up.
-  ttyport::SetLine(s, 9600);
+  ttyport::SetLine(s, kCommandRate);
   {
     std::lock_guard<std::mutex> guard(mutex_);
     slavePath_ = name;
@@ -208,8 +215,7 @@ void Simulator::stop() {
   uint64_t one = 1;
   [[maybe_unused]] ssize_t n = ::write(wake_, &one, sizeof one);
   thread_.join();
-  uint64_t drain = 0;
-  n = ::read(wake_, &drain, sizeof drain);
+  drainWake();
   changed_.notify_all();
 }
 
@@ -226,11 +232,11 @@ void Simulator::hangUpNow() {
   [[maybe_unused]] ssize_t n = ::write(wake_, &one, sizeof one);
 }
 
-bool Simulator::takeHangUpRequest() {
-  if (!hangUpRequested_.exchange(false)) return false;
+bool Simulator::takeHangUpRequest() { return hangUpRequested_.exchange(false); }
+
+void Simulator::drainWake() {
   uint64_t drain = 0;
   [[maybe_unused]] ssize_t n = ::read(wake_, &drain, sizeof drain);
-  return true;
 }
 
 void Simulator::misbehave(const Misbehaviour& m) {
@@ -275,6 +281,12 @@ bool Simulator::waitForSentences(size_t n, int timeoutMs) const {
                            [&] { return received_.size() >= n; });
 }
 
+bool Simulator::waitForHangUps(int n, int timeoutMs) const {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                           [&] { return hangUps_.load() >= n; });
+}
+
 int Simulator::lineSpeed() const {
   int fd = master_.load();
   return fd < 0 ? 0 : ttyport::LineSpeed(fd);
@@ -287,7 +299,8 @@ bool Simulator::pause(int ms) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                     end - std::chrono::steady_clock::now()).count();
     if (left <= 0) return true;
-    if (::poll(&p, 1, static_cast<int>(left)) > 0 && hangUpRequested_.load()) return false;
+    if (::poll(&p, 1, static_cast<int>(left)) > 0 && !stopping_.load()) drainWake();
+    if (hangUpRequested_.load()) return false;  // the run loop hangs up
   }
   return false;
 }
@@ -302,6 +315,7 @@ void Simulator::run() {
     int r = ::poll(p, 2, fd < 0 ? -1 : 500);
     if (r < 0 && errno != EINTR) throw std::runtime_error("devsim: poll failed");
     if (stopping_.load()) break;
+    if (r > 0 && p[1].revents) drainWake();
     if (takeHangUpRequest()) {
       hangUp();
       collecting = false;
@@ -449,19 +463,25 @@ bool Simulator::writeLine(const std::string& bytes) {
 
 void Simulator::hangUp() {
   closeLine();
-  hangUps_.fetch_add(1);
   if (verbose_.load()) std::fprintf(stderr, "devsim: hung up\n");
-  if (!options_.relinkAfterHangUp) return;
-  openLine();
-  fs::path link;
+  if (options_.relinkAfterHangUp) {
+    openLine();
+    fs::path link;
+    {
+      std::lock_guard<std::mutex> guard(mutex_);
+      link = link_;
+    }
+    if (options_.devicePath.empty() && !link.empty()) {
+      std::string name = link.filename().string();
+      linkAs(link.parent_path(), std::atoi(name.c_str() + 3));
+    }
+  }
+  // Counted once the new line is ready, so that a waiter can use it.
   {
     std::lock_guard<std::mutex> guard(mutex_);
-    link = link_;
+    hangUps_.fetch_add(1);
   }
-  if (options_.devicePath.empty() && !link.empty()) {
-    std::string name = link.filename().string();
-    linkAs(link.parent_path(), std::atoi(name.c_str() + 3));
-  }
+  changed_.notify_all();
 }
 
 void Simulator::filePhase(int code) {
@@ -476,22 +496,36 @@ void Simulator::filePhase(int code) {
     if (t.code == code) task = &t;
   }
   if (!task) return;
-  // The program reopens the line at 115200 baud before the transfer.
+  if (!options_.devicePath.empty()) {
+    // A line of its own: the device switches its side to the file rate, as
+    // the real one does, and back for the next command.
+    int fd = master_.load();
+    ttyport::SetLine(fd, kFileRate);
+    runFilePhase(*phase, task->file, task->deviceSends);
+    if (master_.load() == fd) ttyport::SetLine(fd, kCommandRate);
+    return;
+  }
+  // A pseudo-terminal has one rate for both sides: wait until the program
+  // has reopened its side at 115200 baud.
   auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.fileSwitchTimeoutMs);
   while (lineSpeed() != kFileRate) {
     if (std::chrono::steady_clock::now() >= end || !pause(5) || !lineUp_.load()) return;
   }
+  runFilePhase(*phase, task->file, task->deviceSends);
+}
+
+void Simulator::runFilePhase(FilePhase& phase, DeviceFile file, bool deviceSends) {
   Link link(*this);
-  if (task->deviceSends) {
-    std::string data = state().file(task->file);
-    phase->sendFile(link, task->file, data);
+  if (deviceSends) {
+    std::string data = state().file(file);
+    phase.sendFile(link, file, data);
     return;
   }
   std::string data;
-  if (!phase->receiveFile(link, task->file, data)) return;
+  if (!phase.receiveFile(link, file, data)) return;
   std::lock_guard<std::mutex> guard(mutex_);
-  state_.file(task->file) = data;
-  if (!options_.stateDir.empty()) state_.SaveFile(options_.stateDir, task->file);
+  state_.file(file) = data;
+  if (!options_.stateDir.empty()) state_.SaveFile(options_.stateDir, file);
 }
 
 }  // namespace devsim

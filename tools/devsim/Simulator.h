@@ -44,13 +44,16 @@ struct Received {
 };
 
 struct Options {
-  // Use this node instead of a new pseudo-terminal.
+  // Talk on this node (one end of a socat pair, a serial port with a null
+  // modem) instead of a new pseudo-terminal. The device then sets its own
+  // line to 115200 baud for a file phase, as the real one does.
   std::string devicePath;
   // Write-back folder: uploaded files are saved there.
   std::filesystem::path stateDir;
   // After a hang-up, make a new pseudo-terminal and move the link to it.
   bool relinkAfterHangUp = false;
-  // How long the device waits for the switch to 115200 baud.
+  // How long the device waits for the program to switch a pseudo-terminal
+  // to 115200 baud.
   int fileSwitchTimeoutMs = 5000;
 };
 
@@ -88,7 +91,9 @@ class Simulator {
   bool waitForSentences(size_t n, int timeoutMs) const;
   // The rate the program's side has set on the line now.
   int lineSpeed() const;
+  // Hang-ups so far; after one with relinkAfterHangUp the new line is linked.
   int hangUps() const { return hangUps_.load(); }
+  bool waitForHangUps(int n, int timeoutMs) const;
   // Print every sentence and reply on stderr.
   void setVerbose(bool on) { verbose_.store(on); }
 
@@ -102,8 +107,10 @@ class Simulator {
   bool writeLine(const std::string& bytes);
   bool pause(int ms);  // false when stopping
   void filePhase(int code);
+  void runFilePhase(FilePhase& phase, DeviceFile file, bool deviceSends);
   void hangUp();
-  bool takeHangUpRequest();  // drains the wake-up when a hang-up was asked for
+  bool takeHangUpRequest();
+  void drainWake();
 
   Options options_;
   mutable std::mutex mutex_;

@@ -146,7 +146,10 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     sim.start();
-    std::printf("ready COM%d %s\n", com, where.c_str());
+    if (options.devicePath.empty())
+      std::printf("ready COM%d %s\n", com, where.c_str());
+    else
+      std::printf("ready %s\n", where.c_str());
     std::fflush(stdout);
     while (!quit) {
       pollfd p{quitPipe[0], POLLIN, 0};
