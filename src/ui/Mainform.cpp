@@ -18,14 +18,22 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTabBar>
 #include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <cmath>
 #include <exception>
 
 #include "Apconfig.h"
 #include "Codepage.h"
+#include "Desktop.h"
+#include "Deststorage.h"
+#include "Googlehtml.h"
+#include "Jsescape.h"
+#include "Routestorage.h"
+#include "Trackstorage.h"
 #include "Frmlanguage.h"
 #include "Fontbank.h"
 #include "Poistorage.h"
@@ -185,6 +193,7 @@ TFormMain::TFormMain(DeferCreate, QWidget* parent) : QMainWindow(parent) {
   BuildProgramPage();
   PageControl->setCurrentWidget(pgRoute);
   PageControl1->setCurrentWidget(pgConnect);
+  BuildMapView();
   resize(1000, 720);
   PageLoaded = false;
   ZoomPending = false;
@@ -1632,10 +1641,381 @@ void TFormMain::bgRouteTable_DeleteClick() {}
 void TFormMain::RenderPoiIcons(bool, uint32_t, bool) {}
 void TFormMain::CheckNewVersion(bool) {}
 void TFormMain::btnSetHomeClick() {}
-void TFormMain::UpdateMapMode() {}
-void TFormMain::FormResize() {}
-void TFormMain::btnGoogleSearchClick() {}
-int TFormMain::GetMapMode() { return apConfig->Mapmode; }
-int TFormMain::GetZoomValue() { return apConfig->Mapzoom; }
 void TFormMain::ShowDeviceConfig(const std::vector<std::string>&) {}
 void TFormMain::ShowLoggerConfig(const std::vector<std::string>&) {}
+
+// ============================================================================
+// the map page and its script bridge
+
+namespace {
+
+// Text of `s` from the 1-based position `from`, `count` characters; empty
+// for a count below 1, as the delimiters of a report may be missing.
+QString Slice(const QString& s, qsizetype from, qsizetype count) {
+  if (count < 1 || from > s.size()) return {};
+  if (from < 1) from = 1;
+  return s.mid(from - 1, count);
+}
+
+// A report's number rounded to 5 decimals (ties to even), as a position.
+bool ReportNumber(const QString& text, double limit, double& out) {
+  double v = 0;
+  if (!textfmt::TryStrToFloat(text, v) || !std::isfinite(v) || std::fabs(v) > limit) return false;
+  out = std::nearbyint(v * 100000.0) / 100000.0;
+  return true;
+}
+
+QString FloatText(double v) { return textfmt::FloatToQStr(v); }
+
+// Tells whether the page control's current tab changes by the user's hand
+// (a click or a key on the tabs) rather than by the program, which does
+// its own follow-up when it switches pages.
+class TabInputWatch : public QObject {
+ public:
+  using QObject::QObject;
+  bool userInput = false;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type t = event->type();
+    if (t == QEvent::MouseButtonPress || t == QEvent::KeyPress || t == QEvent::Wheel) {
+      userInput = true;
+      QTimer::singleShot(0, this, [this] { userInput = false; });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// The hourglass for the lifetime of the guard.
+struct BusyCursor {
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+MapCommand ParseMapMessage(const QString& report, int& index, double& latitude, double& longitude) {
+  if (report.isEmpty() || report == lastMapMessage) return mcNone;
+  lastMapMessage = report;
+  if (report.size() > kMaxMapReportLength) return mcNone;
+
+  // 1-based positions, 0 when absent.
+  const qsizetype colon = report.indexOf(QLatin1Char(':')) + 1;
+  const qsizetype open = report.indexOf(QLatin1Char('(')) + 1;
+  const qsizetype comma = report.indexOf(QLatin1Char(',')) + 1;
+  const qsizetype close = report.indexOf(QLatin1Char(')')) + 1;
+  const QString command = Slice(report, 1, colon - 1);
+  const QString indexText = Slice(report, colon + 1, open - colon - 1);
+  const QString latText = Slice(report, open + 1, comma - open - 1);
+  const QString lngText = Slice(report, comma + 1, close - comma - 1);
+
+  if (command == QLatin1String("SEL")) {
+    int i = 0;
+    if (!textfmt::TryStrToInt(indexText, i)) return mcNone;
+    index = i;
+    return mcSelect;
+  }
+  int i = index;
+  if (command == QLatin1String("MODIFY") && !textfmt::TryStrToInt(indexText, i)) return mcNone;
+  double lat = 0, lng = 0;
+  if (!ReportNumber(latText, 90.0, lat) || !ReportNumber(lngText, 360.0, lng)) return mcNone;
+  index = i;
+  latitude = lat;
+  longitude = lng;
+  if (command == QLatin1String("ADD")) return mcAdd;
+  if (command == QLatin1String("MODIFY")) return mcModify;
+  if (command == QLatin1String("Center")) return mcCenter;
+  return mcNone;
+}
+
+void TFormMain::BuildMapView() {
+  mapView_ = CreateMapView(CppWebBrowser);
+  auto* layout = new QVBoxLayout(CppWebBrowser);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(mapView_->Widget());
+  mapView_->onLoaded = [this](bool ok) { CppWebBrowserDocumentComplete(ok); };
+  mapView_->onReport = [this](const QString& report) { OnMapClick(report); };
+
+  auto* tabInput = new TabInputWatch(this);
+  PageControl->installEventFilter(tabInput);
+  PageControl->tabBar()->installEventFilter(tabInput);
+  connect(PageControl, &QTabWidget::currentChanged, this, [this, tabInput](int index) {
+    if (!tabInput->userInput) return;
+    tabInput->userInput = false;
+    PageControlChange(index);
+  });
+  connect(btnGoogleSearch, &QToolButton::clicked, this, [this] { btnGoogleSearchClick(); });
+  connect(tmZoomLevel, &QTimer::timeout, this, &TFormMain::tmZoomLevelTimer);
+  connect(mnuGetZoom, &QAction::triggered, this, &TFormMain::mnuGetZoomClick);
+
+  // The check box of a track row is the track selection of the whole program.
+  trackStorage.SetRowCheckedQuery([this](std::size_t row) {
+    QTreeWidgetItem* item = row < std::size_t(lvTrack->topLevelItemCount())
+                                ? lvTrack->topLevelItem(int(row))
+                                : nullptr;
+    return item && item->checkState(0) == Qt::Checked;
+  });
+}
+
+void TFormMain::RefreshMap(double, double noAutoZoom) {
+  const QString path = pathManager->GetWebDir() + QLatin1Char('/') + kMapPageFileName;
+  if (apConfig->AutoZoom && noAutoZoom == 0.0) ZoomPending = true;
+  BusyCursor busy;
+
+  TGoogleHtml html(path);
+  html.SetSize(CppWebBrowser->width(), CppWebBrowser->height());
+  html.OpMode = Mode;
+  apConfig->Mapmode = GetMapMode();
+  apConfig->Mapzoom = GetZoomValue();
+  html.MapMode = apConfig->Mapmode;
+  html.ZoomValue = apConfig->Mapzoom;
+  html.ShowPOI = chkShowPOI->isChecked();
+  html.ShowRoute = chkShowRoute->isChecked();
+  html.BoostMode = apConfig->Boostmode;
+  SetStatusText(3, QString());
+  const bool written = html.Generate();
+  if (html.BoostNote) SetStatusText(3, QStringLiteral("Boostmode"));
+  if (!written) {
+    // The browser keeps the page it shows.
+    ZoomPending = false;
+    SetStatusText(2, Str(168));
+    SetStatusText(3, QStringLiteral("Can not write map page: ") + html.Error);
+    return;
+  }
+  PageLoaded = false;
+  mapView_->Navigate(path);
+}
+
+void TFormMain::UpdateMapMode() {
+  QWidget* page = PageControl->currentWidget();
+  if (page == pgDest)
+    Mode = omDestination;
+  else if (page == pgRoute)
+    Mode = omRoute;
+  else if (page == pgWaypoint)
+    Mode = omWaypoint;
+  else if (page == pgTrack)
+    Mode = omTrack;
+  RefreshMap(0.0, 0.0);
+}
+
+void TFormMain::ExecScript(const QString& script) {
+  if (!PageLoaded || !mapView_) return;
+  mapView_->RunScript(script);
+}
+
+std::optional<int> TFormMain::GetScriptInt(const QString&, const QString& id, const QString&) {
+  if (!PageLoaded || !mapView_) return std::nullopt;
+  const std::optional<QString> value = mapView_->ReadValue(id);
+  int n = 0;
+  if (!value || !textfmt::TryStrToInt(value->trimmed(), n)) return std::nullopt;
+  return n;
+}
+
+bool TFormMain::GetScriptLatLng(double& latitude, double& longitude) {
+  if (!PageLoaded || !mapView_) return false;
+  bool both = true;
+  for (auto [id, out] : {std::pair{QStringLiteral("result"), &latitude},
+                         std::pair{QStringLiteral("result2"), &longitude}}) {
+    const std::optional<QString> value = mapView_->ReadValue(id);
+    double v = 0;
+    if (value && textfmt::TryStrToFloat(value->trimmed(), v) && std::isfinite(v))
+      *out = v;
+    else
+      both = false;
+  }
+  return both;
+}
+
+int TFormMain::GetMapMode() {
+  ExecScript(QStringLiteral("getMapMode()"));
+  if (const auto v = GetScriptInt(QStringLiteral("input"), QStringLiteral("result"), QStringLiteral("value")))
+    apConfig->Mapmode = *v;
+  return apConfig->Mapmode;
+}
+
+int TFormMain::GetZoomValue() {
+  ExecScript(QStringLiteral("getZoomValue()"));
+  if (const auto v = GetScriptInt(QStringLiteral("input"), QStringLiteral("result"), QStringLiteral("value")))
+    apConfig->Mapzoom = *v;
+  return apConfig->Mapzoom;
+}
+
+void TFormMain::CppWebBrowserDocumentComplete(bool ok) {
+  const bool zoom = ZoomPending;
+  ZoomPending = false;
+  PageLoaded = ok;
+  if (!ok) return;
+  if (apConfig->Beep) desktop::Beep(2345, 100);
+  if (zoom) tmZoomLevel->start();
+  if (btnGoogleSearch->isChecked()) ExecScript(QStringLiteral("showGoogleSearch(true)"));
+}
+
+void TFormMain::FormResize() {
+  ExecScript(QStringLiteral("resizeMap(%1,%2)").arg(CppWebBrowser->width()).arg(CppWebBrowser->height()));
+}
+
+void TFormMain::btnGoogleSearchClick() {
+  ExecScript(btnGoogleSearch->isChecked() ? QStringLiteral("showGoogleSearch(true)")
+                                          : QStringLiteral("showGoogleSearch(false)"));
+}
+
+void TFormMain::tmZoomLevelTimer() {
+  tmZoomLevel->stop();
+  btnGetZoomLevelClick();
+}
+
+void TFormMain::mnuGetZoomClick() { tmZoomLevelTimer(); }
+
+void TFormMain::PageControlChange(int) {
+  QWidget* page = PageControl->currentWidget();
+  const bool chart = (apConfig->Altchart & kAltchartShown) != 0;
+  if (page == pgDest) {
+    ExecScript(QStringLiteral("changeOpMode(OP_MODE.DST)"));
+    Mode = omDestination;
+    altchart->hide();
+  } else if (page == pgWaypoint) {
+    ExecScript(QStringLiteral("changeOpMode(OP_MODE.WPT)"));
+    Mode = omWaypoint;
+    altchart->hide();
+  } else if (page == pgRoute) {
+    ExecScript(QStringLiteral("changeOpMode(OP_MODE.RTE)"));
+    Mode = omRoute;
+    altchart->setVisible(chart);
+  } else if (page == pgTrack) {
+    ExecScript(QStringLiteral("changeOpMode(OP_MODE.TRK)"));
+    Mode = omTrack;
+    altchart->hide();
+  } else if (page == pgConfig) {
+    // The device-manager button appears when Shift is held on the first look.
+    if (GroupBoxSerialPort->minimumHeight() < 181) {
+      const bool shift = UiServices::Get().ShiftHeld();
+      btnDevMan->setVisible(shift);
+      if (shift) GroupBoxSerialPort->setMinimumHeight(181);
+    }
+    altchart->hide();
+  }
+  FormResize();
+  if (page == pgConfig && PageControl1->currentWidget() == pgConnect) FillComPortCombo();
+}
+
+void TFormMain::OnMapClick(const QString& report) {
+  // A click that arrives while the page is being read, or while an earlier
+  // click is still being handled (a dialog is open), waits its turn.
+  if (inMapClick_ || (mapView_ && mapView_->Reading())) {
+    QTimer::singleShot(20, this, [this, report] { OnMapClick(report); });
+    return;
+  }
+  inMapClick_ = true;
+  try {
+    HandleMapClick(report);
+  } catch (...) {
+    inMapClick_ = false;
+    throw;
+  }
+  inMapClick_ = false;
+}
+
+void TFormMain::HandleMapClick(const QString& report) {
+  int index = -1;
+  double lat = 0, lng = 0;
+  const MapCommand command = ParseMapMessage(report, index, lat, lng);
+  if (command == mcNone) return;
+  if (command == mcCenter) {
+    TGoogleHtml::SetMapCenter(lat, lng);
+    return;
+  }
+  auto& ui = UiServices::Get();
+  auto selectRow = [](QTreeWidget* list, int row) {
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    if (!item) return;
+    list->clearSelection();
+    list->setCurrentItem(item);
+    item->setSelected(true);
+    list->scrollToItem(item);
+  };
+
+  switch (Mode) {
+    case omDestination: {
+      if (!apConfig->Destination) return;
+      if (!destStorage.FirstCategory()) {
+        ui.MessageBox(Str(128), Str(127), UiServices::Icon::Error);
+        if (command == mcAdd) ExecScript(QStringLiteral("showPreMarkerDST('', false)"));
+        return;
+      }
+      if (command != mcAdd) return;
+      if (lvDest->topLevelItemCount() >= 100) {
+        ui.MessageBox(Str(136), Str(115), UiServices::Icon::Information);
+        ExecScript(QStringLiteral("showPreMarkerDST('', false)"));
+        return;
+      }
+      double editLat = lat, editLng = lng;
+      QString title;
+      if (AddDestinationAt(editLat, editLng, title)) {
+        ExecScript(QStringLiteral("dst_addPoint(") + FloatText(editLat) + QLatin1Char(',') + FloatText(editLng) +
+                   QStringLiteral(",'") + EscapeJsString(title) + QStringLiteral("')"));
+        FillDestList();
+      } else {
+        ExecScript(QStringLiteral("showPreMarkerDST('', false)"));
+      }
+      return;
+    }
+    case omRoute: {
+      const int rows = lvRoute->topLevelItemCount();
+      if (command == mcAdd) {
+        // The page shows the clicked point already; a refusal takes it back.
+        const QString takeBack = QStringLiteral("rte_deletePoint(%1)").arg(routeStorage.Count());
+        if (rows >= 100) {
+          ui.MessageBox(Str(136), Str(115), UiServices::Icon::Information);
+          ExecScript(takeBack);
+          return;
+        }
+        RouteAddResult result = raDuplicateName;
+        // Names are unique, so a free number turns up within Count()+1 tries.
+        for (std::size_t n = std::size_t(rows), tries = 0;
+             result == raDuplicateName && tries <= routeStorage.Count(); ++n, ++tries)
+          result = routeStorage.AddPoint(QString::number(n), lat, lng, ttNone, -1);
+        if (result == raAdded) {
+          FillRouteList(true, false);
+          selectRow(lvRoute, lvRoute->topLevelItemCount() - 1);
+        } else {
+          ui.MessageBox(Str(136), Str(115), UiServices::Icon::Error);
+          ExecScript(takeBack);
+        }
+        return;
+      }
+      if (index < 0 || index >= rows) return;
+      if (command == mcModify) {
+        routeStorage.SetPosition(index, lat, lng, -1);
+        if (apConfig->Altchart & kAltchartShown)
+          routeStorage.SetElevation(index, FetchElevation(lat, lng));
+        FillRouteList(true, true);
+      }
+      selectRow(lvRoute, index);
+      return;
+    }
+    case omWaypoint: {
+      if (command != mcAdd) return;
+      if (lvWpt->topLevelItemCount() >= 100) {
+        ui.MessageBox(Str(136), Str(115), UiServices::Icon::Information);
+        ExecScript(QStringLiteral("showPreMarkerWPT('', false)"));
+        return;
+      }
+      const QString call = AddWaypointAt(lat, lng);
+      ExecScript(QStringLiteral("showPreMarkerWPT('', false)"));
+      if (!call.isEmpty()) {
+        ExecScript(call);
+        FillWptList();
+      }
+      return;
+    }
+    case omTrack:
+      return;
+  }
+}
+
+void TFormMain::btnGetZoomLevelClick() {}
+void TFormMain::FillDestList() {}
+void TFormMain::FillWptList() {}
+void TFormMain::FillRouteList(bool, bool) {}
+QString TFormMain::AddWaypointAt(double, double) { return {}; }
+int TFormMain::FetchElevation(double, double) { return 0; }
+bool TFormMain::AddDestinationAt(double&, double&, QString&) { return false; }

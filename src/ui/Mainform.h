@@ -32,7 +32,11 @@
 #include "Controls.h"
 #include "Frmworktask.h"
 #include "Imagelist.h"
+#include "Mapview.h"
 #include "Portscan.h"
+
+#include <memory>
+#include <optional>
 
 class QChartView;
 class QChart;
@@ -128,6 +132,39 @@ class TFormMain : public QMainWindow, public ConnectionPage, public WorkTaskHost
   void ShowDeviceConfig(const std::vector<std::string>& reply) override;
   void ShowLoggerConfig(const std::vector<std::string>& reply) override;
   void SetStatusPanelText(int panel, const QString& text) override { SetStatusText(panel, text); }
+
+  // --- the map page and its script bridge ---------------------------------------
+  // Writes the map page and makes the browser load it; noAutoZoom 1.0 keeps
+  // the view instead of zooming to the route or tracks once it has loaded.
+  void RefreshMap(double unused, double noAutoZoom);
+  // Runs a script call in the loaded page; dropped while no page is loaded.
+  void ExecScript(const QString& script);
+  // The page's answer in the input `id` as an integer; nothing while no page
+  // is loaded or when the answer is missing or no integer.
+  std::optional<int> GetScriptInt(const QString& tag, const QString& id, const QString& attribute);
+  // The position in "result" and "result2"; an output whose answer is missing
+  // or no number stays as it was. True when both were read.
+  bool GetScriptLatLng(double& latitude, double& longitude);
+  // A click report of the page.
+  void OnMapClick(const QString& report);
+  void CppWebBrowserDocumentComplete(bool ok);
+  void PageControlChange(int index);
+  void tmZoomLevelTimer();
+  void mnuGetZoomClick();
+  MapView* MapBrowser() const { return mapView_.get(); }
+
+  // Operations of other pages that the map uses; each page fills in its own.
+  virtual void btnGetZoomLevelClick();
+  virtual void FillDestList();
+  virtual void FillWptList();
+  virtual void FillRouteList(bool arrows, bool automatic);
+  // Runs the waypoint dialog for a new waypoint there; the script call that
+  // shows it, or empty when cancelled.
+  virtual QString AddWaypointAt(double latitude, double longitude);
+  virtual int FetchElevation(double latitude, double longitude);
+  // Runs the destination editor for adding at a position; true on OK (the
+  // destination is then in the store), with the editor's position and title.
+  virtual bool AddDestinationAt(double& latitude, double& longitude, QString& title);
 
   // What the Connect action uses of the connection page.
   void SetScanEnabled(bool enabled) override { btnScanComport->setEnabled(enabled); }
@@ -317,6 +354,11 @@ class TFormMain : public QMainWindow, public ConnectionPage, public WorkTaskHost
   bool InMap(QObject* target) const;
   bool TextInputFocused() const;
   void ToggleGoogleSearch();
+  void BuildMapView();
+  void HandleMapClick(const QString& report);
+
+  std::unique_ptr<MapView> mapView_;
+  bool inMapClick_ = false;
 
   QLabel* statusPanels_[4] = {};
   bool shownOnce_ = false;
@@ -329,3 +371,12 @@ extern TFormMain* FormMain;
 extern QString mainWindowTitle;
 // The last click report looked at from the map page.
 extern QString lastMapMessage;
+
+// What a click report of the map page asks for.
+enum MapCommand : int { mcAdd = 0, mcModify = 1, mcCenter = 2, mcSelect = 3, mcNone = -1 };
+
+// Reads a report "COMMAND:index(lat,lng)". An empty report, a repetition of
+// the last one, and one that does not parse give mcNone. The index is read
+// for "SEL" and "MODIFY", the position (rounded to 5 decimals) for all but
+// "SEL".
+MapCommand ParseMapMessage(const QString& report, int& index, double& latitude, double& longitude);

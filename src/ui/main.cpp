@@ -6,13 +6,12 @@
 #include "Startup.h"
 #include "Stringtable.h"
 #include "Uiservices.h"
+#include "Shellopen.h"
+#include "Webmapview.h"
 
 #include <QApplication>
-
 #include <QDesktopServices>
 #include <QUrl>
-
-#include "Shellopen.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -22,6 +21,8 @@ int main(int argc, char* argv[]) {
   desktop::SetShiftStateSource([] { return UiServices::Get().ShiftHeld(); });
   desktop::SetBeepSink([](unsigned, unsigned) { QApplication::beep(); });
   desktop::SetShellOpener([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+  // The map page shows in the web engine.
+  UseWebMapView();
 
   // The process-wide objects, in the order they depend on each other; they
   // outlive the windows, whose destructor writes the settings back.
