@@ -8,7 +8,6 @@
 #include <QScreen>
 
 #include "Pathmanager.h"
-#include "Version.h"
 
 TFrmSplash* FrmSplash = nullptr;
 
@@ -36,7 +35,7 @@ TFrmSplash::TFrmSplash(QWidget* owner, int portCount)
   Bevel1->setFrameShadow(QFrame::Sunken);
   Bevel1->setGeometry(0, 0, 390, 168);
 
-  lblVers = new QLabel(QStringLiteral("Vers. %1.%2").arg(TREVIK_VERSION_MAJOR).arg(TREVIK_VERSION_MINOR, 2, 10, QLatin1Char('0')), this);
+  lblVers = new QLabel(QStringLiteral("Vers. 2.06"), this);
   lblVers->setObjectName(QStringLiteral("lblVers"));
   lblVers->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
   lblVers->setGeometry(300, 110, 84, 16);
