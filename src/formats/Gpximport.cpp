@@ -489,11 +489,14 @@ void AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiS
       fromSeconds(t, *poi);
       if (!pois.FindByName(poi->Name)) break;
     }
-    nextFree[wanted] = t + 1;
     poi->Icon = static_cast<std::uint8_t>(w.Icon);
     poi->Latitude = w.Latitude;
     poi->Longitude = w.Longitude;
-    if (pois.Add(poi.get())) poi.release();
+    // Only a waypoint the store took holds its name.
+    if (pois.Add(poi.get())) {
+      poi.release();
+      nextFree[wanted] = t + 1;
+    }
   }
 }
 

@@ -154,6 +154,19 @@ TEST_F(GpxImportTest, TakenNamesInTheStoreAreSteppedPast) {
   EXPECT_EQ(pois.FindByName("2014/05/03 08:04:06")->Second, 6);
 }
 
+
+// A waypoint the store refuses takes no name: the next one of the same time
+// keeps its own.
+TEST_F(GpxImportTest, RefusedWaypointLeavesItsNameFree) {
+  import("<wpt lat=\"1\" lon=\"1\"><time>2014-05-03T08:04:05Z</time><sym>POI21</sym></wpt>\n"
+         "<wpt lat=\"2\" lon=\"1\"><time>2014-05-03T08:04:05Z</time><sym>POI4</sym></wpt>\n"
+         "<wpt lat=\"3\" lon=\"1\"><time>2014-05-03T08:04:05Z</time><sym>POI5</sym></wpt>\n");
+  EXPECT_EQ(poiNames(), (std::vector<std::string>{"2014/05/03 08:04:05", "2014/05/03 08:04:06"}));
+  sUserPOI* p = pois.FindByName("2014/05/03 08:04:05");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->Icon, 4);
+  EXPECT_EQ(p->Second, 5);
+}
 TEST_F(GpxImportTest, TrackNamesAndOrder) {
   const std::string name25 = "ABCDEFGHIJKLMNOPQRSTUVWXY";
   EXPECT_TRUE(import("<rte></rte>\n<trk><trkseg/></trk>\n<rte><name>  Named  </name></rte>\n"
