@@ -177,7 +177,7 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
       switch (TaskCode) {
         case wtSetDeviceConfig:
         case wtSetLoggerConfig:
-          Finish(wParam == 1 ? mrCancel : mrOk);
+          Finish(wParam == 0 ? mrOk : mrCancel);
           break;
         case wtGetDeviceConfig:
         case wtGetLoggerConfig:

@@ -346,17 +346,30 @@ TEST_F(FormWorkTaskTest, MessagesAreCheckedBeforeUse) {
   m.count = 1;
   sim.misbehave(m);
   auto window = std::make_unique<TFormWorkTask>(&host, wtUploadRoute, QString("x"), kPort, Fast());
+  // A set task on a second silent line, waiting at the same time, so that
+  // both workers' waits overlap.
+  devsim::Simulator other;
+  other.misbehave(m);
+  ports.link(kPort + 1, other.devicePath());
+  other.start();
+  auto setTask = std::make_unique<TFormWorkTask>(&host, wtSetLoggerConfig, std::string(",1,0,1,0,1,0,1"),
+                                                 kPort + 1, Fast());
   EXPECT_NE(QApplication::overrideCursor(), nullptr);
   for (uintptr_t w : {uintptr_t(6), uintptr_t(99), uintptr_t(-1), uintptr_t(tsBlockOk)})
     PostWindowMessage(window.get(), WM_TRANSFER_STATE, w, 0);
   // A file task whose command could not be written.
   PostWindowMessage(window.get(), WM_TASK_COMMAND_DONE, 1, seWriteFile);
+  // Anything but 0 is no success.
+  PostWindowMessage(setTask.get(), WM_TASK_COMMAND_DONE, 2, 0);
   FormWorkTask = window.get();
   EXPECT_EQ(window->ShowModal(), mrCancel);
   EXPECT_EQ(window->lblState->text(), Text(152));
   EXPECT_EQ(window->lblBytes->text(), "1024 Bytes");
   EXPECT_EQ(host.status1, "Illegal command");
+  QCoreApplication::sendPostedEvents(setTask.get());
+  EXPECT_EQ(setTask->result(), mrCancel);
   window.reset();
+  setTask.reset();
   FormWorkTask = nullptr;
   sim.behave();
 }
