@@ -228,7 +228,9 @@ TEST_F(WorkTaskTest, EveryFailureEndsInOneFailureMessage) {
     }
     sim.behave();
   }
-  EXPECT_EQ(ThreadCount(), threads);
+  // Not equal: a thread of an earlier test may still have been ending when
+  // the count was taken. What matters is that none is left behind.
+  EXPECT_LE(ThreadCount(), threads);
 }
 
 TEST_F(WorkTaskTest, ClosedPortGivesTheTasksFailureMessage) {

@@ -323,7 +323,7 @@ TEST_F(FormWorkTaskTest, ClosingMidTransferReturnsAtOnceAndDeletionWaitsForTheWo
   EXPECT_GT(ThreadCount(), threads);  // the worker still runs
   window.reset();                     // waits until the transfer has given up
   FormWorkTask = nullptr;
-  EXPECT_EQ(ThreadCount(), threads);
+  EXPECT_LE(ThreadCount(), threads);  // none left behind
   EXPECT_EQ(fs::file_size(path), 2048u);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
