@@ -950,6 +950,10 @@ void TFormMain::FormCreate() {
     btnDevMan->setVisible(true);
   }
 
+  // 7: the first map page opens at home, a home of 0/0 included.
+  TGoogleHtml::MapCenterLat = apConfig->Lat;
+  TGoogleHtml::MapCenterLng = apConfig->Lon;
+
   // 8: the altitude chart.
   altchart->setVisible(chartShown);
   {
