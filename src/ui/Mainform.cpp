@@ -1529,9 +1529,10 @@ void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TFormMain::dropEvent(QDropEvent* event) {
+  // Only the first item counts; one that is no local file stays empty, so
+  // a file behind it is not taken instead.
   QStringList files;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) files << url.toLocalFile();
+  for (const QUrl& url : event->mimeData()->urls()) files << url.toLocalFile();
   event->acceptProposedAction();
   HandleDroppedFile(files);
 }

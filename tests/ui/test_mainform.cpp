@@ -813,6 +813,14 @@ TEST_F(MainFormTest, DropEventReachesTheImport) {
   f->calls.clear();
   f->dropEvent(&drop);
   EXPECT_EQ(f->calls, QStringList({"FormResize", "ImportGpx:/data/x.gpx"}));
+
+  // A first item that is no file makes the whole drop ignored.
+  QMimeData mixed;
+  mixed.setUrls({QUrl("https://example.org/route.gpx"), QUrl::fromLocalFile("/data/y.gpx")});
+  QDropEvent webFirst(QPointF(10, 10), Qt::CopyAction, &mixed, Qt::LeftButton, Qt::NoModifier);
+  f->calls.clear();
+  f->dropEvent(&webFirst);
+  EXPECT_TRUE(f->calls.isEmpty());
 }
 
 // --- the start-up's window creation and close ------------------------------------------
