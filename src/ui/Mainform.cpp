@@ -950,6 +950,10 @@ void TFormMain::FormCreate() {
     btnDevMan->setVisible(true);
   }
 
+  // 7: the first map page opens at home, a home of 0/0 included.
+  TGoogleHtml::MapCenterLat = apConfig->Lat;
+  TGoogleHtml::MapCenterLng = apConfig->Lon;
+
   // 8: the altitude chart.
   altchart->setVisible(chartShown);
   {
@@ -1525,9 +1529,10 @@ void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TFormMain::dropEvent(QDropEvent* event) {
+  // Only the first item counts; one that is no local file stays empty, so
+  // a file behind it is not taken instead.
   QStringList files;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) files << url.toLocalFile();
+  for (const QUrl& url : event->mimeData()->urls()) files << url.toLocalFile();
   event->acceptProposedAction();
   HandleDroppedFile(files);
 }

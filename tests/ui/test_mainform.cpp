@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "Fontbank.h"
+#include "Googlehtml.h"
 #include "Frmlanguage.h"
 #include "Poistorage.h"
 #include "Mainform.h"
@@ -39,7 +40,10 @@ class RecordingMain : public TFormMain {
   }
   void ImportGpx(const QString& file) override { calls << "ImportGpx:" + file; }
   void FormResize() override { calls << "FormResize"; }
-  void UpdateMapMode() override { calls << "UpdateMapMode"; }
+  void UpdateMapMode() override {
+    calls << "UpdateMapMode";
+    centreAtMapPage = {TGoogleHtml::MapCenterLat, TGoogleHtml::MapCenterLng};
+  }
   void RenderPoiIcons(bool force, uint32_t colour, bool transparent) override {
     calls << QString("RenderPoiIcons %1 %2 %3").arg(force).arg(colour, 6, 16, QChar('0')).arg(transparent);
   }
@@ -60,6 +64,7 @@ class RecordingMain : public TFormMain {
 
   QStringList calls;
   bool failMapReads = false;
+  std::pair<double, double> centreAtMapPage{-1.0, -1.0};
 };
 
 QString S(int n) { return QStringLiteral("S%1").arg(n); }
@@ -486,6 +491,25 @@ TEST_F(MainFormTest, OptionsComeFromTheSettingsAndGoBack) {
   EXPECT_EQ(ini->ReadInteger("MAP", "Mapzoom", -1), 7);
 }
 
+TEST_F(MainFormTest, FirstMapPageOpensAtHome) {
+  struct Case {
+    const char* ini;
+    double lat, lng;
+  } cases[] = {
+      {"Lat=47.5\r\nLon=8.25\r\n", 47.5, 8.25},
+      {"", 25.05497, 121.55497},     // the default home
+      {"Lat=0\r\nLon=0\r\n", 0.0, 0.0},  // 0/0 is a home like any other
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ini);
+    // A centre left over from an earlier page.
+    TGoogleHtml::MapCenterLat = -33.0;
+    TGoogleHtml::MapCenterLng = 151.0;
+    auto f = Open(c.ini);
+    EXPECT_EQ(f->centreAtMapPage, std::make_pair(c.lat, c.lng));
+  }
+}
+
 TEST_F(MainFormTest, ProxyNeedsServerAndPort) {
   auto f = Open("[INTERNET]\r\nProxyServer=proxy.local\r\nProxyPort=0\r\n");
   EXPECT_FALSE(f->HGoogleProxy.Active);
@@ -789,6 +813,14 @@ TEST_F(MainFormTest, DropEventReachesTheImport) {
   f->calls.clear();
   f->dropEvent(&drop);
   EXPECT_EQ(f->calls, QStringList({"FormResize", "ImportGpx:/data/x.gpx"}));
+
+  // A first item that is no file makes the whole drop ignored.
+  QMimeData mixed;
+  mixed.setUrls({QUrl("https://example.org/route.gpx"), QUrl::fromLocalFile("/data/y.gpx")});
+  QDropEvent webFirst(QPointF(10, 10), Qt::CopyAction, &mixed, Qt::LeftButton, Qt::NoModifier);
+  f->calls.clear();
+  f->dropEvent(&webFirst);
+  EXPECT_TRUE(f->calls.isEmpty());
 }
 
 // --- the start-up's window creation and close ------------------------------------------
