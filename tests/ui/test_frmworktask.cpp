@@ -8,6 +8,7 @@
 #include "Simxmodem.h"
 #include "Stringtable.h"
 #include "Testenv.h"
+#include "Transfertest.h"
 
 #include <gtest/gtest.h>
 
@@ -39,17 +40,7 @@ size_t ThreadCount() {
   return n;
 }
 
-XModemTiming Fast() {
-  XModemTiming t;
-  t.StartTimeout = 5000;
-  t.AckTimeout = 2000;
-  t.PacketStartTimeout = 1000;
-  t.PacketRestTimeout = 1000;
-  t.OpenPause = 0;
-  t.RetryPause = 10;
-  t.StartRetryPause = 40;
-  return t;
-}
+XModemTiming Fast() { return transfertest::FastTiming(); }
 
 std::string Pattern(size_t n) {
   std::string s(n, '\0');
