@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+#include "Mapmessage.h"
+
 class QWidget;
 
 class MapView {
@@ -41,4 +43,3 @@ void InstallMapViewFactory(MapViewFactory factory);
 std::unique_ptr<MapView> CreateMapView(QWidget* parent);
 
 // The longest click report looked at; anything longer is no report.
-inline constexpr int kMaxMapReportLength = 256;

@@ -62,7 +62,7 @@ class BridgeMain : public TFormMain {
 
   void FillRouteList(bool arrows, bool automatic) override {
     calls << QStringLiteral("FillRouteList:%1,%2").arg(arrows).arg(automatic);
-    SetRows(lvRoute, int(routeStorage.Count()));
+    SetRows(pgRoute->lvRoute, int(routeStorage.Count()));
   }
   void FillDestList() override { calls << QStringLiteral("FillDestList"); }
   void FillWptList() override { calls << QStringLiteral("FillWptList"); }
@@ -212,7 +212,7 @@ struct ClickCase {
 
 void Route(int points, int rows) {
   for (int i = 0; i < points; ++i) mapstores::AddRoutePoint(QString::number(i), 1.0 + i, 2.0 + i);
-  SetRows(FormMain->lvRoute, rows);
+  SetRows(FormMain->pgRoute->lvRoute, rows);
 }
 
 std::vector<ClickCase> ClickCases() {
@@ -226,12 +226,12 @@ std::vector<ClickCase> ClickCases() {
          EXPECT_EQ(routeStorage.At(1)->Name, QStringLiteral("1"));
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.12346);
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Longitude, 11.5);
-         EXPECT_EQ(CurrentRow(f.lvRoute), 1);
+         EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 1);
        }},
       {"route add skips taken names", omRoute,
        [](BridgeMain&) {
          for (const char* n : {"3", "4", "x"}) mapstores::AddRoutePoint(QLatin1String(n), 1, 1);
-         SetRows(FormMain->lvRoute, 3);
+         SetRows(FormMain->pgRoute->lvRoute, 3);
        },
        QStringLiteral("ADD:3(5,6)"), {}, {QStringLiteral("FillRouteList:1,0")}, {}, Icon::None,
        [](BridgeMain&) {
@@ -255,7 +255,7 @@ std::vector<ClickCase> ClickCases() {
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 5.5);
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Longitude, 6.5);
          EXPECT_EQ(routeStorage.At(1)->Elevation, 321);
-         EXPECT_EQ(CurrentRow(f.lvRoute), 1);
+         EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 1);
        }},
       {"route modify without the chart keeps the elevation", omRoute, [](BridgeMain&) { Route(3, 3); },
        QStringLiteral("MODIFY:2(5.5,6.5)"), {}, {QStringLiteral("FillRouteList:1,1")}, {}, Icon::None,
@@ -270,10 +270,10 @@ std::vector<ClickCase> ClickCases() {
        QStringLiteral("MODIFY:-1(5,6)"), {}, {}, {}, Icon::None,
        [](BridgeMain&) { EXPECT_DOUBLE_EQ(routeStorage.At(0)->Latitude, 1.0); }},
       {"route select selects the row", omRoute, [](BridgeMain&) { Route(3, 3); }, QStringLiteral("SEL:2(0,0)"),
-       {}, {}, {}, Icon::None, [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.lvRoute), 2); }},
+       {}, {}, {}, Icon::None, [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 2); }},
       {"route select past the end is ignored", omRoute, [](BridgeMain&) { Route(3, 3); },
        QStringLiteral("SEL:3(0,0)"), {}, {}, {}, Icon::None,
-       [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.lvRoute), -1); }},
+       [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), -1); }},
       {"route report that does not parse", omRoute, [](BridgeMain&) { Route(1, 1); },
        QStringLiteral("ADD:0(abc,1)"), {}, {}, {}, Icon::None,
        [](BridgeMain&) { EXPECT_EQ(routeStorage.Count(), 1u); }},
@@ -296,14 +296,14 @@ std::vector<ClickCase> ClickCases() {
       {"destination list at 100 rows", omDestination,
        [&](BridgeMain& f) {
          withCategory(f);
-         SetRows(f.lvDest, 100);
+         SetRows(f.pgDest->lvDest, 100);
        },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerDST('', false)")}, {}, {{115, 136}},
        Icon::Information, nullptr},
       {"destination list at 99 rows", omDestination,
        [&](BridgeMain& f) {
          withCategory(f);
-         SetRows(f.lvDest, 99);
+         SetRows(f.pgDest->lvDest, 99);
        },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerDST('', false)")},
        {QStringLiteral("AddDestinationAt")}, {}, Icon::None, nullptr},
@@ -323,7 +323,7 @@ std::vector<ClickCase> ClickCases() {
       {"waypoint dialog cancelled", omWaypoint, [](BridgeMain&) {}, QStringLiteral("ADD:0(1,2)"),
        {QStringLiteral("showPreMarkerWPT('', false)")}, {QStringLiteral("AddWaypointAt:1,2")}, {}, Icon::None,
        nullptr},
-      {"waypoint list at 100 rows", omWaypoint, [](BridgeMain& f) { SetRows(f.lvWpt, 100); },
+      {"waypoint list at 100 rows", omWaypoint, [](BridgeMain& f) { SetRows(f.pgWaypoint->lvWpt, 100); },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerWPT('', false)")}, {}, {{115, 136}},
        Icon::Information, nullptr},
       {"waypoint modify does nothing", omWaypoint, [](BridgeMain&) {}, QStringLiteral("MODIFY:0(1,2)"), {}, {},
@@ -354,9 +354,9 @@ TEST_F(MapBridge, ClickTable) {
     SCOPED_TRACE(c.name);
     mapstores::ClearAll();
     lastMapMessage.clear();
-    SetRows(f->lvRoute, 0);
-    SetRows(f->lvDest, 0);
-    SetRows(f->lvWpt, 0);
+    SetRows(f->pgRoute->lvRoute, 0);
+    SetRows(f->pgDest->lvDest, 0);
+    SetRows(f->pgWaypoint->lvWpt, 0);
     apConfig->Destination = true;
     apConfig->Altchart = 0;
     f->destOk = false;
