@@ -1,5 +1,11 @@
 #include "Folders.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -51,6 +57,16 @@ QString ProgramDir() {
 bool CreateFolder(const QString& path) {
   if (path.isEmpty()) return false;
   return QDir().mkpath(path);
+}
+
+QString WhyNotWritable(const QString& filePath) {
+  const QString dir = QFileInfo(filePath).absolutePath();
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(dir.toStdString()), ec);
+  if (ec) return QString::fromLocal8Bit(ec.message().c_str());
+  if (::access(QFile::encodeName(dir).constData(), W_OK) != 0)
+    return QString::fromLocal8Bit(std::strerror(errno));
+  return {};
 }
 
 bool FileExists(const QString& path) {

@@ -24,6 +24,7 @@
 #include "Codepage.h"
 #include "Desktop.h"
 #include "Deststorage.h"
+#include "Folders.h"
 #include "Fontbank.h"
 #include "Frmlanguage.h"
 #include "Googlehtml.h"
@@ -325,7 +326,15 @@ void TFormMain::ApplyPlacement() {
     move(r.topLeft());
     resize(r.size());
   }
-  if (apConfig->WState) setWindowState(windowState() | Qt::WindowMaximized);
+  if (apConfig->WState) {
+    // A desktop that does not maximise on request (or no window manager at
+    // all) would show the window at its normal size: cover the work area of
+    // its screen ourselves. The stored normal bounds stay in the settings.
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+  }
 }
 
 void TFormMain::CopyButtonImages() {
@@ -751,7 +760,22 @@ void TFormMain::WriteBackSettings() {
   apConfig->SetProxyServer(options.edProxyServer->text());
   apConfig->AniFactor = uint8_t(pgTrack->trbTrkSpeed->value());
   apConfig->ProxyPort = textfmt::StrToIntDef(options.edProxyPort->text(), 0);
-  apConfig->Save();
+  SaveSettings();
+}
+
+bool TFormMain::SaveSettings() {
+  if (apConfig->Save()) return true;
+  // Said once a run: every later save would fail for the same reason.
+  if (!settingsSaveReported_) {
+    settingsSaveReported_ = true;
+    const QString path = apConfig->IniPath;
+    QString why = folders::WhyNotWritable(path);
+    if (why.isEmpty()) why = QStringLiteral("write error");
+    UiServices::Get().MessageBox(QStringLiteral("The settings could not be saved to %1 (%2).").arg(path, why),
+                                 mainWindowTitle.isEmpty() ? QStringLiteral("Trevik AP") : mainWindowTitle,
+                                 UiServices::Icon::Warning);
+  }
+  return false;
 }
 
 TFormMain::~TFormMain() {

@@ -63,6 +63,7 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   QWidget* FrameWindow() override { return this; }
   TMapBar MapBar() override;
   void SetTitleFile(const QString& fileName) override;
+  bool SaveSettings() override;
 
   // A page's tab caption and whether its tab is shown.
   QString TabCaption(QWidget* page) const;
@@ -216,6 +217,7 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   QLabel* statusPanels_[4] = {};
   bool shownOnce_ = false;
   bool settingsWritten_ = false;
+  bool settingsSaveReported_ = false;
 };
 
 // The one main window while it exists.

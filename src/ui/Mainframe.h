@@ -66,6 +66,9 @@ class TMainFrame {
   // The window that owns dialogs and message boxes.
   virtual QWidget* FrameWindow() = 0;
   virtual TMapBar MapBar() = 0;
+  // Saves the settings record; the first failure of a run is shown to the
+  // user with its reason. False when the file could not be written.
+  virtual bool SaveSettings() = 0;
   // Appends a file's name to the base window title (empty: the base title).
   virtual void SetTitleFile(const QString& fileName) = 0;
 

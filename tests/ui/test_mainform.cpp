@@ -7,7 +7,9 @@
 #include <QChartView>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QTest>
+#include <filesystem>
 #include <QUrl>
 #include <QValueAxis>
 #include <stdexcept>
@@ -292,6 +294,22 @@ TEST_F(MainFormTest, EveryCaptionComesFromItsNumber) {
   EXPECT_EQ(f->pgSetLogger->rdgProfile->Count(), 3);
 }
 
+TEST_F(MainFormTest, SwitchingLanguageRenamesTheIdlePortPanel) {
+  QByteArray german = "// de\n";
+  for (int n = 0; n < 174; ++n) german += "D" + QByteArray::number(n) + "\n";
+  env.WriteExe("Deutsch.txt", german);
+  {
+    auto f = Open();
+    ASSERT_EQ(f->StatusText(0), "S166");
+    f->cmbLanguage->setCurrentIndex(1);
+    EXPECT_EQ(f->StatusText(0), "D166");
+  }
+  // A panel that names the connected port keeps its text.
+  auto f = Open("[SERIAL]\r\nPort=5\r\nAutoConnect=1\r\n");
+  f->cmbLanguage->setCurrentIndex(1);
+  EXPECT_EQ(f->StatusText(0), "COM 5");
+}
+
 TEST_F(MainFormTest, FixedTextsAreNotTranslated) {
   auto f = Open();
   EXPECT_EQ(f->pgConnect->lblComport->text(), "COM Port");
@@ -564,6 +582,9 @@ TEST_F(MainFormTest, MaximisedCloseKeepsTheBoundsAndStartsMaximised) {
   env.Start();
   RecordingMain f;
   EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+  // Also where the desktop does not maximise on request, the window covers
+  // the work area.
+  EXPECT_EQ(f.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
   EXPECT_FALSE(f.calls.contains("UpdateMapMode"));
   f.show();
   QTRY_VERIFY(f.calls.contains("RenderPoiIcons 0 ffffff 0"));
@@ -674,8 +695,51 @@ TEST_F(MainFormTest, PicturesAreCutIntoTiles) {
   const QImage icon = f->ilWaypoint.Pixmap(0).toImage();
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(icon.pixel(7, 7)), 255);
-  EXPECT_FALSE(f->pgTrack->spdTItemTop->icon().isNull());
   EXPECT_FALSE(f->pgRoute->imgRoute->pixmap().isNull());
+  // Every picture button of the track page shows a picture, not a caption.
+  for (QToolButton* b : f->pgTrack->pnlTrackItemsControl->findChildren<QToolButton*>()) {
+    EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+    EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonIconOnly) << b->objectName().toStdString();
+  }
+}
+
+TEST_F(MainFormTest, SettingsPagesFitTheirTabAtTheDefaultSize) {
+  auto f = Open();
+  f->show();
+  f->PageControl->setCurrentWidget(f->pgConfig);
+  for (QWidget* page : std::initializer_list<QWidget*>{f->pgConnect, f->pgSetLogger, f->pgSetTrevik, f->pgSetKVX}) {
+    f->PageControl1->setCurrentWidget(page);
+    QApplication::processEvents();
+    SCOPED_TRACE(page->objectName().toStdString());
+    // Whatever the page holds is reachable: it fits, or it scrolls.
+    const auto* scroll = page->findChild<QScrollArea*>();
+    const QSize need = scroll ? QSize(0, 0) : page->minimumSizeHint();
+    EXPECT_LE(need.height(), page->height());
+    EXPECT_LE(need.width(), page->width());
+  }
+}
+
+TEST_F(MainFormTest, UnwritableSettingsFolderIsNamedAndReportedOnce) {
+  // A file where the settings folder should be: even root cannot write there.
+  auto f = Open();
+  QString config = pathManager->GetConfigDir();
+  while (config.endsWith('/')) config.chop(1);
+  f->SetStatusText(3, QString());
+  std::filesystem::remove_all(config.toStdString());
+  env.WriteExe("blocker", "x");
+  std::filesystem::copy_file((env.Exe() + "blocker").toStdString(), config.toStdString());
+  pathManager->WebDir = config + "/web";
+  f->RefreshMap(0.0, 0.0);
+  EXPECT_TRUE(f->StatusText(3).startsWith("Can not write map page: ")) << f->StatusText(3).toStdString();
+  EXPECT_FALSE(f->StatusText(3).contains("No such file")) << f->StatusText(3).toStdString();
+  EXPECT_TRUE(f->StatusText(3).contains(config)) << f->StatusText(3).toStdString();
+
+  EXPECT_FALSE(f->SaveSettings());
+  EXPECT_FALSE(f->SaveSettings());
+  f.reset();  // closing saves once more
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_TRUE(env.services.messages[0].text.contains(apConfig->IniPath));
+  std::filesystem::remove(config.toStdString());
 }
 
 // --- keys ---------------------------------------------------------------------------
