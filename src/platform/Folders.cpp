@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,11 +60,17 @@ bool CreateFolder(const QString& path) {
 
 QString WhyNotWritable(const QString& filePath) {
   const QString dir = QFileInfo(filePath).absolutePath();
-  std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(dir.toStdString()), ec);
-  if (ec) return QString::fromLocal8Bit(ec.message().c_str());
-  if (::access(QFile::encodeName(dir).constData(), W_OK) != 0)
-    return QString::fromLocal8Bit(std::strerror(errno));
+  // The nearest folder on the way that exists tells why the rest is missing.
+  QString existing = dir;
+  while (!QFileInfo::exists(existing)) {
+    const QString parent = QFileInfo(existing).absolutePath();
+    if (parent == existing) break;
+    existing = parent;
+  }
+  auto said = [](int code) { return QString::fromLocal8Bit(std::strerror(code)); };
+  if (!QFileInfo(existing).isDir()) return said(ENOTDIR);
+  if (::access(QFile::encodeName(existing).constData(), W_OK) != 0) return said(errno);
+  if (existing != dir) return said(ENOENT);
   return {};
 }
 
