@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QRegularExpression>
 
 #include "Jsescape.h"
@@ -181,6 +182,36 @@ TEST_F(MapScript, ReadBacksAnswerThroughTheTwoInputs) {
   EXPECT_EQ(view_->ReadValue(QStringLiteral("nosuch")), std::nullopt);
   EXPECT_FALSE(view_->Reading());
   reports_.clear();  // the pan's centre report
+}
+
+// The answer inputs and the lists are the program's, not the user's: they
+// take no room, so nothing of them can show over the map, not even when the
+// keyboard focus comes into the page (as after a Scan or Connect button that
+// disables itself and hands the focus on).
+TEST_F(MapScript, AnswerInputsAndListsAreNeverShown) {
+  Load(0);
+  const QString unseen = QStringLiteral(
+      "['result', 'result2', 'dstPointList', 'wptPointList', 'rtePointList'].every(function (id) {"
+      "  var e = document.getElementById(id);"
+      "  return e && e.getClientRects().length === 0 && e.offsetWidth === 0 && e.offsetHeight === 0;"
+      "})");
+  EXPECT_TRUE(Check(unseen));
+  host_->activateWindow();
+  view_->Widget()->setFocus(Qt::TabFocusReason);
+  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+  for (QObject* child : view_->Widget()->children())
+    if (auto* w = qobject_cast<QWidget*>(child)) QCoreApplication::sendEvent(w, &tab);
+  WaitFor([] { return false; }, 300);
+  EXPECT_TRUE(Check(QStringLiteral(
+      "window.scrollY === 0 && document.scrollingElement.scrollTop === 0 &&"
+      "['result', 'result2', 'dstPointList', 'wptPointList', 'rtePointList'].indexOf(document.activeElement.id) < 0")))
+      << Eval(page_, QStringLiteral("document.activeElement.id + ' ' + window.scrollY")).toString().toStdString();
+  EXPECT_TRUE(Check(unseen));
+  // They still answer.
+  view_->RunScript(QStringLiteral("getZoomValue()"));
+  EXPECT_EQ(view_->ReadValue(QStringLiteral("result")), QStringLiteral("11"));
+  view_->RunScript(QStringLiteral("getCenter()"));
+  EXPECT_EQ(view_->ReadValue(QStringLiteral("result2")), QStringLiteral("11.58198"));
 }
 
 TEST_F(MapScript, ProgramCallsChangeTheMap) {
