@@ -42,3 +42,6 @@ std::unique_ptr<MapView> CreateMapView(QWidget* parent);
 
 // The longest click report looked at; anything longer is no report.
 inline constexpr int kMaxMapReportLength = 256;
+// What the page reports, instead of a click, when the maps API could not be
+// loaded; the page then works on without the map.
+inline constexpr QLatin1String kMapUnavailableReport{"MapUnavailable"};

@@ -128,6 +128,7 @@ TEST_F(MapScript, PageBuildsTheMapFromItsData) {
   Load(0);
   const QJsonObject s = StubState(page_);
   EXPECT_TRUE(s[QStringLiteral("map")].toBool());
+  EXPECT_TRUE(Check(QStringLiteral("document.getElementById('map_note') === null && !mapUnavailableReported")));
   EXPECT_EQ(s[QStringLiteral("type")].toString(), QStringLiteral("satellite"));
   EXPECT_EQ(s[QStringLiteral("zoom")].toInt(), 11);
   EXPECT_TRUE(Check(QStringLiteral("AT(S().center, 48.13512, 11.58198)"))) << Eval(page_, QStringLiteral("JSON.stringify(S().center) + JSON.stringify(S().info)")).toString().toStdString();
@@ -318,6 +319,12 @@ TEST_F(MapScript, WithoutTheMapsApiEveryFunctionStillWorks) {
   EXPECT_GT(server_->requests, 0);
   EXPECT_TRUE(Check(QStringLiteral("typeof google === 'undefined' && map === null")));
   EXPECT_TRUE(Check(QStringLiteral("L('dstPointList') === 2 && L('rtePointList') === 3")));
+  // The map area says why it stays empty; the program has been told.
+  const QString noteShown = QStringLiteral(
+      "var n = document.getElementById('map_note');"
+      "!!n && n.textContent === 'The map could not be loaded.' && n.offsetHeight > 0 &&"
+      "document.getElementById('map_canvas').contains(n) && mapUnavailableReported");
+  EXPECT_TRUE(Check(noteShown));
 
   const char* calls[] = {
       "changeOpMode(OP_MODE.DST)", "changeOpMode(OP_MODE.WPT)", "changeOpMode(OP_MODE.TRK)",
@@ -343,6 +350,9 @@ TEST_F(MapScript, WithoutTheMapsApiEveryFunctionStillWorks) {
   EXPECT_EQ(view_->ReadValue(QStringLiteral("result")), QStringLiteral("1.5"));
   EXPECT_EQ(view_->ReadValue(QStringLiteral("result2")), QStringLiteral("2.5"));
   EXPECT_TRUE(Check(QStringLiteral("L('dstPointList') === 0 && L('rtePointList') === 0")));
+  // One note and one report, also after the calls above built the page again.
+  EXPECT_TRUE(Check(noteShown + QStringLiteral("&& document.querySelectorAll('#map_note').length === 1")));
+  EXPECT_FALSE(reports_.contains(QString(kMapUnavailableReport)));
 }
 
 }  // namespace
