@@ -547,16 +547,21 @@ TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
 // ---------------------------------------------------------------------------
 // The real web engine, the page and its script, the local maps stand-in.
 
-TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
-  uitest::ProgramEnv env("MapBridgeLive");
-  mapweb::StubServer server;
-  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
+// The map page's companion files beside the program, as the build ships them.
+void ShipWebFiles(uitest::ProgramEnv& env) {
   for (const QLatin1String& name :
        {kMapScriptFileName, kMapStyleFileName, kStartMarkerFileName, kEndMarkerFileName}) {
     QFile shipped(QString::fromStdString(testenv::binDir().string()) + QLatin1Char('/') + name);
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     env.WriteExe(std::string(name.data(), name.size()), shipped.readAll());
   }
+}
+
+TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
+  uitest::ProgramEnv env("MapBridgeLive");
+  mapweb::StubServer server;
+  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
+  ShipWebFiles(env);
   env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   env.Start();
   mapstores::ClearAll();
@@ -607,12 +612,7 @@ TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
     closedPort = probe.serverPort();
   }
   qputenv(kMapsApiBaseVariable, QStringLiteral("http://127.0.0.1:%1").arg(closedPort).toUtf8());
-  for (const QLatin1String& name :
-       {kMapScriptFileName, kMapStyleFileName, kStartMarkerFileName, kEndMarkerFileName}) {
-    QFile shipped(QString::fromStdString(testenv::binDir().string()) + QLatin1Char('/') + name);
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    env.WriteExe(std::string(name.data(), name.size()), shipped.readAll());
-  }
+  ShipWebFiles(env);
   env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   env.Start();
   mapstores::ClearAll();
