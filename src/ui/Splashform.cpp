@@ -96,8 +96,10 @@ void TFrmSplash::SetProgress(int position) {
   position_ = std::clamp(position, 0, portCount_);
   ProgressBar->setValue(position_ * kStepsPerPort);
   sincePosition_.start();
-  if (position_ < portCount_) creep_->start();
-  else creep_->stop();
+  if (position_ < portCount_)
+    creep_->start();
+  else
+    creep_->stop();
 }
 
 void TFrmSplash::Creep() {

@@ -1,9 +1,8 @@
 #pragma once
 // The small borderless window that shows which COM port the start-up is
 // trying while it looks for the device.
-#include <QWidget>
-
 #include <QElapsedTimer>
+#include <QWidget>
 
 class QFrame;
 class QLabel;
