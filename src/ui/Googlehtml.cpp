@@ -230,7 +230,9 @@ QString TGoogleHtml::Build() {
   s += QLatin1String(
       "px;\">"
       "\t</div>"
-      "<div>"
+      // The answer inputs and the lists are for the program only: never laid
+      // out, they cannot show over the map nor take the keyboard focus.
+      "<div style=\"display:none\">"
       "<input type=\"text\" id=\"result\" value=\"\" />"
       "<input type=\"text\" id=\"result2\" value=\"\" />"
       "\t<table>"

@@ -46,7 +46,13 @@ void TFormMain::BuildMapView() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(mapView_->Widget());
   mapView_->onLoaded = [this](bool ok) { CppWebBrowserDocumentComplete(ok); };
-  mapView_->onReport = [this](const QString& report) { OnMapClick(report); };
+  mapView_->onReport = [this](const QString& report) {
+    // The next regeneration clears the note with the rest of panel 3.
+    if (report == kMapUnavailableReport)
+      SetStatusText(3, QStringLiteral("Can not load the map"));
+    else
+      OnMapClick(report);
+  };
 
   auto* tabInput = new TabInputWatch(this);
   PageControl->installEventFilter(tabInput);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QTabBar>
+#include <QTcpServer>
 #include <QTest>
 
 #include <map>
@@ -495,6 +496,23 @@ TEST_F(MapBridge, PageThatCannotBeWrittenIsNotLoaded) {
   EXPECT_TRUE(f->StatusText(3).startsWith(QStringLiteral("Can not write map page: ")));
 }
 
+TEST_F(MapBridge, MapThatCouldNotLoadIsNamedInTheStatusBar) {
+  f->Mode = omRoute;
+  lastMapMessage = QStringLiteral("ADD:0(1,2)");
+  fake->onReport(QString(kMapUnavailableReport));
+  EXPECT_EQ(f->StatusText(3), QStringLiteral("Can not load the map"));
+  // It is no click: nothing else happens, and the last click report stays.
+  EXPECT_TRUE(f->calls.isEmpty());
+  EXPECT_TRUE(fake->scripts.isEmpty());
+  EXPECT_EQ(lastMapMessage, QStringLiteral("ADD:0(1,2)"));
+  EXPECT_EQ(routeStorage.Count(), 0u);
+  // Clicks still count; the next page starts without the note.
+  fake->onReport(QStringLiteral("ADD:1(3,4)"));
+  EXPECT_TRUE(mapweb::WaitFor([] { return routeStorage.Count() == 1; }, 5000));
+  f->RefreshMap(0.0, 0.0);
+  EXPECT_EQ(f->StatusText(3), QString());
+}
+
 TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
   f->show();
   struct Row {
@@ -529,16 +547,21 @@ TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
 // ---------------------------------------------------------------------------
 // The real web engine, the page and its script, the local maps stand-in.
 
-TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
-  uitest::ProgramEnv env("MapBridgeLive");
-  mapweb::StubServer server;
-  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
+// The map page's companion files beside the program, as the build ships them.
+void ShipWebFiles(uitest::ProgramEnv& env) {
   for (const QLatin1String& name :
        {kMapScriptFileName, kMapStyleFileName, kStartMarkerFileName, kEndMarkerFileName}) {
     QFile shipped(QString::fromStdString(testenv::binDir().string()) + QLatin1Char('/') + name);
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     env.WriteExe(std::string(name.data(), name.size()), shipped.readAll());
   }
+}
+
+TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
+  uitest::ProgramEnv env("MapBridgeLive");
+  mapweb::StubServer server;
+  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
+  ShipWebFiles(env);
   env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   env.Start();
   mapstores::ClearAll();
@@ -574,6 +597,40 @@ TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
   }
   InstallMapViewFactory(nullptr);
   mapstores::ClearAll();
+  qunsetenv(kMapsApiBaseVariable);
+}
+
+// No maps service (a closed port stands for a machine without network): the
+// map area and the status bar say that the map could not be loaded, and the
+// page still answers.
+TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
+  uitest::ProgramEnv env("MapBridgeLiveOffline");
+  quint16 closedPort = 0;
+  {
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    closedPort = probe.serverPort();
+  }
+  qputenv(kMapsApiBaseVariable, QStringLiteral("http://127.0.0.1:%1").arg(closedPort).toUtf8());
+  ShipWebFiles(env);
+  env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
+  env.Start();
+  mapstores::ClearAll();
+  UseWebMapView();
+  {
+    BridgeMain f;
+    f.show();
+    ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
+    EXPECT_TRUE(mapweb::WaitFor([&] { return f.StatusText(3) == QStringLiteral("Can not load the map"); }));
+    auto* view = qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget());
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(mapweb::Eval(view->page(), QStringLiteral(
+                                               "var n = document.getElementById('map_note');"
+                                               "!!n && n.offsetHeight > 0 && n.textContent === 'The map could not be loaded.'"))
+                    .toBool());
+    EXPECT_EQ(f.GetZoomValue(), 12);
+  }
+  InstallMapViewFactory(nullptr);
   qunsetenv(kMapsApiBaseVariable);
 }
 
