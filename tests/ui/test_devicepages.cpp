@@ -6,12 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 #include <cmath>
 #include <filesystem>
 #include <numbers>
 
 #include "Deststorage.h"
+#include "Filesizelimit.h"
 #include "Fixedzone.h"
 #include "Gpslogwriter.h"
 #include "Googlehtml.h"
@@ -515,6 +517,16 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
   sim.setState(st);
   const QStringList before = Waypoints() + Route() + Tracks() + Dests();
   const int pages = map->navigated.size();
+  std::unique_ptr<testenv::FileSizeLimit> diskFull;
+  // Closes the progress window once a block has come.
+  QTimer closer;
+  int closed = 0;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
+    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
+    ++closed;
+    FormWorkTask->reject();
+  });
 
   struct Case {
     const char* what;
@@ -530,6 +542,15 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
        f->pgTrack->tbTrackDeviceDown, true},
       {"cancelled by the device", [&] { devsim::XmodemFaults x; x.CancelAtBlock = 2; SetDevice(x); },
        f->pgWaypoint->tbDeviceDown, true},
+      {"closed by the user",
+       [&] {
+         device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
+         sim.setFilePhase(device);
+         closer.start(20);
+       },
+       f->pgWaypoint->tbDeviceDown, true},
+      {"full disk", [&] { diskFull = std::make_unique<testenv::FileSizeLimit>(2048); },
+       f->pgWaypoint->tbDeviceDown, true},
       {"no port", [&] { apConfig->Port = 49; }, f->pgDest->bgDestDevice->Item(1)},
   };
   for (auto& c : cases) {
@@ -537,6 +558,8 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
     env.services.messages.clear();
     c.arrange();
     c.button->click();
+    diskFull.reset();
+    closer.stop();
     EXPECT_EQ(Result(), S(168));
     EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(117), S(115)}}));
     EXPECT_EQ(Waypoints() + Route() + Tracks() + Dests(), before);
@@ -547,6 +570,7 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
     sim.behave();
     SetDevice();
   }
+  EXPECT_EQ(closed, 1);
   EXPECT_TRUE(f->calls.isEmpty());
   EXPECT_EQ(map->navigated.size(), pages);
 }
@@ -576,6 +600,17 @@ TEST_F(DevicePages, UploadsRefusedBeforeTheDevice) {
   EXPECT_EQ(Result(), S(168));
   EXPECT_EQ(Messages().back(), std::pair(S(116), S(122)));
   EXPECT_TRUE(sim.state().file(DeviceFile::Route).empty());
+  // A full disk: the transfer file cannot be written.
+  env.services.messages.clear();
+  sim.clearReceived();
+  {
+    testenv::FileSizeLimit diskFull(64);
+    f->pgRoute->tbgRouteDeviceUp->click();
+  }
+  EXPECT_EQ(Result(), S(168));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_TRUE(Messages().back().second.startsWith(S(122) + "\nCan not write"));
+  EXPECT_TRUE(Sentences().isEmpty());
   // No port.
   env.services.messages.clear();
   apConfig->Port = 49;
