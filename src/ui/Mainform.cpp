@@ -759,7 +759,7 @@ void TFormMain::WriteBackSettings() {
   apConfig->AutoZoom = options.chkAutoZoom->isChecked();
   apConfig->SetProxyServer(options.edProxyServer->text());
   apConfig->AniFactor = uint8_t(pgTrack->trbTrkSpeed->value());
-  apConfig->ProxyPort = textfmt::StrToIntDef(options.edProxyPort->text(), 0);
+  apConfig->ProxyPort = ProxyPortFromText(options.edProxyPort->text());
   SaveSettings();
 }
 
@@ -827,11 +827,17 @@ bool TFormMain::IsGoogleEarthInstalled() { return pgTrack->IsGoogleEarthInstalle
 void TFormMain::lvTrackDblClick() { pgTrack->lvTrackDblClick(); }
 void TFormMain::bgTrackTableItems1Click() { pgTrack->bgTrackTableItems1Click(); }
 void TFormMain::InitConfigPages() { deviceTransfers->InitConfigPages(); }
-void TFormMain::ShowLoggerConfig(const std::vector<std::string>& reply) { pgSetLogger->ShowLoggerConfig(reply); }
-void TFormMain::ShowDeviceConfig(const std::vector<std::string>& reply) { pgSetTrevik->ShowDeviceConfig(reply); }
+bool TFormMain::ShowLoggerConfig(const std::vector<std::string>& reply) {
+  return pgSetLogger->ShowLoggerConfig(reply);
+}
+bool TFormMain::ShowDeviceConfig(const std::vector<std::string>& reply) {
+  return pgSetTrevik->ShowDeviceConfig(reply);
+}
 void TFormMain::btnGetLogConfigClick() { pgSetLogger->btnGetLogConfigClick(); }
 void TFormMain::btnGetTrevikConfigClick() { pgSetTrevik->btnGetTrevikConfigClick(); }
 void TFormMain::CheckNewVersion(bool silent) { pgSetKVX->CheckNewVersion(silent); }
 void TFormMain::btnSetHomeClick() { pgSetKVX->btnSetHomeClick(); }
 void TFormMain::btnGetZoomLevelClick() { pgSetKVX->btnGetZoomLevelClick(); }
+// Program settings page.
+int TFormMain::LanguageIndex() { return cmbLanguage->currentIndex(); }
 

@@ -39,13 +39,6 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   explicit TFormMain(QWidget* parent = nullptr);
   ~TFormMain() override;
 
-  // The HTTP client's proxy, set from the settings when the window is created.
-  struct HttpProxy {
-    QString Server;
-    int Port = 0;
-    bool Active = false;
-  } HGoogleProxy;
-
   // --- frame operations -------------------------------------------------------
   void ApplyLanguage(int index);
   // The device pages' captions.
@@ -140,13 +133,14 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   void lvTrackDblClick() override;
   void bgTrackTableItems1Click() override;
   void InitConfigPages() override;
-  void ShowLoggerConfig(const std::vector<std::string>& reply) override;
-  void ShowDeviceConfig(const std::vector<std::string>& reply) override;
+  bool ShowLoggerConfig(const std::vector<std::string>& reply) override;
+  bool ShowDeviceConfig(const std::vector<std::string>& reply) override;
   void btnGetLogConfigClick() override;
   void btnGetTrevikConfigClick() override;
   void CheckNewVersion(bool silent) override;
   void btnSetHomeClick() override;
   void btnGetZoomLevelClick() override;
+  int LanguageIndex() override;
   void SetStatusPanelText(int panel, const QString& text) override { SetStatusText(panel, text); }
 
   // --- the frame's widgets --------------------------------------------------------

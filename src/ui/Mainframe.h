@@ -52,6 +52,13 @@ class TMainFrame {
   bool GlobeViewerPresent = false;
   uint16_t BuildNumber = 0;
   double RouteTotalKm = 0.0;
+  // The HTTP client's proxy: set from the settings when the window is
+  // created and by the program settings page; used only when Active.
+  struct HttpProxy {
+    QString Server;
+    int Port = 0;
+    bool Active = false;
+  } HGoogleProxy;
 
   // The picture strips shipped beside the program.
   TImageList ilWaypoint{16, 16};
@@ -137,12 +144,16 @@ class TMainFrame {
   virtual void bgTrackTableItems1Click() = 0;
   // Device pages.
   virtual void InitConfigPages() = 0;
-  virtual void ShowLoggerConfig(const std::vector<std::string>& reply) = 0;
-  virtual void ShowDeviceConfig(const std::vector<std::string>& reply) = 0;
+  // False when the reply was not taken (wrong field count, a field that
+  // does not convert): the device task then counts as failed.
+  virtual bool ShowLoggerConfig(const std::vector<std::string>& reply) = 0;
+  virtual bool ShowDeviceConfig(const std::vector<std::string>& reply) = 0;
   virtual void btnGetLogConfigClick() = 0;
   virtual void btnGetTrevikConfigClick() = 0;
   // Program settings and the map bar.
   virtual void CheckNewVersion(bool silent) = 0;
   virtual void btnSetHomeClick() = 0;
   virtual void btnGetZoomLevelClick() = 0;
+  // The position of the user-interface language list (program settings page).
+  virtual int LanguageIndex() = 0;
 };

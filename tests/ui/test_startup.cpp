@@ -362,11 +362,13 @@ TEST_F(StartupTest, FirstRunGoesFromSplashAndChooserToTheMainWindowLoop) {
 class ReplyMain : public TFormMain {
  public:
   ReplyMain() : TFormMain(DeferCreate{}, nullptr) { FormCreate(); }
-  void ShowLoggerConfig(const std::vector<std::string>& reply) override {
+  bool ShowLoggerConfig(const std::vector<std::string>& reply) override {
     replies.push_back("logger " + std::to_string(reply.size()) + (isVisible() ? " shown" : ""));
+    return true;
   }
-  void ShowDeviceConfig(const std::vector<std::string>& reply) override {
+  bool ShowDeviceConfig(const std::vector<std::string>& reply) override {
     replies.push_back("device " + std::to_string(reply.size()) + (isVisible() ? " shown" : ""));
+    return true;
   }
   std::vector<std::string> replies;
 };
