@@ -728,6 +728,27 @@ TEST_F(DestPageTest, DeleteAllEmptiesTheStoreAndTheFilters) {
   EXPECT_EQ(fake->navigated.size(), 1);
 }
 
+TEST_F(DestPageTest, RowsOfAChangedStoreAreLeftAloneUntilTheRefill) {
+  AddDest(QStringLiteral("A"), 0, 0);
+  AddDest(QStringLiteral("B"), 0, 0);
+  p->FillDestList();
+  Select({1});
+  // Another part of the program empties the store and has not refilled yet.
+  EmptyStore();
+  Loaded();
+  EXPECT_EQ(p->RowCount(), 2);
+  EXPECT_EQ(Row(1), QStringList({"", "", ""}));
+  p->lvDest->grab();  // painting reads nothing that is gone
+  p->bgDestTable_ModifyClick();
+  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(115), S(130)}}));
+  p->bgDestTable_DeleteClick();
+  EXPECT_EQ(fake->navigated.size(), 1);
+  Select({0});
+  EXPECT_TRUE(DstScripts().isEmpty());
+  p->FillDestList();
+  EXPECT_EQ(p->RowCount(), 0);
+}
+
 // --- selecting ---------------------------------------------------------------------------------
 
 TEST_F(DestPageTest, SelectingSendsTheStorePosition) {

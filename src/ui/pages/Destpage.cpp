@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "Busycursor.h"
 #include "Deststorage.h"
 #include "Frmcateditor.h"
 #include "Frmdesteditor.h"
@@ -319,15 +320,20 @@ void TDestPage::bgDestFile_OpenClick() {
     ui.MessageBox(Str(131), Str(113), Icon::Error);
     return;
   }
-  if (file->Load(*path)) {
-    if (IsKorviFile(*path)) {
+  bool ok = false;
+  {
+    BusyCursor busy;
+    ok = file->Load(*path) == 1;
+    if (ok && IsKorviFile(*path)) {
       // The device file files everything by position: it brings its own
       // categories in place of ours.
       destStorage.ReplaceWith(loaded);
-    } else {
+    } else if (ok) {
       if (!destStorage.Items(dlActive).empty()) destStorage.ClearAll();
       destStorage.MergeFrom(loaded);
     }
+  }
+  if (ok) {
     frame_.SetStatusText(2, Str(167));
   } else {
     frame_.SetStatusText(2, Str(168));
@@ -359,7 +365,12 @@ void TDestPage::bgDestFile_SaveClick() {
     ui.MessageBox(Str(131), Str(114), Icon::Error);
     return;
   }
-  if (file->Save(*path)) {
+  bool ok = false;
+  {
+    BusyCursor busy;
+    ok = file->Save(*path) == 1;
+  }
+  if (ok) {
     frame_.SetStatusText(2, Str(167));
     frame_.SetTitleFile(*path);
   } else {
