@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Apconfig.h"
+#include "../common/Benchdests.h"
 #include "Deststorage.h"
 #include "Fontbank.h"
 #include "Korvifile.h"
@@ -95,16 +96,7 @@ int main(int argc, char** argv) {
     TFontBank bank;
     bank.Load((bin + "/font.bnk").toStdString());
     DestStorage store;
-    for (int c = 0; c < 8; ++c) {
-      store.AddCategory(QString("Category %1").arg(c));
-      for (int s = 0; s < 4; ++s) store.AddSubCategory(c, QString("Sub %1").arg(s));
-    }
-    for (int i = 0; i < count; ++i) {
-      auto d = std::make_unique<DestItem>(QString("Destination %1").arg(i), i % 8, (i / 8) % 4,
-                                          QString("Street %1, info text of the place").arg(i),
-                                          -60 + (i % 12000) * 0.01, -170 + (i % 34000) * 0.01);
-      store.AddItem(dlActive, d);
-    }
+    if (!bench::FillDestinations(store, count)) return 1;
     if (KorviFile(store, bank).Save(mgi) != 1) return 1;
   }
 
