@@ -147,7 +147,8 @@ int KorviFile::Save(const QString& path) {
   if (index.CategoryCount > 255)
     return Fail(QStringLiteral("The device file holds at most 255 categories."));
   for (int n : index.SubCategoryCounts)
-    if (n > 0xFFFF) return Fail(QStringLiteral("The device file holds at most 65535 sub-categories in a category."));
+    if (n > 0xFFFF)
+      return Fail(QStringLiteral("The device file holds at most 65535 sub-categories in a category."));
   for (int n : index.DestCounts)
     if (n > 0xFFFF)
       return Fail(QStringLiteral("The device file holds at most 65535 destinations in a sub-category."));
@@ -178,7 +179,8 @@ int KorviFile::Save(const QString& path) {
   texts.reserve(index.Dests.size());
   for (const DestItem* d : index.Dests) {
     std::int32_t lat = 0, lon = 0;
-    if (!ToFixed(d->Latitude, lat) || !ToFixed(d->Longitude, lon)) return Fail(QStringLiteral("A position does not fit the device file: ") + d->Title);
+    if (!ToFixed(d->Latitude, lat) || !ToFixed(d->Longitude, lon))
+      return Fail(QStringLiteral("A position does not fit the device file: ") + d->Title);
     texts.push_back(FitTo(d->Info, textLen));
     const auto len = static_cast<std::uint16_t>(texts.back().size());
     AppendU8(out, static_cast<std::uint8_t>(d->Category & 0xFF));

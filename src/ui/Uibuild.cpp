@@ -126,6 +126,7 @@ QTableView* TableView(QWidget* parent, const char* name, QAbstractItemModel* mod
   lv->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   lv->verticalHeader()->setDefaultSectionSize(lv->fontMetrics().height() + 4);
   lv->horizontalHeader()->setHighlightSections(false);
+  lv->horizontalHeader()->setStretchLastSection(true);
   lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   SetUpReport(lv, name, widths, model->columnCount(), multiSelect);
   return lv;

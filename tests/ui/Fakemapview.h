@@ -44,7 +44,8 @@ inline void UseFakeMapView(FakeMapView*& view) {
 
 // Settings with every page shown.
 inline QString AllPagesIni() {
-  return QStringLiteral("[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n");
+  return QStringLiteral(
+      "[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n");
 }
 
 }  // namespace uitest

@@ -518,7 +518,8 @@ TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
 
 TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
   uitest::ProgramEnv env("MapBridgeLive");
-  uitest::LiveMap live(env, QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
+  uitest::LiveMap live(
+      env, QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   {
     BridgeMain f;  // starts on the route page and loads the first map page
     f.show();

@@ -482,6 +482,8 @@ void TDestPage::btnEditCatClick() {
   if (UiServices::Get().ExecDialog(*editor) != QDialog::Accepted) return;
   FillCategoryCombo();
   FillSubCategoryCombo(0);
+  // The filters are back on "all": the list follows them.
+  FillDestList();
 }
 
 // --- selection and keys ------------------------------------------------------------------------
