@@ -1,5 +1,6 @@
 // Times filling the destination store, writing it as a device database and
 // reading it back into an empty store.
+#include "../common/Benchdests.h"
 #include "Deststorage.h"
 #include "Fontbank.h"
 #include "Korvifile.h"
@@ -30,16 +31,7 @@ int main(int argc, char** argv) {
 
   auto t0 = std::chrono::steady_clock::now();
   DestStorage store;
-  for (int c = 0; c < 8; ++c) {
-    store.AddCategory(QString("Category %1").arg(c));
-    for (int s = 0; s < 4; ++s) store.AddSubCategory(c, QString("Sub %1").arg(s));
-  }
-  for (int i = 0; i < count; ++i) {
-    auto d = std::make_unique<DestItem>(QString("Destination %1").arg(i), i % 8, (i / 8) % 4,
-                                        QString("Street %1, info text of the place").arg(i),
-                                        -60 + (i % 12000) * 0.01, -170 + (i % 34000) * 0.01);
-    if (store.AddItem(dlActive, d) != drOk) return 1;
-  }
+  if (!bench::FillDestinations(store, count)) return 1;
   const double fill = Seconds(t0);
 
   t0 = std::chrono::steady_clock::now();

@@ -61,7 +61,16 @@ DestItem* DestItemList::Locate(const QString& title) const {
   return it == byTitle_.cend() ? nullptr : it->front();
 }
 
+int DestItemList::IndexOf(const DestItem* item) const {
+  if (!item || item->list_ != this) return -1;
+  const auto pos = std::lower_bound(
+      items_.begin(), items_.end(), item->seq_,
+      [](const std::unique_ptr<DestItem>& p, std::uint64_t seq) { return p->seq_ < seq; });
+  return static_cast<int>(pos - items_.begin());
+}
+
 void DestItemList::Append(std::unique_ptr<DestItem> item) {
+  ++revision_;
   item->list_ = this;
   item->seq_ = nextSeq_++;
   Index(item.get());
@@ -74,12 +83,14 @@ std::unique_ptr<DestItem> DestItemList::Take(DestItem* item) {
       [](const std::unique_ptr<DestItem>& p, std::uint64_t seq) { return p->seq_ < seq; });
   std::unique_ptr<DestItem> taken = std::move(*pos);
   items_.erase(pos);
+  ++revision_;
   Unindex(item);
   item->list_ = nullptr;
   return taken;
 }
 
 void DestItemList::Clear() {
+  ++revision_;
   items_.clear();
   byTitle_.clear();
 }
@@ -129,9 +140,12 @@ std::optional<QString> DestStorage::GetCategory(int index) const {
 }
 
 bool DestStorage::RenameCategory(const QString& oldName, const QString& newName) {
-  const int i = categories_.Locate(oldName);
-  if (i < 0) return false;
-  categories_.Rename(i, CutName(newName));
+  return RenameCategoryAt(categories_.Locate(oldName), newName);
+}
+
+bool DestStorage::RenameCategoryAt(int index, const QString& newName) {
+  if (index < 0 || index >= CategoryCount()) return false;
+  categories_.Rename(index, CutName(newName));
   return true;
 }
 
@@ -168,10 +182,13 @@ bool DestStorage::RenameSubCategory(const QString& categoryName, const QString& 
                                     const QString& newName) {
   const int category = categories_.Locate(categoryName);
   if (category < 0) return false;
-  NameList& group = groups_[static_cast<std::size_t>(category)];
-  const int i = group.Locate(oldName);
-  if (i < 0) return false;
-  group.Rename(i, CutName(newName));
+  return RenameSubCategoryAt(category, groups_[static_cast<std::size_t>(category)].Locate(oldName),
+                             newName);
+}
+
+bool DestStorage::RenameSubCategoryAt(int category, int subCategory, const QString& newName) {
+  if (subCategory < 0 || subCategory >= SubCategoryCount(category)) return false;
+  groups_[static_cast<std::size_t>(category)].Rename(subCategory, CutName(newName));
   return true;
 }
 
@@ -211,6 +228,22 @@ DestResult DestStorage::DeleteItem(DestList list, const QString& title) {
     removed_.Append(std::move(item));
   }
   return drOk;
+}
+
+int DestStorage::DeleteItems(DestList list, const std::vector<DestItem*>& items) {
+  DestItemList& from = ListOf(list);
+  for (DestItem* item : items)
+    if (from.IndexOf(item) >= 0) item->Tagged = true;
+  auto taken = from.TakeIf([](const DestItem& d) { return d.Tagged; });
+  for (auto& item : taken) {
+    item->Tagged = false;
+    if (list == dlActive) {
+      item->Category = -1;
+      item->SubCategory = -1;
+      removed_.Append(std::move(item));
+    }
+  }
+  return static_cast<int>(taken.size());
 }
 
 DestItem* DestStorage::FindItem(DestList list, const QString& title) const {
@@ -253,6 +286,47 @@ void DestStorage::ClearAll() {
   groups_.clear();
   categoryCursor_ = 0;
   subCategoryCursor_ = 0;
+}
+
+void DestStorage::ReplaceWith(DestStorage& other) {
+  if (&other == this) return;
+  active_.Clear();
+  removed_.Clear();
+  categories_ = std::move(other.categories_);
+  groups_ = std::move(other.groups_);
+  other.categories_.Clear();
+  other.groups_.clear();
+  for (auto& item : other.active_.TakeIf([](const DestItem&) { return true; }))
+    active_.Append(std::move(item));
+  other.ClearAll();
+  categoryCursor_ = subCategoryCursor_ = 0;
+  searchCursor_ = 0;
+}
+
+void DestStorage::MergeFrom(DestStorage& other) {
+  if (&other == this) return;
+  // Category and sub-category positions of `other` mapped to ours.
+  std::vector<int> categoryMap(static_cast<std::size_t>(other.CategoryCount()));
+  std::vector<std::vector<int>> subMap(categoryMap.size());
+  for (int c = 0; c < other.CategoryCount(); ++c) {
+    const int mine = AddCategory(other.categories_.At(c));
+    categoryMap[static_cast<std::size_t>(c)] = mine;
+    const NameList& group = other.groups_[static_cast<std::size_t>(c)];
+    for (int s = 0; s < group.Size(); ++s)
+      subMap[static_cast<std::size_t>(c)].push_back(AddSubCategory(mine, group.At(s)));
+  }
+  for (auto& item : other.active_.TakeIf([](const DestItem&) { return true; })) {
+    const int c = item->Category;
+    if (c >= 0 && c < static_cast<int>(categoryMap.size())) {
+      const auto& subs = subMap[static_cast<std::size_t>(c)];
+      item->SubCategory = item->SubCategory >= 0 && item->SubCategory < static_cast<int>(subs.size())
+                              ? subs[static_cast<std::size_t>(item->SubCategory)]
+                              : -1;
+      item->Category = categoryMap[static_cast<std::size_t>(c)];
+    }
+    AddItem(dlActive, item);  // a title already here is destroyed with `item`
+  }
+  other.ClearAll();
 }
 
 DeviceIndex DestStorage::BuildDeviceIndex() const {

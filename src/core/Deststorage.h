@@ -85,24 +85,38 @@ class DestItemList {
   auto end() const { return items_.end(); }
 
   DestItem* Locate(const QString& title) const;  // first in order, or null
+  // The destination's position in this list, or -1 when it is not in it.
+  int IndexOf(const DestItem* item) const;
   void Append(std::unique_ptr<DestItem> item);
   std::unique_ptr<DestItem> Take(DestItem* item);
+  // Takes out every destination that `taken` holds, keeping list order both
+  // in the result and in what stays.
+  template <class Pred>
+  std::vector<std::unique_ptr<DestItem>> TakeIf(Pred taken) {
+    std::vector<std::unique_ptr<DestItem>> kept, out;
+    kept.reserve(items_.size());
+    for (auto& item : items_) {
+      if (taken(*item)) {
+        Unindex(item.get());
+        item->list_ = nullptr;
+        out.push_back(std::move(item));
+      } else {
+        kept.push_back(std::move(item));
+      }
+    }
+    items_ = std::move(kept);
+    ++revision_;
+    return out;
+  }
+  // Counts every change of membership or order, so that a view holding
+  // destinations of this list can tell that they may be gone.
+  std::uint64_t Revision() const { return revision_; }
 
   // Destroys every destination for which drop(item) holds; the others keep
   // their order.
   template <class Drop>
   void EraseIf(Drop drop) {
-    std::vector<std::unique_ptr<DestItem>> kept;
-    kept.reserve(items_.size());
-    for (auto& item : items_) {
-      if (drop(*item)) {
-        Unindex(item.get());
-        item->list_ = nullptr;
-      } else {
-        kept.push_back(std::move(item));
-      }
-    }
-    items_ = std::move(kept);  // the dropped ones are destroyed here
+    TakeIf(drop);  // the dropped ones are destroyed here
   }
 
   void Clear();
@@ -116,6 +130,7 @@ class DestItemList {
   std::vector<std::unique_ptr<DestItem>> items_;    // ascending seq_
   QHash<QString, std::vector<DestItem*>> byTitle_;  // ascending seq_
   std::uint64_t nextSeq_ = 1;
+  std::uint64_t revision_ = 0;
 };
 
 class DestStorage {
@@ -131,6 +146,8 @@ class DestStorage {
   int FindCategory(const QString& name) const;
   std::optional<QString> GetCategory(int index) const;
   bool RenameCategory(const QString& oldName, const QString& newName);
+  // The same for the category at an index; false when there is none.
+  bool RenameCategoryAt(int index, const QString& newName);
   int CategoryCount() const { return categories_.Size(); }
   // Walk: First answers whether there is anything, Next yields the names
   // from the first one on, then nullopt.
@@ -143,6 +160,8 @@ class DestStorage {
   std::optional<QString> GetSubCategory(int category, int subCategory) const;
   bool RenameSubCategory(const QString& categoryName, const QString& oldName,
                          const QString& newName);
+  // The same for the sub-category at an index; false when there is none.
+  bool RenameSubCategoryAt(int category, int subCategory, const QString& newName);
   int SubCategoryCount(int category) const;  // 0 for a missing category
   bool FirstSubCategory(int category);
   std::optional<QString> NextSubCategory(int category);
@@ -153,7 +172,12 @@ class DestStorage {
   // From dlActive: the destination moves to the end of dlRemoved with
   // category and sub-category -1. From dlRemoved: it is destroyed.
   DestResult DeleteItem(DestList list, const QString& title);
+  // The same for given destinations (any title, empty included), in list
+  // order; those not in that list are passed over. Answers how many went.
+  int DeleteItems(DestList list, const std::vector<DestItem*>& items);
   DestItem* FindItem(DestList list, const QString& title) const;
+  // The destination's position in that list, or -1.
+  int IndexOf(DestList list, const DestItem* item) const { return ListOf(list).IndexOf(item); }
   const DestItemList& Items(DestList list = dlActive) const { return ListOf(list); }
 
   // Search walk. For dlRemoved FindFirst clears fcCategory and fcSubCategory
@@ -164,6 +188,13 @@ class DestStorage {
   // Removes every category and sub-category and destroys the removed list;
   // destinations of an existing category go with it, the others stay.
   void ClearAll();
+
+  // Takes over the categories and destinations of `other` (left empty) in
+  // place of its own; its removed destinations are destroyed.
+  void ReplaceWith(DestStorage& other);
+  // Adds the destinations of `other` (left empty) as a file load would:
+  // categories and sub-categories by name, a title already here dropped.
+  void MergeFrom(DestStorage& other);
 
   DeviceIndex BuildDeviceIndex() const;
 

@@ -17,6 +17,18 @@ class FileBase {
   // 1 when the file was written, 0 when not.
   virtual int Save(const QString& path) = 0;
 
+  // Why the last Save failed, for the user (empty when nothing is known).
+  const QString& Error() const { return error_; }
+
  protected:
+  // Answers 0, the failed result, after noting why.
+  int Fail(const QString& why) {
+    error_ = why;
+    return 0;
+  }
+
   DestStorage& Store;  // not owned
+
+ private:
+  QString error_;
 };

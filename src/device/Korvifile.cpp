@@ -140,14 +140,18 @@ KorviFile::KorviFile(DestStorage& store, const TFontBank& bank) : FileBase(store
 int KorviFile::Save(const QString& path) {
   const int nameLen = MAX_TITLE_LEN;
   const int textLen = MAX_INFO_LEN;
-  if (nameLen < 1 || nameLen > 0xFFFF || textLen < 0 || textLen > 0xFFFF) return 0;
+  if (nameLen < 1 || nameLen > 0xFFFF || textLen < 0 || textLen > 0xFFFF)
+    return Fail(QStringLiteral("The text lengths do not fit the device file."));
 
   const DeviceIndex index = Store.BuildDeviceIndex();
-  if (index.CategoryCount > 255) return 0;
+  if (index.CategoryCount > 255)
+    return Fail(QStringLiteral("The device file holds at most 255 categories."));
   for (int n : index.SubCategoryCounts)
-    if (n > 0xFFFF) return 0;
+    if (n > 0xFFFF)
+      return Fail(QStringLiteral("The device file holds at most 65535 sub-categories in a category."));
   for (int n : index.DestCounts)
-    if (n > 0xFFFF) return 0;
+    if (n > 0xFFFF)
+      return Fail(QStringLiteral("The device file holds at most 65535 destinations in a sub-category."));
 
   TFontTable table(bank_);
   QByteArray out(kHeaderSize, '\0');
@@ -175,7 +179,8 @@ int KorviFile::Save(const QString& path) {
   texts.reserve(index.Dests.size());
   for (const DestItem* d : index.Dests) {
     std::int32_t lat = 0, lon = 0;
-    if (!ToFixed(d->Latitude, lat) || !ToFixed(d->Longitude, lon)) return 0;
+    if (!ToFixed(d->Latitude, lat) || !ToFixed(d->Longitude, lon))
+      return Fail(QStringLiteral("A position does not fit the device file: ") + d->Title);
     texts.push_back(FitTo(d->Info, textLen));
     const auto len = static_cast<std::uint16_t>(texts.back().size());
     AppendU8(out, static_cast<std::uint8_t>(d->Category & 0xFF));
@@ -206,7 +211,8 @@ int KorviFile::Save(const QString& path) {
   if (glyphBytes > 0) table.WriteGlyphs(reinterpret_cast<std::uint8_t*>(out.data() + glyphStart));
 
   const std::uint64_t end = static_cast<std::uint64_t>(out.size());
-  if (end > std::numeric_limits<std::uint32_t>::max()) return 0;
+  if (end > std::numeric_limits<std::uint32_t>::max())
+    return Fail(QStringLiteral("The destinations do not fit into one device file."));
 
   PutU16(out, 0, kVersion);
   PutU16(out, 4, kHeaderSize);
@@ -223,7 +229,7 @@ int KorviFile::Save(const QString& path) {
 
   // Written beside the target and renamed over it, so a failure leaves the
   // old file as it was.
-  return folders::WriteWholeFile(path, out) ? 1 : 0;
+  return folders::WriteWholeFile(path, out) ? 1 : Fail(QStringLiteral("Could not write ") + path);
 }
 
 int KorviFile::Load(const QString& path) {

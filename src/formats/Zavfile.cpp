@@ -128,7 +128,8 @@ int ZavFile::Load(const QString& path) {
 
 int ZavFile::Save(const QString& path) {
   QSaveFile file(path);
-  if (!folders::OpenSaveFile(file)) return 0;
+  const QString cannotWrite = QStringLiteral("Could not write ") + path;
+  if (!folders::OpenSaveFile(file)) return Fail(cannotWrite);
   const int cp = codepage::RuntimeCodePage();
   bool ok = true;
   QString pending = kHeader;
@@ -162,7 +163,7 @@ int ZavFile::Save(const QString& path) {
   flush();
   if (!ok) {
     file.cancelWriting();
-    return 0;
+    return Fail(cannotWrite);
   }
-  return file.commit() ? 1 : 0;
+  return file.commit() ? 1 : Fail(cannotWrite);
 }

@@ -9,7 +9,6 @@
 #include "Desktop.h"
 #include "Deststorage.h"
 #include "Googlehtml.h"
-#include "Jsescape.h"
 #include "Mainform.h"
 #include "Pathmanager.h"
 #include "Routestorage.h"
@@ -249,8 +248,7 @@ void TFormMain::HandleMapClick(const QString& report) {
       double editLat = lat, editLng = lng;
       QString title;
       if (AddDestinationAt(editLat, editLng, title)) {
-        ExecScript(QStringLiteral("dst_addPoint(") + textfmt::FloatToQStr(editLat) + QLatin1Char(',') + textfmt::FloatToQStr(editLng) +
-                   QStringLiteral(",'") + EscapeJsString(title) + QStringLiteral("')"));
+        ExecScript(TDestPage::AddPointScript(editLat, editLng, title));
         FillDestList();
       } else {
         ExecScript(QStringLiteral("showPreMarkerDST('', false)"));

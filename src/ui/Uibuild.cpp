@@ -1,6 +1,7 @@
 #include "Uibuild.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -80,26 +81,54 @@ QAction* Separator(QMenu* menu, const char* name) {
   return a;
 }
 
-QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& columns,
-                      const QList<int>& widths, bool multiSelect) {
-  auto* lv = new QTreeWidget(parent);
+namespace {
+
+// What both kinds of report list share: whole-row selection, read only,
+// the given column widths (0 hides a column).
+template <class View>
+void SetUpReport(View* lv, const char* name, const QList<int>& widths, int columns, bool multiSelect) {
   lv->setObjectName(QString::fromLatin1(name));
-  lv->setRootIsDecorated(false);
-  lv->setUniformRowHeights(true);
-  lv->setAllColumnsShowFocus(true);
   lv->setSelectionBehavior(QAbstractItemView::SelectRows);
   lv->setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection
                                    : QAbstractItemView::SingleSelection);
   lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lv->setHeaderLabels(columns);
   // Wide columns scroll; they do not widen the page.
   lv->setMinimumWidth(120);
-  for (int i = 0; i < widths.size() && i < columns.size(); ++i) {
+  for (int i = 0; i < widths.size() && i < columns; ++i) {
     if (widths[i] == 0)
       lv->setColumnHidden(i, true);
     else if (widths[i] > 0)
       lv->setColumnWidth(i, widths[i]);
   }
+}
+
+}  // namespace
+
+QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& columns,
+                      const QList<int>& widths, bool multiSelect) {
+  auto* lv = new QTreeWidget(parent);
+  lv->setRootIsDecorated(false);
+  lv->setUniformRowHeights(true);
+  lv->setAllColumnsShowFocus(true);
+  lv->setHeaderLabels(columns);
+  SetUpReport(lv, name, widths, int(columns.size()), multiSelect);
+  return lv;
+}
+
+QTableView* TableView(QWidget* parent, const char* name, QAbstractItemModel* model,
+                      const QList<int>& widths, bool multiSelect) {
+  auto* lv = new QTableView(parent);
+  lv->setModel(model);
+  lv->setShowGrid(true);
+  lv->setWordWrap(false);
+  lv->verticalHeader()->hide();
+  // One fixed row height: the view never measures its rows.
+  lv->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  lv->verticalHeader()->setDefaultSectionSize(lv->fontMetrics().height() + 4);
+  lv->horizontalHeader()->setHighlightSections(false);
+  lv->horizontalHeader()->setStretchLastSection(true);
+  lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  SetUpReport(lv, name, widths, model->columnCount(), multiSelect);
   return lv;
 }
 

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <QTableView>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWidget>
@@ -33,6 +34,10 @@ QAction* MenuItem(QMenu* menu, const char* name, const QString& text);
 QAction* Separator(QMenu* menu, const char* name);
 // A report-style list with the given column titles and widths (0 hides it).
 QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& columns,
+                      const QList<int>& widths, bool multiSelect);
+// A report-style list over a model, for lists of many rows: rows of one
+// height, no row headers, whole-row selection, read only.
+QTableView* TableView(QWidget* parent, const char* name, QAbstractItemModel* model,
                       const QList<int>& widths, bool multiSelect);
 // The side bar of a list page: a group label above its buttons.
 QWidget* SideGroup(QWidget* parent, QLabel* label, const QList<QWidget*>& buttons);

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <tuple>
+
 namespace {
 
 // Every test starts from the lengths the program starts with.
@@ -337,6 +339,102 @@ TEST_F(DestStore, DeviceIndexGroupsByCategoryAndSubCategory) {
   QStringList order;
   for (const DestItem* d : ix.Dests) order << d->Title;
   EXPECT_EQ(order, QStringList({"a0-1", "a1-1", "a1-2", "b0-1", "b0-2"}));
+}
+
+TEST_F(DestStore, GivenDestinationsAreDeletedWhateverTheirTitles) {
+  store.AddCategory(QStringLiteral("c"));
+  for (const char* t : {"a", "b", "", "d"}) Add(dlActive, QString::fromLatin1(t));
+  DestItem* b = store.Items().at(1);
+  DestItem* empty = store.Items().at(2);
+  DestItem* d = store.Items().at(3);
+  d->SetTitle(QStringLiteral("a"));  // the same title as the first
+  EXPECT_EQ(store.IndexOf(dlActive, d), 3);
+  EXPECT_EQ(store.IndexOf(dlRemoved, d), -1);
+  EXPECT_EQ(store.IndexOf(dlActive, nullptr), -1);
+
+  const auto revision = store.Items().Revision();
+  // Given out of order; a destination of the other list is passed over.
+  EXPECT_EQ(store.DeleteItems(dlActive, {d, empty, b}), 3);
+  EXPECT_NE(store.Items().Revision(), revision);
+  EXPECT_EQ(Titles(dlActive), QStringList({"a"}));
+  EXPECT_EQ(Titles(dlRemoved), QStringList({"b", "", "a"}));
+  EXPECT_EQ(d->Category, -1);
+  EXPECT_EQ(store.IndexOf(dlActive, store.Items().at(0)), 0);
+  EXPECT_EQ(store.IndexOf(dlRemoved, d), 2);
+  EXPECT_EQ(store.DeleteItems(dlActive, {d}), 0);
+  EXPECT_EQ(store.FindItem(dlActive, QStringLiteral("a"))->Category, 0);
+  // From the removed list they are destroyed.
+  EXPECT_EQ(store.DeleteItems(dlRemoved, {b, d}), 2);
+  EXPECT_EQ(Titles(dlRemoved), QStringList({""}));
+}
+
+TEST_F(DestStore, RenamesByPositionReachDuplicateNames) {
+  store.AddCategory(QStringLiteral("x"));
+  store.AddCategory(QStringLiteral("y"));
+  store.RenameCategory(QStringLiteral("y"), QStringLiteral("x"));
+  store.AddSubCategory(1, QStringLiteral("s"));
+  EXPECT_TRUE(store.RenameCategoryAt(1, QStringLiteral("second")));
+  EXPECT_EQ(Categories(), QStringList({"x", "second"}));
+  EXPECT_TRUE(store.RenameSubCategoryAt(1, 0, QStringLiteral("t")));
+  EXPECT_EQ(SubCategories(1), QStringList({"t"}));
+  EXPECT_FALSE(store.RenameCategoryAt(2, QStringLiteral("z")));
+  EXPECT_FALSE(store.RenameSubCategoryAt(0, 0, QStringLiteral("z")));
+  EXPECT_FALSE(store.RenameSubCategoryAt(-1, 0, QStringLiteral("z")));
+}
+
+TEST_F(DestStore, ReplaceTakesEverythingOfTheOtherStore) {
+  store.AddCategory(QStringLiteral("old"));
+  Add(dlActive, QStringLiteral("mine"), 0);
+  Add(dlActive, QStringLiteral("orphan"), 99);  // ClearAll would keep it
+  Add(dlRemoved, QStringLiteral("gone"));
+  DestStorage other;
+  const int c = other.AddCategory(QStringLiteral("new"));
+  other.AddSubCategory(c, QStringLiteral("sub"));
+  auto item = std::make_unique<DestItem>(QStringLiteral("theirs"), c, 0, QString(), 1, 2);
+  DestItem* theirs = item.get();
+  other.AddItem(dlActive, item);
+
+  store.ReplaceWith(other);
+  EXPECT_EQ(Categories(), QStringList({"new"}));
+  EXPECT_EQ(SubCategories(0), QStringList({"sub"}));
+  EXPECT_EQ(Titles(dlActive), QStringList({"theirs"}));
+  EXPECT_TRUE(Titles(dlRemoved).isEmpty());
+  EXPECT_EQ(store.FindItem(dlActive, QStringLiteral("theirs")), theirs);
+  EXPECT_EQ(store.IndexOf(dlActive, theirs), 0);
+  EXPECT_EQ(other.CategoryCount(), 0);
+  EXPECT_TRUE(other.Items().empty());
+  // It still works as a store.
+  EXPECT_EQ(Add(dlActive, QStringLiteral("theirs")), drDuplicateTitle);
+  EXPECT_EQ(store.DeleteItem(dlActive, QStringLiteral("theirs")), drOk);
+}
+
+TEST_F(DestStore, MergeFilesByNameAndDropsKnownTitles) {
+  store.AddCategory(QStringLiteral("a"));
+  store.AddCategory(QStringLiteral("b"));
+  store.AddSubCategory(1, QStringLiteral("b1"));
+  Add(dlActive, QStringLiteral("here"), 1, 0);
+  DestStorage other;
+  other.AddCategory(QStringLiteral("b"));
+  other.AddSubCategory(0, QStringLiteral("b2"));
+  other.AddSubCategory(0, QStringLiteral("b1"));
+  other.AddCategory(QStringLiteral("c"));
+  other.AddSubCategory(1, QStringLiteral("c1"));
+  for (auto [title, cat, sub] : {std::tuple{"x", 0, 1}, std::tuple{"here", 1, 0}, std::tuple{"y", 1, 0}}) {
+    auto item = std::make_unique<DestItem>(QString::fromLatin1(title), cat, sub, QString(), 1, 2);
+    other.AddItem(dlActive, item);
+  }
+  store.MergeFrom(other);
+  EXPECT_EQ(Categories(), QStringList({"a", "b", "c"}));
+  EXPECT_EQ(SubCategories(1), QStringList({"b1", "b2"}));
+  EXPECT_EQ(Titles(dlActive), QStringList({"here", "x", "y"}));
+  const DestItem* x = store.FindItem(dlActive, QStringLiteral("x"));
+  EXPECT_EQ(x->Category, 1);
+  EXPECT_EQ(x->SubCategory, 0);  // "b1" here
+  const DestItem* here = store.FindItem(dlActive, QStringLiteral("here"));
+  EXPECT_EQ(here->Category, 1);  // ours stays as it was
+  const DestItem* y = store.FindItem(dlActive, QStringLiteral("y"));
+  EXPECT_EQ(y->Category, 2);
+  EXPECT_TRUE(other.Items().empty());
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #pragma once
-// A map browser for window tests: records the pages it is asked to load and
-// the script calls, and answers reads from a table.
+// A map view that records what the window asks of the browser: the pages it
+// loads and the script calls it runs; read-backs answer from `values`.
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "Mapview.h"
+
+namespace uitest {
 
 class FakeMapView : public MapView {
  public:
@@ -28,3 +32,20 @@ class FakeMapView : public MapView {
  private:
   QWidget* widget_;
 };
+
+// Every main window made from now on gets a FakeMapView, left in `view`.
+inline void UseFakeMapView(FakeMapView*& view) {
+  InstallMapViewFactory([&view](QWidget* parent) {
+    auto made = std::make_unique<FakeMapView>(parent);
+    view = made.get();
+    return made;
+  });
+}
+
+// Settings with every page shown.
+inline QString AllPagesIni() {
+  return QStringLiteral(
+      "[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n");
+}
+
+}  // namespace uitest

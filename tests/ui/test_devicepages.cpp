@@ -37,6 +37,8 @@ using Icon = UiServices::Icon;
 
 namespace {
 
+using uitest::FakeMapView;
+
 constexpr int kPort = 7;
 
 QString S(int n) { return QStringLiteral("S%1").arg(n); }

@@ -11,11 +11,12 @@
 #include <map>
 
 #include "Deststorage.h"
+#include "Fakemapview.h"
 #include "Googlehtml.h"
 #include "Jsescape.h"
+#include "Livemap.h"
 #include "Mainform.h"
 #include "Mapstores.h"
-#include "Fakemapview.h"
 #include "Mapview.h"
 #include "Mapwebenv.h"
 #include "Routestorage.h"
@@ -26,10 +27,20 @@
 namespace {
 
 using Icon = UiServices::Icon;
+using uitest::FakeMapView;
 
 void SetRows(QTreeWidget* list, int n) {
   list->clear();
   for (int i = 0; i < n; ++i) list->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
+}
+
+// The destination list shows what the store holds: n destinations in it.
+void SetRows(TDestPage* page, int n) {
+  for (int i = 0; i < n; ++i) {
+    auto item = std::make_unique<DestItem>(QStringLiteral("row %1").arg(i), 0, 0, QString(), 1, 2);
+    destStorage.AddItem(dlActive, item);
+  }
+  page->FillDestList();
 }
 
 int CurrentRow(QTreeWidget* list) {
@@ -78,13 +89,8 @@ class MapBridge : public ::testing::Test {
   void SetUp() override {
     lastMapMessage.clear();
     mapstores::ClearAll();
-    InstallMapViewFactory([this](QWidget* parent) {
-      auto view = std::make_unique<FakeMapView>(parent);
-      fake = view.get();
-      return view;
-    });
-    env.WriteIni(QStringLiteral(
-        "[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n"));
+    uitest::UseFakeMapView(fake);
+    env.WriteIni(uitest::AllPagesIni());
     env.Start();
     f = std::make_unique<BridgeMain>();
     // As if the first page had loaded.
@@ -278,14 +284,14 @@ std::vector<ClickCase> ClickCases() {
       {"destination list at 100 rows", omDestination,
        [&](BridgeMain& f) {
          withCategory(f);
-         SetRows(f.pgDest->lvDest, 100);
+         SetRows(f.pgDest, 100);
        },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerDST('', false)")}, {}, {{115, 136}},
        Icon::Information, nullptr},
       {"destination list at 99 rows", omDestination,
        [&](BridgeMain& f) {
          withCategory(f);
-         SetRows(f.pgDest->lvDest, 99);
+         SetRows(f.pgDest, 99);
        },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerDST('', false)")},
        {QStringLiteral("AddDestinationAt")}, {}, Icon::None, nullptr},
@@ -337,7 +343,7 @@ TEST_F(MapBridge, ClickTable) {
     mapstores::ClearAll();
     lastMapMessage.clear();
     SetRows(f->pgRoute->lvRoute, 0);
-    SetRows(f->pgDest->lvDest, 0);
+    SetRows(f->pgDest, 0);
     SetRows(f->pgWaypoint->lvWpt, 0);
     apConfig->Destination = true;
     apConfig->Altchart = 0;
@@ -540,14 +546,8 @@ void ShipWebFiles(uitest::ProgramEnv& env) {
 
 TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
   uitest::ProgramEnv env("MapBridgeLive");
-  mapweb::StubServer server;
-  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
-  ShipWebFiles(env);
-  env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
-  env.Start();
-  mapstores::ClearAll();
-  lastMapMessage.clear();
-  UseWebMapView();
+  uitest::LiveMap live(
+      env, QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   {
     BridgeMain f;  // starts on the route page and loads the first map page
     f.show();
@@ -576,9 +576,6 @@ TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
     ASSERT_NE(web, nullptr);
     EXPECT_EQ(web->ConsoleErrors(), QStringList());
   }
-  InstallMapViewFactory(nullptr);
-  mapstores::ClearAll();
-  qunsetenv(kMapsApiBaseVariable);
 }
 
 // No maps service (a closed port stands for a machine without network): the

@@ -20,6 +20,8 @@
 
 namespace {
 
+using uitest::FakeMapView;
+
 using Icon = UiServices::Icon;
 
 class ProgramMain : public TFormMain {
