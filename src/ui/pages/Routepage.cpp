@@ -174,7 +174,9 @@ QString Num(double v) { return textfmt::FloatToQStr(v); }
 // Legs and totals are kept to five decimals, cut, not rounded.
 double Truncate5(double km) { return std::trunc(km * 100000.0) * 0.00001; }
 
-TurnType TurnOfHeadingChange(int d) {
+}  // namespace
+
+TurnType TRoutePage::TurnOfHeadingChange(int d) {
   if (d <= 22 || d >= 338) return ttStraight;
   if (d <= 67) return ttSlightRight;
   if (d <= 112) return ttRight;
@@ -184,8 +186,6 @@ TurnType TurnOfHeadingChange(int d) {
   if (d <= 292) return ttLeft;
   return ttSlightLeft;
 }
-
-}  // namespace
 
 double TRoutePage::RowValue(int row, Column column) const {
   const QTreeWidgetItem* item = lvRoute->topLevelItem(row);

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "Routestorage.h"
+
 class TMainFrame;
 
 // The frame's map menu, whose route items this page serves.
@@ -35,6 +37,8 @@ class TRoutePage : public QWidget {
   void FillRouteList(bool arrows, bool automatic);
   void ShowRouteDistance(int lengthUnit, double km);
   void CalcRouteArrows(bool automatic);
+  // The turn for a clockwise change of heading of d whole degrees (0..360).
+  static TurnType TurnOfHeadingChange(int d);
   void DrawRouteArrows();
   void GenerateRouteFromTrack();
   int RowCount() const;
