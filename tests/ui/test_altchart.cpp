@@ -369,6 +369,11 @@ TEST_F(AltChartShown, HighlightSitsOnTheSelectedPoint) {
   // A new fill takes it away.
   chart().FillAltitudeChart();
   EXPECT_FALSE(chart().HighlightPosition());
+  // The page's own selections (after an insert, a delete ...) mark it too.
+  page().ShowRow(2);
+  const auto last = chart().HighlightPosition();
+  ASSERT_TRUE(last);
+  EXPECT_NEAR(last->x(), ViewPoint(7, 300).x(), 0.5);
 }
 
 TEST_F(AltChartShown, MouseFollowsOnlyInFollowMode) {

@@ -34,6 +34,15 @@ std::uint32_t ToBgr(const QColor& c) {
   return std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) | (std::uint32_t(c.blue()) << 16);
 }
 
+// 1, 2 or 5 times a power of ten, at least `step`.
+double RoundStep(double step) {
+  if (!(step > 0) || !std::isfinite(step)) return 1.0;
+  const double power = std::pow(10.0, std::floor(std::log10(step)));
+  for (double m : {1.0, 2.0, 5.0})
+    if (m * power >= step) return m * power;
+  return 10.0 * power;
+}
+
 }  // namespace
 
 QString ElevationServiceBase() {
@@ -266,10 +275,17 @@ void TAltChart::FillAltitudeChart() {
   }
   const double span = std::max(yMax - yMin, 10.0);
   const double bottom = std::floor(yMin - span * 0.1), top = std::ceil(yMax + span * 0.1);
-  altchartBottomAxis->setRange(0.0, xMax > 0 ? xMax : 1.0);
+  // The distance scale ends with the route, in round steps; the altitude
+  // scale is widened to round numbers and the area stands on its lowest one.
+  const double xEnd = xMax > 0 ? xMax : 1.0;
+  altchartBottomAxis->setRange(0.0, xEnd);
+  altchartBottomAxis->setTickType(QValueAxis::TicksDynamic);
+  altchartBottomAxis->setTickAnchor(0.0);
+  altchartBottomAxis->setTickInterval(RoundStep(xEnd / 5));
   altchartLeftAxis->setRange(bottom, top);
+  altchartLeftAxis->applyNiceNumbers();
   QList<QPointF> floor;
-  for (const QPointF& q : curve) floor << QPointF(q.x(), bottom);
+  for (const QPointF& q : curve) floor << QPointF(q.x(), altchartLeftAxis->min());
   altUpper->replace(curve);
   altLower->replace(floor);
   const QColor colour = FromBgr(apConfig->AltchartCol);

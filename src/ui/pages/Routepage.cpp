@@ -156,6 +156,11 @@ void TRoutePage::SelectRow(int row) {
   quietSelection_ = false;
 }
 
+void TRoutePage::ShowRow(int row) {
+  SelectRow(row);
+  if (ChartShown()) frame_.MarkChartPoint(true);
+}
+
 void TRoutePage::SelectRoutePoint(int row) {
   if (row < 0 || row >= RowCount()) return;
   SelectRow(row);
@@ -422,7 +427,7 @@ void TRoutePage::lvRouteDblClick() {
   if (answer != QDialog::Accepted) return;
   if (ChartShown()) routeStorage.SetElevation(row, frame_.FetchElevation(dialog.Latitude, dialog.Longitude));
   FillRouteList(false, false);
-  SelectRow(row);
+  ShowRow(row);
   frame_.RefreshMap(0.0, 1.0);
 }
 
@@ -441,7 +446,7 @@ void TRoutePage::bgRouteTable_DeleteClick() {
     last = i;
   }
   FillRouteList(true, true);
-  if (RowCount() > 0) SelectRow(std::max(last - 1, 0));
+  if (RowCount() > 0) ShowRow(std::max(last - 1, 0));
 }
 
 void TRoutePage::bgRouteTableItems3Click() {
@@ -462,7 +467,7 @@ void TRoutePage::mnuAddPointClick() {
   if (routeStorage.AddNumberedPoint(std::size_t(rows), lat, lng, ttNone, i) != raAdded) return;
   frame_.ExecScript(QStringLiteral("rte_insert(%1)").arg(i));
   FillRouteList(true, false);
-  SelectRow(i);
+  ShowRow(i);
 }
 
 void TRoutePage::mnuAddlvPointClick() {
@@ -479,7 +484,7 @@ void TRoutePage::mnuAddlvPointClick() {
   frame_.ExecScript(QStringLiteral("rte_insertLatLng(") + Num(lat) + QLatin1Char(',') + Num(lng) +
                     QLatin1Char(',') + QString::number(i) + QLatin1Char(')'));
   FillRouteList(true, true);
-  SelectRow(i);
+  ShowRow(i);
   frame_.ExecScript(QStringLiteral("rte_showNewMarker(%1,\"New routepoint\")").arg(i));
 }
 
@@ -493,7 +498,7 @@ void TRoutePage::mnuCloseLoopClick() {
   frame_.ExecScript(QStringLiteral("rte_insertLatLng(") + Num(lat) + QLatin1Char(',') + Num(lng) +
                     QLatin1Char(',') + QString::number(rows) + QLatin1Char(')'));
   FillRouteList(true, false);
-  SelectRow(RowCount() - 1);
+  ShowRow(RowCount() - 1);
 }
 
 void TRoutePage::mnuGetElevationClick() {
@@ -578,6 +583,6 @@ void TRoutePage::GenerateRouteFromTrack() {
     chkGenArrows->setChecked(onlyNew);
   }
   frame_.RefreshMap(0.0, 0.0);
-  SelectRow(RowCount() - 1);
+  ShowRow(RowCount() - 1);
   wand->setEnabled(true);
 }

@@ -44,6 +44,8 @@ class TRoutePage : public QWidget {
   int RowCount() const;
   // Selects row `row` alone and scrolls it into view; nothing outside the list.
   void SelectRow(int row);
+  // The same, and the chart marks it; the map is not told.
+  void ShowRow(int row);
   // The same, then what a click on the row does (map jump, chart mark).
   void SelectRoutePoint(int row);
   // Whether the map page shows the route.
