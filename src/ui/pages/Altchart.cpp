@@ -274,7 +274,9 @@ void TAltChart::FillAltitudeChart() {
     yMax = i == 0 ? curve[i].y() : std::max(yMax, curve[i].y());
   }
   const double span = std::max(yMax - yMin, 10.0);
-  const double bottom = std::floor(yMin - span * 0.1), top = std::ceil(yMax + span * 0.1);
+  // An empty chart keeps the scale it starts with.
+  const double bottom = curve.isEmpty() ? 0.0 : std::floor(yMin - span * 0.1);
+  const double top = curve.isEmpty() ? 100.0 : std::ceil(yMax + span * 0.1);
   // The distance scale ends with the route, in round steps; the altitude
   // scale is widened to round numbers and the area stands on its lowest one.
   const double xEnd = xMax > 0 ? xMax : 1.0;
@@ -366,7 +368,12 @@ void TAltChart::chkAltChartClick() {
   const bool on = options.chkAltChart->isChecked();
   apConfig->Altchart = std::uint16_t(on ? apConfig->Altchart | kAltchartShown : apConfig->Altchart & ~kAltchartShown);
   options.chkAltChartFollow->setEnabled(on);
-  if (on && frame_.RoutePage().RowCount() > 0) FetchRouteElevations(true);
+  if (!on) return;
+  // The chart was not kept up to date while it was off.
+  if (frame_.RoutePage().RowCount() > 0)
+    FetchRouteElevations(true);
+  else
+    FillAltitudeChart();
 }
 
 void TAltChart::chkAltChartFollowClick() {
