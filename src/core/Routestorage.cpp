@@ -72,6 +72,15 @@ RouteAddResult RouteStorage::AddPoint(const QString& name, double latitude, doub
   return raAdded;
 }
 
+RouteAddResult RouteStorage::AddNumberedPoint(std::size_t firstNumber, double latitude, double longitude,
+                                              std::int32_t turn, int insertAt) {
+  RouteAddResult result = raDuplicateName;
+  // Names are unique, so a free number turns up within Count() + 1 tries.
+  for (std::size_t n = firstNumber, tries = 0; result == raDuplicateName && tries <= points_.size(); ++n, ++tries)
+    result = AddPoint(QString::number(n), latitude, longitude, turn, insertAt);
+  return result;
+}
+
 int RouteStorage::DeletePoint(const QString& name) {
   int i = indexOf(name);
   if (i < 0) return -1;

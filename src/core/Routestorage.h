@@ -59,6 +59,10 @@ class RouteStorage {
   // at insertAt, or at the end for -1 or a position past the last point.
   RouteAddResult AddPoint(const QString& name, double latitude, double longitude, std::int32_t turn,
                           int insertAt = -1);
+  // A point the program names itself: the decimal text of firstNumber, or of
+  // the next number while that name is taken. Ends with raAdded or raFull.
+  RouteAddResult AddNumberedPoint(std::size_t firstNumber, double latitude, double longitude,
+                                  std::int32_t turn, int insertAt = -1);
   // Destroys the point of that name; its former position or -1.
   int DeletePoint(const QString& name);
   bool SetElevation(int position, std::int32_t metres);

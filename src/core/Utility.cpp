@@ -67,7 +67,7 @@ bool FromTm(const std::tm& tm, std::uint16_t msec, SystemTime& out) {
 
 std::uint32_t MakeOpaqueColor(std::uint32_t colour) { return (colour & 0x00FFFFFFu) | 0xFF000000u; }
 
-int ParseElevationReply(const QStringList& lines) {
+int ParseElevationReply(const QStringList& lines, const std::function<void(int)>& wait) {
   static const QString kStatus = QStringLiteral("<status>");
   static const QString kElevation = QStringLiteral("<elevation>");
   static const QString kClose = QStringLiteral("</");
@@ -80,7 +80,10 @@ int ParseElevationReply(const QStringList& lines) {
       text = text.mid(from, end < 0 ? -1 : end - from);
       if (text == QLatin1String("over_query_limit")) {
         // The service asks us to slow down before the caller retries.
-        std::this_thread::sleep_for(std::chrono::milliseconds(350));
+        if (wait)
+          wait(350);
+        else
+          std::this_thread::sleep_for(std::chrono::milliseconds(350));
         return ELEVATION_ERROR;
       }
     }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <type_traits>
 
@@ -31,8 +32,9 @@ std::uint32_t MakeOpaqueColor(std::uint32_t colour);
 
 // Elevation in whole metres (truncated) from the elevation service's XML
 // reply, given as lines; ELEVATION_ERROR when none can be read. An
-// "over_query_limit" status waits 350 ms first.
-int ParseElevationReply(const QStringList& lines);
+// "over_query_limit" status waits 350 ms first, through `wait` (milliseconds)
+// when one is given.
+int ParseElevationReply(const QStringList& lines, const std::function<void(int)>& wait = {});
 
 // The same instant in local time, whole seconds.
 double ConvertUtcDateTimeToLocal(double utc);

@@ -149,6 +149,8 @@ bool WritePoiKml(const std::vector<PoiListRow>& rows, const QString& path) {
   return f.Commit();
 }
 
+constexpr std::string_view kTurnNamespace = "urn:kartovex:gpx:turn";
+
 bool ExportGpx(const RouteStorage& route, const QString& path, bool withElevation, bool plain) {
   TextFile f(path);
   if (!f.Open()) return false;
@@ -162,7 +164,9 @@ bool ExportGpx(const RouteStorage& route, const QString& path, bool withElevatio
       f.Line(cat({"    <ele>", single5(p.Elevation), "</ele>"}));
       if (!plain) {
         f.Line("    <extensions>");
-        f.Line(cat({"       <turn>", TurnTypeToCode(static_cast<unsigned>(p.Turn)), "</turn>"}));
+        // An extension element must not be in the GPX namespace.
+        f.Line(cat({"       <turn xmlns=\"", kTurnNamespace, "\">", TurnTypeToCode(static_cast<unsigned>(p.Turn)),
+                    "</turn>"}));
         f.Line("    </extensions>");
       }
     }

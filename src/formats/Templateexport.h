@@ -35,7 +35,8 @@ bool ExportGpx(const std::vector<PoiListRow>& rows, const QString& path);
 bool WritePoiKml(const std::vector<PoiListRow>& rows, const QString& path);
 
 // The route as GPX 1.1: with elevation, ele lines; unless plain, the turn
-// extensions and a copy of the route as a track.
+// extensions (an element "turn" in the namespace "urn:kartovex:gpx:turn")
+// and a copy of the route as a track.
 bool ExportGpx(const RouteStorage& route, const QString& path, bool withElevation, bool plain);
 
 // The route as KML placemarks and a line.

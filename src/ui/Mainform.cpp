@@ -224,6 +224,9 @@ void TFormMain::BuildPages() {
   pgWaypoint->AttachIconControls(*pgSetKVX);
   pgSetKVX->AttachMapBar();
   deviceTransfers->AttachButtons();
+  pgRoute->AttachFrameControls({pmnuMap, mnuAddPoint, mnuModifylvPoint, mnuDeletePoint, mnuGetZoom,
+                                mnuCloseLoop, mnuShowAltChart, mnuCalc});
+  altchart->AttachOptions(mnuShowAltChart);
 }
 
 // ============================================================================
@@ -811,6 +814,7 @@ void TFormMain::FillRouteList(bool arrows, bool automatic) { pgRoute->FillRouteL
 void TFormMain::ShowRouteDistance(int lengthUnit, double km) { pgRoute->ShowRouteDistance(lengthUnit, km); }
 void TFormMain::lvRouteDblClick() { pgRoute->lvRouteDblClick(); }
 void TFormMain::bgRouteTable_DeleteClick() { pgRoute->bgRouteTable_DeleteClick(); }
+void TFormMain::SelectRoutePoint(int row) { pgRoute->SelectRoutePoint(row); }  // route page
 int TFormMain::FetchElevation(double latitude, double longitude) {
   return altchart->FetchElevation(latitude, longitude);
 }

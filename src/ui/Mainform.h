@@ -119,6 +119,7 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   void ShowRouteDistance(int lengthUnit, double km) override;
   void lvRouteDblClick() override;
   void bgRouteTable_DeleteClick() override;
+  void SelectRoutePoint(int row) override;  // route page
   int FetchElevation(double latitude, double longitude) override;
   void FetchRouteElevations(bool retry) override;
   void FillAltitudeChart() override;

@@ -127,6 +127,9 @@ class TMainFrame {
   virtual void ShowRouteDistance(int lengthUnit, double km) = 0;
   virtual void lvRouteDblClick() = 0;
   virtual void bgRouteTable_DeleteClick() = 0;
+  // Route page: selects one row as a click in the list would (the map jumps
+  // to the point, the chart marks it).
+  virtual void SelectRoutePoint(int row) = 0;
   // Altitude chart and elevations.
   virtual int FetchElevation(double latitude, double longitude) = 0;
   virtual void FetchRouteElevations(bool retry) = 0;

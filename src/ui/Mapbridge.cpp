@@ -265,11 +265,7 @@ void TFormMain::HandleMapClick(const QString& report) {
           ExecScript(takeBack);
           return;
         }
-        RouteAddResult result = raDuplicateName;
-        // Names are unique, so a free number turns up within Count()+1 tries.
-        for (std::size_t n = std::size_t(rows), tries = 0;
-             result == raDuplicateName && tries <= routeStorage.Count(); ++n, ++tries)
-          result = routeStorage.AddPoint(QString::number(n), lat, lng, ttNone, -1);
+        const RouteAddResult result = routeStorage.AddNumberedPoint(std::size_t(rows), lat, lng, ttNone);
         if (result == raAdded) {
           FillRouteList(true, false);
           pgRoute->SelectRow(pgRoute->RowCount() - 1);

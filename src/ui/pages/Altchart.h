@@ -2,9 +2,16 @@
 // The altitude chart under the map (altchart): the route's elevation profile
 // over its running distance, and the elevation queries that feed it.
 #include <QAction>
+#include <QAreaSeries>
 #include <QChartView>
+#include <QGraphicsEllipseItem>
+#include <QLineSeries>
+#include <QList>
 #include <QMenu>
+#include <QPointF>
 #include <QValueAxis>
+#include <functional>
+#include <optional>
 
 class TMainFrame;
 
@@ -14,18 +21,74 @@ class TAltChart : public QChartView {
   TAltChart(TMainFrame& frame, QWidget* parent);
 
   void ApplyLanguage();
+  // Connects the options of the program settings page and the map menu's
+  // chart item; called once every page exists.
+  void AttachOptions(QAction* mapMenuShowAltChart);
 
+  // The elevation of one position in whole metres; 0 when none was read.
   int FetchElevation(double latitude, double longitude);
+  // Queries every route row whose elevation is unknown ("0"), then refills
+  // the chart. One run at a time; a failed request ends the run with one
+  // message.
   void FetchRouteElevations(bool retry);
   void FillAltitudeChart();
   void MarkChartPoint(bool repaint);
   void SelectRouteFromChart(double km);
 
+  // Handlers.
+  void chkAltChartClick();
+  void chkAltChartFollowClick();
+  void mnuShowAltChartClick();
+  void mnuFollowModeClick();
+  void pmnuAltChartPopup();
+  void pnlAChartColorClick();
+  // x is the mouse's horizontal position in the view.
+  void altchartMouseMove(const QPointF& position);
+  void altchartMouseDown(Qt::MouseButton button, const QPointF& position);
+
+  // The points of the last fill (running total, metres), and the curve drawn
+  // through them.
+  const QList<QPointF>& ChartPoints() const { return points_; }
+  static QList<QPointF> SmoothCurve(const QList<QPointF>& points, int factor);
+  // Where the highlight's lowest point sits in the view, when it is shown.
+  std::optional<QPointF> HighlightPosition() const;
+
+  // How the wait before a repeated query is spent (milliseconds); tests
+  // replace it.
+  std::function<void(int)> Sleep;
+  int TimeoutMs = 15000;
+
+  QAreaSeries* altSeries;
+  QLineSeries* altUpper;
+  QLineSeries* altLower;
   QValueAxis* altchartBottomAxis;
   QValueAxis* altchartLeftAxis;
   QMenu* pmnuAltChart;
   QAction *mnuShowAltChart2, *mnuFollowMode;
 
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
  private:
+  struct Answer {
+    bool ok = false;
+    int metres = 0;
+    QString error;
+  };
+  Answer Query(const QString& latitude, const QString& longitude);
+  void ShowFailure(const QString& error);
+  void PlaceHighlight();
+  double ValueAt(const QPointF& position) const;
+
   TMainFrame& frame_;
+  QAction* mapMenuShowAltChart_ = nullptr;
+  QList<QPointF> points_;
+  QGraphicsEllipseItem* highlight_ = nullptr;
+  QPointF marked_;
+  bool running_ = false;
 };
+
+// The elevation service's scheme and host: $TREVIK_ELEVATION_API_BASE, else
+// the map provider's.
+QString ElevationServiceBase();

@@ -1,0 +1,468 @@
+// The altitude chart and the elevation queries: runs against a local HTTP
+// server (bodies, error statuses, dropped and slow replies) or a scripted
+// client, the chart's series, its highlight, mouse and options.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "Fakehttp.h"
+#include "Frmrouteeditor.h"
+#include "Httpserver.h"
+#include "Routewindow.h"
+#include "Textfmt.h"
+#include "Utility.h"
+
+namespace {
+
+using routetest::RouteWindow;
+using Icon = UiServices::Icon;
+
+const QString kPath = QStringLiteral("/maps/api/elevation/xml");
+
+QByteArray Reply(const QString& status, const QString& elevation = {}) {
+  QString body = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ElevationResponse>\n <status>") + status +
+                 QStringLiteral("</status>\n");
+  if (!elevation.isEmpty())
+    body += QStringLiteral(" <result>\n  <elevation>") + elevation + QStringLiteral("</elevation>\n </result>\n");
+  return (body + QStringLiteral("</ElevationResponse>\n")).toUtf8();
+}
+
+QString Query(const QString& lat, const QString& lng) {
+  return QStringLiteral("locations=") + lat + QLatin1Char(',') + lng + QStringLiteral("&sensor=false");
+}
+
+// A route of the server's answers: body, or other fields.
+QJsonObject At(const QString& lat, const QString& lng, const QJsonObject& answer) {
+  QJsonObject route = answer;
+  route[QStringLiteral("path")] = kPath;
+  route[QStringLiteral("query")] = Query(lat, lng);
+  return route;
+}
+QJsonObject Body(const QByteArray& body) { return {{QStringLiteral("body"), QString::fromUtf8(body)}}; }
+
+QString Routes(const QJsonArray& routes) { return QString::fromUtf8(QJsonDocument(routes).toJson()); }
+
+class AltChart : public RouteWindow {
+ protected:
+  void SetUp() override {
+    RouteWindow::SetUp();
+    qunsetenv("TREVIK_MAPS_API_KEY");
+    chart().Sleep = [this](int ms) { sleeps.push_back(ms); };
+  }
+  void TearDown() override {
+    qunsetenv("TREVIK_ELEVATION_API_BASE");
+    RouteWindow::TearDown();
+  }
+  void Serve(const testenv::LocalHttpServer& server) {
+    qputenv("TREVIK_ELEVATION_API_BASE", server.Url(QString()).toUtf8());
+  }
+  QStringList Altitudes() {
+    QStringList out;
+    for (int r = 0; r < page().RowCount(); ++r) out << Cell(r, TRoutePage::colAltitude);
+    return out;
+  }
+  std::vector<int> Stored() {
+    std::vector<int> out;
+    for (std::size_t i = 0; i < routeStorage.Count(); ++i) out.push_back(routeStorage.At(i)->Elevation);
+    return out;
+  }
+  QStringList Lines(const testenv::LocalHttpServer& server) {
+    QStringList out;
+    for (const auto& r : server.Requests()) out << r.line;
+    return out;
+  }
+  static QString Line(const QString& lat, const QString& lng) {
+    return QStringLiteral("GET ") + kPath + QLatin1Char('?') + Query(lat, lng) + QStringLiteral(" HTTP/1.1");
+  }
+
+  std::vector<int> sleeps;
+};
+
+// ---------------------------------------------------------------------------
+// a route's elevations
+
+// Rows 0, 512 and 0: the known row is left alone; the row without an answer
+// is asked twice per round and ends with 0.
+TEST_F(AltChart, RoundsAskOnlyForUnknownRows) {
+  testenv::LocalHttpServer server(Routes({At("48", "11", Body(Reply("OK", "433.7"))),
+                                          At("48.1", "11.1", Body(Reply("ZERO_RESULTS")))}));
+  ASSERT_NE(server.Port(), 0);
+  Serve(server);
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+  routeStorage.SetElevation(1, 512);
+  page().FillRouteList(false, false);
+
+  chart().FetchRouteElevations(true);
+  EXPECT_EQ(Lines(server), (QStringList{Line("48", "11"), Line("48.1", "11.1"), Line("48.1", "11.1"),
+                                        Line("48.1", "11.1"), Line("48.1", "11.1")}));
+  EXPECT_EQ(server.Requests()[0].Header("Accept"), QByteArray("text/html, */*"));
+  EXPECT_EQ(Altitudes(), (QStringList{"433", "512", "0"}));
+  EXPECT_EQ(Stored(), (std::vector<int>{433, 512, 0}));
+  EXPECT_TRUE(env.services.messages.empty());
+  // The chart shows the run's outcome.
+  ASSERT_EQ(chart().ChartPoints().size(), 3);
+  EXPECT_EQ(chart().ChartPoints()[0], QPointF(0, 433));
+  EXPECT_EQ(chart().ChartPoints()[2].y(), 0.0);
+}
+
+// Between the rounds the list shows -666; the store never holds it.
+TEST_F(AltChart, TheStoreTakesFinalValuesOnly) {
+  FakeHttpClient http;
+  std::vector<QString> seen;
+  http.SetHandler([&](const HttpRequest&) {
+    seen.push_back(Cell(0, TRoutePage::colAltitude) + QLatin1Char('/') + QString::number(routeStorage.At(0)->Elevation));
+    return FakeHttpClient::Ok(seen.size() == 4 ? Reply("OK", "88") : Reply("INVALID_REQUEST"));
+  });
+  Route({{48.0, 11.0}});
+  chart().FetchRouteElevations(true);
+  EXPECT_EQ(seen, (std::vector<QString>{"0/0", "0/0", "-666/0", "-666/0"}));
+  EXPECT_EQ(Altitudes(), QStringList{"88"});
+  EXPECT_EQ(Stored(), std::vector<int>{88});
+  // Without retry: one round, two requests, 0.
+  routeStorage.SetElevation(0, 0);
+  page().FillRouteList(false, false);
+  seen.clear();
+  chart().FetchRouteElevations(false);
+  EXPECT_EQ(seen.size(), 2u);
+  EXPECT_EQ(Altitudes(), QStringList{"0"});
+}
+
+TEST_F(AltChart, QueryLimitWaitsThroughTheInjectedSleep) {
+  FakeHttpClient http;
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OVER_QUERY_LIMIT")); });
+  Route({{48.0, 11.0}});
+  chart().FetchRouteElevations(true);
+  EXPECT_EQ(http.Requests().size(), 4u);
+  EXPECT_EQ(sleeps, (std::vector<int>{350, 350, 350, 350}));
+  EXPECT_EQ(Altitudes(), QStringList{"0"});
+}
+
+// Replies without a readable elevation give 0, quietly.
+TEST_F(AltChart, GarbageRepliesGiveZero) {
+  for (const char* body : {"", "<<<>>>\n\x01\x02", "<status>OK</status><elevation>12</elevation>",
+                           "<elevation>high</elevation>", "<elevation>1e99</elevation>"}) {
+    SCOPED_TRACE(body);
+    FakeHttpClient http;
+    http.SetHandler([&](const HttpRequest&) { return FakeHttpClient::Ok(QByteArray(body)); });
+    mapstores::ClearAll();
+    Route({{48.0, 11.0}});
+    chart().FetchRouteElevations(true);
+    EXPECT_EQ(http.Requests().size(), 4u);
+    EXPECT_EQ(Altitudes(), QStringList{"0"});
+    EXPECT_TRUE(env.services.messages.empty());
+  }
+}
+
+// A failed request ends the run with one message; the rows answered keep
+// their values, the others stay unknown, and the chart is refilled.
+TEST_F(AltChart, AFailedRequestEndsTheRun) {
+  struct Case {
+    const char* name;
+    QJsonObject answer;
+    int timeoutMs;
+  } const cases[] = {
+      {"HTTP 500", {{"status", 500}, {"body", "oops"}}, 15000},
+      {"dropped", {{"drop", true}}, 15000},
+      {"truncated", {{"truncate", true}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 15000},
+      {"slow", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testenv::LocalHttpServer server(
+        Routes({At("48", "11", Body(Reply("OK", "433"))), At("48", "11.1", c.answer)}));
+    ASSERT_NE(server.Port(), 0);
+    Serve(server);
+    mapstores::ClearAll();
+    Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+    chart().TimeoutMs = c.timeoutMs;
+    chart().FetchRouteElevations(true);
+    // The network layer may try a dropped request once more; row 3 is not asked.
+    const QStringList lines = Lines(server);
+    EXPECT_GE(lines.size(), 2);
+    EXPECT_FALSE(lines.contains(Line("48.1", "11.1")));
+    EXPECT_EQ(Altitudes(), (QStringList{"433", "0", "0"}));
+    EXPECT_EQ(Stored(), (std::vector<int>{433, 0, 0}));
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+    EXPECT_EQ(chart().ChartPoints().size(), 3);
+  }
+}
+
+// With the chart on and the service away, the map click, the move of a
+// point and the route builder still do all of their own work.
+TEST_F(AltChart, CallersFinishTheirWorkWhenTheServiceFails) {
+  FakeHttpClient http;  // every request refused
+  apConfig->Altchart = kAltchartShown;
+  f->OnMapClick(QStringLiteral("ADD:0(48.5,11.5)"));
+  ASSERT_EQ(routeStorage.Count(), 1u);
+  EXPECT_EQ(page().RowCount(), 1);
+  EXPECT_EQ(CurrentRow(), 0);
+  EXPECT_EQ(env.services.messages.size(), 1u);
+
+  f->OnMapClick(QStringLiteral("MODIFY:0(48.25,11.25)"));
+  EXPECT_DOUBLE_EQ(routeStorage.At(0)->Latitude, 48.25);
+  EXPECT_EQ(routeStorage.At(0)->Elevation, 0);
+  EXPECT_EQ(Cell(0, TRoutePage::colLat), QStringLiteral("48.25"));
+
+  QTreeWidget* track = f->pgTrack->lvTrackItem;
+  for (int i = 0; i < 3; ++i)
+    track->addTopLevelItem(new QTreeWidgetItem({QString::number(47 + i), QString::number(11 + i % 2), "", "", "", "0"}));
+  page().GenerateRouteFromTrack();
+  EXPECT_EQ(routeStorage.Count(), 3u);
+  EXPECT_EQ(CurrentRow(), 2);
+  EXPECT_TRUE(f->pgTrack->spdAutoGeneratorTrk->isEnabled());
+}
+
+// A run asked for while one waits starts nothing.
+TEST_F(AltChart, OneRunAtATime) {
+  FakeHttpClient http;
+  http.SetHandler([&](const HttpRequest&) {
+    chart().FetchRouteElevations(true);
+    return FakeHttpClient::Ok(Reply("OK", "10"));
+  });
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  chart().FetchRouteElevations(true);
+  EXPECT_EQ(http.Requests().size(), 2u);
+  EXPECT_EQ(Altitudes(), (QStringList{"10", "10"}));
+}
+
+// ---------------------------------------------------------------------------
+// one position
+
+TEST_F(AltChart, OnePositionSendsFullCoordinates) {
+  FakeHttpClient http;
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OK", "1234.9")); });
+  qputenv("TREVIK_ELEVATION_API_BASE", "http://elevation.test/");
+  EXPECT_EQ(chart().FetchElevation(48.1234567, 11.9876), 1234);
+  ASSERT_EQ(http.Urls().size(), 1u);
+  EXPECT_EQ(http.Urls()[0], QStringLiteral("http://elevation.test") + kPath + QLatin1Char('?') +
+                                Query("48.1234567", "11.9876"));
+
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("ZERO_RESULTS")); });
+  EXPECT_EQ(chart().FetchElevation(1, 2), 0);
+  EXPECT_TRUE(env.services.messages.empty());
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Failed("HTTP 500", 500); });
+  EXPECT_EQ(chart().FetchElevation(1, 2), 0);
+  EXPECT_EQ(env.services.messages.size(), 1u);
+}
+
+// The modify dialog asks for the elevation once the store took the point.
+TEST_F(AltChart, DialogModifyFetchesTheNewElevation) {
+  FakeHttpClient http;
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OK", "600")); });
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  routeStorage.SetElevation(0, 5);
+  routeStorage.SetElevation(1, 5);
+  page().FillRouteList(false, false);
+  apConfig->Altchart = kAltchartShown;
+  Select({1});
+  env.services.onDialog = [&](QDialog& d) {
+    auto& e = dynamic_cast<TFormRouteEditor&>(d);
+    e.edtTitle->setText(QStringLiteral("0"));  // taken: no query yet
+    e.btnOk->click();
+    EXPECT_TRUE(http.Requests().empty());
+    e.edtTitle->setText(QStringLiteral("B"));
+    e.edtLat->setText(QStringLiteral("48.0123456"));
+    e.btnOk->click();
+    return e.result();
+  };
+  page().lvRouteDblClick();
+  EXPECT_EQ(routeStorage.At(1)->Elevation, 600);
+  ASSERT_EQ(http.Urls().size(), 1u);
+  EXPECT_TRUE(http.Urls()[0].contains(Query("48.0123456", "11.1")));
+}
+
+// ---------------------------------------------------------------------------
+// the chart
+
+TEST_F(AltChart, SeriesIsASmoothCurveThroughThePoints) {
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}, {48.1, 11.2}});
+  const int metres[] = {500, 800, 650, 700};
+  for (int i = 0; i < 4; ++i) routeStorage.SetElevation(i, metres[i]);
+  apConfig->AltchartCol = 0x0000FF;  // red
+  page().FillRouteList(false, false);
+  chart().FillAltitudeChart();
+  ASSERT_EQ(chart().ChartPoints().size(), 4);
+  const QList<QPointF> curve = chart().altUpper->points();
+  ASSERT_EQ(curve.size(), 3 * 8 + 1);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(curve[i * 8], chart().ChartPoints()[i]) << i;
+    EXPECT_DOUBLE_EQ(curve[i * 8].y(), metres[i]);
+  }
+  for (int i = 1; i < curve.size(); ++i) {
+    EXPECT_GT(curve[i].x(), curve[i - 1].x()) << i;
+    // No overshoot between two points.
+    const int seg = (i - 1) / 8;
+    EXPECT_GE(curve[i].y(), std::min(metres[seg], metres[seg + 1]) - 1e-9) << i;
+    EXPECT_LE(curve[i].y(), std::max(metres[seg], metres[seg + 1]) + 1e-9) << i;
+  }
+  EXPECT_EQ(chart().altSeries->name(), QStringLiteral("altSeries"));
+  EXPECT_EQ(chart().altSeries->color(), QColor(255, 0, 0));
+  EXPECT_GE(chart().altchartLeftAxis->min(), 0.0);
+  EXPECT_LE(chart().altchartLeftAxis->min(), 500.0);
+  EXPECT_GE(chart().altchartLeftAxis->max(), 800.0);
+}
+
+TEST(AltChartCurve, RepeatedDistancesAndFewPoints) {
+  // A leg of 0 km: one x, the later elevation.
+  const QList<QPointF> curve = TAltChart::SmoothCurve({{0, 10}, {0, 20}, {1, 30}, {1, 5}, {2, 40}}, 8);
+  ASSERT_EQ(curve.size(), 2 * 8 + 1);
+  EXPECT_EQ(curve[0], QPointF(0, 20));
+  EXPECT_EQ(curve[8], QPointF(1, 5));
+  for (int i = 1; i < curve.size(); ++i) EXPECT_GT(curve[i].x(), curve[i - 1].x());
+  EXPECT_EQ(TAltChart::SmoothCurve({}, 8).size(), 0);
+  EXPECT_EQ(TAltChart::SmoothCurve({{0, 1}}, 8).size(), 1);
+  EXPECT_EQ(TAltChart::SmoothCurve({{0, 1}, {0, 2}}, 8), (QList<QPointF>{{0, 2}}));
+  EXPECT_EQ(TAltChart::SmoothCurve({{0, 1}, {3, 2}}, 8).size(), 2);
+}
+
+class AltChartShown : public AltChart {
+ protected:
+  void SetUp() override {
+    AltChart::SetUp();
+    apConfig->VersionCheck = false;
+    f->resize(1000, 700);
+    f->show();
+    chart().show();
+    QCoreApplication::processEvents();
+    Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+    // Totals 0, 2.5 and 7.
+    page().lvRoute->topLevelItem(1)->setText(TRoutePage::colTotal, QStringLiteral("2.5"));
+    page().lvRoute->topLevelItem(2)->setText(TRoutePage::colTotal, QStringLiteral("7"));
+    for (int i = 0; i < 3; ++i) page().lvRoute->topLevelItem(i)->setText(TRoutePage::colAltitude, QString::number(100 * (i + 1)));
+    chart().FillAltitudeChart();
+    QCoreApplication::processEvents();
+  }
+  QPointF ViewPoint(double km, double metres) {
+    const QPointF inChart = chart().chart()->mapToPosition(QPointF(km, metres), chart().altSeries);
+    return chart().mapFromScene(chart().chart()->mapToScene(inChart));
+  }
+};
+
+TEST_F(AltChartShown, SelectByDistance) {
+  const std::pair<double, int> cases[] = {{1.2, 0}, {1.25, 1}, {2.5, 1}, {5, 2}, {7, 2}, {8, -1}, {-3, 0}};
+  for (auto [km, row] : cases) {
+    SCOPED_TRACE(km);
+    page().lvRoute->clearSelection();
+    map->scripts.clear();
+    chart().SelectRouteFromChart(km);
+    EXPECT_EQ(CurrentRow(), row);
+    if (row >= 0) {
+      EXPECT_EQ(map->scripts.value(0), QStringLiteral("rte_jumpToPoint(%1,true)").arg(row));
+    }
+  }
+}
+
+TEST_F(AltChartShown, HighlightSitsOnTheSelectedPoint) {
+  apConfig->Altchart = kAltchartShown;
+  EXPECT_FALSE(chart().HighlightPosition());
+  Select({1});  // the list's selection marks the chart
+  const auto at = chart().HighlightPosition();
+  ASSERT_TRUE(at);
+  const QPointF want = ViewPoint(2.5, 200);
+  EXPECT_NEAR(at->x(), want.x(), 0.5);
+  EXPECT_NEAR(at->y(), want.y(), 0.5);
+  // A new fill takes it away.
+  chart().FillAltitudeChart();
+  EXPECT_FALSE(chart().HighlightPosition());
+  // The page's own selections (after an insert, a delete ...) mark it too.
+  page().ShowRow(2);
+  const auto last = chart().HighlightPosition();
+  ASSERT_TRUE(last);
+  EXPECT_NEAR(last->x(), ViewPoint(7, 300).x(), 0.5);
+}
+
+TEST_F(AltChartShown, MouseFollowsOnlyInFollowMode) {
+  const QPointF third = ViewPoint(6.9, 300);
+  auto send = [&](QEvent::Type type, Qt::MouseButton button) {
+    QMouseEvent event(type, third, chart().viewport()->mapToGlobal(third), button,
+                      type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+    QCoreApplication::sendEvent(chart().viewport(), &event);
+  };
+  apConfig->Altchart = kAltchartShown;
+  send(QEvent::MouseMove, Qt::NoButton);
+  EXPECT_EQ(CurrentRow(), -1);
+  send(QEvent::MouseButtonPress, Qt::RightButton);
+  EXPECT_EQ(CurrentRow(), -1);
+  send(QEvent::MouseButtonRelease, Qt::RightButton);
+  send(QEvent::MouseButtonPress, Qt::LeftButton);
+  EXPECT_EQ(CurrentRow(), 2);
+  send(QEvent::MouseButtonRelease, Qt::LeftButton);
+  page().lvRoute->clearSelection();
+  apConfig->Altchart = kAltchartShown | kAltchartFollow;
+  send(QEvent::MouseMove, Qt::NoButton);
+  EXPECT_EQ(CurrentRow(), 2);
+}
+
+// ---------------------------------------------------------------------------
+// options and menus
+
+TEST_F(AltChart, SwitchingTheChartOnFetches) {
+  FakeHttpClient http;
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OK", "42")); });
+  TProgramPage& options = *f->pgSetKVX;
+  options.chkAltChart->setChecked(true);
+  chart().chkAltChartClick();  // empty route: nothing asked
+  EXPECT_EQ(apConfig->Altchart & kAltchartShown, kAltchartShown);
+  EXPECT_TRUE(options.chkAltChartFollow->isEnabled());
+  EXPECT_TRUE(http.Requests().empty());
+
+  options.chkAltChart->setChecked(false);
+  chart().chkAltChartClick();
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  EXPECT_FALSE(options.chkAltChartFollow->isEnabled());
+  chart().mnuShowAltChartClick();  // on again, through the menu
+  EXPECT_TRUE(options.chkAltChart->isChecked());
+  EXPECT_EQ(http.Requests().size(), 2u);
+  EXPECT_EQ(Altitudes(), (QStringList{"42", "42"}));
+  EXPECT_FALSE(chart().isHidden());
+  chart().mnuShowAltChartClick();
+  EXPECT_TRUE(chart().isHidden());
+  EXPECT_EQ(apConfig->Altchart & kAltchartShown, 0);
+
+  chart().mnuFollowModeClick();
+  EXPECT_EQ(apConfig->Altchart & kAltchartFollow, kAltchartFollow);
+  chart().pmnuAltChartPopup();
+  EXPECT_TRUE(chart().mnuFollowMode->isChecked());
+  chart().mnuFollowModeClick();
+  chart().pmnuAltChartPopup();
+  EXPECT_FALSE(chart().mnuFollowMode->isChecked());
+}
+
+TEST_F(AltChart, ColourPanel) {
+  env.services.colourAnswers.push_back(std::nullopt);
+  env.services.colourAnswers.push_back(QColor(0x12, 0x34, 0x56));
+  const auto before = apConfig->AltchartCol;
+  chart().pnlAChartColorClick();  // cancelled
+  EXPECT_EQ(apConfig->AltchartCol, before);
+  chart().pnlAChartColorClick();
+  EXPECT_EQ(apConfig->AltchartCol, 0x563412u);
+  EXPECT_EQ(chart().altSeries->color(), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(f->pgSetKVX->pnlAChartColor->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+}
+
+// End to end: the list fill with the chart on asks the server and the chart
+// shows every point with its elevation.
+TEST_F(AltChart, ListFillRunsTheQueriesAndFillsTheChart) {
+  QJsonArray routes;
+  for (int i = 0; i < 5; ++i) routes.append(At("48", QString::number(11 + i), Body(Reply("OK", QString::number(300 + i)))));
+  testenv::LocalHttpServer server(Routes(routes));
+  ASSERT_NE(server.Port(), 0);
+  Serve(server);
+  apConfig->Altchart = kAltchartShown;
+  for (int i = 0; i < 5; ++i) mapstores::AddRoutePoint(QString::number(i), 48.0, 11.0 + i);
+  page().FillRouteList(true, false);
+  EXPECT_EQ(server.Requests().size(), 5u);
+  ASSERT_EQ(chart().ChartPoints().size(), 5);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(chart().ChartPoints()[i].y(), 300 + i);
+    EXPECT_EQ(chart().ChartPoints()[i].x(), textfmt::StrToFloat(Cell(i, TRoutePage::colTotal)));
+  }
+  EXPECT_EQ(chart().altUpper->count(), 4 * 8 + 1);
+}
+
+}  // namespace

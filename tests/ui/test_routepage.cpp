@@ -1,0 +1,549 @@
+// The route page with real widgets, the real route store and real files;
+// the map calls recorded by a fake map view.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <cstdlib>
+#include <fstream>
+
+#include "Frmrouteeditor.h"
+#include "Routewindow.h"
+#include "Testenv.h"
+#include "Textfmt.h"
+
+namespace {
+
+using routetest::RouteWindow;
+using Icon = UiServices::Icon;
+namespace fs = std::filesystem;
+
+QString S(int n) { return QStringLiteral("S%1").arg(n); }
+QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
+int Shell(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
+
+using RoutePage = RouteWindow;
+
+// ---------------------------------------------------------------------------
+// list, totals, turns
+
+TEST_F(RoutePage, LegsTotalsAndTurnsOfThreePoints) {
+  mapstores::AddRoutePoint("a", 48.0, 11.0);
+  mapstores::AddRoutePoint("b", 48.0, 11.1);
+  mapstores::AddRoutePoint("c", 48.1, 11.1);
+  routeStorage.SetTurn(2, ttSharpLeft);
+  page().FillRouteList(true, false);
+
+  const char* legs[] = {"0", "7.44872", "11.13194"};
+  const char* totals[] = {"0", "7.44872", "18.58066"};
+  for (int r = 0; r < 3; ++r) {
+    EXPECT_EQ(Cell(r, TRoutePage::colNumber), QString::number(r + 1));
+    EXPECT_EQ(Cell(r, TRoutePage::colLeg), QLatin1String(legs[r]));
+    EXPECT_EQ(Cell(r, TRoutePage::colTotal), QLatin1String(totals[r]));
+    EXPECT_EQ(Cell(r, TRoutePage::colAltitude), QStringLiteral("0"));
+  }
+  EXPECT_EQ(Cell(1, TRoutePage::colLng), QStringLiteral("11.1"));
+  EXPECT_EQ(page().TotalRouteDistance->text(), QStringLiteral("18.58066 KM"));
+  EXPECT_NEAR(f->RouteTotalKm, 18.58066, 1e-9);
+  EXPECT_EQ(routeStorage.At(0)->Turn, ttStraight);
+  EXPECT_EQ(routeStorage.At(1)->Turn, ttLeft);   // east, then north
+  EXPECT_EQ(routeStorage.At(2)->Turn, ttSharpLeft);  // the last keeps its turn
+  EXPECT_EQ(map->scripts, QStringList{QStringLiteral("rte_DrawArrows()")});
+}
+
+// A point on the equator or the prime meridian is a place like any other.
+TEST_F(RoutePage, LegFromAPointAtLatitudeZero) {
+  Route({{0.0, 10.0}, {0.0, 10.1}, {1.0, 0.0}});
+  EXPECT_EQ(Cell(1, TRoutePage::colLeg), QStringLiteral("11.13194"));
+  EXPECT_NE(Cell(2, TRoutePage::colLeg), Cell(1, TRoutePage::colLeg));
+}
+
+TEST(RouteTurns, EverySectorEdge) {
+  const std::pair<int, TurnType> edges[] = {
+      {0, ttStraight},      {22, ttStraight},     {23, ttSlightRight}, {67, ttSlightRight},
+      {68, ttRight},        {112, ttRight},       {113, ttSharpRight}, {157, ttSharpRight},
+      {158, ttUTurn},       {202, ttUTurn},       {203, ttSharpLeft},  {247, ttSharpLeft},
+      {248, ttLeft},        {292, ttLeft},        {293, ttSlightLeft}, {337, ttSlightLeft},
+      {338, ttStraight},    {360, ttStraight},
+  };
+  for (auto [d, turn] : edges) EXPECT_EQ(TRoutePage::TurnOfHeadingChange(d), turn) << d;
+}
+
+TEST_F(RoutePage, OnlyNewArrowsWhenAskedSo) {
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}, {48.1, 11.0}});
+  for (int i = 0; i < 4; ++i) routeStorage.SetTurn(i, ttUTurn);
+  page().chkGenArrows->setChecked(true);
+  page().CalcRouteArrows(true);  // automatic: nothing
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(routeStorage.At(i)->Turn, ttUTurn) << i;
+  page().CalcRouteArrows(false);  // only the point before the last
+  EXPECT_EQ(routeStorage.At(1)->Turn, ttUTurn);
+  EXPECT_EQ(routeStorage.At(2)->Turn, ttLeft);  // north, then west
+  EXPECT_EQ(routeStorage.At(3)->Turn, ttUTurn);
+}
+
+TEST_F(RoutePage, KilometresAndMiles) {
+  page().ShowRouteDistance(0, 10.0);
+  EXPECT_EQ(page().TotalRouteDistance->text(), QStringLiteral("10 KM"));
+  page().ShowRouteDistance(1, 10.0);
+  EXPECT_EQ(page().TotalRouteDistance->text(), QStringLiteral("6.21371 Mile"));
+  page().ShowRouteDistance(-1, 1.234567);
+  EXPECT_EQ(page().TotalRouteDistance->text(), QStringLiteral("1.23456 KM"));
+  page().ShowRouteDistance(2, 99.0);  // no such unit: the label stays
+  EXPECT_EQ(page().TotalRouteDistance->text(), QStringLiteral("1.23456 KM"));
+  // The unit box rewrites a known total.
+  f->RouteTotalKm = 10.0;
+  page().cmbLengthUnitChange(1);
+  EXPECT_EQ(page().TotalRouteDistance->text(), QStringLiteral("6.21371 Mile"));
+}
+
+TEST_F(RoutePage, UnknownTurnsShowAndSaveAsNotSet) {
+  mapstores::AddRoutePoint("a", 48.0, 11.0);
+  routeStorage.SetTurn(0, 12);
+  page().FillRouteList(false, false);
+  EXPECT_EQ(routeStorage.At(0)->Turn, ttNone);
+}
+
+// ---------------------------------------------------------------------------
+// selection and deletion
+
+TEST_F(RoutePage, ClickingARowJumpsTheMapThere) {
+  Route({{1, 1}, {2, 2}, {3, 3}});
+  apConfig->CenterPSel = false;
+  Select({2});
+  EXPECT_EQ(map->scripts, QStringList{QStringLiteral("rte_jumpToPoint(2,false)")});
+  map->scripts.clear();
+  apConfig->CenterPSel = true;
+  page().SelectRoutePoint(0);
+  EXPECT_EQ(map->scripts, QStringList{QStringLiteral("rte_jumpToPoint(0,true)")});
+  // Two rows: no jump.
+  map->scripts.clear();
+  page().lvRoute->topLevelItem(1)->setSelected(true);
+  EXPECT_TRUE(map->scripts.isEmpty());
+}
+
+TEST_F(RoutePage, DeleteGoesInRowOrder) {
+  Route({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}});
+  page().lvRoute->clearSelection();
+  page().lvRoute->topLevelItem(3)->setSelected(true);  // clicked first
+  page().lvRoute->topLevelItem(1)->setSelected(true);
+  map->scripts.clear();
+  page().bgRouteTable_DeleteClick();
+  EXPECT_EQ(map->scripts, (QStringList{QStringLiteral("rte_deletePoint(1)"), QStringLiteral("rte_deletePoint(2)"),
+                                       QStringLiteral("rte_DrawArrows()")}));
+  ASSERT_EQ(routeStorage.Count(), 3u);
+  EXPECT_EQ(routeStorage.At(1)->Name, QStringLiteral("2"));
+  EXPECT_EQ(CurrentRow(), 1);  // the row before the last deleted position
+  // Nothing selected: nothing happens.
+  page().lvRoute->clearSelection();
+  map->scripts.clear();
+  page().bgRouteTable_DeleteClick();
+  EXPECT_TRUE(map->scripts.isEmpty());
+  EXPECT_EQ(routeStorage.Count(), 3u);
+}
+
+TEST_F(RoutePage, ClearEmptiesRouteAndTotal) {
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  page().bgRouteTableItems3Click();
+  EXPECT_EQ(routeStorage.Count(), 0u);
+  EXPECT_EQ(page().RowCount(), 0);
+  EXPECT_EQ(page().TotalRouteDistance->text(), QStringLiteral("0 KM"));
+  EXPECT_EQ(f->RouteTotalKm, 0.0);
+  EXPECT_EQ(map->scripts.last(), QStringLiteral("rte_deleteAllPoints()"));
+}
+
+// ---------------------------------------------------------------------------
+// inserts and the loop
+
+TEST_F(RoutePage, InsertBesideAPointByZoom) {
+  const std::pair<int, double> zooms[] = {{3, 0.1},   {6, 0.1},    {7, 0.01},   {11, 0.01},
+                                          {12, 0.001}, {15, 0.001}, {19, 0.001}, {20, 0.0001}};
+  for (auto [zoom, offset] : zooms) {
+    SCOPED_TRACE(zoom);
+    mapstores::ClearAll();
+    Route({{48.0, 11.0}, {48.5, 11.5}, {49.0, 12.0}, {49.5, 12.5}, {50.0, 13.0}});
+    map->values[QStringLiteral("result")] = QString::number(zoom);
+    Select({2});
+    map->scripts.clear();
+    page().mnuAddlvPointClick();
+    ASSERT_EQ(routeStorage.Count(), 6u);
+    const RouteWpt& p = *routeStorage.At(2);
+    EXPECT_EQ(p.Name, QStringLiteral("5"));
+    EXPECT_DOUBLE_EQ(p.Latitude, 49.0 - offset);
+    EXPECT_DOUBLE_EQ(p.Longitude, 12.0 - offset);
+    EXPECT_EQ(routeStorage.At(3)->Name, QStringLiteral("2"));
+    EXPECT_EQ(CurrentRow(), 2);
+    EXPECT_EQ(map->scripts,
+              (QStringList{QStringLiteral("getZoomValue()"),
+                           QStringLiteral("rte_insertLatLng(%1,%2,2)")
+                               .arg(textfmt::FloatToQStr(49.0 - offset), textfmt::FloatToQStr(12.0 - offset)),
+                           QStringLiteral("rte_DrawArrows()"), QStringLiteral("rte_showNewMarker(2,\"New routepoint\")")}));
+  }
+}
+
+TEST_F(RoutePage, NewPointsTakeTheNextFreeNumber) {
+  mapstores::AddRoutePoint("0", 1, 1);
+  mapstores::AddRoutePoint("5", 2, 2);
+  mapstores::AddRoutePoint("6", 3, 3);
+  mapstores::AddRoutePoint("x", 4, 4);
+  mapstores::AddRoutePoint("y", 5, 5);
+  page().FillRouteList(false, false);
+  map->values[QStringLiteral("result")] = QStringLiteral("15");
+  Select({0});
+  page().mnuAddlvPointClick();
+  EXPECT_EQ(routeStorage.At(0)->Name, QStringLiteral("7"));
+}
+
+TEST_F(RoutePage, InsertAtTheMouse) {
+  Route({{1, 1}, {2, 2}, {3, 3}});
+  map->values[QStringLiteral("result")] = QStringLiteral("1.5");
+  map->values[QStringLiteral("result2")] = QStringLiteral("1.25");
+  Select({1});
+  map->scripts.clear();
+  page().mnuAddPointClick();
+  ASSERT_EQ(routeStorage.Count(), 4u);
+  EXPECT_EQ(routeStorage.At(1)->Name, QStringLiteral("3"));
+  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 1.5);
+  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Longitude, 1.25);
+  EXPECT_EQ(map->scripts.mid(0, 2), (QStringList{QStringLiteral("GetMousePos()"), QStringLiteral("rte_insert(1)")}));
+  EXPECT_EQ(CurrentRow(), 1);
+
+  // No page loaded: the position cannot be read, nothing happens.
+  f->PageLoaded = false;
+  Select({0});
+  page().mnuAddPointClick();
+  EXPECT_EQ(routeStorage.Count(), 4u);
+}
+
+// At the limit the store is asked first and the page is told nothing.
+TEST_F(RoutePage, InsertsAtTheLimitTellThePageNothing) {
+  std::vector<std::pair<double, double>> points;
+  for (int i = 0; i < 100; ++i) points.emplace_back(40.0 + i * 0.01, 10.0 + i * 0.01);
+  Route(points);
+  map->values[QStringLiteral("result")] = QStringLiteral("15");
+  map->values[QStringLiteral("result2")] = QStringLiteral("11");
+  for (auto action : {&TRoutePage::mnuAddPointClick, &TRoutePage::mnuAddlvPointClick,
+                      &TRoutePage::mnuCloseLoopClick, &TRoutePage::bgRouteTable_AddClick}) {
+    Select({5});
+    map->scripts.clear();
+    env.services.messages.clear();
+    (page().*action)();
+    EXPECT_EQ(routeStorage.Count(), 100u);
+    for (const QString& s : map->scripts) EXPECT_FALSE(s.startsWith(QStringLiteral("rte_"))) << s.toStdString();
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_EQ(env.services.messages[0].text, S(136));
+    EXPECT_EQ(env.services.messages[0].icon, Icon::Information);
+  }
+  EXPECT_EQ(env.services.dialogsShown, 0);
+}
+
+TEST_F(RoutePage, CloseLoopNeedsDistanceAndFourPoints) {
+  struct Case {
+    double lastLat, lastLng;
+    bool closes;
+  } const cases[] = {
+      {48.5, 11.5, true},
+      {47.9999, 11.5, false},     // within 0.0001 in latitude
+      {48.5, 10.99995, false},    // within 0.0001 in longitude
+      {47.99985, 10.99985, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lastLat);
+    mapstores::ClearAll();
+    Route({{48.0, 11.0}, {48.2, 11.2}, {48.3, 11.3}, {c.lastLat, c.lastLng}});
+    page().pmnuRoutePopup();
+    EXPECT_EQ(page().mnuCloseLoop2->isEnabled(), c.closes);
+    page().mnuMapPopup();
+    EXPECT_EQ(page().mapMenu.mnuCloseLoop->isEnabled(), c.closes);
+    EXPECT_TRUE(page().mapMenu.mnuCloseLoop->isVisible());
+    page().mnuCloseLoopClick();
+    ASSERT_EQ(routeStorage.Count(), c.closes ? 5u : 4u);
+    if (!c.closes) continue;
+    EXPECT_DOUBLE_EQ(routeStorage.At(4)->Latitude, 48.0 - 0.0001);
+    EXPECT_DOUBLE_EQ(routeStorage.At(4)->Longitude, 11.0 - 0.0001);
+    EXPECT_EQ(routeStorage.At(4)->Name, QStringLiteral("4"));
+    EXPECT_EQ(map->scripts.front(), QStringLiteral("rte_insertLatLng(47.9999,10.9999,4)"));
+    EXPECT_EQ(CurrentRow(), 4);
+  }
+  // Three points: the menus stay disabled wherever they lie.
+  mapstores::ClearAll();
+  Route({{48.0, 11.0}, {48.2, 11.2}, {48.5, 11.5}});
+  page().pmnuRoutePopup();
+  EXPECT_FALSE(page().mnuCloseLoop2->isEnabled());
+  page().mnuMapPopup();
+  EXPECT_FALSE(page().mapMenu.mnuCloseLoop->isEnabled());
+}
+
+TEST_F(RoutePage, PopupRules) {
+  page().mnuMapPopup();
+  EXPECT_FALSE(page().mapMenu.mnuAddPoint->isVisible());
+  EXPECT_FALSE(page().mapMenu.mnuCloseLoop->isVisible());
+  EXPECT_TRUE(page().mapMenu.mnuShowAltChart->isVisible());
+  page().pmnuRoutePopup();
+  EXPECT_FALSE(page().mnuGetElevation->isVisible());
+
+  Route({{1, 1}, {2, 2}});
+  apConfig->Altchart = kAltchartShown;
+  page().mnuMapPopup();
+  EXPECT_TRUE(page().mapMenu.mnuAddPoint->isVisible());
+  EXPECT_TRUE(page().mapMenu.mnuGetZoom->isVisible());
+  EXPECT_FALSE(page().mapMenu.mnuModifylvPoint->isVisible());  // nothing selected
+  EXPECT_TRUE(page().mapMenu.mnuShowAltChart->isChecked());
+  apConfig->Altchart = 0;
+  Select({1});
+  page().mnuMapPopup();
+  EXPECT_TRUE(page().mapMenu.mnuModifylvPoint->isVisible());
+  EXPECT_TRUE(page().mapMenu.mnuDeletePoint->isVisible());
+  page().pmnuRoutePopup();
+  EXPECT_TRUE(page().mnuAddlvPoint->isVisible());
+  EXPECT_TRUE(page().mnuDeletelvPoint->isVisible());
+  EXPECT_TRUE(page().mnuGetElevation->isVisible());
+
+  f->Mode = omWaypoint;
+  page().mnuMapPopup();
+  for (QAction* a : {page().mapMenu.mnuAddPoint, page().mapMenu.mnuModifylvPoint, page().mapMenu.mnuDeletePoint,
+                     page().mapMenu.mnuCloseLoop, page().mapMenu.mnuShowAltChart, page().mapMenu.mnuGetZoom})
+    EXPECT_FALSE(a->isVisible()) << a->objectName().toStdString();
+  page().pmnuRoutePopup();
+  EXPECT_FALSE(page().mnuAddlvPoint->isVisible());
+  EXPECT_TRUE(page().mnuDeletelvPoint->isVisible());
+}
+
+// ---------------------------------------------------------------------------
+// the dialog
+
+TEST_F(RoutePage, AddThroughTheDialog) {
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  env.services.onDialog = [](QDialog& d) {
+    auto& e = dynamic_cast<TFormRouteEditor&>(d);
+    EXPECT_EQ(FormRouteEditor, &e);
+    EXPECT_EQ(e.windowTitle(), S(146));
+    EXPECT_EQ(e.edtLat->text(), QStringLiteral("0"));
+    e.edtTitle->setText(QStringLiteral("Peak \"</script>"));
+    e.edtLat->setText(QStringLiteral("48.1"));
+    e.edtLon->setText(QStringLiteral(" 11.1 "));
+    e.cbbTurn->setCurrentIndex(ttRight);
+    e.btnOk->click();
+    return e.result();
+  };
+  page().bgRouteTable_AddClick();
+  EXPECT_EQ(FormRouteEditor, nullptr);
+  ASSERT_EQ(routeStorage.Count(), 3u);
+  EXPECT_EQ(routeStorage.At(2)->Name, QStringLiteral("Peak \"</script>"));
+  EXPECT_EQ(map->scripts.front(), QStringLiteral("rte_addPoint(48.1,11.1,3)"));
+  EXPECT_EQ(routeStorage.At(1)->Turn, ttLeft);  // the point before the new one
+}
+
+TEST_F(RoutePage, EditorKeepsBadInput) {
+  Route({{48.0, 11.0}});
+  int clicks = 0;
+  env.services.onDialog = [&](QDialog& d) {
+    auto& e = dynamic_cast<TFormRouteEditor&>(d);
+    e.edtTitle->setText(QString(40, QLatin1Char('x')));
+    EXPECT_EQ(e.edtTitle->text().size(), 32);
+    e.edtTitle->clear();
+    e.btnOk->click();  // empty title
+    ++clicks;
+    EXPECT_EQ(e.result(), 0);
+    e.edtTitle->setText(QStringLiteral("0"));  // taken
+    e.btnOk->click();
+    EXPECT_EQ(e.result(), 0);
+    e.edtTitle->setText(QStringLiteral("new"));
+    for (const char* bad : {"abc", "91", "1e999", ""}) {
+      e.edtLat->setText(QLatin1String(bad));
+      e.btnOk->click();
+      EXPECT_EQ(e.result(), 0) << bad;
+    }
+    e.edtLat->setText(QStringLiteral("-12.5"));
+    e.btnOk->click();
+    return e.result();
+  };
+  page().bgRouteTable_AddClick();
+  EXPECT_EQ(clicks, 1);
+  ASSERT_EQ(routeStorage.Count(), 2u);
+  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, -12.5);
+  EXPECT_EQ(env.services.messages.size(), 5u);  // the taken title, four bad latitudes
+}
+
+TEST_F(RoutePage, ModifyThroughTheDialog) {
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+  routeStorage.SetTurn(1, ttUTurn);
+  routeStorage.SetElevation(1, 77);
+  Select({1});
+  map->navigated.clear();
+  env.services.onDialog = [](QDialog& d) {
+    auto& e = dynamic_cast<TFormRouteEditor&>(d);
+    EXPECT_EQ(e.edtTitle->text(), QStringLiteral("1"));
+    EXPECT_EQ(e.edtLon->text(), QStringLiteral("11.1"));
+    EXPECT_EQ(e.cbbTurn->currentIndex(), int(ttUTurn));
+    e.edtTitle->setText(QStringLiteral("2"));  // another point's title: refused, stays open
+    e.btnOk->click();
+    EXPECT_EQ(e.result(), 0);
+    EXPECT_EQ(routeStorage.At(1)->Name, QStringLiteral("1"));
+    e.edtTitle->setText(QStringLiteral("Middle"));
+    e.edtLat->setText(QStringLiteral("48.05"));
+    e.btnOk->click();
+    return e.result();
+  };
+  page().lvRouteDblClick();
+  EXPECT_EQ(routeStorage.At(1)->Name, QStringLiteral("Middle"));
+  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.05);
+  EXPECT_EQ(routeStorage.At(1)->Elevation, 77);  // chart off: no query
+  EXPECT_EQ(Cell(1, TRoutePage::colTitle), QStringLiteral("Middle"));
+  EXPECT_EQ(map->navigated.size(), 1);  // the map is regenerated
+  ASSERT_EQ(env.services.messages.size(), 1u);
+}
+
+// ---------------------------------------------------------------------------
+// files
+
+class RouteFiles : public RouteWindow {};
+
+TEST_F(RouteFiles, SaveAndReopen) {
+  auto dir = testenv::scratchDir("route-files");
+  const QString file = Q(dir / "trip.rte");
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+  routeStorage.SetElevation(2, 512);
+  routeStorage.SetTurn(1, ttLeft);
+  env.services.saveAnswers.push_back(file);
+  page().tbRouteSave->click();
+  EXPECT_EQ(f->StatusText(1), S(2));
+  EXPECT_EQ(f->StatusText(2), S(167));
+  EXPECT_TRUE(f->windowTitle().endsWith(file));
+  ASSERT_EQ(env.services.fileDialogs.size(), 1u);
+  EXPECT_EQ(env.services.fileDialogs[0].filter, S(139));
+  EXPECT_EQ(env.services.fileDialogs[0].defaultSuffix, QStringLiteral("rte"));
+
+  page().bgRouteTableItems3Click();
+  map->navigated.clear();
+  env.services.openAnswers.push_back(file);
+  page().tbRouteOpen->click();
+  EXPECT_EQ(f->StatusText(2), S(167));
+  ASSERT_EQ(page().RowCount(), 3);
+  EXPECT_EQ(Cell(2, TRoutePage::colAltitude), QStringLiteral("512"));
+  EXPECT_EQ(Cell(2, TRoutePage::colTotal), QStringLiteral("18.58066"));
+  EXPECT_EQ(routeStorage.At(1)->Turn, ttLeft);
+  EXPECT_EQ(map->navigated.size(), 1);
+  EXPECT_TRUE(env.services.messages.empty());
+}
+
+TEST_F(RouteFiles, DamagedFileLeavesTheRoute) {
+  auto dir = testenv::scratchDir("route-damaged");
+  Route({{48.0, 11.0}});
+  for (const std::string& bytes : {std::string("garbage"), std::string(20, '\0'), std::string()}) {
+    testenv::writeFile(dir / "bad.rte", bytes);
+    env.services.messages.clear();
+    env.services.openAnswers.push_back(Q(dir / "bad.rte"));
+    page().bgRouteFile_OpenClick();
+    EXPECT_EQ(f->StatusText(2), S(168));
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+    ASSERT_EQ(page().RowCount(), 1);
+    EXPECT_EQ(Cell(0, TRoutePage::colLat), QStringLiteral("48"));
+  }
+  // Cancelled: nothing.
+  page().bgRouteFile_OpenClick();
+  EXPECT_EQ(page().RowCount(), 1);
+}
+
+TEST_F(RouteFiles, SavingAnEmptyRouteSaysSo) {
+  page().bgRouteFile_SaveClick();
+  EXPECT_EQ(f->StatusText(2), S(168));
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(env.services.messages[0].caption, S(114));
+  EXPECT_EQ(env.services.messages[0].text, S(119));
+  EXPECT_TRUE(env.services.fileDialogs.empty());
+  // A folder that cannot be written.
+  Route({{1, 1}});
+  env.services.saveAnswers.push_back(QStringLiteral("/nonexistent-dir/x.rte"));
+  page().bgRouteFile_SaveClick();
+  EXPECT_EQ(f->StatusText(2), S(168));
+  EXPECT_EQ(env.services.messages.size(), 1u);
+}
+
+// GPX with and without Shift: valid GPX 1.1 that gpsbabel reads back.
+TEST_F(RouteFiles, GpxExports) {
+  auto dir = testenv::scratchDir("route-gpx");
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+  routeStorage.SetElevation(1, 250);
+  routeStorage.SetTurn(1, ttLeft);
+  const std::string schema = (testenv::fixturesDir() / "gpx-1.1.xsd").string();
+  for (bool shift : {false, true}) {
+    SCOPED_TRACE(shift);
+    const fs::path file = dir / (shift ? "shift.gpx" : "plain.gpx");
+    env.services.shift = shift;
+    env.services.saveAnswers.push_back(Q(file));
+    page().tbgRouteGPX->click();
+    EXPECT_EQ(f->StatusText(2), S(167));
+    EXPECT_EQ(env.services.fileDialogs.back().filter, S(142));
+    const std::string text = testenv::readFile(file);
+    EXPECT_EQ(text.find("<trk>") != std::string::npos, shift);
+    EXPECT_EQ(text.find("TL</turn>") != std::string::npos, shift);
+    EXPECT_EQ(Shell("xmllint --noout --nonet --schema '" + schema + "' '" + file.string() + "'"), 0);
+    const fs::path csv = dir / "back.csv";
+    ASSERT_EQ(Shell("gpsbabel -r -i gpx -f '" + file.string() + "' -o unicsv -F '" + csv.string() + "'"), 0);
+    const std::string back = testenv::readFile(csv);
+    EXPECT_NE(back.find("2,48.000000,11.100000,\"RPT002\",250.0"), std::string::npos) << back;
+    EXPECT_NE(back.find("3,48.100000,11.100000,"), std::string::npos) << back;
+  }
+  // An empty route asks nothing.
+  page().bgRouteTableItems3Click();
+  const std::size_t asked = env.services.fileDialogs.size();
+  page().tbgRouteGPXClick();
+  EXPECT_EQ(env.services.fileDialogs.size(), asked);
+}
+
+// ---------------------------------------------------------------------------
+// a route from the track's points
+
+class RouteBuilder : public RouteWindow {
+ protected:
+  void TrackPoints(const std::vector<std::pair<double, double>>& points) {
+    QTreeWidget* list = f->pgTrack->lvTrackItem;
+    list->clear();
+    int i = 0;
+    for (auto [lat, lng] : points)
+      list->addTopLevelItem(new QTreeWidgetItem({textfmt::FloatToQStr(lat), textfmt::FloatToQStr(lng), "", "", "",
+                                                 QString::number(100 + i++)}));
+  }
+};
+
+TEST_F(RouteBuilder, ShortTracksAreTakenWhole) {
+  for (int n : {0, 1, 2}) {
+    SCOPED_TRACE(n);
+    mapstores::ClearAll();
+    Route({{5, 5}});
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i < n; ++i) points.emplace_back(48.0 + i, 11.0);
+    TrackPoints(points);
+    page().GenerateRouteFromTrack();
+    ASSERT_EQ(routeStorage.Count(), std::size_t(n == 0 ? 1 : n));
+    if (n == 0) continue;
+    for (int i = 0; i < n; ++i) {
+      EXPECT_EQ(routeStorage.At(i)->Name, QString::number(i));
+      EXPECT_EQ(routeStorage.At(i)->Elevation, 100 + i);
+    }
+  }
+}
+
+TEST_F(RouteBuilder, ZigzagOfFiveThousandPoints) {
+  std::vector<std::pair<double, double>> points;
+  for (int i = 0; i < 5000; ++i) points.emplace_back(48.0 + i * 0.0002, 11.0 + (i % 2 ? 0.003 : 0.0) + i * 0.00001);
+  TrackPoints(points);
+  page().chkGenArrows->setChecked(true);
+  page().GenerateRouteFromTrack();
+  const std::size_t n = routeStorage.Count();
+  EXPECT_LE(n, 100u);
+  EXPECT_GE(n, 2u);
+  EXPECT_EQ(page().RowCount(), int(n));
+  EXPECT_DOUBLE_EQ(routeStorage.At(0)->Latitude, 48.0);
+  EXPECT_DOUBLE_EQ(routeStorage.At(n - 1)->Latitude, 48.0 + 4999 * 0.0002);
+  EXPECT_EQ(routeStorage.At(n - 1)->Elevation, 100 + 4999);
+  for (std::size_t i = 0; i < n; ++i) EXPECT_EQ(routeStorage.At(i)->Name, QString::number(i));
+  // Every point but the last got its arrow, and the box is as it was.
+  EXPECT_TRUE(page().chkGenArrows->isChecked());
+  for (std::size_t i = 0; i + 1 < n; ++i) EXPECT_NE(routeStorage.At(i)->Turn, ttNone) << i;
+  EXPECT_EQ(CurrentRow(), int(n) - 1);
+  EXPECT_EQ(map->navigated.size(), 1);
+  EXPECT_TRUE(f->pgTrack->spdAutoGeneratorTrk->isEnabled());
+}
+
+}  // namespace
