@@ -10,6 +10,7 @@
 #include <map>
 
 #include "Deststorage.h"
+#include "Fakemapview.h"
 #include "Googlehtml.h"
 #include "Jsescape.h"
 #include "Mainform.h"
@@ -25,26 +26,6 @@
 namespace {
 
 using Icon = UiServices::Icon;
-
-class FakeMapView : public MapView {
- public:
-  explicit FakeMapView(QWidget* parent) : widget_(new QWidget(parent)) {}
-  QWidget* Widget() override { return widget_; }
-  void Navigate(const QString& path) override { navigated << path; }
-  void RunScript(const QString& script) override { scripts << script; }
-  std::optional<QString> ReadValue(const QString& id) override {
-    const auto it = values.find(id);
-    return it == values.end() ? std::nullopt : it->second;
-  }
-  bool Reading() const override { return reading; }
-
-  QStringList navigated, scripts;
-  std::map<QString, std::optional<QString>> values;
-  bool reading = false;
-
- private:
-  QWidget* widget_;
-};
 
 void SetRows(QTreeWidget* list, int n) {
   list->clear();
