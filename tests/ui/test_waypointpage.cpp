@@ -248,6 +248,20 @@ TEST_F(WaypointPage, AWaypointTheStoreRefusesMakesNoMapCall) {
   EXPECT_TRUE(env.services.messages.empty());
 }
 
+TEST_F(WaypointPage, ANameGoesIntoTheScriptCallEscaped) {
+  env.services.now = QDateTime(QDate(2014, 5, 3), QTime(14, 7, 9));
+  env.services.onDialog = [](QDialog& d) {
+    auto* e = qobject_cast<TFormPoiEditor*>(&d);
+    e->edtTitle->setText(QStringLiteral("a'b\"\n</script>"));
+    e->edtLat->setText(QStringLiteral("1"));
+    e->edtLon->setText(QStringLiteral("2"));
+    e->btnActClick();
+    return e->result();
+  };
+  EXPECT_EQ(page->AddWaypointAt(1, 2), "wpt_addPoint(1,2,'a\\'b\\\"\\n\\x3C/script>',0)");
+  EXPECT_EQ(StoreNames(), std::vector<std::string>{"a'b\"\n</script>"});
+}
+
 TEST_F(WaypointPage, MapClickAddsThroughThePage) {
   env.services.now = QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5));
   f->Mode = omWaypoint;
@@ -769,6 +783,19 @@ TEST_F(PoiIcons, AWebFolderThatCannotBeWrittenStopsWithOneMessage) {
   EXPECT_TRUE(env.services.messages[0].text.contains("wpt0.png")) << env.services.messages[0].text.toStdString();
   EXPECT_EQ(f->StatusText(2), "");
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PoiIcons, OpeningTheSettingsTabShowsTheIconFile) {
+  TProgramPage& program = *f->pgSetKVX;
+  QShowEvent shown;
+  QCoreApplication::sendEvent(&program, &shown);  // no file yet: no picture
+  EXPECT_TRUE(program.imgPOI->pixmap().isNull());
+  ASSERT_TRUE(page->RenderPoiIcons(true, TWaypointPage::kMagenta, true));
+  QCoreApplication::sendEvent(&program, &shown);
+  const QImage preview = program.imgPOI->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(preview.size(), QSize(24, 24));
+  EXPECT_EQ(qAlpha(preview.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(preview.pixel(8, 8)), 255);  // the icon itself
 }
 
 TEST_F(PoiIcons, SettingsControlsPreviewGenerateAndRefresh) {
