@@ -163,7 +163,9 @@ TWaypointPage::TWaypointPage(TMainFrame& frame, QWidget* parent) : QWidget(paren
   lvWpt->verticalHeader()->setDefaultSectionSize(20);
   lvWpt->horizontalHeader()->setHighlightSections(false);
   lvWpt->horizontalHeader()->setStretchLastSection(false);
-  lvWpt->setColumnWidth(0, 150);
+  // At least the whole name beside its icon, where the desktop's font is wider.
+  const int nameWidth = lvWpt->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 16 + 24;
+  lvWpt->setColumnWidth(0, std::max(150, nameWidth));
   lvWpt->setColumnWidth(1, 80);
   lvWpt->setColumnWidth(2, 80);
   lvWpt->setContextMenuPolicy(Qt::CustomContextMenu);
