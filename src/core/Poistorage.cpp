@@ -204,7 +204,8 @@ bool TPoiStorage::LoadDeviceFile(const char* path) {
   return true;
 }
 
-bool TPoiStorage::SaveDeviceFile(const char* path) const {
+bool TPoiStorage::SaveDeviceFile(const char* path, int* leftOut) const {
+  if (leftOut) *leftOut = 0;
   if (!path) return true;
   QByteArray bytes;
   bytes.reserve(items_.size() * kRecordSize);
@@ -221,8 +222,10 @@ bool TPoiStorage::SaveDeviceFile(const char* path) const {
     // A waypoint the record cannot hold (no valid time, a year outside
     // 1900-2155, a position beyond the integer range) is left out.
     if (!ConvertLocalToUtc(local, utc) || utc.Year < 1900 || utc.Year > 2155 || !ToFixed(p->Latitude, lat) ||
-        !ToFixed(p->Longitude, lon))
+        !ToFixed(p->Longitude, lon)) {
+      if (leftOut) ++*leftOut;
       continue;
+    }
     unsigned char r[kRecordSize] = {};
     r[0] = static_cast<unsigned char>(utc.Year - 1900);
     r[1] = static_cast<unsigned char>(utc.Month);

@@ -53,13 +53,18 @@ class TPoiStorage {
   sUserPOI* FindNext();
 
   int GetCount() const { return static_cast<int>(items_.size()); }
+  // The waypoint at a store position, or null outside 0..GetCount()-1.
+  sUserPOI* At(int index) const {
+    return index >= 0 && index < GetCount() ? items_[static_cast<std::size_t>(index)].get() : nullptr;
+  }
   void Clear();
 
   // Null path: true and nothing done. Load: false and the store unchanged
   // when the file cannot be read. Save: false when any write fails, the old
-  // file then stays as it was.
+  // file then stays as it was; leftOut (when given) counts the waypoints that
+  // a record cannot hold and that were therefore not written.
   bool LoadDeviceFile(const char* path);
-  bool SaveDeviceFile(const char* path) const;
+  bool SaveDeviceFile(const char* path, int* leftOut = nullptr) const;
 
   int IconCount = 0;  // number of waypoint icons; set once at start
 

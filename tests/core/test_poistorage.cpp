@@ -175,8 +175,13 @@ TEST(PoiStorage, SaveLeavesOutWhatARecordCannotHold) {
   ASSERT_TRUE(Add(store, Poi("2156", 2156, 1, 1, 0, 0, 0)));
   ASSERT_TRUE(Add(store, Poi("far", 2024, 1, 1, 0, 0, 0, 0, 1e300, 0)));
   ASSERT_TRUE(Add(store, Poi("good", 2024, 1, 1, 0, 0, 1, 1, 1.5, -2.5)));
-  ASSERT_TRUE(store.SaveDeviceFile(Path(file).c_str()));
+  int leftOut = -1;
+  ASSERT_TRUE(store.SaveDeviceFile(Path(file).c_str(), &leftOut));
   EXPECT_EQ(testenv::readFile(file), Record({2024, 1, 1, 0, 0, 1, 1, 150000, -250000}));
+  EXPECT_EQ(leftOut, 4);
+  EXPECT_EQ(store.At(4), store.FindByName("good"));
+  EXPECT_EQ(store.At(5), nullptr);
+  EXPECT_EQ(store.At(-1), nullptr);
 }
 
 TEST(PoiStorage, AddDeleteAndFindByName) {

@@ -19,6 +19,7 @@
 #include "Mapstores.h"
 #include "Mapview.h"
 #include "Mapwebenv.h"
+#include "Poistorage.h"
 #include "Routestorage.h"
 #include "Textfmt.h"
 #include "Uitestenv.h"
@@ -41,6 +42,13 @@ void SetRows(TDestPage* page, int n) {
     destStorage.AddItem(dlActive, item);
   }
   page->FillDestList();
+}
+
+// The waypoint list shows the store: n waypoints, listed by the page itself.
+void SetRows(TWaypointPage* page, int n) {
+  poiStorage.Clear();
+  for (int i = 0; i < n; ++i) mapstores::AddWaypoint("w" + std::to_string(i), 1, 2, 0);
+  page->FillWptList();
 }
 
 int CurrentRow(QTreeWidget* list) {
@@ -311,7 +319,7 @@ std::vector<ClickCase> ClickCases() {
       {"waypoint dialog cancelled", omWaypoint, [](BridgeMain&) {}, QStringLiteral("ADD:0(1,2)"),
        {QStringLiteral("showPreMarkerWPT('', false)")}, {QStringLiteral("AddWaypointAt:1,2")}, {}, Icon::None,
        nullptr},
-      {"waypoint list at 100 rows", omWaypoint, [](BridgeMain& f) { SetRows(f.pgWaypoint->lvWpt, 100); },
+      {"waypoint list at 100 rows", omWaypoint, [](BridgeMain& f) { SetRows(f.pgWaypoint, 100); },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerWPT('', false)")}, {}, {{115, 136}},
        Icon::Information, nullptr},
       {"waypoint modify does nothing", omWaypoint, [](BridgeMain&) {}, QStringLiteral("MODIFY:0(1,2)"), {}, {},
@@ -344,7 +352,7 @@ TEST_F(MapBridge, ClickTable) {
     lastMapMessage.clear();
     SetRows(f->pgRoute->lvRoute, 0);
     SetRows(f->pgDest, 0);
-    SetRows(f->pgWaypoint->lvWpt, 0);
+    SetRows(f->pgWaypoint, 0);
     apConfig->Destination = true;
     apConfig->Altchart = 0;
     f->destOk = false;

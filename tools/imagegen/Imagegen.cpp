@@ -161,14 +161,14 @@ std::vector<Tile> buttonTiles() {
 }
 
 // --- POI_Icons.bmp ------------------------------------------------------------
-// 24 icons: eight shapes in three colour families, so every number looks
-// different at 16x16.
+// 21 icons, as many as the map page has icon images (wpt0 ... wpt20): seven
+// shapes in three colour families, so every number looks different at 16x16.
 std::vector<Tile> poiTiles() {
   const QColor colours[3] = {QColor(0xD0, 0x20, 0x20), QColor(0x20, 0x60, 0xD0),
                              QColor(0x10, 0x90, 0x30)};
   std::vector<Tile> t;
   for (int c = 0; c < 3; ++c) {
-    for (int s = 0; s < 8; ++s) {
+    for (int s = 0; s < 7; ++s) {
       const QColor fill = colours[c];
       t.push_back([s, fill](QPainter& p) {
         p.setPen(QPen(Qt::black, 1));
@@ -188,11 +188,7 @@ std::vector<Tile> poiTiles() {
             p.drawPolygon(star);
             break;
           }
-          case 5:  // cross
-            p.drawPolygon(QPolygonF({{5, 1}, {10, 1}, {10, 5}, {14, 5}, {14, 10}, {10, 10},
-                                     {10, 14}, {5, 14}, {5, 10}, {1, 10}, {1, 5}, {5, 5}}));
-            break;
-          case 6:  // flag
+          case 5:  // flag
             p.drawLine(3, 1, 3, 14);
             p.drawPolygon(QPolygonF({{4, 1}, {14, 4}, {4, 8}}));
             break;
