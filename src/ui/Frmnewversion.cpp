@@ -30,6 +30,8 @@ TFormNewVersion::TFormNewVersion(QWidget* owner) : QDialog(owner) {
   if (pathManager) imgVendor->setPixmap(QPixmap(pathManager->GetExeDir() + QStringLiteral("Vendor.png")));
   lblNewVersion = uibuild::Label(this, "lblNewVersion", QStringLiteral("New Version: "));
   lblVersionNum = uibuild::Label(this, "lblVersionNum", QString());
+  // The version's name comes from the web: shown as text, never as markup.
+  lblVersionNum->setTextFormat(Qt::PlainText);
   QFont bold = lblVersionNum->font();
   bold.setBold(true);
   lblVersionNum->setFont(bold);

@@ -22,6 +22,8 @@ class DesktopServices final : public UiServices {
                  Buttons buttons) override {
     QMessageBox box(DialogParent());
     box.setWindowTitle(caption);
+    // Texts carry file names and replies from outside: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
       case Icon::Information: box.setIcon(QMessageBox::Information); break;

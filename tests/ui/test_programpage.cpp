@@ -399,6 +399,9 @@ TEST_F(ProgramPage, NewVersionDialogOpensTheDownloadPage) {
   TFormNewVersion d(f.get());
   d.reject();
   EXPECT_EQ(d.result(), QDialog::Accepted);
+  // The version's name comes from the web: markup in it is shown as text.
+  d.SetVersion(QStringLiteral("<img src=\"x.png\"><b>2.0</b>"), false);
+  EXPECT_EQ(d.lblVersionNum->textFormat(), Qt::PlainText);
 }
 
 }  // namespace
