@@ -152,16 +152,17 @@ void TFormDestEditor::btnActClick() {
 
 bool TFormDestEditor::Validate() {
   if (edtTitle->text().isEmpty() || edtLat->text().isEmpty() || edtLon->text().isEmpty()) return false;
-  // A destination must be filed under a sub-category, or no file would hold it.
-  if (cmbCategory->currentIndex() < 0 || cmbSubCategory->currentIndex() < 0) return false;
   // Only places on the earth: "nan", "inf" and what lies beyond the poles or
-  // the date line are no positions (and no file could hold them).
+  // the date line are no positions.
   double lat = 0, lon = 0;
   if (!textfmt::TryStrToFloat(edtLat->text(), lat) || !textfmt::TryStrToFloat(edtLon->text(), lon) ||
       !std::isfinite(lat) || !std::isfinite(lon) || std::fabs(lat) > 90 || std::fabs(lon) > 180) {
     ShowError(124);
     return false;
   }
+  // A destination must be filed under a sub-category, or no file would hold
+  // it. Tested after the numbers, so a bad number is named whatever the category.
+  if (cmbCategory->currentIndex() < 0 || cmbSubCategory->currentIndex() < 0) return false;
   Latitude = lat;
   Longitude = lon;
   return true;

@@ -323,7 +323,8 @@ void TDestPage::bgDestFile_OpenClick() {
   bool ok = false;
   {
     BusyCursor busy;
-    ok = file->Load(*path) == 1;
+    // A pipe or a device would block the read or never end it.
+    ok = QFileInfo(*path).isFile() && file->Load(*path) == 1;
     if (ok && IsKorviFile(*path)) {
       // The device file files everything by position: it brings its own
       // categories in place of ours.
@@ -448,9 +449,10 @@ void TDestPage::lvDestDblClick() {
 }
 
 void TDestPage::bgDestTable_DeleteClick() {
-  const std::vector<DestItem*> selected = SelectedDestinations();
-  if (!selected.empty()) {
-    destStorage.DeleteItems(dlActive, selected);
+  // Selected rows of a store changed since the last refill stand for nothing
+  // any more; the refill clears them all the same.
+  if (SelectedRowCount() > 0) {
+    destStorage.DeleteItems(dlActive, SelectedDestinations());
     FillDestList();
   }
   frame_.RefreshMap(0.0, 0.0);
