@@ -89,6 +89,17 @@ void sUserPOI::SetName(std::string_view name) {
   std::memcpy(Name, name.data(), n);
 }
 
+bool DeviceRecordLocalTime(const unsigned char* r, SystemTime& local) {
+  SystemTime utc;
+  utc.Year = static_cast<std::uint16_t>(r[0] + 1900);
+  utc.Month = r[1];
+  utc.Day = r[2];
+  utc.Hour = r[3];
+  utc.Minute = r[4];
+  utc.Second = r[5];
+  return ConvertUtcToLocal(utc, local);
+}
+
 TPoiStorage::TPoiStorage() = default;
 TPoiStorage::~TPoiStorage() = default;
 
@@ -173,15 +184,8 @@ bool TPoiStorage::LoadDeviceFile(const char* path) {
   unsigned char r[kRecordSize];
   while (std::fread(r, 1, kRecordSize, f.get()) == kRecordSize) {
     if (r[0] == 0xFF && r[1] == 0xFF && r[3] == 0xFF && r[4] == 0xFF) break;
-    SystemTime utc;
-    utc.Year = static_cast<std::uint16_t>(r[0] + 1900);
-    utc.Month = r[1];
-    utc.Day = r[2];
-    utc.Hour = r[3];
-    utc.Minute = r[4];
-    utc.Second = r[5];
     SystemTime local;
-    if (!ConvertUtcToLocal(utc, local)) continue;  // not a time: skip the record
+    if (!DeviceRecordLocalTime(r, local)) continue;  // not a time: skip the record
     auto poi = std::make_unique<sUserPOI>();
     poi->Year = local.Year;
     poi->Month = static_cast<std::uint8_t>(local.Month);

@@ -81,3 +81,8 @@ class TPoiStorage {
 
 // The process-wide store.
 extern TPoiStorage poiStorage;
+
+struct SystemTime;
+// The local time of a 16-byte device record's UTC fields; false when they
+// are no time.
+bool DeviceRecordLocalTime(const unsigned char* record, SystemTime& local);

@@ -496,7 +496,29 @@ TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
   AddPoi(2014, 5, 3, 8, 0, 0, 1, 1, 0);
   page->FillWptList();
   const QString title = f->windowTitle();
-  for (const fs::path& bad : {dir / "none.wpt", dir}) {
+  // One sound record (2014-05-03 08:00:00 UTC, icon 2, 1.5 / -2.5).
+  const std::string good = {char(114), 5,    3, 8, 0, 0, 2, 0, char(0xF0), 0x49, 2, 0, 0x70, 0x2F, char(0xFC),
+                            char(0xFF)};
+  auto with = [&](std::size_t at, char byte) {
+    std::string r = good;
+    r[at] = byte;
+    return r;
+  };
+  struct Bad {
+    const char* name;
+    std::string bytes;
+    const char* why;
+  };
+  const Bad files[] = {
+      {"cut.wpt", good + std::string(7, '\x01'), "ends inside"},
+      {"month.wpt", good + with(1, 13), "no valid time"},
+      {"north.wpt", good + with(11, 0x10), "beyond 90"},  // 2685 degrees
+      {"east.wpt", good + std::string(good, 0, 12) + "\x01\x02\x03\x04", "beyond 90"},
+  };
+  for (const Bad& b : files) testenv::writeFile(dir / b.name, b.bytes);
+  std::vector<std::pair<fs::path, const char*>> cases = {{dir / "none.wpt", "No such file"}, {dir, ""}};
+  for (const Bad& b : files) cases.emplace_back(dir / b.name, b.why);
+  for (const auto& [bad, why] : cases) {
     SCOPED_TRACE(bad.string());
     env.services.messages.clear();
     f->calls.clear();
@@ -505,20 +527,24 @@ TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
     EXPECT_EQ(f->StatusText(2), S(168));
     ASSERT_EQ(env.services.messages.size(), 1u);
     EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(env.services.messages[0].text.contains(QString::fromUtf8(why)))
+        << env.services.messages[0].text.toStdString();
     EXPECT_EQ(StoreNames(), std::vector<std::string>{"2014/05/03 08:00:00"});
     EXPECT_EQ(page->RowCount(), 1);
     EXPECT_TRUE(f->calls.isEmpty());
     EXPECT_EQ(f->windowTitle(), title);
   }
-  // A truncated file: its whole records, not the broken tail.
-  std::string bytes = {char(114), 5, 3, 8, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  bytes += std::string(7, '\x01');
-  testenv::writeFile(dir / "cut.wpt", bytes);
-  env.services.openAnswers.push_back(QString::fromStdString((dir / "cut.wpt").string()));
+  // Whatever follows the end record (the 0xFF of erased memory) is not read.
+  testenv::FixedZone zone("UTC0");
+  testenv::writeFile(dir / "ended.wpt", good + std::string(16, '\xFF') + "\x01\x02\x03");
+  env.services.openAnswers.push_back(QString::fromStdString((dir / "ended.wpt").string()));
   page->bgWptFile_OpenClick();
   EXPECT_EQ(f->StatusText(2), S(167));
-  EXPECT_EQ(poiStorage.GetCount(), 1);
+  ASSERT_EQ(poiStorage.GetCount(), 1);
+  EXPECT_EQ(std::string(poiStorage.At(0)->Name), "2014/05/03 08:00:00");
   EXPECT_EQ(poiStorage.At(0)->Icon, 2);
+  EXPECT_NEAR(poiStorage.At(0)->Latitude, 1.5, 1e-9);
+  EXPECT_NEAR(poiStorage.At(0)->Longitude, -2.5, 1e-9);
 }
 
 // --- exports ---------------------------------------------------------------------------
@@ -733,7 +759,9 @@ class PoiIcons : public WaypointPage {
         // A reader that honours tRNS sees the ground as see-through.
         ASSERT_EQ(qAlpha(got), transparent && !inIcon ? 0 : 255) << x << "," << y;
       }
-    if (n < f->ilWaypoint.Count()) EXPECT_GT(iconPixels, 0);
+    if (n < f->ilWaypoint.Count()) {
+      EXPECT_GT(iconPixels, 0);
+    }
   }
 };
 

@@ -23,6 +23,7 @@
 #include "Frmpoieditor.h"
 #include "Gpximport.h"
 #include "Jsescape.h"
+#include "Lebytes.h"
 #include "Mainframe.h"
 #include "Pathmanager.h"
 #include "Pngwrite.h"
@@ -32,6 +33,7 @@
 #include "Textfmt.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Utility.h"
 #include "pages/Programpage.h"
 
 using namespace uibuild;
@@ -118,6 +120,44 @@ QString WriteFailureReason(const QString& path) {
 void ShowFailure(const QString& path, const QString& reason) {
   UiServices::Get().MessageBox(Str(168) + QStringLiteral(": ") + path + QLatin1Char('\n') + reason, Str(115),
                                UiServices::Icon::Error);
+}
+
+// Why a device waypoint file cannot be opened whole: it cannot be read, it
+// ends inside a record, or a record before the end holds no time or no
+// position on the earth. Empty for a sound file. Loading such a file would
+// put part of it, or junk, in place of the waypoints.
+QString DeviceFileDamage(const QString& path) {
+  constexpr qsizetype kRecord = 16;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+  QByteArray pending;
+  long long record = 0;
+  for (;;) {
+    const QByteArray chunk = file.read(kRecord * 4096);
+    if (chunk.isEmpty()) break;
+    pending += chunk;
+    qsizetype at = 0;
+    for (; at + kRecord <= pending.size(); at += kRecord) {
+      const auto* r = reinterpret_cast<const unsigned char*>(pending.constData() + at);
+      if (r[0] == 0xFF && r[1] == 0xFF && r[3] == 0xFF && r[4] == 0xFF) return {};  // the end record
+      ++record;
+      SystemTime local;
+      if (!DeviceRecordLocalTime(r, local))
+        return QStringLiteral("Waypoint %1 of the file holds no valid time: the file is damaged.").arg(record);
+      const auto lat = static_cast<std::int32_t>(lebytes::Get32(r + 8));
+      const auto lon = static_cast<std::int32_t>(lebytes::Get32(r + 12));
+      if (lat < -9000000 || lat > 9000000 || lon < -18000000 || lon > 18000000)
+        return QStringLiteral("Waypoint %1 of the file lies beyond 90 degrees latitude or 180 degrees longitude: "
+                              "the file is damaged.")
+            .arg(record);
+    }
+    pending.remove(0, at);
+  }
+  if (file.error() != QFileDevice::NoError) return file.errorString();
+  if (!pending.isEmpty())
+    return QStringLiteral("The file ends inside a waypoint (%1 of its 16 bytes): it is cut short or no waypoint file.")
+        .arg(pending.size());
+  return {};
 }
 
 QColor FromBgr(uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
@@ -445,6 +485,12 @@ void TWaypointPage::bgWptFile_OpenClick() {
   const std::optional<QString> path = UiServices::Get().OpenFileName(d);
   if (!path) return;
   QCoreApplication::processEvents();
+  const QString damage = DeviceFileDamage(*path);
+  if (!damage.isEmpty()) {
+    frame_.SetStatusText(2, Str(168));
+    ShowFailure(*path, damage);
+    return;
+  }
   if (!poiStorage.LoadDeviceFile(QFile::encodeName(*path).constData())) {
     // The store is as it was: so are the list and the map.
     frame_.SetStatusText(2, Str(168));
