@@ -722,6 +722,20 @@ TEST_F(MainFormTest, SettingsPagesFitTheirTabAtTheDefaultSize) {
   }
 }
 
+TEST_F(MainFormTest, ProxySettingsShowOnlyWhenTheTabIsOpenedWithShift) {
+  auto f = Open();
+  f->show();
+  f->PageControl->setCurrentWidget(f->pgConfig);
+  f->PageControl1->setCurrentWidget(f->pgConnect);
+  for (bool shift : {true, false, true}) {
+    env.services.shift = shift;
+    f->PageControl1->setCurrentWidget(f->pgSetKVX);
+    QApplication::processEvents();
+    EXPECT_EQ(f->pgSetKVX->grpInternet->isVisible(), shift);
+    f->PageControl1->setCurrentWidget(f->pgConnect);
+  }
+}
+
 TEST_F(MainFormTest, UnwritableSettingsFolderIsNamedAndReportedOnce) {
   // A file where the settings folder should be: even root cannot write there.
   auto f = Open();

@@ -342,6 +342,8 @@ bool TWaypointPage::eventFilter(QObject* watched, QEvent* event) {
   // The program settings tab opens: its preview shows the icon file.
   if (program_ && watched == program_ && event->type() == QEvent::Show) {
     if (program_->imgPOI->pixmap().isNull() && QFileInfo::exists(IconFilePath(0))) LoadPoiPreview(IconFilePath(0));
+    // The proxy settings show only to whoever holds Shift while opening the tab.
+    program_->grpInternet->setVisible(UiServices::Get().ShiftHeld());
     return QWidget::eventFilter(watched, event);
   }
   if (watched == lvWpt && event->type() == QEvent::KeyPress &&
