@@ -223,6 +223,7 @@ void TFormMain::BuildPages() {
   pgWaypoint->AttachIconControls(*pgSetKVX);
   pgSetKVX->AttachMapBar();
   deviceTransfers->AttachButtons();
+  pgTrack->AttachOptionControls(*pgSetKVX);
 }
 
 // ============================================================================
