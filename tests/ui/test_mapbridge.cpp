@@ -10,6 +10,7 @@
 #include <map>
 
 #include "Deststorage.h"
+#include "Fakemapview.h"
 #include "Googlehtml.h"
 #include "Jsescape.h"
 #include "Mainform.h"
@@ -24,31 +25,8 @@
 namespace {
 
 using Icon = UiServices::Icon;
-
-class FakeMapView : public MapView {
- public:
-  explicit FakeMapView(QWidget* parent) : widget_(new QWidget(parent)) {}
-  QWidget* Widget() override { return widget_; }
-  void Navigate(const QString& path) override { navigated << path; }
-  void RunScript(const QString& script) override { scripts << script; }
-  std::optional<QString> ReadValue(const QString& id) override {
-    const auto it = values.find(id);
-    return it == values.end() ? std::nullopt : it->second;
-  }
-  bool Reading() const override { return reading; }
-
-  QStringList navigated, scripts;
-  std::map<QString, std::optional<QString>> values;
-  bool reading = false;
-
- private:
-  QWidget* widget_;
-};
-
-void SetRows(QTreeWidget* list, int n) {
-  list->clear();
-  for (int i = 0; i < n; ++i) list->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
-}
+using uitest::FakeMapView;
+using uitest::SetRows;
 
 int CurrentRow(QTreeWidget* list) {
   QTreeWidgetItem* item = list->currentItem();
@@ -96,13 +74,8 @@ class MapBridge : public ::testing::Test {
   void SetUp() override {
     lastMapMessage.clear();
     mapstores::ClearAll();
-    InstallMapViewFactory([this](QWidget* parent) {
-      auto view = std::make_unique<FakeMapView>(parent);
-      fake = view.get();
-      return view;
-    });
-    env.WriteIni(QStringLiteral(
-        "[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n"));
+    uitest::UseFakeMapView(fake);
+    env.WriteIni(uitest::AllPagesIni());
     env.Start();
     f = std::make_unique<BridgeMain>();
     // As if the first page had loaded.

@@ -638,7 +638,11 @@ void TTrackPage::PlaybackStep() {
     StopPlayback();
     return;
   }
-  SelectPointRow(playRow_);
+  // The start row may be selected already; the marker still moves there.
+  if (SelectedPointRow() == playRow_)
+    lvTrackItemSelectItem();
+  else
+    SelectPointRow(playRow_);
   lvTrackItem->scrollTo(pointModel->index(playRow_, 0), QAbstractItemView::PositionAtTop);
   lastShownPoint_ = playRow_;
   ++playRow_;

@@ -64,7 +64,7 @@ void TTrackPointModel::SetTrack(int storeRow) {
         }
       }
       distance_[i] = d;
-      speed_[i] = float(speed);
+      speed_[i] = speed;
     }
     rows_ = int(std::min<std::size_t>(n, std::size_t(std::numeric_limits<int>::max())));
   }

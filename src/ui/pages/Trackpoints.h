@@ -48,7 +48,7 @@ class TTrackPointModel : public QAbstractTableModel {
   int storeRow_ = -1;
   int rows_ = 0;
   std::vector<double> distance_;
-  std::vector<float> speed_;
+  std::vector<double> speed_;
   QString titles_[kColumns];
 };
 
