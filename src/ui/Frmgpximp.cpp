@@ -64,6 +64,7 @@ void TGPXImpForm::SetCounter(QLabel* label, const char* caption, int n) {
 
 void TGPXImpForm::Show() {
   hidden_ = false;
+  sinceEvents_.invalidate();
   if (QWidget* owner = parentWidget()) {
     adjustSize();
     move(owner->window()->geometry().center() - QPoint(width() / 2, height() / 2));
@@ -82,6 +83,10 @@ void TGPXImpForm::Update(int waypoints, int tracks, int routes, std::int64_t byt
 }
 
 void TGPXImpForm::ProcessEvents() {
+  // A few times a second is enough to repaint and to notice a close; the
+  // reading goes faster between.
+  if (sinceEvents_.isValid() && !sinceEvents_.hasExpired(kEventIntervalMs) && !cancelled_ && !hidden_) return;
+  sinceEvents_.start();
   QCoreApplication::processEvents();
   // Once only, and never while the import is already leaving.
   if (cancelled_ && !thrown_ && !hidden_) {

@@ -4,6 +4,7 @@
 // repaints and reacts while a big file is read. Closing it (or Escape)
 // cancels the import.
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <stdexcept>
 
@@ -42,6 +43,8 @@ class TGPXImpForm : public QDialog, public GpxImportProgress {
 
  private:
   static void SetCounter(QLabel* label, const char* caption, int n);
+  static constexpr int kEventIntervalMs = 50;
+  QElapsedTimer sinceEvents_;
   bool cancelled_ = false;
   bool thrown_ = false;
   bool hidden_ = false;

@@ -506,12 +506,7 @@ TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
   uitest::ProgramEnv env("MapBridgeLive");
   mapweb::StubServer server;
   qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
-  for (const QLatin1String& name :
-       {kMapScriptFileName, kMapStyleFileName, kStartMarkerFileName, kEndMarkerFileName}) {
-    QFile shipped(QString::fromStdString(testenv::binDir().string()) + QLatin1Char('/') + name);
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    env.WriteExe(std::string(name.data(), name.size()), shipped.readAll());
-  }
+  ASSERT_TRUE(env.WriteShippedWebFiles());
   env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   env.Start();
   mapstores::ClearAll();

@@ -18,6 +18,7 @@
 #include "Frmgpximp.h"
 #include "Frmtrackeditor.h"
 #include "GPXDocument.h"
+#include "Googlehtml.h"
 #include "Mainform.h"
 #include "Mapstores.h"
 #include "Mapview.h"
@@ -27,6 +28,7 @@
 #include "Textfmt.h"
 #include "Trackstorage.h"
 #include "Uitestenv.h"
+#include "Webmapview.h"
 
 namespace fs = std::filesystem;
 
@@ -62,6 +64,17 @@ std::unique_ptr<TTrackList> MakeTrack(const QString& name, const std::vector<sFi
   t->SetName(name);
   t->Distance = metres;
   return t;
+}
+
+// Answers the track editor: picks the colour and presses OK.
+std::function<int(QDialog&)> PickColourAndOk(uitest::FakeServices& services, QColor colour) {
+  return [&services, colour](QDialog& d) {
+    auto& editor = dynamic_cast<TFormTrackEditor&>(d);
+    services.colourAnswers.push_back(colour);
+    editor.btnSelect->click();
+    editor.btnOk->click();
+    return d.result();
+  };
 }
 
 int run(const std::string& cmd) { return std::system((cmd + " >/dev/null 2>&1").c_str()); }
@@ -258,13 +271,7 @@ TEST_F(TrackPage, LinesAreNamedByTheirPlaceOnTheDrawnPage) {
 
   page->SelectRow(2);
   EXPECT_EQ(Scripts(QStringLiteral("trk_")), QStringList{QStringLiteral("trk_jumpToPoint(1)")});
-  env.services.onDialog = [&](QDialog& d) {
-    auto& editor = dynamic_cast<TFormTrackEditor&>(d);
-    env.services.colourAnswers.push_back(QColor(0x12, 0x34, 0x56));
-    editor.btnSelect->click();
-    editor.btnOk->click();
-    return d.result();
-  };
+  env.services.onDialog = PickColourAndOk(env.services, QColor(0x12, 0x34, 0x56));
   f->lvTrackDblClick();
   EXPECT_EQ(Scripts(QStringLiteral("trk_changeColor")), QStringList{QStringLiteral("trk_changeColor(1,'#123456')")});
   EXPECT_EQ(trackStorage.At(2)->Color, 0x563412u);
@@ -810,6 +817,61 @@ TEST_F(TrackPage, ImportAndMenusThroughTheToolBar) {
   page->tbTrackFileGPX->click();
   EXPECT_TRUE(page->pmnuGPX->isVisible());
   page->pmnuGPX->hide();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The real web engine, the page and its script, the local maps stand-in.
+
+namespace {
+
+class LiveMain : public TFormMain {
+ public:
+  LiveMain() : TFormMain(DeferCreate{}, nullptr) { FormCreate(); }
+  ~LiveMain() override { WriteBackSettings(); }
+};
+
+TEST(TrackPageLive, DroppedGpxReachesTheListsAndTheMap) {
+  uitest::ProgramEnv env("TrackPageLive");
+  mapweb::StubServer server;
+  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
+  ASSERT_TRUE(env.WriteShippedWebFiles());
+  env.WriteIni(uitest::AllPagesIni() + QStringLiteral("[MAP]\r\nMapzoom=12\r\n"));
+  env.Start();
+  mapstores::ClearAll();
+  const fs::path file = testenv::scratchDir("TrackPageLive") / "drop.gpx";
+  testenv::writeFile(file, kGpx);
+  UseWebMapView();
+  {
+    LiveMain f;
+    f.show();
+    ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
+    auto* view = qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget());
+    ASSERT_NE(view, nullptr);
+    QWebEnginePage* web = view->page();
+
+    f.HandleDroppedFile({Q(file)});
+    ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
+    EXPECT_EQ(f.pgTrack->RowCount(), 2);
+    EXPECT_EQ(poiStorage.GetCount(), 1);
+    EXPECT_EQ(mapweb::Eval(web, QStringLiteral("trkData.length")).toInt(), 2);
+    EXPECT_EQ(mapweb::Eval(web, QStringLiteral("trkData[1].points.length")).toInt(), 3);
+
+    // Recolouring the route's line reaches the page's second line.
+    f.pgTrack->SelectRow(1);
+    env.services.onDialog = PickColourAndOk(env.services, QColor(0x12, 0x34, 0x56));
+    f.lvTrackDblClick();
+    EXPECT_EQ(mapweb::Eval(web, QStringLiteral("trkData[1].color")).toString(), QStringLiteral("#123456"));
+    f.pgTrack->pmnuTStartClick(2);
+
+    auto* live = dynamic_cast<WebMapView*>(f.MapBrowser());
+    ASSERT_NE(live, nullptr);
+    EXPECT_EQ(live->ConsoleErrors(), QStringList());
+  }
+  InstallMapViewFactory(nullptr);
+  mapstores::ClearAll();
+  qunsetenv(kMapsApiBaseVariable);
 }
 
 }  // namespace

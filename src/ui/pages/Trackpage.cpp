@@ -253,9 +253,12 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   connect(lvTrack, &QTreeWidget::itemDoubleClicked, this, [this] { lvTrackDblClick(); });
   // The colour cell opens the editor; the hand shows where.
   lvTrack->setMouseTracking(true);
-  connect(lvTrack, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem*, int column) {
-    if (column == 1) lvTrackDblClick();
-  });
+  // After the press has selected the row, not inside it.
+  connect(
+      lvTrack, &QTreeWidget::itemPressed, this,
+      [this](QTreeWidgetItem*, int column) {
+        if (column == 1) QMetaObject::invokeMethod(this, &TTrackPage::lvTrackDblClick, Qt::QueuedConnection);
+      });
   connect(lvTrack, &QTreeWidget::itemEntered, this, [this](QTreeWidgetItem*, int column) {
     lvTrack->viewport()->setCursor(column == 1 ? Qt::PointingHandCursor : Qt::ArrowCursor);
   });

@@ -38,41 +38,62 @@ void TTrackPointModel::SetTrack(int storeRow) {
   track_ = storeRow >= 0 ? store_.At(std::size_t(storeRow)) : nullptr;
   storeRow_ = track_ ? storeRow : -1;
   distance_.clear();
+  distance_.shrink_to_fit();
   speed_.clear();
-  rows_ = 0;
-  if (track_) {
-    const std::vector<sFile_TrkEntry>& points = track_->Points();
-    const std::size_t n = points.size();
-    distance_.resize(n);
-    speed_.resize(n);
-    double d = 0, prevLat = 0, prevLng = 0;
-    double refTime = n ? points[0].Time : 0, refDistance = 0, speed = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      const sFile_TrkEntry& p = points[i];
-      if (prevLat != 0 && prevLng != 0) d += ComputeHaversineDistance(p.Longitude, p.Latitude, prevLng, prevLat);
-      prevLat = p.Latitude;
-      prevLng = p.Longitude;
-      // Whole seconds of the step, days included; a step that rounds to no
-      // second keeps the reference and repeats the last speed.
-      const double step = p.Time - refTime;
-      if (step > 0 && std::isfinite(step)) {
-        const double seconds = std::round(step * 86400.0);
-        if (seconds > 0) {
-          speed = (d - refDistance) * 3600.0 / seconds;
-          refDistance = d;
-          refTime = p.Time;
-        }
-      }
-      distance_[i] = d;
-      speed_[i] = speed;
-    }
-    rows_ = int(std::min<std::size_t>(n, std::size_t(std::numeric_limits<int>::max())));
-  }
+  speed_.shrink_to_fit();
+  walk_ = Walk{};
+  rows_ = track_ ? int(std::min<std::size_t>(track_->Count(), std::size_t(std::numeric_limits<int>::max()))) : 0;
   endResetModel();
+}
+
+void TTrackPointModel::WalkTo(int row) const {
+  if (row < int(distance_.size())) return;
+  // Whole blocks: a view asks for its visible rows one by one.
+  const std::size_t end = std::min<std::size_t>(std::size_t(rows_), (std::size_t(row) / kBlock + 1) * kBlock);
+  const std::vector<sFile_TrkEntry>& points = track_->Points();
+  if (distance_.empty()) {
+    distance_.reserve(std::size_t(rows_));
+    speed_.reserve(std::size_t(rows_));
+    walk_.refTime = points[0].Time;
+  }
+  Walk w = walk_;
+  for (std::size_t i = distance_.size(); i < end; ++i) {
+    const sFile_TrkEntry& p = points[i];
+    if (w.prevLat != 0 && w.prevLng != 0)
+      w.distance += ComputeHaversineDistance(p.Longitude, p.Latitude, w.prevLng, w.prevLat);
+    w.prevLat = p.Latitude;
+    w.prevLng = p.Longitude;
+    // Whole seconds of the step, days included; a step that rounds to no
+    // second keeps the reference and repeats the last speed.
+    const double step = p.Time - w.refTime;
+    if (step > 0 && std::isfinite(step)) {
+      const double seconds = std::round(step * 86400.0);
+      if (seconds > 0) {
+        w.speed = (w.distance - w.refDistance) * 3600.0 / seconds;
+        w.refDistance = w.distance;
+        w.refTime = p.Time;
+      }
+    }
+    distance_.push_back(w.distance);
+    speed_.push_back(w.speed);
+  }
+  walk_ = w;
 }
 
 void TTrackPointModel::MoveTo(int storeRow) {
   if (track_ && storeRow >= 0 && store_.At(std::size_t(storeRow)) == track_) storeRow_ = storeRow;
+}
+
+double TTrackPointModel::DistanceKm(int row) const {
+  if (!Track() || row < 0 || row >= rows_) return 0;
+  WalkTo(row);
+  return distance_[std::size_t(row)];
+}
+
+double TTrackPointModel::SpeedKmh(int row) const {
+  if (!Track() || row < 0 || row >= rows_) return 0;
+  WalkTo(row);
+  return speed_[std::size_t(row)];
 }
 
 const TTrackList* TTrackPointModel::Track() const {
@@ -90,11 +111,11 @@ QString TTrackPointModel::Text(int row, int column) const {
     case colLng:
       return Fixed(p.Longitude, 4);
     case colDistance:
-      return Fixed(distance_[std::size_t(row)], 2);
+      return Fixed(DistanceKm(row), 2);
     case colTime:
       return TrackTimeText(p.Time);
     case colSpeed:
-      return Fixed(speed_[std::size_t(row)], 2);
+      return Fixed(SpeedKmh(row), 2);
     case colAltitude:
       return std::isfinite(p.Altitude) && std::fabs(p.Altitude) < 1e15
                  ? QString::fromLatin1(textfmt::IntToStr(static_cast<long long>(p.Altitude)))

@@ -2,7 +2,7 @@
 // The point list of the track page as a model over one track of the store:
 // a track can hold millions of points, so rows are made when the view asks
 // for them. Running distance and speed depend on every point before a row;
-// they are worked out once, in one pass, when the model is set to a track.
+// they are worked out once, in one pass, as far as a row asked for needs.
 #include <QAbstractTableModel>
 #include <QString>
 
@@ -31,8 +31,8 @@ class TTrackPointModel : public QAbstractTableModel {
   int StoreRow() const { return storeRow_; }
 
   // The running distance (km) and speed (km/h) of a row, as the list shows them.
-  double DistanceKm(int row) const { return distance_[std::size_t(row)]; }
-  double SpeedKmh(int row) const { return speed_[std::size_t(row)]; }
+  double DistanceKm(int row) const;
+  double SpeedKmh(int row) const;
   // The text of a cell; empty outside the list.
   QString Text(int row, int column) const;
   void SetTitle(int column, const QString& title);
@@ -47,8 +47,16 @@ class TTrackPointModel : public QAbstractTableModel {
   const TTrackList* track_ = nullptr;
   int storeRow_ = -1;
   int rows_ = 0;
-  std::vector<double> distance_;
-  std::vector<double> speed_;
+  // Rows 0 .. size-1 worked out so far, and where the walk stands.
+  static constexpr std::size_t kBlock = 4096;
+  struct Walk {
+    double distance = 0, prevLat = 0, prevLng = 0;
+    double refTime = 0, refDistance = 0, speed = 0;
+  };
+  void WalkTo(int row) const;
+  mutable std::vector<double> distance_;
+  mutable std::vector<double> speed_;
+  mutable Walk walk_;
   QString titles_[kColumns];
 };
 
