@@ -206,6 +206,22 @@ TEST_F(TrackPage, PointListTable) {
             QStringLiteral("40.08"));
 }
 
+TEST_F(TrackPage, PointListRowsAgreeWhicheverIsAskedFirst) {
+  std::vector<sFile_TrkEntry> points;
+  for (int i = 0; i < 10000; ++i) points.push_back({10.0 + i * 0.001, 20.0, 0, 45000.0 + i / 86400.0});
+  trackStorage.AddTrack(MakeTrack(QStringLiteral("long"), points));
+  f->FillTrackList(false);
+  ASSERT_EQ(page->PointRowCount(), 10000);
+  // Far rows first, then near ones, across the blocks the list works in.
+  EXPECT_EQ(Cell(9000, 2), QStringLiteral("1001.88"));
+  EXPECT_EQ(Cell(9000, 4), QStringLiteral("400.75"));
+  EXPECT_EQ(Cell(4096, 2), QStringLiteral("455.96"));
+  EXPECT_EQ(Cell(4095, 2), QStringLiteral("455.85"));
+  EXPECT_EQ(Cell(1, 4), QStringLiteral("400.75"));
+  EXPECT_EQ(Cell(9999, 2), QStringLiteral("1113.08"));
+  EXPECT_EQ(Cell(10000, 2), QString());
+}
+
 TEST_F(TrackPage, SelectingATrackShowsItsSummaryInLocalTime) {
   testenv::FixedZone zone("CET-1");
   trackStorage.AddTrack(MakeTrack(QStringLiteral("one"), {{48, 11, 0, Utc(2014, 1, 14, 13, 36, 50)}}, 999));
@@ -225,6 +241,14 @@ TEST_F(TrackPage, SelectingATrackShowsItsSummaryInLocalTime) {
   EXPECT_EQ(page->edtTrackTotalDist->text(), QStringLiteral("12.3456 KM"));
   EXPECT_EQ(page->edtTrackTotalPoints->text(), QStringLiteral("2"));
   EXPECT_EQ(page->ShownTrack(), trackStorage.At(1));
+  // A track without times (a GPX route) shows none.
+  trackStorage.AddTrack(MakeTrack(QStringLiteral("route"), {{48, 11, 0, 0}, {48.1, 11, 0, 0}}));
+  f->FillTrackList(false);
+  page->SelectRow(2);
+  EXPECT_EQ(page->edtTrackStartTime->text(), QString());
+  EXPECT_EQ(page->edtTrackTotalTime->text(), QStringLiteral("0"));
+  EXPECT_EQ(Cell(1, 3), QString());
+  EXPECT_EQ(Cell(1, 4), QStringLiteral("0.00"));
 }
 
 TEST_F(TrackPage, PointSelectionPutsTheMarkerAndStartMiddleEndJump) {

@@ -6,7 +6,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
@@ -49,8 +51,21 @@ QString Num(long long v) { return QString::fromLatin1(textfmt::IntToStr(v)); }
 
 QString Pad2(long long v) { return Num(v).rightJustified(2, QLatin1Char('0')); }
 
-// "YYYY/MM/DD hh:mm:ss" of a UTC time in local time.
+// The colour cell shows the track's colour also on a selected row.
+class ColourCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, option, index);
+    const QVariant colour = index.data(Qt::BackgroundRole);
+    if (!colour.canConvert<QBrush>()) return;
+    painter->fillRect(option.rect.adjusted(2, 2, -2, -2), colour.value<QBrush>());
+  }
+};
+
+// "YYYY/MM/DD hh:mm:ss" of a UTC time in local time; empty for no time (0).
 QString LocalStamp(double utc) {
+  if (utc == 0) return {};
   const textfmt::DateTimeParts p = textfmt::DecodeDateTime(ConvertUtcDateTimeToLocal(utc));
   return Num(p.year).rightJustified(4, QLatin1Char('0')) + QLatin1Char('/') + Pad2(p.month) +
          QLatin1Char('/') + Pad2(p.day) + QLatin1Char(' ') + Pad2(p.hour) + QLatin1Char(':') +
@@ -244,6 +259,7 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   playTimer_->setObjectName(QStringLiteral("tmTrackPlay"));
   connect(playTimer_, &QTimer::timeout, this, &TTrackPage::PlaybackStep);
 
+  lvTrack->setItemDelegateForColumn(1, new ColourCellDelegate(lvTrack));
   lvTrack->header()->setSectionsClickable(true);
   lvTrack->header()->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lvTrack->header(), &QHeaderView::sectionClicked, this, [this] { CheckAll(true); });

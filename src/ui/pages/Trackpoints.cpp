@@ -21,7 +21,8 @@ QString TwoDigits(int v) {
 }  // namespace
 
 QString TrackTimeText(double utc) {
-  if (!std::isfinite(utc)) return {};
+  // 0 is a point without a time.
+  if (!std::isfinite(utc) || utc == 0) return {};
   const textfmt::DateTimeParts p = textfmt::DecodeDateTime(ConvertUtcDateTimeToLocal(utc));
   return TwoDigits(p.hour) + QLatin1Char(':') + TwoDigits(p.minute) + QLatin1Char(':') +
          TwoDigits(p.second);

@@ -60,5 +60,6 @@ class TTrackPointModel : public QAbstractTableModel {
   QString titles_[kColumns];
 };
 
-// The local wall-clock time of a UTC day-count date-time, "hh:mm:ss".
+// The local wall-clock time of a UTC day-count date-time, "hh:mm:ss";
+// empty for 0, a point without a time.
 QString TrackTimeText(double utc);
