@@ -899,3 +899,38 @@ TEST(TrackPageLive, DroppedGpxReachesTheListsAndTheMap) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TrackPage, FileDroppedDuringAnImportIsNotReadIntoIt) {
+  const fs::path first = dir / "first.gpx", second = dir / "second.gpx";
+  testenv::writeFile(first, kGpx);
+  std::string other = kGpx;
+  other.replace(other.find("First"), 5, "Other");
+  testenv::writeFile(second, other);
+  bool tried = false;
+  QTimer::singleShot(0, [&] {
+    tried = GPXImpForm != nullptr;
+    f->HandleDroppedFile({Q(second)});
+  });
+  f->ImportGpx(Q(first));
+  EXPECT_TRUE(tried);
+  ASSERT_EQ(trackStorage.Count(), 2u);
+  EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("First"));
+  EXPECT_TRUE(f->windowTitle().endsWith(QStringLiteral("first.gpx")));
+}
+
+TEST_F(TrackPage, EnterEditsAndDeleteDeletesOnTheTrackPage) {
+  mapstores::AddTrack(QStringLiteral("A"), 2, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 2, 0xFF);
+  ShowTracks({true, true});
+  f->Mode = omTrack;
+  page->SelectRow(1);
+  f->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  f->FormKeyDown(Qt::Key_Delete, Qt::NoModifier);
+  ASSERT_EQ(trackStorage.Count(), 1u);
+  EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("A"));
+}
+
+}  // namespace
