@@ -508,7 +508,7 @@ void TTrackPage::lvTrackSelectItem() {
 }
 
 void TTrackPage::lvTrackDblClick() {
-  const int row = SelectedRow() >= 0 ? SelectedRow() : -1;
+  const int row = SelectedRow();
   TTrackList* track = row >= 0 ? trackStorage.At(std::size_t(row)) : nullptr;
   if (!track) return;
   bool accepted = false;

@@ -50,8 +50,9 @@ void TTrackPointModel::SetTrack(int storeRow) {
 void TTrackPointModel::WalkTo(int row) const {
   if (row < int(distance_.size())) return;
   // Whole blocks: a view asks for its visible rows one by one.
-  const std::size_t end = std::min<std::size_t>(std::size_t(rows_), (std::size_t(row) / kBlock + 1) * kBlock);
   const std::vector<sFile_TrkEntry>& points = track_->Points();
+  const std::size_t end = std::min({std::size_t(rows_), points.size(), (std::size_t(row) / kBlock + 1) * kBlock});
+  if (end <= distance_.size()) return;
   if (distance_.empty()) {
     distance_.reserve(std::size_t(rows_));
     speed_.reserve(std::size_t(rows_));
@@ -88,13 +89,13 @@ void TTrackPointModel::MoveTo(int storeRow) {
 double TTrackPointModel::DistanceKm(int row) const {
   if (!Track() || row < 0 || row >= rows_) return 0;
   WalkTo(row);
-  return distance_[std::size_t(row)];
+  return std::size_t(row) < distance_.size() ? distance_[std::size_t(row)] : 0.0;
 }
 
 double TTrackPointModel::SpeedKmh(int row) const {
   if (!Track() || row < 0 || row >= rows_) return 0;
   WalkTo(row);
-  return speed_[std::size_t(row)];
+  return std::size_t(row) < speed_.size() ? speed_[std::size_t(row)] : 0.0;
 }
 
 const TTrackList* TTrackPointModel::Track() const {
