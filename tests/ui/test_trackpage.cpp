@@ -875,12 +875,14 @@ TEST(TrackPageLive, DroppedGpxReachesTheListsAndTheMap) {
     ASSERT_NE(view, nullptr);
     QWebEnginePage* web = view->page();
 
+    f.pgWaypoint->chkShowPOI->setChecked(true);
     f.HandleDroppedFile({Q(file)});
     ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
     EXPECT_EQ(f.pgTrack->RowCount(), 2);
     EXPECT_EQ(poiStorage.GetCount(), 1);
     EXPECT_EQ(mapweb::Eval(web, QStringLiteral("trkData.length")).toInt(), 2);
     EXPECT_EQ(mapweb::Eval(web, QStringLiteral("trkData[1].points.length")).toInt(), 3);
+    EXPECT_EQ(mapweb::Eval(web, QStringLiteral("wptData.length")).toInt(), 1);
 
     // Recolouring the route's line reaches the page's second line.
     f.pgTrack->SelectRow(1);
