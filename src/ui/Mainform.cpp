@@ -227,6 +227,7 @@ void TFormMain::BuildPages() {
   pgRoute->AttachFrameControls({pmnuMap, mnuAddPoint, mnuModifylvPoint, mnuDeletePoint, mnuGetZoom,
                                 mnuCloseLoop, mnuShowAltChart, mnuCalc});
   altchart->AttachOptions(mnuShowAltChart);
+  pgTrack->AttachOptionControls(*pgSetKVX);
 }
 
 // ============================================================================

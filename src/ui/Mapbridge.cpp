@@ -91,6 +91,8 @@ void TFormMain::RefreshMap(double, double noAutoZoom) {
     SetStatusText(3, QStringLiteral("Can not write map page: ") + html.Error);
     return;
   }
+  // The track page names lines by their place on this page.
+  pgTrack->MapPageWritten();
   PageLoaded = false;
   mapView_->Navigate(path);
 }

@@ -1,8 +1,9 @@
 #pragma once
-// A map view that records what the window asks of the browser: the pages it
-// loads and the script calls it runs; read-backs answer from `values`.
-#include <QString>
+// A stand-in for the map browser that records what the window asks of it:
+// the pages it loads and the script calls it runs; read-backs answer from a
+// table. And a list filler for the pages a window test answers for.
 #include <QStringList>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <map>
@@ -33,19 +34,24 @@ class FakeMapView : public MapView {
   QWidget* widget_;
 };
 
-// Every main window made from now on gets a FakeMapView, left in `view`.
+// Main windows made from now on get a fake browser, left in `view`.
 inline void UseFakeMapView(FakeMapView*& view) {
   InstallMapViewFactory([&view](QWidget* parent) {
-    auto made = std::make_unique<FakeMapView>(parent);
-    view = made.get();
-    return made;
+    auto fake = std::make_unique<FakeMapView>(parent);
+    view = fake.get();
+    return fake;
   });
 }
 
-// Settings with every page shown.
+// Settings that show every page and skip the first-run questions.
 inline QString AllPagesIni() {
-  return QStringLiteral(
-      "[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n");
+  return QStringLiteral("[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n");
+}
+
+// n rows captioned "0", "1", ...
+inline void SetRows(QTreeWidget* list, int n) {
+  list->clear();
+  for (int i = 0; i < n; ++i) list->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
 }
 
 }  // namespace uitest

@@ -5,18 +5,38 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "Fakemapview.h"
-
-using uitest::FakeMapView;
 #include "Mainform.h"
 #include "Mapstores.h"
 #include "Routestorage.h"
+#include "Trackstorage.h"
 #include "Uitestenv.h"
 
 namespace routetest {
+
+using uitest::FakeMapView;
+
+// A track of these points (latitude, longitude, altitude) shown in the track
+// page's point list, as a click on its row does.
+inline void ShowTrackPoints(TFormMain& f, const std::vector<std::tuple<double, double, double>>& points) {
+  trackStorage.Clear();
+  auto track = std::make_unique<TTrackList>();
+  for (auto [lat, lng, alt] : points) {
+    sFile_TrkEntry e;
+    e.Latitude = lat;
+    e.Longitude = lng;
+    e.Altitude = alt;
+    track->AddPoint(e, false);
+  }
+  track->SetName(QStringLiteral("shown"));
+  trackStorage.AddTrack(std::move(track));
+  f.pgTrack->FillTrackList(false);
+  f.pgTrack->FillTrackPoints(0);
+}
 
 class RouteMain : public TFormMain {
  public:

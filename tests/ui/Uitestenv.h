@@ -153,6 +153,17 @@ class ProgramEnv {
   void WriteExe(const std::string& name, const QByteArray& bytes) {
     testenv::writeFile(root_ / "exe" / name, bytes.toStdString());
   }
+  // The map page's companion files as the build ships them; true when all
+  // could be copied.
+  bool WriteShippedWebFiles() {
+    for (const QLatin1String& name :
+         {kMapScriptFileName, kMapStyleFileName, kStartMarkerFileName, kEndMarkerFileName}) {
+      QFile shipped(QString::fromStdString(testenv::binDir().string()) + QLatin1Char('/') + name);
+      if (!shipped.open(QIODevice::ReadOnly)) return false;
+      WriteExe(std::string(name.data(), name.size()), shipped.readAll());
+    }
+    return true;
+  }
   void RemoveExe(const std::string& name) { std::filesystem::remove(root_ / "exe" / name); }
   // Writes the settings file the next Start reads.
   void WriteIni(const QString& text) {

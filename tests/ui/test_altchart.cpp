@@ -208,9 +208,7 @@ TEST_F(AltChart, CallersFinishTheirWorkWhenTheServiceFails) {
   EXPECT_EQ(routeStorage.At(0)->Elevation, 0);
   EXPECT_EQ(Cell(0, TRoutePage::colLat), QStringLiteral("48.25"));
 
-  QTreeWidget* track = f->pgTrack->lvTrackItem;
-  for (int i = 0; i < 3; ++i)
-    track->addTopLevelItem(new QTreeWidgetItem({QString::number(47 + i), QString::number(11 + i % 2), "", "", "", "0"}));
+  routetest::ShowTrackPoints(*f, {{47, 11, 0}, {48, 12, 0}, {49, 11, 0}});
   page().GenerateRouteFromTrack();
   EXPECT_EQ(routeStorage.Count(), 3u);
   EXPECT_EQ(CurrentRow(), 2);

@@ -72,8 +72,8 @@ class RecordingMain : public TFormMain {
 QString S(int n) { return QStringLiteral("S%1").arg(n); }
 
 QString Header(QTreeWidget* lv, int column) { return lv->headerItem()->text(column); }
-QString Header(QTableView* lv, int column) {
-  return lv->model()->headerData(column, Qt::Horizontal).toString();
+QString Header(QAbstractItemView* lv, int column) {
+  return lv->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
 struct Caption {

@@ -29,11 +29,7 @@ namespace {
 
 using Icon = UiServices::Icon;
 using uitest::FakeMapView;
-
-void SetRows(QTreeWidget* list, int n) {
-  list->clear();
-  for (int i = 0; i < n; ++i) list->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
-}
+using uitest::SetRows;
 
 // The destination list shows what the store holds: n destinations in it.
 void SetRows(TDestPage* page, int n) {
@@ -542,16 +538,6 @@ TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
 // ---------------------------------------------------------------------------
 // The real web engine, the page and its script, the local maps stand-in.
 
-// The map page's companion files beside the program, as the build ships them.
-void ShipWebFiles(uitest::ProgramEnv& env) {
-  for (const QLatin1String& name :
-       {kMapScriptFileName, kMapStyleFileName, kStartMarkerFileName, kEndMarkerFileName}) {
-    QFile shipped(QString::fromStdString(testenv::binDir().string()) + QLatin1Char('/') + name);
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    env.WriteExe(std::string(name.data(), name.size()), shipped.readAll());
-  }
-}
-
 TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
   uitest::ProgramEnv env("MapBridgeLive");
   uitest::LiveMap live(
@@ -598,7 +584,7 @@ TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
     closedPort = probe.serverPort();
   }
   qputenv(kMapsApiBaseVariable, QStringLiteral("http://127.0.0.1:%1").arg(closedPort).toUtf8());
-  ShipWebFiles(env);
+  ASSERT_TRUE(env.WriteShippedWebFiles());
   env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   env.Start();
   mapstores::ClearAll();

@@ -497,12 +497,10 @@ TEST_F(RouteFiles, GpxExports) {
 class RouteBuilder : public RouteWindow {
  protected:
   void TrackPoints(const std::vector<std::pair<double, double>>& points) {
-    QTreeWidget* list = f->pgTrack->lvTrackItem;
-    list->clear();
+    std::vector<std::tuple<double, double, double>> shown;
     int i = 0;
-    for (auto [lat, lng] : points)
-      list->addTopLevelItem(new QTreeWidgetItem({textfmt::FloatToQStr(lat), textfmt::FloatToQStr(lng), "", "", "",
-                                                 QString::number(100 + i++)}));
+    for (auto [lat, lng] : points) shown.emplace_back(lat, lng, 100 + i++);
+    ShowTrackPoints(*f, shown);
   }
 };
 

@@ -18,6 +18,7 @@
 #include "Templateexport.h"
 #include "Textfmt.h"
 #include "Trackpage.h"
+#include "Trackstorage.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
 #include "Utility.h"
@@ -540,10 +541,13 @@ void TRoutePage::pmnuRoutePopup() {
 // a route from the track's points
 
 void TRoutePage::GenerateRouteFromTrack() {
-  // The point list may be a tree or a table; its model answers for both.
+  // The track whose points the point list shows, at full precision (the
+  // list's text is rounded).
   QToolButton* wand = frame_.TrackPage().spdAutoGeneratorTrk;
-  const QAbstractItemModel* points = frame_.TrackPage().lvTrackItem->model();
-  const int n = points->rowCount();
+  const TTrackList* track = frame_.TrackPage().ShownTrack();
+  if (!track) return;
+  const std::vector<sFile_TrkEntry>& points = track->Points();
+  const int n = int(std::min<std::size_t>(points.size(), std::size_t(frame_.TrackPage().PointRowCount())));
   if (n < 1) return;
   wand->setEnabled(false);
   {
@@ -554,8 +558,8 @@ void TRoutePage::GenerateRouteFromTrack() {
     std::vector<double> x(count), y(count);
     std::vector<std::int32_t> keep(count, 0);
     for (int i = 0; i < n; ++i) {
-      x[std::size_t(i)] = textfmt::StrToFloatDef(points->index(i, 0).data().toString(), 0.0);
-      y[std::size_t(i)] = textfmt::StrToFloatDef(points->index(i, 1).data().toString(), 0.0);
+      x[std::size_t(i)] = points[std::size_t(i)].Latitude;
+      y[std::size_t(i)] = points[std::size_t(i)].Longitude;
     }
     double tolerance = n > 1500 ? 0.002 : n > 600 ? 0.001 : 0.0005;
     int kept = SimplifyPolyline(x.data(), y.data(), n, tolerance, keep.data());
@@ -564,15 +568,13 @@ void TRoutePage::GenerateRouteFromTrack() {
       std::fill(keep.begin(), keep.end(), 0);
       kept = SimplifyPolyline(x.data(), y.data(), n, tolerance, keep.data());
     }
-    constexpr int kAltitudeColumn = 5;
     int c = 0;
     for (int h = 0; h < n; ++h) {
       if (!keep[std::size_t(h)]) continue;
       if (routeStorage.AddPoint(QString::number(c), x[std::size_t(h)], y[std::size_t(h)], ttNone) != raAdded)
         continue;
-      const QString altitude = points->index(h, kAltitudeColumn).data().toString();
-      double metres = 0;
-      if (!textfmt::TryStrToFloat(altitude, metres) || !std::isfinite(metres) || std::fabs(metres) > 1e9) metres = 0;
+      double metres = points[std::size_t(h)].Altitude;
+      if (!std::isfinite(metres) || std::fabs(metres) > 1e9) metres = 0;
       routeStorage.SetElevation(c, std::int32_t(std::trunc(metres)));
       ++c;
     }

@@ -1,14 +1,112 @@
 #include "Trackpage.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
 
+#include "Apconfig.h"
+#include "Busycursor.h"
+#include "Frmgpximp.h"
+#include "Frmtrackeditor.h"
+#include "GPXDocument.h"
+#include "Gpximport.h"
+#include "Kml.h"
 #include "Mainframe.h"
+#include "NMEADocument.h"
+#include "Pathmanager.h"
+#include "Poistorage.h"
+#include "Routestorage.h"
+#include "Tempkml.h"
+#include "Textfmt.h"
 #include "Trackstorage.h"
 #include "Uibuild.h"
+#include "Uiservices.h"
+#include "Utility.h"
+#include "pages/Programpage.h"
+#include "pages/Routepage.h"
 
 using namespace uibuild;
+
+namespace {
+
+constexpr int kLastCheckRole = Qt::UserRole + 1;
+constexpr const char* kKmlMimeType = "application/vnd.google-earth.kml+xml";
+
+// Colours of loaded tracks, in turn (0x00BBGGRR): blue, maroon, lime,
+// purple, teal.
+constexpr std::uint32_t kTrackColourCycle[] = {0xFF0000, 0x000080, 0x00FF00, 0x800080, 0x808000};
+
+QString Num(long long v) { return QString::fromLatin1(textfmt::IntToStr(v)); }
+
+QString Pad2(long long v) { return Num(v).rightJustified(2, QLatin1Char('0')); }
+
+// The colour cell shows the track's colour also on a selected row.
+class ColourCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, option, index);
+    const QVariant colour = index.data(Qt::BackgroundRole);
+    if (!colour.canConvert<QBrush>()) return;
+    painter->fillRect(option.rect.adjusted(2, 2, -2, -2), colour.value<QBrush>());
+  }
+};
+
+// "YYYY/MM/DD hh:mm:ss" of a UTC time in local time; empty for no time (0).
+QString LocalStamp(double utc) {
+  if (utc == 0) return {};
+  const textfmt::DateTimeParts p = textfmt::DecodeDateTime(ConvertUtcDateTimeToLocal(utc));
+  return Num(p.year).rightJustified(4, QLatin1Char('0')) + QLatin1Char('/') + Pad2(p.month) +
+         QLatin1Char('/') + Pad2(p.day) + QLatin1Char(' ') + Pad2(p.hour) + QLatin1Char(':') +
+         Pad2(p.minute) + QLatin1Char(':') + Pad2(p.second);
+}
+
+// What errno says about the last failed file call, or a plain text.
+QString FileErrorReason(int error) {
+  if (error == 0) return QStringLiteral("the file could not be written");
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+}  // namespace
+
+// The track's "Total Time": whole days and the time of day of the span,
+// counted in whole seconds; "0" for no span.
+QString TrackSpanText(double firstUtc, double lastUtc) {
+  const double span = lastUtc - firstUtc;
+  if (!(span > 0) || !std::isfinite(span)) return QStringLiteral("0");
+  const long long total = std::llround(span * 86400.0);
+  if (total <= 0) return QStringLiteral("0");
+  return Num(total / 86400) + QStringLiteral(" Days ") + Pad2(total / 3600 % 24) + QLatin1Char(':') +
+         Pad2(total / 60 % 60) + QLatin1Char(':') + Pad2(total % 60);
+}
+
+// "12.3456 KM" from a whole kilometre on, else "999.0000 M".
+QString TrackDistanceText(double metres) {
+  if (!std::isfinite(metres)) metres = 0;
+  if (std::trunc(metres / 1000.0) != 0)
+    return QString::fromLatin1(textfmt::FormatFixed(metres / 1000.0, 4)) + QStringLiteral(" KM");
+  return QString::fromLatin1(textfmt::FormatFixed(metres, 4)) + QStringLiteral(" M");
+}
+
+// Language text 135 with the count put in place of its "%d"; the rest of
+// the text is taken as it stands.
+QString ExportDoneText(const QString& text, int count) {
+  QString out = text;
+  const qsizetype at = out.indexOf(QLatin1String("%d"));
+  if (at >= 0) out.replace(at, 2, Num(count));
+  return out;
+}
 
 TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setObjectName(QStringLiteral("pgTrack"));
@@ -56,12 +154,31 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
                                                     spdTrackPlay, spdTrackStopp, trbTrkSpeed})
     controls->addWidget(w);
   items->addWidget(pnlTrackItemsControl);
-  lvTrackItem = ListView(pnlTrackItems, "lvTrackItem",
-                         {QStringLiteral("Lat"), QStringLiteral("Lng"), QStringLiteral("Distance"),
-                          QStringLiteral("Time"), QStringLiteral("Speed"), QStringLiteral("Altitude")},
-                         {65, 65, 60, 70, 50, 0}, false);
-  lvTrackItem->setMouseTracking(true);
-  lvTrackItem->setContextMenuPolicy(Qt::CustomContextMenu);
+  lvTrackItem = new QTableView(pnlTrackItems);
+  lvTrackItem->setObjectName(QStringLiteral("lvTrackItem"));
+  pointModel = new TTrackPointModel(trackStorage, lvTrackItem);
+  lvTrackItem->setModel(pointModel);
+  lvTrackItem->setSelectionBehavior(QAbstractItemView::SelectRows);
+  lvTrackItem->setSelectionMode(QAbstractItemView::SingleSelection);
+  lvTrackItem->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lvTrackItem->setShowGrid(false);
+  lvTrackItem->setWordWrap(false);
+  lvTrackItem->verticalHeader()->hide();
+  // Fixed row heights: the view never measures a million rows.
+  lvTrackItem->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  lvTrackItem->verticalHeader()->setDefaultSectionSize(lvTrackItem->fontMetrics().height() + 4);
+  lvTrackItem->horizontalHeader()->setHighlightSections(false);
+  lvTrackItem->horizontalHeader()->setStretchLastSection(false);
+  lvTrackItem->setMinimumWidth(120);
+  {
+    const int widths[TTrackPointModel::kColumns] = {65, 65, 60, 70, 50, 0};
+    for (int c = 0; c < TTrackPointModel::kColumns; ++c) {
+      if (widths[c] == 0)
+        lvTrackItem->setColumnHidden(c, true);
+      else
+        lvTrackItem->setColumnWidth(c, widths[c]);
+    }
+  }
   items->addWidget(lvTrackItem, 1);
   Splitter2->addWidget(pnlTrackItems);
   page->addWidget(Splitter2, 1);
@@ -114,14 +231,10 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   pmnuKML->setObjectName(QStringLiteral("pmnuKML"));
   mnuKML = MenuItem(pmnuKML, "mnuKML", QStringLiteral("Export"));
   mnuCallGE = MenuItem(pmnuKML, "mnuCallGE", QStringLiteral("Google Earth..."));
-  tbTrackFileKLM->setMenu(pmnuKML);
-  tbTrackFileKLM->setPopupMode(QToolButton::InstantPopup);
   pmnuGPX = new QMenu(this);
   pmnuGPX->setObjectName(QStringLiteral("pmnuGPX"));
   mnuGPXImport = MenuItem(pmnuGPX, "mnuGPXImport", QStringLiteral("Import"));
   mnuGPXExport = MenuItem(pmnuGPX, "mnuGPXExport", QStringLiteral("Export"));
-  tbTrackFileGPX->setMenu(pmnuGPX);
-  tbTrackFileGPX->setPopupMode(QToolButton::InstantPopup);
   lblFile4 = Label(this, "lblFile4", QStringLiteral("File"));
   lblDevice4 = Label(this, "lblDevice4", QStringLiteral("Device"));
   lblTable4 = Label(this, "lblTable4", QStringLiteral("Table"));
@@ -141,6 +254,66 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
                                 : nullptr;
     return item && item->checkState(0) == Qt::Checked;
   });
+
+  playTimer_ = new QTimer(this);
+  playTimer_->setObjectName(QStringLiteral("tmTrackPlay"));
+  connect(playTimer_, &QTimer::timeout, this, &TTrackPage::PlaybackStep);
+
+  lvTrack->setItemDelegateForColumn(1, new ColourCellDelegate(lvTrack));
+  lvTrack->header()->setSectionsClickable(true);
+  lvTrack->header()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lvTrack->header(), &QHeaderView::sectionClicked, this, [this] { CheckAll(true); });
+  connect(lvTrack->header(), &QWidget::customContextMenuRequested, this, [this] { CheckAll(false); });
+  connect(lvTrack, &QTreeWidget::itemChanged, this, &TTrackPage::lvTrackItemChanged);
+  connect(lvTrack, &QTreeWidget::itemSelectionChanged, this, &TTrackPage::lvTrackSelectItem);
+  connect(lvTrack, &QTreeWidget::itemDoubleClicked, this, [this] { lvTrackDblClick(); });
+  // The colour cell opens the editor; the hand shows where.
+  lvTrack->setMouseTracking(true);
+  // After the press has selected the row, not inside it.
+  connect(
+      lvTrack, &QTreeWidget::itemPressed, this,
+      [this](QTreeWidgetItem*, int column) {
+        if (column == 1) QMetaObject::invokeMethod(this, &TTrackPage::lvTrackDblClick, Qt::QueuedConnection);
+      });
+  connect(lvTrack, &QTreeWidget::itemEntered, this, [this](QTreeWidgetItem*, int column) {
+    lvTrack->viewport()->setCursor(column == 1 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  });
+  connect(lvTrack, &QTreeWidget::viewportEntered, this,
+          [this] { lvTrack->viewport()->setCursor(Qt::ArrowCursor); });
+
+  connect(lvTrackItem->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &TTrackPage::lvTrackItemSelectItem);
+  connect(lvTrackItem, &QTableView::doubleClicked, this, &TTrackPage::lvTrackItemDblClick);
+  for (QToolButton* b : {spdTItemTop, spdTItemCenter, spdTItemEnd})
+    connect(b, &QToolButton::clicked, this, [this, b] { pmnuTStartClick(b->property("tag").toInt()); });
+  for (QAction* a : {pmnuTStart, pmnuTMiddle, pmnuTEnd})
+    connect(a, &QAction::triggered, this, [this, a] { pmnuTStartClick(a->data().toInt()); });
+  connect(spdaddToRoute, &QToolButton::clicked, this, &TTrackPage::spdaddToRouteClick);
+  connect(spdTrackPlay, &QToolButton::clicked, this, &TTrackPage::spdTrackPlayClick);
+  connect(spdTrackStopp, &QToolButton::clicked, this, &TTrackPage::spdTrackStoppClick);
+  connect(trbTrkSpeed, &QSlider::valueChanged, this, &TTrackPage::trbTrkSpeedChange);
+
+  connect(tbTrackFileOpen, &QToolButton::clicked, this, &TTrackPage::bgTrackFile_OpenClick);
+  connect(tbTrackFileSave, &QToolButton::clicked, this, &TTrackPage::bgTrackFile_SaveClick);
+  connect(tbTrackFileNME, &QToolButton::clicked, this, &TTrackPage::bgTrackFile_NMEAClick);
+  connect(tbTrackFileGPX, &QToolButton::clicked, this, &TTrackPage::bgTrackFile_GPXClick);
+  connect(tbTrackFileKLM, &QToolButton::clicked, this, &TTrackPage::bgTrackFile_KMLClick);
+  connect(pmnuGPX, &QMenu::aboutToShow, this, [this] { mnuGPXExport->setEnabled(RowCount() > 0); });
+  connect(pmnuKML, &QMenu::aboutToShow, this, [this] {
+    mnuKML->setEnabled(RowCount() > 0);
+    mnuCallGE->setEnabled(RowCount() > 0);
+  });
+  connect(mnuGPXImport, &QAction::triggered, this, &TTrackPage::mnuGPXImportClick);
+  connect(mnuGPXExport, &QAction::triggered, this, &TTrackPage::mnuGPXExportClick);
+  connect(mnuKML, &QAction::triggered, this, [this] { ExportTracksKml(false); });
+  connect(mnuCallGE, &QAction::triggered, this, [this] { ExportTracksKml(true); });
+  connect(tbTrackTableMod, &QToolButton::clicked, this, &TTrackPage::lvTrackDblClick);
+  connect(tbTrackTableDel, &QToolButton::clicked, this, &TTrackPage::bgTrackTableItems1Click);
+  connect(tbTrackTableClear, &QToolButton::clicked, this, &TTrackPage::bgTrackTableItems2Click);
+}
+
+void TTrackPage::AttachOptionControls(TProgramPage& program) {
+  connect(program.chkTrackItems, &QCheckBox::clicked, this, &TTrackPage::chkTrackItemsClick);
 }
 
 TTrackPage::~TTrackPage() { trackStorage.SetRowCheckedQuery(nullptr); }
@@ -163,7 +336,7 @@ void TTrackPage::ApplyLanguage() {
   tbTrackTableDel->setToolTip(Str(105));
   tbTrackTableClear->setToolTip(Str(106));
   const int pointColumns[5] = {15, 16, 46, 45, 47};
-  for (int c = 0; c < 5; ++c) lvTrackItem->headerItem()->setText(c, Str(pointColumns[c]));
+  for (int c = 0; c < 5; ++c) pointModel->SetTitle(c, Str(pointColumns[c]));
   spdTItemTop->setToolTip(Str(30));
   pmnuTStart->setText(Str(30));
   spdTItemCenter->setToolTip(Str(31));
@@ -199,13 +372,531 @@ void TTrackPage::SetPictures() {
   imgTracks->setPixmap(frame_.ilTab.Pixmap(3));
 }
 
-// Filled in with the track page's own work.
-void TTrackPage::FillTrackList(bool) {}
-void TTrackPage::ApplyTrackAutoSelect() {}
-void TTrackPage::FillTrackPoints(int) {}
-int TTrackPage::GetTrackLineIndex(int) { return -1; }
-void TTrackPage::UpdateTrackCaptions() {}
-void TTrackPage::ImportGpx(const QString&) {}
-bool TTrackPage::IsGoogleEarthInstalled() { return false; }
-void TTrackPage::lvTrackDblClick() {}
-void TTrackPage::bgTrackTableItems1Click() {}
+// ============================================================================
+// the track list
+
+QTreeWidgetItem* TTrackPage::NewRow(const TTrackList& track) const {
+  auto* item = new QTreeWidgetItem;
+  item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+  item->setText(0, track.Name());
+  item->setCheckState(0, Qt::Unchecked);
+  item->setData(0, kLastCheckRole, int(Qt::Unchecked));
+  item->setBackground(1, TrackColorToQColor(track.Color));
+  return item;
+}
+
+void TTrackPage::FillTrackList(bool differentColours) {
+  StopPlayback();
+  // The lines of the page on show no longer match the store.
+  drawnTracks_.clear();
+  {
+    const QSignalBlocker block(lvTrack);
+    lvTrack->clear();
+    QList<QTreeWidgetItem*> rows;
+    std::size_t cycle = 0;
+    for (std::size_t i = 0; i < trackStorage.Count(); ++i) {
+      TTrackList* track = trackStorage.At(i);
+      if (differentColours) track->Color = kTrackColourCycle[cycle++ % std::size(kTrackColourCycle)];
+      rows << NewRow(*track);
+    }
+    lvTrack->addTopLevelItems(rows);
+  }
+  ClearSummary();
+  FillTrackPoints(RowCount() - 1);
+}
+
+void TTrackPage::UpdateTrackCaptions() {
+  for (int i = 0; i < RowCount(); ++i) {
+    const TTrackList* track = trackStorage.At(std::size_t(i));
+    if (!track) break;
+    QTreeWidgetItem* item = lvTrack->topLevelItem(i);
+    item->setText(0, track->Name());
+    item->setBackground(1, TrackColorToQColor(track->Color));
+  }
+}
+
+bool TTrackPage::RowChecked(int row) const {
+  QTreeWidgetItem* item = lvTrack->topLevelItem(row);
+  return item && item->checkState(0) == Qt::Checked;
+}
+
+void TTrackPage::SetRowChecked(int row, bool checked) {
+  if (QTreeWidgetItem* item = lvTrack->topLevelItem(row))
+    item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void TTrackPage::SelectRow(int row) {
+  QTreeWidgetItem* item = lvTrack->topLevelItem(row);
+  if (!item) return;
+  lvTrack->clearSelection();
+  lvTrack->setCurrentItem(item);
+  item->setSelected(true);
+  lvTrack->scrollToItem(item);
+}
+
+int TTrackPage::SelectedRow() const {
+  const QList<QTreeWidgetItem*> selected = lvTrack->selectedItems();
+  return selected.size() == 1 ? lvTrack->indexOfTopLevelItem(selected.front()) : -1;
+}
+
+void TTrackPage::ApplyTrackAutoSelect() {
+  const int n = RowCount();
+  bulkCheck_ = true;
+  for (int i = 0; i < n; ++i) SetRowChecked(i, apConfig->TrkImpMode || i == n - 1);
+  bulkCheck_ = false;
+  if (n > 0) SelectRow(n - 1);
+}
+
+void TTrackPage::CheckAll(bool checked) {
+  bulkCheck_ = true;
+  for (int i = 0; i < RowCount(); ++i) SetRowChecked(i, checked);
+  bulkCheck_ = false;
+  if (!frame_.ListRefilling && UiServices::Get().ShiftHeld()) frame_.RefreshMap(0.0, 0.0);
+}
+
+void TTrackPage::lvTrackItemChanged(QTreeWidgetItem* item, int column) {
+  if (column != 0) return;
+  // itemChanged also reports new captions and colours.
+  const int state = int(item->checkState(0));
+  if (item->data(0, kLastCheckRole).toInt() == state) return;
+  item->setData(0, kLastCheckRole, state);
+  if (!bulkCheck_ && !frame_.ListRefilling && UiServices::Get().ShiftHeld()) frame_.RefreshMap(0.0, 0.0);
+}
+
+void TTrackPage::MapPageWritten() {
+  drawnTracks_.clear();
+  for (std::size_t i = 0; i < trackStorage.Count(); ++i)
+    if (trackStorage.IsRowChecked(i)) drawnTracks_.push_back(trackStorage.At(i));
+}
+
+int TTrackPage::GetTrackLineIndex(int row) {
+  const TTrackList* track = row >= 0 ? trackStorage.At(std::size_t(row)) : nullptr;
+  if (!track) return -1;
+  const auto it = std::find(drawnTracks_.begin(), drawnTracks_.end(), track);
+  return it == drawnTracks_.end() ? -1 : int(it - drawnTracks_.begin());
+}
+
+void TTrackPage::ClearSummary() {
+  for (QLineEdit* e : {edtTrackStartTime, edtTrackEndTime, edtTrackTotalTime, edtTrackTotalDist,
+                       edtTrackTotalPoints})
+    e->clear();
+}
+
+void TTrackPage::ShowSummary(int row) {
+  const TTrackList* track = trackStorage.At(std::size_t(row));
+  if (!track) {
+    ClearSummary();
+    return;
+  }
+  const auto& points = track->Points();
+  edtTrackStartTime->setText(points.empty() ? QString() : LocalStamp(points.front().Time));
+  edtTrackEndTime->setText(points.empty() ? QString() : LocalStamp(points.back().Time));
+  edtTrackTotalPoints->setText(Num(static_cast<long long>(points.size())));
+  edtTrackTotalTime->setText(points.empty() ? QStringLiteral("0")
+                                            : TrackSpanText(points.front().Time, points.back().Time));
+  edtTrackTotalDist->setText(TrackDistanceText(track->Distance));
+}
+
+void TTrackPage::lvTrackSelectItem() {
+  const int row = SelectedRow();
+  if (row < 0) return;
+  if (pointModel->Track() != trackStorage.At(std::size_t(row)) || pointModel->StoreRow() != row)
+    FillTrackPoints(row);
+  ShowSummary(row);
+  const int line = GetTrackLineIndex(row);
+  if (line >= 0) frame_.ExecScript(QStringLiteral("trk_jumpToPoint(") + Num(line) + QLatin1Char(')'));
+}
+
+void TTrackPage::lvTrackDblClick() {
+  const int row = SelectedRow();
+  TTrackList* track = row >= 0 ? trackStorage.At(std::size_t(row)) : nullptr;
+  if (!track) return;
+  bool accepted = false;
+  {
+    BusyCursor busy;
+    TFormTrackEditor editor(track, frame_.ilTab.Icon(3), frame_.FrameWindow());
+    editor.SetupDialog(frame_.FrameWindow()->x() + 60, QCursor::pos().y() - 25);
+    accepted = UiServices::Get().ExecDialog(editor) == QDialog::Accepted;
+  }
+  if (!accepted) return;
+  const int line = GetTrackLineIndex(row);
+  if (line >= 0) {
+    const std::uint32_t c = track->Color;
+    const std::uint32_t rgb = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    frame_.ExecScript(QStringLiteral("trk_changeColor(") + Num(line) + QStringLiteral(",'#") +
+                      QString::number(rgb, 16).toUpper().rightJustified(6, QLatin1Char('0')) +
+                      QStringLiteral("')"));
+  }
+  UpdateTrackCaptions();
+}
+
+void TTrackPage::bgTrackTableItems1Click() {
+  std::vector<int> rows;
+  for (QTreeWidgetItem* item : lvTrack->selectedItems()) rows.push_back(lvTrack->indexOfTopLevelItem(item));
+  if (rows.empty()) return;
+  const TTrackList* shown = pointModel->Track();
+  // From the last row up, so the rows still to go keep their positions.
+  std::sort(rows.begin(), rows.end(), std::greater<int>());
+  bool shownGone = false;
+  {
+    const QSignalBlocker block(lvTrack);
+    for (int row : rows) {
+      if (row < 0 || std::size_t(row) >= trackStorage.Count()) continue;
+      if (trackStorage.At(std::size_t(row)) == shown) shownGone = true;
+      trackStorage.DeleteTrackAt(std::size_t(row));
+      delete lvTrack->takeTopLevelItem(row);
+    }
+  }
+  drawnTracks_.clear();
+  if (shownGone || !shown) {
+    StopPlayback();
+    pointModel->Clear();
+    ClearSummary();
+  } else {
+    for (std::size_t i = 0; i < trackStorage.Count(); ++i)
+      if (trackStorage.At(i) == shown) pointModel->MoveTo(int(i));
+  }
+  frame_.RefreshMap(0.0, 0.0);
+}
+
+void TTrackPage::bgTrackTableItems2Click() {
+  trackStorage.Clear();
+  FillTrackList(false);
+  frame_.RefreshMap(0.0, 0.0);
+}
+
+// ============================================================================
+// the point list
+
+void TTrackPage::FillTrackPoints(int row) {
+  StopPlayback();
+  lastShownPoint_ = -1;
+  if (row < 0 || pnlTrackItems->isHidden()) {
+    pointModel->Clear();
+    return;
+  }
+  pointModel->SetTrack(row);
+}
+
+int TTrackPage::SelectedPointRow() const {
+  const QModelIndexList rows = lvTrackItem->selectionModel()->selectedRows();
+  return rows.size() == 1 ? rows.front().row() : -1;
+}
+
+void TTrackPage::SelectPointRow(int row) {
+  if (row < 0 || row >= PointRowCount()) return;
+  const QModelIndex index = pointModel->index(row, 0);
+  lvTrackItem->selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  lvTrackItem->scrollTo(index);
+}
+
+void TTrackPage::lvTrackItemSelectItem() {
+  const int row = SelectedPointRow();
+  const TTrackList* track = pointModel->Track();
+  if (row < 0 || !track || std::size_t(row) >= track->Count()) return;
+  const sFile_TrkEntry& p = track->Points()[std::size_t(row)];
+  frame_.ExecScript(QStringLiteral("trk_createMarker(") + textfmt::FloatToQStr(p.Latitude) + QLatin1Char(',') +
+                    textfmt::FloatToQStr(p.Longitude) + QLatin1Char(',') +
+                    (apConfig->CenterPSel ? QStringLiteral("true") : QStringLiteral("false")) +
+                    QLatin1Char(')'));
+}
+
+void TTrackPage::pmnuTStartClick(int tag) {
+  const int n = PointRowCount();
+  if (n == 0) return;
+  SelectPointRow(tag == 0 ? 0 : tag == 1 ? n / 2 : n - 1);
+}
+
+void TTrackPage::lvTrackItemDblClick() { pmnuTStartClick(UiServices::Get().ShiftHeld() ? 2 : 0); }
+
+void TTrackPage::spdaddToRouteClick() {
+  const int row = SelectedPointRow();
+  const TTrackList* track = pointModel->Track();
+  if (row < 0 || !track || std::size_t(row) >= track->Count()) return;
+  const sFile_TrkEntry& p = track->Points()[std::size_t(row)];
+  const int position = int(routeStorage.Count());
+  int n = frame_.RoutePage().RowCount();
+  RouteAddResult result;
+  do {
+    result = routeStorage.AddPoint(Num(n), p.Latitude, p.Longitude, 0, -1);
+    ++n;
+  } while (result == raDuplicateName);
+  if (result != raAdded) return;
+  const double altitude = std::isfinite(p.Altitude) ? std::clamp(std::trunc(p.Altitude), -1e9, 1e9) : 0.0;
+  routeStorage.SetElevation(position, std::int32_t(altitude));
+  frame_.FillRouteList(true, false);
+  frame_.ExecScript(QStringLiteral("rte_addPoint(") + textfmt::FloatToQStr(p.Latitude) + QLatin1Char(',') +
+                    textfmt::FloatToQStr(p.Longitude) + QStringLiteral(",3,-1)"));
+  TRoutePage& route = frame_.RoutePage();
+  route.SelectRow(route.RowCount() - 1);
+}
+
+// ============================================================================
+// playback
+
+void TTrackPage::spdTrackPlayClick() {
+  const int n = PointRowCount();
+  if (n == 0 || playTimer_->isActive()) return;
+  int start = SelectedPointRow();
+  if (start < 0) {
+    start = 0;
+    SelectPointRow(0);
+  }
+  playRow_ = start;
+  frame_.PlaybackRunning = true;
+  spdTrackPlay->hide();
+  spdTrackStopp->show();
+  spdTrackStopp->setEnabled(true);
+  PlaybackStep();
+  if (frame_.PlaybackRunning) playTimer_->start(trbTrkSpeed->value());
+}
+
+void TTrackPage::PlaybackStep() {
+  if (!frame_.PlaybackRunning || playRow_ >= PointRowCount() || !pointModel->Track()) {
+    StopPlayback();
+    return;
+  }
+  // The start row may be selected already; the marker still moves there.
+  if (SelectedPointRow() == playRow_)
+    lvTrackItemSelectItem();
+  else
+    SelectPointRow(playRow_);
+  lvTrackItem->scrollTo(pointModel->index(playRow_, 0), QAbstractItemView::PositionAtTop);
+  lastShownPoint_ = playRow_;
+  ++playRow_;
+  // The track bar may have moved since the last step.
+  if (playTimer_->isActive() && playTimer_->interval() != trbTrkSpeed->value())
+    playTimer_->setInterval(trbTrkSpeed->value());
+  if (playRow_ >= PointRowCount()) StopPlayback();
+}
+
+void TTrackPage::StopPlayback() {
+  const bool wasRunning = playTimer_->isActive() || spdTrackStopp->isVisibleTo(this);
+  playTimer_->stop();
+  frame_.PlaybackRunning = false;
+  if (!wasRunning) return;
+  spdTrackStopp->hide();
+  spdTrackPlay->show();
+  if (lastShownPoint_ >= 0 && lastShownPoint_ < PointRowCount())
+    lvTrackItem->scrollTo(pointModel->index(lastShownPoint_, 0));
+}
+
+void TTrackPage::spdTrackStoppClick() { StopPlayback(); }
+
+void TTrackPage::trbTrkSpeedChange() {
+  trbTrkSpeed->setToolTip(Num(trbTrkSpeed->value()) + QStringLiteral(" ms"));
+}
+
+void TTrackPage::chkTrackItemsClick(bool checked) {
+  apConfig->ShowTrkPts = checked;
+  pnlTrackItems->setVisible(checked);
+  if (!checked) return;
+  // Put the splitter's handle back between the lists.
+  Splitter2->setSizes({Splitter2->height() / 2, Splitter2->height() / 2});
+  if (trackStorage.Count() > 0 && PointRowCount() == 0) FillTrackPoints(SelectedRow());
+}
+
+// ============================================================================
+// files
+
+bool TTrackPage::NeedRows() {
+  if (RowCount() > 0) return true;
+  UiServices::Get().MessageBox(Str(119), Str(114), UiServices::Icon::Error);
+  return false;
+}
+
+void TTrackPage::ReportFailure(const QString& caption, const QString& path, const QString& reason) {
+  frame_.SetStatusText(2, Str(168));
+  frame_.SetStatusText(3, reason);
+  QString text = Str(168);
+  if (!path.isEmpty()) text += QLatin1Char('\n') + path;
+  if (!reason.isEmpty()) text += QStringLiteral("\n") + reason;
+  UiServices::Get().MessageBox(text, caption, UiServices::Icon::Error);
+}
+
+void TTrackPage::ReportExported(int captionNumber, int count) {
+  frame_.SetStatusText(2, Str(167));
+  UiServices::Get().MessageBox(ExportDoneText(Str(135), count), Str(captionNumber),
+                               UiServices::Icon::Information);
+}
+
+void TTrackPage::bgTrackFile_OpenClick() {
+  frame_.SetStatusText(1, Str(3));
+  UiServices::FileDialog d;
+  d.filter = Str(140);
+  d.folder = pathManager->GetDataDir();
+  const std::optional<QString> path = UiServices::Get().OpenFileName(d);
+  if (!path) return;
+  QCoreApplication::processEvents();
+  bool ok = false;
+  {
+    BusyCursor busy;
+    ok = trackStorage.LoadFromFile(*path);
+  }
+  frame_.SetStatusText(2, Str(ok ? 167 : 168));
+  frame_.ListRefilling = true;
+  FillTrackList(false);
+  ApplyTrackAutoSelect();
+  frame_.ListRefilling = false;
+  frame_.RefreshMap(0.0, 0.0);
+  if (ok) {
+    frame_.SetTitleFile(*path);
+    return;
+  }
+  const QFileInfo info(*path);
+  const QString reason = !info.exists()        ? QStringLiteral("The file does not exist.")
+                         : !info.isReadable()  ? QStringLiteral("The file cannot be read.")
+                         : trackStorage.Count() ? QStringLiteral("The file is cut short; the complete tracks before the cut were read.")
+                                                : QStringLiteral("The file holds no complete track.");
+  ReportFailure(Str(3), *path, reason);
+}
+
+void TTrackPage::bgTrackFile_SaveClick() {
+  frame_.SetStatusText(1, Str(3));
+  if (!NeedRows()) return;
+  const std::optional<QString> path = AskSavePath(140, "trk");
+  if (!path) return;
+  errno = 0;
+  int result = 0;
+  {
+    BusyCursor busy;
+    result = trackStorage.SaveToFile(*path);
+  }
+  const int error = errno;
+  // 0: not created; below 0: a write failed.
+  if (result <= 0) {
+    ReportFailure(Str(114), *path, FileErrorReason(error));
+    return;
+  }
+  frame_.SetStatusText(2, Str(167));
+  frame_.SetTitleFile(*path);
+}
+
+std::optional<QString> TTrackPage::AskSavePath(int filterNumber, const char* suffix) const {
+  UiServices::FileDialog d;
+  d.filter = Str(filterNumber);
+  d.defaultSuffix = QString::fromLatin1(suffix);
+  d.folder = pathManager->GetDataDir();
+  return UiServices::Get().SaveFileName(d);
+}
+
+int TTrackPage::RunExport(int captionNumber, const QString& path, int (*write)(TTrackStorage&, const QString&)) {
+  errno = 0;
+  int count = 0;
+  {
+    BusyCursor busy;
+    count = write(trackStorage, path);
+  }
+  const int error = errno;
+  if (count < 0) ReportFailure(Str(captionNumber), path, FileErrorReason(error));
+  return count;
+}
+
+void TTrackPage::bgTrackFile_NMEAClick() {
+  frame_.SetStatusText(1, Str(3));
+  if (!NeedRows()) return;
+  const std::optional<QString> path = AskSavePath(143, "nmea");
+  if (!path) return;
+  const int count = RunExport(134, *path, ExportNmea);
+  if (count >= 0) ReportExported(134, count);
+}
+
+void TTrackPage::bgTrackFile_GPXClick() {
+  pmnuGPX->popup(tbTrackFileGPX->mapToGlobal(QPoint(0, tbTrackFileGPX->height())));
+}
+
+void TTrackPage::bgTrackFile_KMLClick() {
+  if (!frame_.GlobeViewerPresent) {
+    ExportTracksKml(false);
+    return;
+  }
+  pmnuKML->popup(tbTrackFileKLM->mapToGlobal(QPoint(0, tbTrackFileKLM->height())));
+}
+
+void TTrackPage::mnuGPXImportClick() {
+  frame_.SetStatusText(1, Str(3));
+  UiServices::FileDialog d;
+  d.filter = Str(142);
+  const std::optional<QString> path = UiServices::Get().OpenFileName(d);
+  if (!path) return;
+  QCoreApplication::processEvents();
+  ImportGpx(*path);
+}
+
+void TTrackPage::mnuGPXExportClick() {
+  frame_.SetStatusText(1, Str(3));
+  if (!NeedRows()) return;
+  const std::optional<QString> path = AskSavePath(142, "gpx");
+  if (!path) return;
+  const int count = RunExport(133, *path, ExportGpx);
+  if (count >= 0) ReportExported(133, count);
+}
+
+void TTrackPage::ExportTracksKml(bool toViewer) {
+  frame_.SetStatusText(1, Str(3));
+  if (!toViewer) {
+    const std::optional<QString> path = AskSavePath(141, "kml");
+    if (!path) return;
+    const int count = RunExport(132, *path, ExportKml);
+    if (count >= 0) ReportExported(132, count);
+    return;
+  }
+  const QString path = TempKmlPath();
+  if (path.isEmpty()) {
+    ReportFailure(Str(132), TempBaseFolder(), QStringLiteral("No safe temporary folder for the KML file."));
+    return;
+  }
+  if (RunExport(132, path, ExportKml) < 0) return;
+  if (!UiServices::Get().OpenFile(path)) {
+    ReportFailure(Str(132), path, QStringLiteral("The desktop could not open the file."));
+    return;
+  }
+  frame_.SetStatusText(2, Str(167));
+}
+
+bool TTrackPage::IsGoogleEarthInstalled() {
+  return UiServices::Get().HasApplicationFor(QString::fromLatin1(kKmlMimeType));
+}
+
+void TTrackPage::ImportGpx(const QString& fileName) {
+  // A file dropped while an import runs waits for the user to drop it again.
+  if (importing_) return;
+  importing_ = true;
+  frame_.SetStatusText(1, Str(3));
+  bool ok = false;
+  QString failure;
+  bool cancelled = false;
+  {
+    TGPXImpForm form(frame_.FrameWindow());
+    GPXImpForm = &form;
+    try {
+      ok = ::ImportGpx(fileName, trackStorage, poiStorage, &form);
+    } catch (const GpxImportCancelled&) {
+      cancelled = true;
+    } catch (const std::exception& e) {
+      failure = QString::fromLocal8Bit(e.what());
+      if (failure.isEmpty()) failure = QStringLiteral("The file could not be read.");
+    }
+    GPXImpForm = nullptr;
+  }
+  importing_ = false;
+  if (cancelled) {
+    frame_.SetStatusText(2, Str(168));
+    frame_.SetStatusText(3, QStringLiteral("GPX import cancelled"));
+    return;
+  }
+  if (!failure.isNull()) {
+    ReportFailure(QStringLiteral("GPX Import"), QString(), failure);
+    return;
+  }
+  frame_.SetStatusText(2, Str(ok ? 167 : 168));
+  frame_.ListRefilling = true;
+  FillTrackList(apConfig->SepTrack);
+  frame_.FillWptList();
+  ApplyTrackAutoSelect();
+  frame_.ListRefilling = false;
+  frame_.ZoomPending = true;
+  frame_.RefreshMap(0.0, 0.0);
+  frame_.SetTitleFile(fileName);
+}
