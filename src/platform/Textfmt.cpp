@@ -1,5 +1,6 @@
 #include "Textfmt.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -31,8 +32,81 @@ std::string asciiOf(const QString& s) {
 namespace {
 
 // Text of a finite, non-zero value rounded to 15 significant digits, with or
-// without the exponent form.
-std::string generalFloatText(double v, bool allowExponent) {
+// without the exponent form, from the significant digits and the decimal
+// exponent of the first one.
+char* writeGeneral(char* out, bool negative, const char* digits, std::size_t count, int exponent,
+                   bool allowExponent) {
+  while (count > 1 && digits[count - 1] == '0') --count;
+  if (negative) *out++ = '-';
+  if (allowExponent && (exponent < -4 || exponent >= 15)) {
+    *out++ = digits[0];
+    if (count > 1) {
+      *out++ = '.';
+      out = std::copy(digits + 1, digits + count, out);
+    }
+    *out++ = 'E';
+    return std::to_chars(out, out + 8, exponent).ptr;
+  }
+  if (exponent < 0) {
+    *out++ = '0';
+    *out++ = '.';
+    out = std::fill_n(out, -exponent - 1, '0');
+    return std::copy(digits, digits + count, out);
+  }
+  const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
+  if (count <= intDigits) {
+    out = std::copy(digits, digits + count, out);
+    return std::fill_n(out, intDigits - count, '0');
+  }
+  out = std::copy(digits, digits + intDigits, out);
+  *out++ = '.';
+  return std::copy(digits + intDigits, digits + count, out);
+}
+
+// Powers of ten that a double holds exactly.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// a * 10^p (a >= 0) rounded to the nearest whole number, when that product
+// is below 1e15 and not next to a tie. The product's rounding error comes
+// back exactly from a fused multiply-add, so the test is sure. The shortcut
+// of the two writers below; anything it refuses goes the exact way.
+bool roundedProduct(double a, int p, std::uint64_t& out) {
+  const double y = a * kPow10[p];
+  if (!(y < 1e15)) return false;
+  const double err = std::fma(a, kPow10[p], -y);
+  const double whole = static_cast<double>(static_cast<std::uint64_t>(y));
+  const double frac = (y - whole) + err;
+  if (std::fabs(frac - 0.5) < 1e-6) return false;
+  out = static_cast<std::uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
+  return true;
+}
+
+// The 15 significant digits of a (1e-3 <= a < 1e14) and the exponent of the
+// first, the way the exact conversion gives them; false when unsure.
+bool fifteenDigits(double a, char (&digits)[16], int& exponent) {
+  // From the binary exponent: the decimal one, or one below it.
+  int e = static_cast<int>(std::floor(std::ilogb(a) * 0.30102999566398120));
+  double y = a * kPow10[14 - e];
+  if (y >= 1e15) {
+    ++e;
+    y = a * kPow10[14 - e];
+  }
+  if (y < 1e14 + 1 || y > 1e15 - 1) return false;  // next to a power of ten: the exact way
+  std::uint64_t r = 0;
+  if (!roundedProduct(a, 14 - e, r)) return false;
+  if (r >= 1000000000000000ull) return false;
+  for (int i = 14; i >= 0; --i, r /= 10) digits[i] = static_cast<char>('0' + r % 10);
+  exponent = e;
+  return true;
+}
+
+char* generalFloatChars(char* out, double v, bool allowExponent) {
+  const double a = std::fabs(v);
+  char digits[16];
+  int exponent = 0;
+  if (a >= 1e-3 && a < 1e14 && fifteenDigits(a, digits, exponent))
+    return writeGeneral(out, v < 0, digits, 15, exponent, allowExponent);
   // 15 significant digits, rounded once; the exponent comes from the rounded
   // value so 999999999999999.9 becomes 1E15, not 1000000000000000.
   char buf[64];
@@ -41,67 +115,64 @@ std::string generalFloatText(double v, bool allowExponent) {
   bool negative = sci.front() == '-';
   if (negative) sci.remove_prefix(1);
   size_t ePos = sci.find('e');
-  std::string digits;
-  digits.push_back(sci[0]);
-  for (size_t i = 2; i < ePos; ++i) digits.push_back(sci[i]);
-  int exponent = 0;
-  std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
-                  exponent);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-  std::string out;
-  if (negative) out.push_back('-');
-  if (allowExponent && (exponent < -4 || exponent >= 15)) {
-    out.push_back(digits[0]);
-    if (digits.size() > 1) {
-      out.push_back('.');
-      out.append(digits, 1);
-    }
-    out.push_back('E');
-    out += std::to_string(exponent);
-    return out;
-  }
-  if (exponent < 0) {
-    out += "0.";
-    out.append(static_cast<size_t>(-exponent - 1), '0');
-    out += digits;
-    return out;
-  }
-  size_t intDigits = static_cast<size_t>(exponent) + 1;
-  if (digits.size() <= intDigits) {
-    out += digits;
-    out.append(intDigits - digits.size(), '0');
-  } else {
-    out.append(digits, 0, intDigits);
-    out.push_back('.');
-    out.append(digits, intDigits);
-  }
-  return out;
+  std::size_t count = 0;
+  digits[count++] = sci[0];
+  for (size_t i = 2; i < ePos && count < 15; ++i) digits[count++] = sci[i];
+  std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+  return writeGeneral(out, negative, digits, count, exponent, allowExponent);
 }
+
+char* copyText(char* out, std::string_view s) { return std::copy(s.begin(), s.end(), out); }
 
 }  // namespace
 
+char* FloatToChars(char* out, double v) {
+  if (std::isnan(v)) return copyText(out, "NAN");
+  if (std::isinf(v)) return copyText(out, v > 0 ? "INF" : "-INF");
+  if (v == 0) return copyText(out, "0");
+  return generalFloatChars(out, v, true);
+}
+
+char* FloatToDecimalChars(char* out, double v) {
+  if (!std::isfinite(v) || v == 0) return copyText(out, "0");
+  return generalFloatChars(out, v, false);
+}
+
+char* FormatFixedChars(char* out, double v, int decimals) {
+  if (decimals < 0) decimals = 0;
+  if (decimals > 30) decimals = 30;
+  if (!std::isfinite(v)) return FloatToChars(out, v);
+  std::uint64_t r = 0;
+  if (decimals <= 15 && roundedProduct(std::fabs(v), decimals, r)) {
+    if (std::signbit(v)) *out++ = '-';
+    const std::uint64_t scale = static_cast<std::uint64_t>(kPow10[decimals]);
+    out = std::to_chars(out, out + 24, r / scale).ptr;
+    if (decimals > 0) {
+      *out++ = '.';
+      std::uint64_t f = r % scale;
+      for (int i = decimals - 1; i >= 0; --i, f /= 10) out[i] = static_cast<char>('0' + f % 10);
+      out += decimals;
+    }
+    return out;
+  }
+  return std::to_chars(out, out + kNumberCharsMax, v, std::chars_format::fixed, decimals).ptr;
+}
+
 std::string FloatToStr(double v) {
-  if (std::isnan(v)) return "NAN";
-  if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-  if (v == 0) return "0";
-  return generalFloatText(v, true);
+  char buf[kNumberCharsMax];
+  return std::string(buf, FloatToChars(buf, v));
 }
 
 std::string FloatToDecimalStr(double v) {
-  if (!std::isfinite(v) || v == 0) return "0";
-  return generalFloatText(v, false);
+  char buf[kNumberCharsMax];
+  return std::string(buf, FloatToDecimalChars(buf, v));
 }
 
 QString FloatToQStr(double v) { return QString::fromLatin1(FloatToStr(v)); }
 
 std::string FormatFixed(double v, int decimals) {
-  if (decimals < 0) decimals = 0;
-  if (decimals > 30) decimals = 30;
-  if (!std::isfinite(v)) return FloatToStr(v);
-  char buf[400];
-  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-  return std::string(buf, res.ptr);
+  char buf[kNumberCharsMax];
+  return std::string(buf, FormatFixedChars(buf, v, decimals));
 }
 
 bool TryStrToFloat(std::string_view s, double& out) {
