@@ -116,7 +116,7 @@ QString GpxNumberText(double v) { return QString::fromLatin1(textfmt::FloatToDec
 
 QString XmlSafeText(const QString& s) { return xmlSafe(s); }
 
-QString GpxTimeText(double dt) {
+char* GpxTimeChars(char* buf, double dt) {
   static const double kFirst = [] {
     double d = 0;
     textfmt::TryEncodeDate(1, 1, 1, d);
@@ -127,10 +127,9 @@ QString GpxTimeText(double dt) {
     textfmt::TryEncodeDate(9999, 12, 31, d);
     return d + 1;
   }();
-  if (!std::isfinite(dt) || dt < kFirst || dt >= kEnd) return {};
+  if (!std::isfinite(dt) || dt < kFirst || dt >= kEnd) return buf;
   textfmt::DateTimeParts p = textfmt::DecodeDateTime(dt);
-  if (p.year > 9999) return {};
-  char buf[24];
+  if (p.year > 9999) return buf;
   auto two = [](char* at, int v) {
     at[0] = static_cast<char>('0' + v / 10);
     at[1] = static_cast<char>('0' + v % 10);
@@ -149,7 +148,12 @@ QString GpxTimeText(double dt) {
   buf[16] = ':';
   two(buf + 17, p.second);
   buf[19] = 'Z';
-  return QString::fromLatin1(buf, 20);
+  return buf + 20;
+}
+
+QString GpxTimeText(double dt) {
+  char buf[20];
+  return QString::fromLatin1(buf, GpxTimeChars(buf, dt) - buf);
 }
 
 TGPXDocument::TGPXDocument() {

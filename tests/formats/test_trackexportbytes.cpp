@@ -16,8 +16,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -117,5 +119,54 @@ TEST(TrackExportBytes, SameAsTheRecordedFiles) {
     const std::string got = testenv::readFile(dir / name);
     EXPECT_FALSE(got.empty());
     EXPECT_TRUE(got == testenv::readFile(want / name));  // no dump of a few hundred kilobytes
+  }
+}
+
+// The exports stream from the store; the document models still write the
+// same files. Stores the recorded files do not hold: nothing checked, no
+// tracks, points without a place.
+TEST(TrackExportBytes, StreamingExportsMatchTheModels) {
+  const double nan = std::nan("");
+  std::vector<std::function<void(TTrackStorage&)>> stores = {
+      [](TTrackStorage&) {},
+      [](TTrackStorage& s) {
+        fillStore(s, 40);
+        s.SetRowCheckedQuery([](std::size_t) { return false; });
+      },
+      [&](TTrackStorage& s) {
+        auto t = std::make_unique<TTrackList>();
+        t->AddPoint({nan, 1, 2, 41000}, false);
+        t->AddPoint({1, 2, std::numeric_limits<double>::infinity(), 0}, false);
+        s.AddTrack(std::move(t));
+      },
+      [](TTrackStorage& s) { fillStore(s, 300); },
+  };
+  const fs::path dir = testenv::scratchDir("trackexport-models");
+  int n = 0;
+  for (const auto& fill : stores) {
+    SCOPED_TRACE(n++);
+    TTrackStorage store;
+    fill(store);
+    const int count = static_cast<int>(store.Count());
+
+    EXPECT_EQ(ExportKml(store, q(dir / "stream.kml")), count);
+    TKml kml;
+    std::size_t i = 0;
+    for (TTrackList* t = store.First(); t; t = store.Next(), ++i)
+      if (store.IsRowChecked(i)) kml.Documents.Add(MakeTrackDocument(*t, i));
+    ASSERT_TRUE(kml.SaveToFile(q(dir / "model.kml")));
+    EXPECT_EQ(testenv::readFile(dir / "stream.kml"), testenv::readFile(dir / "model.kml"));
+
+    EXPECT_EQ(ExportGpx(store, q(dir / "stream.gpx")), count);
+    TGPXDocument gpx;
+    gpx.FromTracks(store);
+    ASSERT_TRUE(gpx.SaveToFile(q(dir / "model.gpx")));
+    EXPECT_EQ(testenv::readFile(dir / "stream.gpx"), testenv::readFile(dir / "model.gpx"));
+
+    EXPECT_EQ(ExportNmea(store, q(dir / "stream.nmea")), count);
+    TNMEADocument nmea;
+    nmea.FromTracks(store);
+    ASSERT_TRUE(nmea.SaveToFile(q(dir / "model.nmea")));
+    EXPECT_EQ(testenv::readFile(dir / "stream.nmea"), testenv::readFile(dir / "model.nmea"));
   }
 }
