@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -79,6 +81,48 @@ class GpxXmlOut {
   }
   void LineEnd() { w_.writeCharacters(Indent(0)); }
 
+  // The points of a track as the trkpt children of the open element,
+  // written straight into the file: what writePoint gives for a point with
+  // Lat, Lon, Ele and Time set.
+  void TrackPoints(const TTrackList& track) {
+    if (track.Count() == 0) return;
+    childStack_.back() = true;
+    w_.writeCharacters(QString());  // ends the start tag
+    Flush();
+    const QByteArray open = (Indent(Depth()) + QStringLiteral("<trkpt lat=\"")).toLatin1();
+    const QByteArray child = Indent(Depth() + 1).toLatin1();
+    const QByteArray close = (Indent(Depth()) + QStringLiteral("</trkpt>")).toLatin1();
+    std::string buf;
+    buf.reserve(kFlushAt + 4096);
+    char num[textfmt::kNumberCharsMax];
+    auto put = [&](std::string_view s) { buf.append(s); };
+    auto number = [&](double v) { put(std::string_view(num, textfmt::FloatToDecimalChars(num, v) - num)); };
+    for (const sFile_TrkEntry& p : track.Points()) {
+      put(std::string_view(open.constData(), open.size()));
+      number(p.Latitude);
+      put("\" lon=\"");
+      number(p.Longitude);
+      put("\">");
+      put(std::string_view(child.constData(), child.size()));
+      put("<ele>");
+      number(p.Altitude);
+      put("</ele>");
+      // A point of unknown time (0) carries no time element.
+      if (p.Time != 0) {
+        char* end = GpxTimeChars(num, p.Time);
+        if (end != num) {
+          put(std::string_view(child.constData(), child.size()));
+          put("<time>");
+          put(std::string_view(num, end - num));
+          put("</time>");
+        }
+      }
+      put(std::string_view(close.constData(), close.size()));
+      if (buf.size() >= kFlushAt) WriteBytes(buf);
+    }
+    WriteBytes(buf);
+  }
+
   // False once a write to the file failed.
   bool Flush() {
     if (!buffer_.isEmpty()) {
@@ -90,6 +134,11 @@ class GpxXmlOut {
   }
 
  private:
+  void WriteBytes(std::string& bytes) {
+    ok_ = ok_ && file_.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    bytes.clear();
+  }
+
   static constexpr qsizetype kFlushAt = 1 << 18;
 
   int Depth() const { return static_cast<int>(childStack_.size()); }
@@ -266,7 +315,11 @@ void TGPXDocument::WriteGpx(const GPXType& gpx, GpxXmlOut& out) {
   }
 }
 
-bool TGPXDocument::SaveToFile(const QString& path) const {
+namespace {
+
+// Writes the document, then one trk per track of the list, its points
+// streamed from the store.
+bool saveGpx(const QString& path, const GPXType& gpx, const std::vector<const TTrackList*>& tracks) {
   QSaveFile file(path);
   if (!folders::OpenSaveFile(file)) return false;
   const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>";
@@ -281,7 +334,15 @@ bool TGPXDocument::SaveToFile(const QString& path) const {
   w.writeAttribute(QStringLiteral("xmlns:xsi"), kXsiNamespace);
   w.writeAttribute(QStringLiteral("xsi:schemaLocation"),
                    kGpxNamespace + QLatin1Char(' ') + kGpxNamespace + QStringLiteral("/gpx.xsd"));
-  WriteGpx(Gpx, out);
+  TGPXDocument::WriteGpx(gpx, out);
+  for (const TTrackList* track : tracks) {
+    out.Open(QStringLiteral("trk"));
+    out.Text(QStringLiteral("name"), track->Name());
+    out.Open(QStringLiteral("trkseg"));
+    out.TrackPoints(*track);
+    out.Close();
+    out.Close();
+  }
   out.Close();
   out.LineEnd();
   if (!out.Flush()) {
@@ -290,6 +351,10 @@ bool TGPXDocument::SaveToFile(const QString& path) const {
   }
   return file.commit();
 }
+
+}  // namespace
+
+bool TGPXDocument::SaveToFile(const QString& path) const { return saveGpx(path, Gpx, {}); }
 
 void TGPXDocument::FromTracks(TTrackStorage& store) { AddTracks(store, Gpx); }
 
@@ -314,9 +379,13 @@ void TGPXDocument::AddTracks(TTrackStorage& store, GPXType& gpx) {
   }
 }
 
+// The same file as FromTracks and SaveToFile give, without a WptType per
+// point: the checked tracks' points go straight from the store to the file.
 int ExportGpx(TTrackStorage& store, const QString& path) {
-  auto doc = std::make_unique<TGPXDocument>();
-  doc->FromTracks(store);
-  if (!doc->SaveToFile(path)) return kGpxExportFailed;
+  std::vector<const TTrackList*> checked;
+  std::size_t row = 0;
+  for (TTrackList* track = store.First(); track; track = store.Next(), ++row)
+    if (store.IsRowChecked(row)) checked.push_back(track);
+  if (!saveGpx(path, TGPXDocument().Gpx, checked)) return kGpxExportFailed;
   return static_cast<int>(store.Count());
 }
