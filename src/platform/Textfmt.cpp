@@ -185,13 +185,24 @@ bool TryStrToFloat(std::string_view s, double& out) {
   }
   // The body must be digits [. digits] [E [sign] digits]: from_chars alone
   // would also take "inf", "nan" and hex.
-  size_t i = 0, mantissaDigits = 0;
+  size_t i = 0, mantissaDigits = 0, fractionDigits = 0;
   while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++mantissaDigits;
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++mantissaDigits;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++mantissaDigits, ++fractionDigits;
   }
   if (mantissaDigits == 0) return false;
+  if (i == s.size() && mantissaDigits <= 15 && (fractionDigits > 0 || s.back() != '.')) {
+    // A short decimal, as most numbers in files are: the whole number of its
+    // digits and the power of ten are both exact doubles, so the one rounding
+    // of their quotient gives the correctly rounded value, as from_chars does.
+    std::uint64_t m = 0;
+    for (char c : s)
+      if (c != '.') m = m * 10 + static_cast<std::uint64_t>(c - '0');
+    const double v = static_cast<double>(m) / kPow10[fractionDigits];
+    out = negative ? -v : v;
+    return true;
+  }
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     ++i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;

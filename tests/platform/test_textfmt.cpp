@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cstdint>
@@ -112,9 +113,16 @@ TEST(FloatToStr, ShortcutGivesTheExactText) {
     ASSERT_EQ(FloatToDecimalStr(v), exactGeneral(v, false)) << std::hexfloat << v;
     const int decimals = static_cast<int>(next() % 8);
     char buf[400];
-    ASSERT_EQ(FormatFixed(v, decimals),
-              std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr))
-        << std::hexfloat << v << " " << decimals;
+    const std::string fixed(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
+    ASSERT_EQ(FormatFixed(v, decimals), fixed) << std::hexfloat << v << " " << decimals;
+    // And back: the reader's shortcut for short decimals rounds as from_chars does.
+    for (const std::string& text : {fixed, FloatToDecimalStr(v)}) {
+      double got = 0, want = 0;
+      ASSERT_TRUE(TryStrToFloat(text, got)) << text;
+      std::from_chars(text.data() + (text[0] == '-'), text.data() + text.size(), want);
+      if (text[0] == '-') want = -want;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(want)) << text;
+    }
   }
 }
 
