@@ -795,6 +795,7 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, G
 
 GpxImportResult::GpxImportResult() = default;
 GpxImportResult::GpxImportResult(GpxImportResult&&) noexcept = default;
+GpxImportResult& GpxImportResult::operator=(GpxImportResult&&) noexcept = default;
 GpxImportResult::~GpxImportResult() = default;
 
 namespace {

@@ -45,6 +45,7 @@ struct GpxImportWaypoint {
 struct GpxImportResult {
   GpxImportResult();
   GpxImportResult(GpxImportResult&&) noexcept;
+  GpxImportResult& operator=(GpxImportResult&&) noexcept;
   ~GpxImportResult();
   std::vector<std::unique_ptr<TTrackList>> Tracks;  // trk and rte in document order
   std::vector<GpxImportWaypoint> Waypoints;
