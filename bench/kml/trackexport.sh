@@ -1,21 +1,40 @@
 # Shared by the KML and NMEA export benchmarks:
-#   trackexport_run OURS-FORMAT GPSBABEL-FORMAT NAME
-# with $build set. Prints the details, then "NAME: ours X s, gpsbabel Y s, ratio Y/X".
+#   trackexport_run OURS-FORMAT GPSBABEL-FORMAT NAME [REFERENCE-FORMAT]
+# with $build set. Exports the 1,000,000-point track of the GPX benchmark
+# (GPX in, the format out) beside gpsbabel doing the same work, then
+# 4,000,000 points of ours for the growth. With a reference format, gpsbabel
+# runs once more with it, for reference only. The last line is
+# "NAME: ours X s, gpsbabel Y s, ratio Y/X".
 trackexport_run() {
-  local ours=$1 theirs=$2 name=$3
+  local ours=$1 theirs=$2 name=$3 reference=${4:-}
   cmake --build "$build" --target gen_gpx bench_trackexport >/dev/null
   local bin="$build/bench"
   tmp=$(mktemp -d)
   trap 'rm -rf "$tmp"' EXIT
-  local f="$tmp/track.gpx"
+  local f="$tmp/track.gpx" f4="$tmp/track4.gpx"
   "$bin/gen_gpx" 1000000 "$f"
   echo "track of 1000000 points: $(($(stat -c %s "$f") / 1048576)) MB"
-  local os om oexp ps pm
+  local os om oexp ps pm rs rm o4 om4 o4exp
   read -r os om oexp < <(measure "$bin/bench_trackexport" "$ours" "$f" "$tmp/ours.out")
-  read -r ps pm _ < <(measure gpsbabel -t -i gpx -f "$f" -o "$theirs" -F "$tmp/theirs.out")
   echo "ours: $(($(stat -c %s "$tmp/ours.out") / 1048576)) MB, $(wc -l <"$tmp/ours.out") lines, export alone $oexp s, peak $om MB"
-  echo "gpsbabel: $(($(stat -c %s "$tmp/theirs.out") / 1048576)) MB, $(wc -l <"$tmp/theirs.out") lines, peak $pm MB"
-  awk -v n="$name" -v o="$os" -v p="$ps" 'BEGIN { printf "%s: ours %.3f s, gpsbabel %.3f s, ratio %.2f\n", n, o, p, p / o }'
+  rm -f "$tmp/ours.out"
+  read -r ps pm _ < <(measure gpsbabel -t -i gpx -f "$f" -o "$theirs" -F "$tmp/theirs.out")
+  echo "gpsbabel -o $theirs: $(($(stat -c %s "$tmp/theirs.out") / 1048576)) MB, $(wc -l <"$tmp/theirs.out") lines, peak $pm MB"
+  rm -f "$tmp/theirs.out"
+  if [ -n "$reference" ]; then
+    read -r rs rm _ < <(measure gpsbabel -t -i gpx -f "$f" -o "$reference" -F "$tmp/theirs.out")
+    rm -f "$tmp/theirs.out"
+    awk -v n="$name" -v r="$reference" -v o="$os" -v p="$rs" -v pm="$rm" 'BEGIN {
+      printf "%s (reference, gpsbabel -o %s): ours %.3f s, gpsbabel %.3f s (%d MB), ratio %.2f\n", n, r, o, p, pm, p / o }'
+  fi
+  "$bin/gen_gpx" 4000000 "$f4"
+  read -r o4 om4 o4exp < <(measure "$bin/bench_trackexport" "$ours" "$f4" "$tmp/ours.out")
+  rm -f "$tmp/ours.out" "$f4"
+  awk -v n="$name" -v o="$os" -v o4="$o4" -v m="$om4" 'BEGIN {
+    printf "%s 4M points: ours %.3f s (%d MB), %.2f times the 1M time\n", n, o4, m, o4 / o }'
+  awk -v n="$name" -v o="$os" -v om="$om" -v p="$ps" -v pm="$pm" 'BEGIN {
+    printf "%s: ours %.3f s (%d MB), gpsbabel %.3f s (%d MB), memory ratio %.2f\n", n, o, om, p, pm, pm / om
+    printf "%s: ours %.3f s, gpsbabel %.3f s, ratio %.2f\n", n, o, p, p / o }'
 }
 
 # Runs a command and prints "seconds peak-MB" of that process, then the

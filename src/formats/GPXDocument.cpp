@@ -8,6 +8,7 @@
 #include <QXmlStreamWriter>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,7 +51,8 @@ QString xmlSafe(const QString& s) {
 // pieces.
 class GpxXmlOut {
  public:
-  GpxXmlOut(QXmlStreamWriter& w, QString& buffer, QIODevice& file) : w_(w), buffer_(buffer), file_(file) {}
+  GpxXmlOut(QXmlStreamWriter& w, QString& buffer, QSaveFile& file)
+      : w_(w), buffer_(buffer), file_(file), behind_(file) {}
 
   void Open(const QString& name) {
     NewLine();
@@ -92,51 +94,58 @@ class GpxXmlOut {
     const QByteArray open = (Indent(Depth()) + QStringLiteral("<trkpt lat=\"")).toLatin1();
     const QByteArray child = Indent(Depth() + 1).toLatin1();
     const QByteArray close = (Indent(Depth()) + QStringLiteral("</trkpt>")).toLatin1();
-    std::string buf;
-    buf.reserve(kFlushAt + 4096);
-    char num[textfmt::kNumberCharsMax];
-    auto put = [&](std::string_view s) { buf.append(s); };
-    auto number = [&](double v) { put(std::string_view(num, textfmt::FloatToDecimalChars(num, v) - num)); };
+    // Room for a piece and one more point at its longest.
+    std::unique_ptr<char[]> buf(new char[kFlushAt + 4 * textfmt::kNumberCharsMax + 4 * open.size()]);
+    char* const start = buf.get();
+    char* w = start;
+    auto put = [&](const char* s, std::size_t n) {
+      std::memcpy(w, s, n);
+      w += n;
+    };
+    auto putBytes = [&](const QByteArray& s) { put(s.constData(), static_cast<std::size_t>(s.size())); };
     for (const sFile_TrkEntry& p : track.Points()) {
-      put(std::string_view(open.constData(), open.size()));
-      number(p.Latitude);
-      put("\" lon=\"");
-      number(p.Longitude);
-      put("\">");
-      put(std::string_view(child.constData(), child.size()));
-      put("<ele>");
-      number(p.Altitude);
-      put("</ele>");
+      putBytes(open);
+      w = textfmt::FloatToDecimalChars(w, p.Latitude);
+      put("\" lon=\"", 7);
+      w = textfmt::FloatToDecimalChars(w, p.Longitude);
+      put("\">", 2);
+      putBytes(child);
+      put("<ele>", 5);
+      w = textfmt::FloatToDecimalChars(w, p.Altitude);
+      put("</ele>", 6);
       // A point of unknown time (0) carries no time element.
       if (p.Time != 0) {
-        char* end = GpxTimeChars(num, p.Time);
-        if (end != num) {
-          put(std::string_view(child.constData(), child.size()));
-          put("<time>");
-          put(std::string_view(num, end - num));
-          put("</time>");
+        char time[20];
+        if (char* end = GpxTimeChars(time, p.Time); end != time) {
+          putBytes(child);
+          put("<time>", 6);
+          put(time, static_cast<std::size_t>(end - time));
+          put("</time>", 7);
         }
       }
-      put(std::string_view(close.constData(), close.size()));
-      if (buf.size() >= kFlushAt) WriteBytes(buf);
+      putBytes(close);
+      if (w - start >= kFlushAt) {
+        WriteBytes(start, w);
+        w = start;
+      }
     }
-    WriteBytes(buf);
+    WriteBytes(start, w);
   }
 
   // False once a write to the file failed.
   bool Flush() {
     if (!buffer_.isEmpty()) {
       QByteArray bytes = buffer_.toUtf8();
-      ok_ = ok_ && file_.write(bytes) == bytes.size();
+      ok_ = ok_ && file_.write(bytes) == bytes.size() && behind_.Wrote(bytes.size());
       buffer_.truncate(0);
     }
     return ok_ && !w_.hasError();
   }
 
  private:
-  void WriteBytes(std::string& bytes) {
-    ok_ = ok_ && file_.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
-    bytes.clear();
+  void WriteBytes(const char* begin, const char* end) {
+    const qint64 n = end - begin;
+    ok_ = ok_ && file_.write(begin, n) == n && behind_.Wrote(n);
   }
 
   static constexpr qsizetype kFlushAt = 1 << 18;
@@ -156,6 +165,7 @@ class GpxXmlOut {
   QXmlStreamWriter& w_;
   QString& buffer_;
   QIODevice& file_;
+  folders::WriteBehind behind_;
   bool ok_ = true;
   std::vector<bool> childStack_;
   std::vector<QString> indents_;

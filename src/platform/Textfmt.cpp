@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace textfmt {
@@ -82,6 +83,20 @@ bool roundedProduct(double a, int p, std::uint64_t& out) {
   return true;
 }
 
+constexpr char kTwoDigits[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// v < 100000000 as eight digits.
+void put8Digits(char* out, std::uint32_t v) {
+  const std::uint32_t hi = v / 10000, lo = v % 10000;
+  std::memcpy(out, kTwoDigits + 2 * (hi / 100), 2);
+  std::memcpy(out + 2, kTwoDigits + 2 * (hi % 100), 2);
+  std::memcpy(out + 4, kTwoDigits + 2 * (lo / 100), 2);
+  std::memcpy(out + 6, kTwoDigits + 2 * (lo % 100), 2);
+}
+
 // The 15 significant digits of a (1e-3 <= a < 1e14) and the exponent of the
 // first, the way the exact conversion gives them; false when unsure.
 bool fifteenDigits(double a, char (&digits)[16], int& exponent) {
@@ -96,7 +111,12 @@ bool fifteenDigits(double a, char (&digits)[16], int& exponent) {
   std::uint64_t r = 0;
   if (!roundedProduct(a, 14 - e, r)) return false;
   if (r >= 1000000000000000ull) return false;
-  for (int i = 14; i >= 0; --i, r /= 10) digits[i] = static_cast<char>('0' + r % 10);
+  // Two halves of eight digits, two digits at a time; the first digit of the
+  // upper half is a zero that is dropped.
+  char all[16];
+  put8Digits(all, static_cast<std::uint32_t>(r / 100000000));
+  put8Digits(all + 8, static_cast<std::uint32_t>(r % 100000000));
+  std::memcpy(digits, all + 1, 15);
   exponent = e;
   return true;
 }
