@@ -206,19 +206,18 @@ bool TryStrToFloat(std::string_view s, double& out) {
   // The body must be digits [. digits] [E [sign] digits]: from_chars alone
   // would also take "inf", "nan" and hex.
   size_t i = 0, mantissaDigits = 0, fractionDigits = 0;
-  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++mantissaDigits;
+  std::uint64_t m = 0;  // the digits as a whole number, while they are few
+  auto digit = [&] { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
+  for (; digit(); ++i, ++mantissaDigits) m = m * 10 + static_cast<std::uint64_t>(s[i] - '0');
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++mantissaDigits, ++fractionDigits;
+    for (; digit(); ++i, ++mantissaDigits, ++fractionDigits) m = m * 10 + static_cast<std::uint64_t>(s[i] - '0');
   }
   if (mantissaDigits == 0) return false;
   if (i == s.size() && mantissaDigits <= 15 && (fractionDigits > 0 || s.back() != '.')) {
     // A short decimal, as most numbers in files are: the whole number of its
     // digits and the power of ten are both exact doubles, so the one rounding
     // of their quotient gives the correctly rounded value, as from_chars does.
-    std::uint64_t m = 0;
-    for (char c : s)
-      if (c != '.') m = m * 10 + static_cast<std::uint64_t>(c - '0');
     const double v = static_cast<double>(m) / kPow10[fractionDigits];
     out = negative ? -v : v;
     return true;
