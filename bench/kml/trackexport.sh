@@ -13,9 +13,10 @@ trackexport_run() {
   trap 'rm -rf "$tmp"' EXIT
   local f="$tmp/track.gpx" f4="$tmp/track4.gpx"
   "$bin/gen_gpx" 1000000 "$f"
+  sync "$f"  # the input on the disk before anything is timed
   echo "track of 1000000 points: $(($(stat -c %s "$f") / 1048576)) MB"
-  local os om oexp ps pm rs rm o4 om4 o4exp
-  read -r os om oexp < <(measure "$bin/bench_trackexport" "$ours" "$f" "$tmp/ours.out")
+  local os om oexp oc ps pm rs rm o4 om4 o4exp o4c
+  read -r os om oexp oc < <(measure "$bin/bench_trackexport" "$ours" "$f" "$tmp/ours.out")
   echo "ours: $(($(stat -c %s "$tmp/ours.out") / 1048576)) MB, $(wc -l <"$tmp/ours.out") lines, export alone $oexp s, peak $om MB"
   rm -f "$tmp/ours.out"
   read -r ps pm _ < <(measure gpsbabel -t -i gpx -f "$f" -o "$theirs" -F "$tmp/theirs.out")
@@ -28,23 +29,27 @@ trackexport_run() {
       printf "%s (reference, gpsbabel -o %s): ours %.3f s, gpsbabel %.3f s (%d MB), ratio %.2f\n", n, r, o, p, pm, p / o }'
   fi
   "$bin/gen_gpx" 4000000 "$f4"
-  read -r o4 om4 o4exp < <(measure "$bin/bench_trackexport" "$ours" "$f4" "$tmp/ours.out")
+  sync "$f4"
+  read -r o4 om4 o4exp o4c < <(measure "$bin/bench_trackexport" "$ours" "$f4" "$tmp/ours.out")
+  echo "ours, 4M points: $(($(stat -c %s "$tmp/ours.out") / 1048576)) MB"
   rm -f "$tmp/ours.out" "$f4"
-  awk -v n="$name" -v o="$os" -v o4="$o4" -v m="$om4" 'BEGIN {
-    printf "%s 4M points: ours %.3f s (%d MB), %.2f times the 1M time\n", n, o4, m, o4 / o }'
+  awk -v n="$name" -v o="$os" -v c="$oc" -v o4="$o4" -v m="$om4" -v c4="$o4c" 'BEGIN {
+    printf "%s 4M points: ours %.3f s (%d MB, %.3f s CPU), %.2f times the 1M time (CPU %.2f times)\n", n, o4, m, c4, o4 / o, c4 / c }'
   awk -v n="$name" -v o="$os" -v om="$om" -v p="$ps" -v pm="$pm" 'BEGIN {
     printf "%s: ours %.3f s (%d MB), gpsbabel %.3f s (%d MB), memory ratio %.2f\n", n, o, om, p, pm, pm / om
     printf "%s: ours %.3f s, gpsbabel %.3f s, ratio %.2f\n", n, o, p, p / o }'
 }
 
-# Runs a command and prints "seconds peak-MB" of that process, then the
-# export's own seconds (the second number that our program prints).
+# Runs a command and prints "seconds peak-MB" of that process, the export's
+# own seconds (the second number that our program prints) and the process's
+# CPU seconds.
 measure() {
   /usr/bin/python3 - "$@" <<'PY'
 import resource, subprocess, sys, time
 t = time.perf_counter()
 out = subprocess.run(sys.argv[1:], check=True, stdout=subprocess.PIPE, text=True).stdout.split()
 e = time.perf_counter() - t
-print(f"{e:.3f} {resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss / 1024:.0f} {out[1] if len(out) > 1 else '-'}")
+u = resource.getrusage(resource.RUSAGE_CHILDREN)
+print(f"{e:.3f} {u.ru_maxrss / 1024:.0f} {out[1] if len(out) > 1 else '-'} {u.ru_utime + u.ru_stime:.3f}")
 PY
 }

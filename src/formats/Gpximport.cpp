@@ -276,10 +276,13 @@ class Parser {
     point_ = sFile_TrkEntry{};
     point_.Latitude = numberAttr(atts, "lat");
     point_.Longitude = numberAttr(atts, "lon");
+    const double cosLat = HaversineLatitudeCos(point_.Latitude);
     if (prevLat_ != 0 && prevLon_ != 0)
-      distanceKm_ += ComputeHaversineDistance(point_.Longitude, point_.Latitude, prevLon_, prevLat_);
+      distanceKm_ +=
+          ComputeHaversineDistance(point_.Longitude, point_.Latitude, cosLat, prevLon_, prevLat_, prevCosLat_);
     prevLat_ = point_.Latitude;
     prevLon_ = point_.Longitude;
+    prevCosLat_ = cosLat;
     pointTime_.clear();
   }
 
@@ -340,7 +343,7 @@ class Parser {
   std::unique_ptr<TTrackList> track_;
   QString trackName_;
   double distanceKm_ = 0;
-  double prevLat_ = 0, prevLon_ = 0;
+  double prevLat_ = 0, prevLon_ = 0, prevCosLat_ = 1;
   sFile_TrkEntry point_;
   std::string pointTime_;
 };

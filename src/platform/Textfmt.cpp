@@ -72,7 +72,7 @@ constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8
 // is below 1e15 and not next to a tie. The product's rounding error comes
 // back exactly from a fused multiply-add, so the test is sure. The shortcut
 // of the two writers below; anything it refuses goes the exact way.
-bool roundedProduct(double a, int p, std::uint64_t& out) {
+[[gnu::always_inline]] inline bool roundedProduct(double a, int p, std::uint64_t& out) {
   const double y = a * kPow10[p];
   if (!(y < 1e15)) return false;
   const double err = std::fma(a, kPow10[p], -y);
@@ -89,7 +89,7 @@ constexpr char kTwoDigits[] =
     "8081828384858687888990919293949596979899";
 
 // v < 100000000 as eight digits.
-void put8Digits(char* out, std::uint32_t v) {
+[[gnu::always_inline]] inline void put8Digits(char* out, std::uint32_t v) {
   const std::uint32_t hi = v / 10000, lo = v % 10000;
   std::memcpy(out, kTwoDigits + 2 * (hi / 100), 2);
   std::memcpy(out + 2, kTwoDigits + 2 * (hi % 100), 2);
