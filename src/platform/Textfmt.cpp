@@ -121,8 +121,32 @@ bool fifteenDigits(double a, char (&digits)[16], int& exponent) {
   return true;
 }
 
+// a (1e-3 <= a < 1e6) with at most nine decimals, when those give it back
+// exactly: then that text has at most 15 significant digits and is the
+// 15-digit rounding itself. The common case of numbers read from files.
+char* nineDecimals(char* out, double a, bool negative) {
+  std::uint64_t r = 0;
+  if (!roundedProduct(a, 9, r) || static_cast<double>(r) / 1e9 != a) return nullptr;
+  if (negative) *out++ = '-';
+  const std::uint64_t whole = r / 1000000000;
+  std::uint32_t frac = static_cast<std::uint32_t>(r % 1000000000);
+  if (whole < 10) {
+    *out++ = static_cast<char>('0' + whole);
+  } else {
+    out = std::to_chars(out, out + 8, whole).ptr;
+  }
+  if (frac == 0) return out;
+  int n = 9;
+  while (frac % 10 == 0) frac /= 10, --n;
+  *out = '.';
+  for (int i = n; i > 0; --i, frac /= 10) out[i] = static_cast<char>('0' + frac % 10);
+  return out + n + 1;
+}
+
 char* generalFloatChars(char* out, double v, bool allowExponent) {
   const double a = std::fabs(v);
+  if (a >= 1e-3 && a < 1e6)
+    if (char* end = nineDecimals(out, a, v < 0)) return end;
   char digits[16];
   int exponent = 0;
   if (a >= 1e-3 && a < 1e14 && fifteenDigits(a, digits, exponent))
