@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -291,9 +292,15 @@ class Parser {
     const std::size_t n = track_->Count();
     if (n == track_->Capacity() && n >= 1024 && Position > 0 && Position < Total) {
       // The track will likely go on as dense as it began: room for that
-      // much (and a little more) instead of doubling and copying.
+      // much (and a little more) instead of doubling and copying; never for
+      // more points than the rest of the file can hold ("<trkpt/>" each).
       const double ahead = static_cast<double>(n) * static_cast<double>(Total) / static_cast<double>(Position);
-      track_->Reserve(std::max(n + n / 4, static_cast<std::size_t>(std::min(ahead * 1.05, 4e9))));
+      const double most = static_cast<double>(n) + static_cast<double>(Total - Position) / 8;
+      try {
+        track_->Reserve(std::max(n + n / 4, static_cast<std::size_t>(std::min(ahead * 1.05, most))));
+      } catch (const std::bad_alloc&) {
+        // Not that much room at once: the points grow as usual.
+      }
     }
     track_->AddPoint(point_, false);
   }

@@ -81,6 +81,9 @@ bool WriteBehind::Wrote(std::int64_t bytes) {
                         SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) != 0 &&
       errno != EINVAL && errno != ESPIPE && errno != ENOSYS)  // those: a file that cannot do this
     return false;
+  // What is on the disk need not stay in memory: a big export does not push
+  // the rest of the page cache out.
+  if (started_ > waited_) ::posix_fadvise(fd_, waited_, started_ - waited_, POSIX_FADV_DONTNEED);
   waited_ = started_;
   ::sync_file_range(fd_, started_, written_ - started_, SYNC_FILE_RANGE_WRITE);
   started_ = written_;

@@ -42,8 +42,9 @@ bool OpenSaveFile(QSaveFile& file);
 
 // For writers that stream a big save file: every few MiB the disk is asked
 // to start writing what came so far, and the piece before that is waited
-// for. The final sync of commit() then has little left to do, and a big file
-// never piles up dirty memory; commit() still syncs the whole file. Wrote
+// for and let go from the page cache. The final sync of commit() then has
+// little left to do, and a big file never piles up dirty memory; commit()
+// still syncs the whole file. Wrote
 // returns false when the disk reported a failed write (which commit() would
 // then no longer see): the save has failed.
 class WriteBehind {
