@@ -10,8 +10,6 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
-#include <string>
-#include <string_view>
 
 namespace {
 
