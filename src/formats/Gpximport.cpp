@@ -288,7 +288,7 @@ class Parser {
   }
 
   void EndPoint() {
-    point_.Time = pointTime(trimXml(pointTime_));
+    point_.Time = PointTime(trimXml(pointTime_));
     const std::size_t n = track_->Count();
     if (n == track_->Capacity() && n >= 1024 && Position > 0 && Position < Total) {
       // The track will likely go on as dense as it began: room for that
@@ -303,6 +303,26 @@ class Parser {
       }
     }
     track_->AddPoint(point_, false);
+  }
+
+  // pointTime, with the date of the last full time kept: the points of a
+  // track mostly share it, and only the time of day is read anew.
+  double PointTime(std::string_view t) {
+    if (t.size() >= 19 && t.substr(0, 10) == lastDate_) {
+      int h = 0, mi = 0, sec = 0;
+      double time = 0;
+      auto two = [&](std::size_t at, int& v) {
+        if (t[at] < '0' || t[at] > '9' || t[at + 1] < '0' || t[at + 1] > '9') return false;
+        v = (t[at] - '0') * 10 + (t[at + 1] - '0');
+        return true;
+      };
+      // The same sum as TryEncodeDateTime makes.
+      if (two(11, h) && two(14, mi) && two(17, sec) && textfmt::TryEncodeTime(h, mi, sec, 0, time))
+        return lastDay_ >= 0 ? lastDay_ + time : lastDay_ - time;
+    }
+    int f[6];
+    if (readIsoFields(t, f) && textfmt::TryEncodeDate(f[0], f[1], f[2], lastDay_)) lastDate_.assign(t.substr(0, 10));
+    return pointTime(t);
   }
 
   void EndCapture(Capture c) {
@@ -353,6 +373,8 @@ class Parser {
   double prevLat_ = 0, prevLon_ = 0, prevCosLat_ = 1;
   sFile_TrkEntry point_;
   std::string pointTime_;
+  std::string lastDate_;  // the first ten characters of a time whose date is lastDay_
+  double lastDay_ = 0;
 };
 
 void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** atts) {
