@@ -42,6 +42,12 @@ class TTrackList {
   std::size_t Count() const { return points_.size(); }
   const std::vector<sFile_TrkEntry>& Points() const { return points_; }
 
+  // Room for points without moving them: a reader that knows about how
+  // many points come reserves once, so memory is written once.
+  void Reserve(std::size_t points) { points_.reserve(points); }
+  std::size_t Capacity() const { return points_.capacity(); }
+  void ShrinkToFit() { points_.shrink_to_fit(); }
+
   const QString& Name() const { return name_; }
   // Keeps at most 20 UTF-16 units, never half a surrogate pair.
   void SetName(const QString& name);

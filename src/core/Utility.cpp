@@ -241,10 +241,16 @@ int SimplifyPolyline(const double* x, const double* y, int n, double tolerance, 
 }
 
 double ComputeHaversineDistance(double lon1, double lat1, double lon2, double lat2) {
+  return ComputeHaversineDistance(lon1, lat1, HaversineLatitudeCos(lat1), lon2, lat2, HaversineLatitudeCos(lat2));
+}
+
+double HaversineLatitudeCos(double lat) { return std::cos(ToRadians(lat)); }
+
+double ComputeHaversineDistance(double lon1, double lat1, double cosLat1, double lon2, double lat2, double cosLat2) {
   const double phi1 = ToRadians(lat1), phi2 = ToRadians(lat2);
   const double dphi = phi2 - phi1;
   const double dlambda = ToRadians(lon2) - ToRadians(lon1);
-  double h = std::pow(std::sin(dphi / 2), 2.0) + std::cos(phi2) * std::cos(phi1) * std::pow(std::sin(dlambda / 2), 2.0);
+  double h = std::pow(std::sin(dphi / 2), 2.0) + cosLat2 * cosLat1 * std::pow(std::sin(dlambda / 2), 2.0);
   // Rounding can push h just past 1 for antipodal points.
   h = std::clamp(h, 0.0, 1.0);
   return 2 * std::asin(std::sqrt(h)) * kEarthRadiusKm;

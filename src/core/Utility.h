@@ -64,6 +64,10 @@ int SimplifyPolyline(const double* x, const double* y, int n, double tolerance, 
 
 // Great-circle distance in km on a sphere of radius 6378.137 km.
 double ComputeHaversineDistance(double lon1, double lat1, double lon2, double lat2);
+// The same with the cosine of each latitude given (HaversineLatitudeCos), so
+// a walk along a track works out one cosine per point instead of two.
+double HaversineLatitudeCos(double lat);
+double ComputeHaversineDistance(double lon1, double lat1, double cosLat1, double lon2, double lat2, double cosLat2);
 
 // UTC <-> local with the offset in force at the converted moment. Invalid
 // input leaves out unchanged and returns false.

@@ -8,6 +8,7 @@
 #include <QXmlStreamWriter>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -48,7 +49,8 @@ QString xmlSafe(const QString& s) {
 // pieces.
 class GpxXmlOut {
  public:
-  GpxXmlOut(QXmlStreamWriter& w, QString& buffer, QIODevice& file) : w_(w), buffer_(buffer), file_(file) {}
+  GpxXmlOut(QXmlStreamWriter& w, QString& buffer, QSaveFile& file)
+      : w_(w), buffer_(buffer), file_(file), behind_(file) {}
 
   void Open(const QString& name) {
     NewLine();
@@ -79,17 +81,71 @@ class GpxXmlOut {
   }
   void LineEnd() { w_.writeCharacters(Indent(0)); }
 
+  // The points of a track as the trkpt children of the open element,
+  // written straight into the file: what writePoint gives for a point with
+  // Lat, Lon, Ele and Time set.
+  void TrackPoints(const TTrackList& track) {
+    if (track.Count() == 0) return;
+    childStack_.back() = true;
+    w_.writeCharacters(QString());  // ends the start tag
+    Flush();
+    const QByteArray open = (Indent(Depth()) + QStringLiteral("<trkpt lat=\"")).toLatin1();
+    const QByteArray child = Indent(Depth() + 1).toLatin1();
+    const QByteArray close = (Indent(Depth()) + QStringLiteral("</trkpt>")).toLatin1();
+    // Room for a piece and one more point at its longest.
+    std::unique_ptr<char[]> buf(new char[kFlushAt + 4 * textfmt::kNumberCharsMax + 4 * open.size()]);
+    char* const start = buf.get();
+    char* w = start;
+    auto put = [&](const char* s, std::size_t n) {
+      std::memcpy(w, s, n);
+      w += n;
+    };
+    auto putBytes = [&](const QByteArray& s) { put(s.constData(), static_cast<std::size_t>(s.size())); };
+    for (const sFile_TrkEntry& p : track.Points()) {
+      putBytes(open);
+      w = textfmt::FloatToDecimalChars(w, p.Latitude);
+      put("\" lon=\"", 7);
+      w = textfmt::FloatToDecimalChars(w, p.Longitude);
+      put("\">", 2);
+      putBytes(child);
+      put("<ele>", 5);
+      w = textfmt::FloatToDecimalChars(w, p.Altitude);
+      put("</ele>", 6);
+      // A point of unknown time (0) carries no time element.
+      if (p.Time != 0) {
+        char time[20];
+        if (char* end = GpxTimeChars(time, p.Time); end != time) {
+          putBytes(child);
+          put("<time>", 6);
+          put(time, static_cast<std::size_t>(end - time));
+          put("</time>", 7);
+        }
+      }
+      putBytes(close);
+      if (w - start >= kFlushAt) {
+        WriteBytes(start, w);
+        w = start;
+      }
+    }
+    WriteBytes(start, w);
+  }
+
   // False once a write to the file failed.
   bool Flush() {
     if (!buffer_.isEmpty()) {
       QByteArray bytes = buffer_.toUtf8();
-      ok_ = ok_ && file_.write(bytes) == bytes.size();
+      ok_ = ok_ && file_.write(bytes) == bytes.size() && behind_.Wrote(bytes.size());
       buffer_.truncate(0);
     }
     return ok_ && !w_.hasError();
   }
 
  private:
+  void WriteBytes(const char* begin, const char* end) {
+    const qint64 n = end - begin;
+    ok_ = ok_ && file_.write(begin, n) == n && behind_.Wrote(n);
+  }
+
   static constexpr qsizetype kFlushAt = 1 << 18;
 
   int Depth() const { return static_cast<int>(childStack_.size()); }
@@ -107,6 +163,7 @@ class GpxXmlOut {
   QXmlStreamWriter& w_;
   QString& buffer_;
   QIODevice& file_;
+  folders::WriteBehind behind_;
   bool ok_ = true;
   std::vector<bool> childStack_;
   std::vector<QString> indents_;
@@ -116,7 +173,7 @@ QString GpxNumberText(double v) { return QString::fromLatin1(textfmt::FloatToDec
 
 QString XmlSafeText(const QString& s) { return xmlSafe(s); }
 
-QString GpxTimeText(double dt) {
+char* GpxTimeChars(char* buf, double dt) {
   static const double kFirst = [] {
     double d = 0;
     textfmt::TryEncodeDate(1, 1, 1, d);
@@ -127,10 +184,9 @@ QString GpxTimeText(double dt) {
     textfmt::TryEncodeDate(9999, 12, 31, d);
     return d + 1;
   }();
-  if (!std::isfinite(dt) || dt < kFirst || dt >= kEnd) return {};
+  if (!std::isfinite(dt) || dt < kFirst || dt >= kEnd) return buf;
   textfmt::DateTimeParts p = textfmt::DecodeDateTime(dt);
-  if (p.year > 9999) return {};
-  char buf[24];
+  if (p.year > 9999) return buf;
   auto two = [](char* at, int v) {
     at[0] = static_cast<char>('0' + v / 10);
     at[1] = static_cast<char>('0' + v % 10);
@@ -149,7 +205,12 @@ QString GpxTimeText(double dt) {
   buf[16] = ':';
   two(buf + 17, p.second);
   buf[19] = 'Z';
-  return QString::fromLatin1(buf, 20);
+  return buf + 20;
+}
+
+QString GpxTimeText(double dt) {
+  char buf[20];
+  return QString::fromLatin1(buf, GpxTimeChars(buf, dt) - buf);
 }
 
 TGPXDocument::TGPXDocument() {
@@ -262,7 +323,11 @@ void TGPXDocument::WriteGpx(const GPXType& gpx, GpxXmlOut& out) {
   }
 }
 
-bool TGPXDocument::SaveToFile(const QString& path) const {
+namespace {
+
+// Writes the document, then one trk per track of the list, its points
+// streamed from the store.
+bool saveGpx(const QString& path, const GPXType& gpx, const std::vector<const TTrackList*>& tracks) {
   QSaveFile file(path);
   if (!folders::OpenSaveFile(file)) return false;
   const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>";
@@ -277,7 +342,15 @@ bool TGPXDocument::SaveToFile(const QString& path) const {
   w.writeAttribute(QStringLiteral("xmlns:xsi"), kXsiNamespace);
   w.writeAttribute(QStringLiteral("xsi:schemaLocation"),
                    kGpxNamespace + QLatin1Char(' ') + kGpxNamespace + QStringLiteral("/gpx.xsd"));
-  WriteGpx(Gpx, out);
+  TGPXDocument::WriteGpx(gpx, out);
+  for (const TTrackList* track : tracks) {
+    out.Open(QStringLiteral("trk"));
+    out.Text(QStringLiteral("name"), track->Name());
+    out.Open(QStringLiteral("trkseg"));
+    out.TrackPoints(*track);
+    out.Close();
+    out.Close();
+  }
   out.Close();
   out.LineEnd();
   if (!out.Flush()) {
@@ -286,6 +359,10 @@ bool TGPXDocument::SaveToFile(const QString& path) const {
   }
   return file.commit();
 }
+
+}  // namespace
+
+bool TGPXDocument::SaveToFile(const QString& path) const { return saveGpx(path, Gpx, {}); }
 
 void TGPXDocument::FromTracks(TTrackStorage& store) { AddTracks(store, Gpx); }
 
@@ -310,9 +387,13 @@ void TGPXDocument::AddTracks(TTrackStorage& store, GPXType& gpx) {
   }
 }
 
+// The same file as FromTracks and SaveToFile give, without a WptType per
+// point: the checked tracks' points go straight from the store to the file.
 int ExportGpx(TTrackStorage& store, const QString& path) {
-  auto doc = std::make_unique<TGPXDocument>();
-  doc->FromTracks(store);
-  if (!doc->SaveToFile(path)) return kGpxExportFailed;
+  std::vector<const TTrackList*> checked;
+  std::size_t row = 0;
+  for (TTrackList* track = store.First(); track; track = store.Next(), ++row)
+    if (store.IsRowChecked(row)) checked.push_back(track);
+  if (!saveGpx(path, TGPXDocument().Gpx, checked)) return kGpxExportFailed;
   return static_cast<int>(store.Count());
 }

@@ -129,6 +129,9 @@ int ExportGpx(TTrackStorage& store, const QString& path);
 // years 1 to 9999).
 QString GpxNumberText(double v);
 QString GpxTimeText(double dt);
+// The time text into a buffer of at least 20 bytes; returns its end (out
+// itself when there is no text).
+char* GpxTimeChars(char* out, double dt);
 
 // The text with every character that XML cannot carry replaced by U+FFFD.
 QString XmlSafeText(const QString& s);

@@ -12,9 +12,11 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,24 +36,32 @@ std::string_view trimXml(std::string_view s) {
 }
 
 // Element names compare in lower case (ASCII).
-bool nameIs(const char* name, const char* lower) {
-  for (; *lower; ++name, ++lower) {
-    char c = *name;
+bool nameIs(std::string_view name, std::string_view lower) {
+  if (name.size() != lower.size()) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    char c = name[i];
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != *lower) return false;
+    if (c != lower[i]) return false;
   }
-  return *name == 0;
+  return true;
 }
 
-// Attribute names compare exactly; missing or unreadable numbers give 0.
-double numberAttr(const char** atts, const char* name) {
-  for (int i = 0; atts[i]; i += 2) {
-    if (std::strcmp(atts[i], name) == 0) {
-      double v = 0;
-      return textfmt::TryStrToFloat(trimXml(atts[i + 1]), v) ? v : 0.0;
-    }
+// The attributes of a start tag as expat gives them.
+struct ExpatAttributes {
+  const char** atts;
+  std::optional<std::string_view> Find(std::string_view name) const {
+    for (int i = 0; atts[i]; i += 2)
+      if (name == atts[i]) return std::string_view(atts[i + 1]);
+    return std::nullopt;
   }
-  return 0;
+};
+
+// Attribute names compare exactly; missing or unreadable numbers give 0.
+template <typename Attributes>
+double numberAttr(const Attributes& atts, std::string_view name) {
+  const std::optional<std::string_view> value = atts.Find(name);
+  double v = 0;
+  return value && textfmt::TryStrToFloat(trimXml(*value), v) ? v : 0.0;
 }
 
 // Year, month, day, hour, minute and second at the fixed positions of
@@ -107,7 +117,15 @@ class Parser {
  public:
   explicit Parser(GpxImportResult& out) : out_(out) {}
 
-  void Start(const char* name, const char** atts) {
+  // Where in the file the reader is, and the file's size, in bytes: for
+  // reserving a track's points ahead.
+  std::int64_t Position = 0, Total = 0;
+
+  // True while the text of the element being read is kept.
+  bool WantsText() const { return capture_ != Capture::None && stack_.size() == captureDepth_; }
+
+  template <typename Attributes>
+  void Start(std::string_view name, const Attributes& atts) {
     Where parent = stack_.empty() ? Where::Outside : stack_.back().where;
     if (capture_ != Capture::None) textOnly_ = false;  // an element inside a text element
     Frame f{Where::Outside};
@@ -210,7 +228,8 @@ class Parser {
   }
 
  private:
-  void StartWaypoint(const char** atts) {
+  template <typename Attributes>
+  void StartWaypoint(const Attributes& atts) {
     wpt_ = GpxImportWaypoint{};
     wpt_.Latitude = numberAttr(atts, "lat");
     wpt_.Longitude = numberAttr(atts, "lon");
@@ -244,6 +263,8 @@ class Parser {
   }
 
   void EndTrack(const char* defaultPrefix, int counter) {
+    // Room reserved for points that did not come goes back.
+    if (track_->Capacity() > track_->Count() + track_->Count() / 8 + 1024) track_->ShrinkToFit();
     track_->Distance = distanceKm_ * 1000;
     track_->SetName(!trackName_.isEmpty()
                         ? trackName_
@@ -251,24 +272,61 @@ class Parser {
     out_.Tracks.push_back(std::move(track_));
   }
 
-  void StartPoint(const char** atts) {
+  template <typename Attributes>
+  void StartPoint(const Attributes& atts) {
     point_ = sFile_TrkEntry{};
     point_.Latitude = numberAttr(atts, "lat");
     point_.Longitude = numberAttr(atts, "lon");
+    const double cosLat = HaversineLatitudeCos(point_.Latitude);
     if (prevLat_ != 0 && prevLon_ != 0)
-      distanceKm_ += ComputeHaversineDistance(point_.Longitude, point_.Latitude, prevLon_, prevLat_);
+      distanceKm_ +=
+          ComputeHaversineDistance(point_.Longitude, point_.Latitude, cosLat, prevLon_, prevLat_, prevCosLat_);
     prevLat_ = point_.Latitude;
     prevLon_ = point_.Longitude;
+    prevCosLat_ = cosLat;
     pointTime_.clear();
   }
 
   void EndPoint() {
-    point_.Time = pointTime(trimXml(pointTime_));
+    point_.Time = PointTime(trimXml(pointTime_));
+    const std::size_t n = track_->Count();
+    if (n == track_->Capacity() && n >= 1024 && Position > 0 && Position < Total) {
+      // The track will likely go on as dense as it began: room for that
+      // much (and a little more) instead of doubling and copying; never for
+      // more points than the rest of the file can hold ("<trkpt/>" each).
+      const double ahead = static_cast<double>(n) * static_cast<double>(Total) / static_cast<double>(Position);
+      const double most = static_cast<double>(n) + static_cast<double>(Total - Position) / 8;
+      try {
+        track_->Reserve(std::max(n + n / 4, static_cast<std::size_t>(std::min(ahead * 1.05, most))));
+      } catch (const std::bad_alloc&) {
+        // Not that much room at once: the points grow as usual.
+      }
+    }
     track_->AddPoint(point_, false);
   }
 
+  // pointTime, with the date of the last full time kept: the points of a
+  // track mostly share it, and only the time of day is read anew.
+  double PointTime(std::string_view t) {
+    if (t.size() >= 19 && t.substr(0, 10) == lastDate_) {
+      int h = 0, mi = 0, sec = 0;
+      double time = 0;
+      auto two = [&](std::size_t at, int& v) {
+        if (t[at] < '0' || t[at] > '9' || t[at + 1] < '0' || t[at + 1] > '9') return false;
+        v = (t[at] - '0') * 10 + (t[at + 1] - '0');
+        return true;
+      };
+      // The same sum as TryEncodeDateTime makes.
+      if (two(11, h) && two(14, mi) && two(17, sec) && textfmt::TryEncodeTime(h, mi, sec, 0, time))
+        return lastDay_ >= 0 ? lastDay_ + time : lastDay_ - time;
+    }
+    int f[6];
+    if (readIsoFields(t, f) && textfmt::TryEncodeDate(f[0], f[1], f[2], lastDay_)) lastDate_.assign(t.substr(0, 10));
+    return pointTime(t);
+  }
+
   void EndCapture(Capture c) {
-    std::string value = textOnly_ ? text_ : std::string();
+    const std::string_view value = textOnly_ ? std::string_view(text_) : std::string_view();
     bool tooLong = textTooLong_;
     textTooLong_ = false;
     switch (c) {
@@ -276,7 +334,7 @@ class Parser {
         trackName_ = QString::fromUtf8(trimXml(value).data(), static_cast<qsizetype>(trimXml(value).size()));
         break;
       case Capture::Time:
-        (stack_.back().where == Where::Wpt ? wptTime_ : pointTime_) = value;
+        (stack_.back().where == Where::Wpt ? wptTime_ : pointTime_).assign(value);
         break;
       case Capture::Sym: {
         // "POI" and an icon number; anything else leaves icon 3.
@@ -312,13 +370,15 @@ class Parser {
   std::unique_ptr<TTrackList> track_;
   QString trackName_;
   double distanceKm_ = 0;
-  double prevLat_ = 0, prevLon_ = 0;
+  double prevLat_ = 0, prevLon_ = 0, prevCosLat_ = 1;
   sFile_TrkEntry point_;
   std::string pointTime_;
+  std::string lastDate_;  // the first ten characters of a time whose date is lastDay_
+  double lastDay_ = 0;
 };
 
 void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** atts) {
-  static_cast<Parser*>(data)->Start(name, atts);
+  static_cast<Parser*>(data)->Start(name, ExpatAttributes{atts});
 }
 void XMLCALL onEnd(void* data, const XML_Char*) { static_cast<Parser*>(data)->End(); }
 void XMLCALL onText(void* data, const XML_Char* s, int len) { static_cast<Parser*>(data)->Text(s, len); }
@@ -358,9 +418,352 @@ struct ParserFree {
   void operator()(XML_ParserStruct* p) const { XML_ParserFree(p); }
 };
 
+// --- the fast reader ------------------------------------------------------------
+//
+// Most GPX files are plain UTF-8 elements, attributes and text. This reader
+// takes exactly that subset and checks it as it goes; anything else (a
+// DOCTYPE, CDATA, a processing instruction, an entity or character
+// reference, another encoding, a construct larger than its buffer) and
+// anything it cannot prove well-formed makes it give up, and the import
+// reads the file again with expat, which also words every error. It feeds
+// the same Parser as expat does, with the same calls.
+
+struct Refused {};  // thrown inside the fast reader only
+
+constexpr std::size_t kFastBuffer = 2 * kChunk;
+
+// Short names compare faster inline than through memcmp.
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+// The attributes of one start tag, as views into the reader's buffer.
+struct FastAttributes {
+  static constexpr int kMax = 32;
+  std::string_view names[kMax], values[kMax];
+  int count = 0;
+  std::optional<std::string_view> Find(std::string_view name) const {
+    for (int i = 0; i < count; ++i)
+      if (sameName(names[i], name)) return values[i];
+    return std::nullopt;
+  }
+};
+
+// ASCII name characters: 1 may start a name, 2 may follow.
+constexpr auto kNameChars = [] {
+  std::array<unsigned char, 256> t{};
+  for (int c = 'a'; c <= 'z'; ++c) t[c] = t[c - 'a' + 'A'] = 1;
+  t['_'] = t[':'] = 1;
+  for (int c = '0'; c <= '9'; ++c) t[c] = 2;
+  t['-'] = t['.'] = 2;
+  return t;
+}();
+
+bool nameStart(char c) { return kNameChars[static_cast<unsigned char>(c)] == 1; }
+bool nameChar(char c) { return kNameChars[static_cast<unsigned char>(c)] != 0; }
+
+// Bytes that need a closer look in text and attribute values: controls,
+// '<', '&', ']' and everything above ASCII.
+constexpr auto kSpecialChars = [] {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 0x20; ++c) t[c] = c != '\t' && c != '\n' && c != '\r';
+  for (int c = 0x80; c < 0x100; ++c) t[c] = true;
+  t['<'] = t['&'] = t[']'] = true;
+  return t;
+}();
+
+// Characters that XML allows, in valid UTF-8, without '<' or '&'; in text
+// (inText) also without "]]>". Comments allow '<' and '&' (markup false).
+bool plainChars(const char* begin, const char* end, bool inText, bool markup = true) {
+  const auto* p = reinterpret_cast<const unsigned char*>(begin);
+  const auto* e = reinterpret_cast<const unsigned char*>(end);
+  for (;;) {
+    while (p < e && !kSpecialChars[*p]) ++p;
+    if (p == e) return true;
+    const unsigned char c = *p;
+    if (c >= 0x80) {
+      unsigned cp = 0;
+      int len = 0;
+      if (c >= 0xC2 && c <= 0xDF) cp = c & 0x1Fu, len = 2;
+      else if (c >= 0xE0 && c <= 0xEF) cp = c & 0x0Fu, len = 3;
+      else if (c >= 0xF0 && c <= 0xF4) cp = c & 0x07u, len = 4;
+      else return false;
+      if (e - p < len) return false;
+      for (int i = 1; i < len; ++i) {
+        if ((p[i] & 0xC0) != 0x80) return false;
+        cp = (cp << 6) | (p[i] & 0x3Fu);
+      }
+      if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF) || cp >= 0xFFFE)) ||
+          (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        return false;
+      p += len;
+      continue;
+    }
+    if (c < 0x20) return false;
+    if (c == ']') {
+      if (inText && e - p >= 3 && p[1] == ']' && p[2] == '>') return false;
+    } else if (markup) {
+      return false;  // '<' or '&'
+    }
+    ++p;
+  }
+}
+
+bool allXmlSpace(const char* p, const char* e) {
+  for (; p < e; ++p)
+    if (!isXmlSpace(*p)) return false;
+  return true;
+}
+
+class FastReader {
+ public:
+  FastReader(QFile& file, GpxImportResult& result, GpxImportProgress* progress)
+      : file_(file), result_(result), progress_(progress), parser_(result) {}
+
+  // False when the file is not of the subset; the result is then to be
+  // thrown away.
+  bool Read() {
+    try {
+      return ReadAll();
+    } catch (const Refused&) {
+      return false;
+    }
+  }
+
+ private:
+  bool ReadAll() {
+    const qint64 total = file_.size();
+    parser_.Total = total;
+    std::unique_ptr<char[]> buf(new char[kFastBuffer]);
+    std::size_t have = 0;
+    qint64 done = 0;
+    bool first = true;
+    for (;;) {
+      const std::size_t room = std::min<std::size_t>(kChunk, kFastBuffer - have);
+      if (room == 0) return false;  // one construct larger than the buffer
+      const qint64 n = file_.read(buf.get() + have, static_cast<qint64>(room));
+      if (n < 0) return false;
+      const bool last = n == 0;
+      have += static_cast<std::size_t>(n);
+      done += n;
+      const char* p = buf.get();
+      const char* end = p + have;
+      buffer_ = p;
+      base_ = done - static_cast<qint64>(have);
+      if (first) {
+        if (!last && have < 64) continue;  // the head in one piece
+        p = Head(p, end);
+        first = false;
+      }
+      p = Parse(p, end, last);
+      if (progress_) {
+        progress_->Update(result_.WptCount, result_.TrkCount, result_.RteCount, done, total);
+        progress_->ProcessEvents();
+      }
+      if (last) return p == end && rootClosed_;
+      have = static_cast<std::size_t>(end - p);
+      std::memmove(buf.get(), p, have);
+    }
+  }
+
+  // A byte-order mark and the XML declaration; only version 1.0 and UTF-8.
+  const char* Head(const char* p, const char* end) {
+    if (end - p >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0) p += 3;
+    if (end - p < 2 || p[0] != '<' || p[1] != '?') return p;
+    if (end - p < 6 || std::memcmp(p, "<?xml", 5) != 0 || !isXmlSpace(p[5])) throw Refused{};
+    const char* close = static_cast<const char*>(memmem(p, static_cast<std::size_t>(end - p), "?>", 2));
+    if (!close) throw Refused{};
+    const char* q = p + 5;
+    static constexpr std::string_view kNames[] = {"version", "encoding", "standalone"};
+    std::size_t next = 0;
+    for (;;) {
+      const char* blank = q;
+      while (q < close && isXmlSpace(*q)) ++q;
+      if (q == close) break;
+      if (q == blank) throw Refused{};
+      const char* n = q;
+      while (q < close && nameChar(*q)) ++q;
+      const std::string_view name(n, static_cast<std::size_t>(q - n));
+      while (next < std::size(kNames) && kNames[next] != name) {
+        if (next == 0) throw Refused{};  // the version comes first
+        ++next;
+      }
+      if (next == std::size(kNames)) throw Refused{};
+      while (q < close && isXmlSpace(*q)) ++q;
+      if (q == close || *q != '=') throw Refused{};
+      ++q;
+      while (q < close && isXmlSpace(*q)) ++q;
+      if (q == close || (*q != '"' && *q != '\'')) throw Refused{};
+      const char quote = *q++;
+      const char* v = q;
+      while (q < close && *q != quote) ++q;
+      if (q == close) throw Refused{};
+      std::string value(v, q);
+      ++q;
+      if (next == 1)  // encoding names ignore case
+        for (char& c : value) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      if ((next == 0 && value != "1.0") || (next == 1 && value != "utf-8") ||
+          (next == 2 && value != "yes" && value != "no"))
+        throw Refused{};
+      ++next;
+    }
+    if (next == 0) throw Refused{};
+    return close + 2;
+  }
+
+  // Reads the complete constructs; returns where the first incomplete one
+  // starts (the end when all were complete).
+  const char* Parse(const char* p, const char* end, bool last) {
+    while (p < end) {
+      const char* q;
+      if (*p != '<') {
+        const char* lt = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(end - p)));
+        if (!lt) {
+          if (!last) return p;
+          lt = end;
+        }
+        Text(p, lt);
+        q = lt;
+      } else if (end - p < 2) {
+        q = nullptr;
+      } else if (p[1] == '/') {
+        q = EndTag(p, end);
+      } else if (p[1] == '!') {
+        q = Comment(p, end);
+      } else {
+        q = StartTag(p, end);
+      }
+      if (!q) {
+        if (last) throw Refused{};
+        return p;
+      }
+      p = q;
+    }
+    return p;
+  }
+
+  void Text(const char* p, const char* e) {
+    if (nameEnds_.empty()) {
+      if (!allXmlSpace(p, e)) throw Refused{};
+      return;
+    }
+    if (!plainChars(p, e, true)) throw Refused{};
+    if (parser_.WantsText()) {
+      // expat turns line ends into LF; such texts go its way.
+      if (std::memchr(p, '\r', static_cast<std::size_t>(e - p))) throw Refused{};
+      parser_.Text(p, static_cast<int>(e - p));
+    }
+  }
+
+  const char* StartTag(const char* p, const char* end) {
+    const char* q = p + 1;
+    if (!nameStart(*q)) throw Refused{};  // also "<?" and anything else
+    while (q < end && nameChar(*q)) ++q;
+    if (q >= end) return nullptr;
+    const std::string_view name(p + 1, static_cast<std::size_t>(q - p - 1));
+    attributes_.count = 0;
+    bool empty = false;
+    for (;;) {
+      const char* blank = q;
+      while (q < end && isXmlSpace(*q)) ++q;
+      if (q >= end) return nullptr;
+      if (*q == '>') {
+        ++q;
+        break;
+      }
+      if (*q == '/') {
+        if (q + 1 >= end) return nullptr;
+        if (q[1] != '>') throw Refused{};
+        q += 2;
+        empty = true;
+        break;
+      }
+      if (q == blank || !nameStart(*q)) throw Refused{};
+      const char* n = q;
+      while (q < end && nameChar(*q)) ++q;
+      if (q >= end) return nullptr;
+      const std::string_view attr(n, static_cast<std::size_t>(q - n));
+      while (q < end && isXmlSpace(*q)) ++q;
+      if (q >= end) return nullptr;
+      if (*q != '=') throw Refused{};
+      ++q;
+      while (q < end && isXmlSpace(*q)) ++q;
+      if (q >= end) return nullptr;
+      const char quote = *q;
+      if (quote != '"' && quote != '\'') throw Refused{};
+      ++q;
+      const char* v = static_cast<const char*>(std::memchr(q, quote, static_cast<std::size_t>(end - q)));
+      if (!v) return nullptr;
+      if (!plainChars(q, v, false) || attributes_.count == FastAttributes::kMax) throw Refused{};
+      for (int i = 0; i < attributes_.count; ++i)
+        if (sameName(attributes_.names[i], attr)) throw Refused{};  // twice in one tag
+      attributes_.names[attributes_.count] = attr;
+      attributes_.values[attributes_.count] = std::string_view(q, static_cast<std::size_t>(v - q));
+      ++attributes_.count;
+      q = v + 1;
+    }
+    if (rootClosed_) throw Refused{};  // a second root
+    parser_.Position = base_ + (p - buffer_);
+    parser_.Start(name, attributes_);
+    if (empty) {
+      parser_.End();
+      if (nameEnds_.empty()) rootClosed_ = true;
+    } else {
+      nameEnds_.push_back(names_.size());
+      names_.append(name);
+    }
+    return q;
+  }
+
+  const char* EndTag(const char* p, const char* end) {
+    const char* q = p + 2;
+    if (q >= end) return nullptr;
+    if (!nameStart(*q)) throw Refused{};
+    while (q < end && nameChar(*q)) ++q;
+    const std::string_view name(p + 2, static_cast<std::size_t>(q - p - 2));
+    while (q < end && isXmlSpace(*q)) ++q;
+    if (q >= end) return nullptr;
+    if (*q != '>' || nameEnds_.empty() || !sameName(std::string_view(names_).substr(nameEnds_.back()), name))
+      throw Refused{};
+    names_.resize(nameEnds_.back());
+    nameEnds_.pop_back();
+    parser_.End();
+    if (nameEnds_.empty()) rootClosed_ = true;
+    return q + 1;
+  }
+
+  const char* Comment(const char* p, const char* end) {
+    if (end - p < 4) return nullptr;
+    if (p[2] != '-' || p[3] != '-') throw Refused{};  // DOCTYPE, CDATA
+    const char* body = p + 4;
+    const char* dashes = static_cast<const char*>(memmem(body, static_cast<std::size_t>(end - body), "--", 2));
+    if (!dashes || end - dashes < 3) return nullptr;
+    if (dashes[2] != '>' || !plainChars(body, dashes, false, false)) throw Refused{};
+    return dashes + 3;
+  }
+
+  QFile& file_;
+  GpxImportResult& result_;
+  GpxImportProgress* progress_;
+  Parser parser_;
+  FastAttributes attributes_;
+  const char* buffer_ = nullptr;  // the buffer's start and its place in the file
+  qint64 base_ = 0;
+  std::string names_;               // the open elements' names, one after the other
+  std::vector<std::size_t> nameEnds_;  // where each of them starts in names_
+  bool rootClosed_ = false;
+};
+
 }  // namespace
 
 GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
+  return ParseGpxFile(path, progress, GpxReader::Fast);
+}
+
+GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, GpxReader reader) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     throw GpxImportError("cannot open " + path.toStdString() + ": " + file.errorString().toStdString());
@@ -383,8 +786,20 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
     }
   } window(progress);
 
+  if (reader == GpxReader::Fast) {
+    GpxImportResult fast;
+    if (FastReader(file, fast, progress).Read()) {
+      fast.ReadByFastReader = true;
+      return fast;
+    }
+    // Not of the plain kind, or not well-formed: expat reads it from the start.
+    if (!file.seek(0))
+      throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
+  }
+
   GpxImportResult result;
   Parser parser(result);
+  parser.Total = total;
   QByteArray chunk = file.read(kChunk);
   if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
     throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
@@ -418,6 +833,7 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
     if (XML_Parse(xml.get(), bytes.constData(), static_cast<int>(bytes.size()), last) != XML_STATUS_OK)
       fail(XML_ErrorString(XML_GetErrorCode(xml.get())));
     done += chunk.size();
+    parser.Position = done;
     if (progress) {
       progress->Update(result.WptCount, result.TrkCount, result.RteCount, done, total);
       progress->ProcessEvents();
@@ -432,6 +848,7 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
 
 GpxImportResult::GpxImportResult() = default;
 GpxImportResult::GpxImportResult(GpxImportResult&&) noexcept = default;
+GpxImportResult& GpxImportResult::operator=(GpxImportResult&&) noexcept = default;
 GpxImportResult::~GpxImportResult() = default;
 
 namespace {

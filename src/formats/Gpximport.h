@@ -45,15 +45,23 @@ struct GpxImportWaypoint {
 struct GpxImportResult {
   GpxImportResult();
   GpxImportResult(GpxImportResult&&) noexcept;
+  GpxImportResult& operator=(GpxImportResult&&) noexcept;
   ~GpxImportResult();
   std::vector<std::unique_ptr<TTrackList>> Tracks;  // trk and rte in document order
   std::vector<GpxImportWaypoint> Waypoints;
   int WptCount = 0, TrkCount = 0, RteCount = 0;
+  bool ReadByFastReader = false;  // false: expat read the file
 };
 
 // Parses the file; throws GpxImportError. The progress window (may be null)
 // is shown once the file is open and hidden again before this returns.
 GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress);
+
+// The readers behind ParseGpxFile: Fast reads plain UTF-8 GPX itself and
+// hands every other file (and every broken one) to expat; Expat reads every
+// file with expat. Both give the same result and the same errors.
+enum class GpxReader { Fast, Expat };
+GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, GpxReader reader);
 
 // Adds the waypoints to the store. A name (the waypoint's local time) that
 // is taken already moves the time on by a second until it is free; a

@@ -8,7 +8,9 @@
 
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 const char* const kKmlDonutIconHref = "http://maps.google.com/mapfiles/kml/shapes/donut.png";
 
@@ -28,6 +30,15 @@ QString number(double v) { return textfmt::FloatToQStr(v); }
 // Truncation toward zero to a grid step of 1/scale. Done in doubles, so a
 // junk value far outside any coordinate range cannot overflow an integer.
 double truncateTo(double v, double scale, double step) { return std::trunc(v * scale) * step; }
+
+// The point's place: latitude and longitude truncated to 0.00001 degree, the
+// altitude to a centimetre; none for a point with a non-finite value, which
+// has no place on the globe.
+std::optional<TCoordinate> coordinateOf(const sFile_TrkEntry& e) {
+  if (!std::isfinite(e.Latitude) || !std::isfinite(e.Longitude) || !std::isfinite(e.Altitude)) return std::nullopt;
+  return TCoordinate{truncateTo(e.Latitude, 100000.0, 0.00001), truncateTo(e.Longitude, 100000.0, 0.00001),
+                     truncateTo(e.Altitude, 100.0, 0.01)};
+}
 
 void appendFixed(std::string& out, double v, int decimals) { out += textfmt::FormatFixed(v, decimals); }
 
@@ -236,12 +247,7 @@ std::unique_ptr<TKmlDocument> MakeTrackDocument(const TTrackList& track, std::si
   doc->Points.Reserve(track.Count());
   for (const sFile_TrkEntry& e : track.Points()) {
     auto p = std::make_unique<TKmlPoint>();
-    // A point with a non-finite value has no place on the globe.
-    if (std::isfinite(e.Latitude) && std::isfinite(e.Longitude) && std::isfinite(e.Altitude)) {
-      p->Coordinate = TCoordinate{truncateTo(e.Latitude, 100000.0, 0.00001),
-                                  truncateTo(e.Longitude, 100000.0, 0.00001),
-                                  truncateTo(e.Altitude, 100.0, 0.01)};
-    }
+    p->Coordinate = coordinateOf(e);
     p->StyleMap = waypoints;
     // Time 0 means unknown, as in the GPX export.
     if (e.Time != 0) p->Time = GpxTimeText(e.Time).toStdString();
@@ -250,11 +256,134 @@ std::unique_ptr<TKmlDocument> MakeTrackDocument(const TTrackList& track, std::si
   return doc;
 }
 
+namespace {
+
+// The streaming export writes the same bytes as TKml::SaveToFile does for
+// the model of MakeTrackDocument (QXmlStreamWriter with two blanks of
+// indentation), without an object per point.
+template <std::size_t N>
+std::string_view lit(const char (&s)[N]) {
+  return std::string_view(s, N - 1);
+}
+
+void writeTrackHead(TextFile& file, std::size_t number, std::uint32_t colour) {
+  char c[8];
+  {
+    static const char digits[] = "0123456789ABCDEF";
+    std::uint32_t v = colour;
+    for (int i = 7; i >= 0; --i, v >>= 4) c[i] = digits[v & 0xF];
+  }
+  const std::string_view colourText(c, 8);
+  file.Append(lit("    <Document>\n      <name>Trevik AP Track#"));
+  file.Append(std::to_string(number));
+  file.Append(lit("</name>\n      <Snippet></Snippet>\n"));
+  for (const char* style : {"normal\">\n        <IconStyle>\n          <color>",
+                            "highlight\">\n        <IconStyle>\n          <color>"}) {
+    file.Append(lit("      <Style id=\""));
+    file.Append(style);
+    file.Append(colourText);
+    file.Append(lit("</color>\n          <scale>"));
+    file.Append(style[0] == 'n' ? lit("0.4") : lit("1"));
+    file.Append(lit("</scale>\n          <Icon>\n            <href>"));
+    file.Append(kKmlDonutIconHref);
+    file.Append(lit("</href>\n          </Icon>\n        </IconStyle>\n      </Style>\n"));
+  }
+  file.Append(lit("      <Style id=\"Track\">\n        <LineStyle>\n          <color>"));
+  file.Append(colourText);
+  file.Append(lit("</color>\n          <width>2</width>\n        </LineStyle>\n      </Style>\n"
+                  "      <StyleMap id=\"Waypoints\">\n"
+                  "        <Pair>\n          <key>normal</key>\n          <styleUrl>#normal</styleUrl>\n        </Pair>\n"
+                  "        <Pair>\n          <key>highlight</key>\n          <styleUrl>#highlight</styleUrl>\n"
+                  "        </Pair>\n      </StyleMap>\n"));
+}
+
+void writePlacemarks(TextFile& file, const TTrackList& track) {
+  // Room for the fixed text, two of each number at their longest and times.
+  char buf[1024 + 6 * textfmt::kNumberCharsMax];
+  char lon[textfmt::kNumberCharsMax], lat[textfmt::kNumberCharsMax], alt[textfmt::kNumberCharsMax];
+  char time[20];
+  auto put = [](char* at, std::string_view s) { return std::copy(s.begin(), s.end(), at); };
+  for (const sFile_TrkEntry& e : track.Points()) {
+    const std::optional<TCoordinate> c = coordinateOf(e);
+    if (!c) continue;
+    const std::string_view lonText(lon, textfmt::FormatFixedChars(lon, c->Longitude, 5) - lon);
+    const std::string_view latText(lat, textfmt::FormatFixedChars(lat, c->Latitude, 5) - lat);
+    const std::string_view altText(alt, textfmt::FormatFixedChars(alt, c->Altitude, 2) - alt);
+    // Time 0 means unknown, as in the GPX export.
+    const std::string_view timeText(time, e.Time != 0 ? GpxTimeChars(time, e.Time) - time : 0);
+    char* p = buf;
+    p = put(p, lit("        <Placemark>\n          <Snippet maxLines=\"0\"/>\n          <description><![CDATA["
+                   "<table><tr><td>Longitude:</td><td>"));
+    p = put(p, lonText);
+    p = put(p, lit("</td></tr><tr><td>Latitude:</td><td>"));
+    p = put(p, latText);
+    p = put(p, lit("</td></tr><tr><td>Altitude:</td><td>"));
+    p = put(p, altText);
+    p = put(p, lit("</td></tr><tr><td>Time:</td><td>"));
+    p = put(p, timeText);
+    p = put(p, lit("</td></tr></table>]]></description>\n"));
+    if (!timeText.empty()) {
+      p = put(p, lit("          <TimeStamp>\n            <when>"));
+      p = put(p, timeText);
+      p = put(p, lit("</when>\n          </TimeStamp>\n"));
+    }
+    p = put(p, lit("          <styleUrl>#Waypoints</styleUrl>\n          <Point>\n            <coordinates>"));
+    p = put(p, lonText);
+    *p++ = ',';
+    p = put(p, latText);
+    *p++ = ',';
+    p = put(p, altText);
+    p = put(p, lit("</coordinates>\n          </Point>\n        </Placemark>\n"));
+    file.Append(std::string_view(buf, static_cast<std::size_t>(p - buf)));
+  }
+}
+
+void writeLine(TextFile& file, const TTrackList& track) {
+  file.Append(lit("            <coordinates"));
+  bool any = false;
+  char buf[4 * textfmt::kNumberCharsMax];
+  for (const sFile_TrkEntry& e : track.Points()) {
+    const std::optional<TCoordinate> c = coordinateOf(e);
+    if (!c) continue;
+    char* p = buf;
+    if (!any) *p++ = '>';
+    any = true;
+    p = textfmt::FloatToChars(p, c->Longitude);
+    *p++ = ',';
+    p = textfmt::FloatToChars(p, c->Latitude);
+    *p++ = ',';
+    p = textfmt::FloatToChars(p, c->Altitude);
+    *p++ = ' ';
+    file.Append(std::string_view(buf, static_cast<std::size_t>(p - buf)));
+  }
+  file.Append(any ? lit("</coordinates>\n") : lit("/>\n"));
+}
+
+}  // namespace
+
 int ExportKml(TTrackStorage& store, const QString& path) {
-  TKml kml;
+  TextFile file(path);
+  if (!file.Open()) return kKmlExportFailed;
+  file.Append(lit("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n"));
+  bool any = false;
   std::size_t i = 0;
-  for (TTrackList* track = store.First(); track; track = store.Next(), ++i)
-    if (store.IsRowChecked(i)) kml.Documents.Add(MakeTrackDocument(*track, i));
-  if (!kml.SaveToFile(path)) return kKmlExportFailed;
+  for (TTrackList* track = store.First(); track; track = store.Next(), ++i) {
+    if (!store.IsRowChecked(i)) continue;
+    if (!any) file.Append(lit("  <Folder>\n"));
+    any = true;
+    writeTrackHead(file, i, MakeOpaqueColor(track->Color));
+    if (track->Count() > 0) {
+      file.Append(lit("      <Folder>\n        <name>Waypoints</name>\n"));
+      writePlacemarks(file, *track);
+      file.Append(lit("      </Folder>\n      <Folder>\n        <name>Track</name>\n        <Placemark>\n"
+                      "          <name>Track</name>\n          <styleUrl>#Track</styleUrl>\n"
+                      "          <LineString>\n"));
+      writeLine(file, *track);
+      file.Append(lit("          </LineString>\n        </Placemark>\n      </Folder>\n"));
+    }
+    file.Append(lit("    </Document>\n"));
+  }
+  file.Append(any ? lit("  </Folder>\n</kml>\n") : lit("  <Folder/>\n</kml>\n"));
+  if (!file.Commit()) return kKmlExportFailed;
   return static_cast<int>(store.Count());
 }

@@ -10,13 +10,17 @@ TextFile::~TextFile() {
 
 bool TextFile::Open() {
   ok_ = folders::OpenSaveFile(file_);
-  if (ok_) device_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  if (ok_) {
+    device_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    behind_.emplace(file_);
+  }
   return ok_;
 }
 
 void TextFile::Flush() {
   if (ok_ && !buf_.empty() &&
-      file_.write(buf_.data(), static_cast<qint64>(buf_.size())) != static_cast<qint64>(buf_.size()))
+      (file_.write(buf_.data(), static_cast<qint64>(buf_.size())) != static_cast<qint64>(buf_.size()) ||
+       !behind_->Wrote(static_cast<std::int64_t>(buf_.size()))))
     ok_ = false;
   buf_.clear();
 }

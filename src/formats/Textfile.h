@@ -8,6 +8,10 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "Folders.h"
+
+#include <optional>
+
 #include <string>
 #include <string_view>
 
@@ -62,6 +66,7 @@ class TextFile {
   void Flush();
 
   QSaveFile file_;
+  std::optional<folders::WriteBehind> behind_;
   Sink device_{*this};
   std::string buf_;
   bool ok_ = false;

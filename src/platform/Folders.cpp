@@ -12,6 +12,10 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+
+#include <cerrno>
+
 namespace folders {
 
 namespace {
@@ -88,6 +92,24 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 }
 
 bool OpenSaveFile(QSaveFile& file) { return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+bool WriteBehind::Wrote(std::int64_t bytes) {
+  constexpr std::int64_t kStep = 8 << 20;
+  written_ += bytes;
+  if (fd_ < 0 || written_ - started_ < kStep) return true;
+  if (started_ > waited_ &&
+      ::sync_file_range(fd_, waited_, started_ - waited_,
+                        SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) != 0 &&
+      errno != EINVAL && errno != ESPIPE && errno != ENOSYS)  // those: a file that cannot do this
+    return false;
+  // What is on the disk need not stay in memory: a big export does not push
+  // the rest of the page cache out.
+  if (started_ > waited_) ::posix_fadvise(fd_, waited_, started_ - waited_, POSIX_FADV_DONTNEED);
+  waited_ = started_;
+  ::sync_file_range(fd_, started_, written_ - started_, SYNC_FILE_RANGE_WRITE);
+  started_ = written_;
+  return true;
+}
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile f(path);

@@ -44,6 +44,23 @@ std::optional<QByteArray> ReadWholeFile(const QString& path);
 // the disk cut short. Every write must be checked by the caller.
 bool OpenSaveFile(QSaveFile& file);
 
+// For writers that stream a big save file: every few MiB the disk is asked
+// to start writing what came so far, and the piece before that is waited
+// for and let go from the page cache. The final sync of commit() then has
+// little left to do, and a big file never piles up dirty memory; commit()
+// still syncs the whole file. Wrote
+// returns false when the disk reported a failed write (which commit() would
+// then no longer see): the save has failed.
+class WriteBehind {
+ public:
+  explicit WriteBehind(QFileDevice& file) : fd_(file.handle()) {}
+  bool Wrote(std::int64_t bytes);
+
+ private:
+  int fd_;
+  std::int64_t written_ = 0, started_ = 0, waited_ = 0;
+};
+
 // Writes through a temporary file and renames it into place, so a failed
 // write leaves the old file as it was. Missing parent folders are not created.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes);

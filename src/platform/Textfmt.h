@@ -10,6 +10,7 @@
 // the fraction is the time of day.
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -37,6 +38,13 @@ std::string FloatToDecimalStr(double v);
 // Fixed-point text with the given number of decimals, like "%.Nf" in the C
 // locale (decimals 0..30).
 std::string FormatFixed(double v, int decimals);
+
+// The same three texts written into a buffer of at least kNumberCharsMax
+// bytes, for writers of millions of numbers; each returns the end of the text.
+constexpr std::size_t kNumberCharsMax = 400;
+char* FloatToChars(char* out, double v);
+char* FloatToDecimalChars(char* out, double v);
+char* FormatFixedChars(char* out, double v, int decimals);
 
 // Parses a float with "." as separator: optional blanks around it, optional
 // sign, digits with an optional fraction, an optional exponent. No hex, no

@@ -216,6 +216,23 @@ TEST_F(GpxImportTest, SegmentsMergeAndDistancesSkipZeroPositions) {
   EXPECT_DOUBLE_EQ(tracks.At(0)->Distance, km * 1000);
 }
 
+// Points of one day share the date; times before 1899-12-30 count their
+// fraction away from zero; separators are not looked at.
+TEST_F(GpxImportTest, PointTimesAcrossDaysAndBeforeTheDayCountsStart) {
+  const char* times[] = {"1850-01-02T06:00:00Z", "1850-01-02T18:30:15Z", "1850-01-03T00:00:01Z",
+                         "2014-05-03T23:59:59Z", "2014-05-03T00:00:00Z", "2014-05-04T12:00:00Z",
+                         "2014/05/04T12:00:01Z", "2014-05-04T12:00:0xZ"};
+  std::string body = "<trk><trkseg>";
+  for (const char* t : times) body += std::string("<trkpt lat=\"1\" lon=\"1\"><time>") + t + "</time></trkpt>";
+  EXPECT_TRUE(import(body + "</trkseg></trk>"));
+  const auto& pts = tracks.At(0)->Points();
+  ASSERT_EQ(pts.size(), std::size(times));
+  const double want[] = {utc(1850, 1, 2, 6),        utc(1850, 1, 2, 18, 30, 15), utc(1850, 1, 3, 0, 0, 1),
+                         utc(2014, 5, 3, 23, 59, 59), utc(2014, 5, 3),             utc(2014, 5, 4, 12),
+                         utc(2014, 5, 4, 12, 0, 1),   utc(2014, 5, 4)};  // an unreadable time of day: the date
+  for (size_t i = 0; i < std::size(times); ++i) EXPECT_EQ(pts[i].Time, want[i]) << times[i];
+}
+
 TEST_F(GpxImportTest, GpxTenNamespaceAndOtherRootsAreRead) {
   EXPECT_TRUE(import("<trk><trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg></trk>"));
   EXPECT_TRUE(ImportGpx(write("<trk><trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg></trk>",

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QSaveFile>
 #include <QString>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+
+#include <cstdint>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -44,6 +48,43 @@ TEST(WriteWholeFile, ReplacesWholeFile) {
   ASSERT_TRUE(folders::WriteWholeFile(q(p), QByteArray("new")));
   EXPECT_EQ(testenv::readFile(p), "new");
   EXPECT_FALSE(folders::WriteWholeFile(q(dir / "missing" / "x.bin"), QByteArray("new")));
+}
+
+// A save streamed in many pieces past several write-behind steps is whole
+// after commit, and a disk that cuts it short still fails it.
+TEST(WriteBehind, StreamedSaveIsWholeAndFailuresShow) {
+  fs::path dir = testenv::scratchDir("folders");
+  fs::path p = dir / "big.bin";
+  std::string want;
+  {
+    QSaveFile f(q(p));
+    ASSERT_TRUE(folders::OpenSaveFile(f));
+    folders::WriteBehind behind(f);
+    for (int i = 0; i < 40 * 16; ++i) {
+      const std::string piece(64 * 1024, static_cast<char>('a' + i % 26));
+      ASSERT_EQ(f.write(piece.data(), static_cast<qint64>(piece.size())), static_cast<qint64>(piece.size()));
+      ASSERT_TRUE(behind.Wrote(static_cast<std::int64_t>(piece.size())));
+      want += piece;
+    }
+    ASSERT_TRUE(f.commit());
+  }
+  EXPECT_TRUE(testenv::readFile(p) == want);
+
+  bool ok = true;
+  {
+    testenv::FileSizeLimit limit(20 << 20);
+    ASSERT_TRUE(limit.active());
+    QSaveFile f(q(p));
+    ASSERT_TRUE(folders::OpenSaveFile(f));
+    folders::WriteBehind behind(f);
+    const std::string piece(1 << 20, 'z');
+    for (int i = 0; i < 30 && ok; ++i)
+      ok = f.write(piece.data(), static_cast<qint64>(piece.size())) == static_cast<qint64>(piece.size()) &&
+           behind.Wrote(static_cast<std::int64_t>(piece.size()));
+    if (ok) ok = f.commit();
+  }
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(testenv::readFile(p) == want);
 }
 
 }  // namespace

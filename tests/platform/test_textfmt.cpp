@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
+#include <cstdint>
+#include <string>
 #include <cmath>
 #include <limits>
 
@@ -51,6 +55,75 @@ TEST(FormatFixed, RoundsLikeTheCLibrary) {
   EXPECT_EQ(FormatFixed(-0.5, 1), "-0.5");
   EXPECT_EQ(FormatFixed(2.0, 0), "2");
   EXPECT_EQ(FormatFixed(1e20, 1), "100000000000000000000.0");
+}
+
+// The writers take a shortcut for ordinary values; over a million values of
+// every shape (short decimals, full doubles, halves that tie, values next to
+// powers of ten) they must give the text of the exact conversion.
+TEST(FloatToStr, ShortcutGivesTheExactText) {
+  auto exactGeneral = [](double v, bool allowExponent) {
+    if (!std::isfinite(v) || v == 0) return std::string(allowExponent && std::isnan(v) ? "NAN" : "0");
+    char buf[64];
+    auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
+    std::string sci(buf, end);
+    std::string out = sci[0] == '-' ? "-" : "";
+    if (sci[0] == '-') sci.erase(0, 1);
+    const std::size_t e = sci.find('e');
+    std::string digits = sci.substr(0, 1) + sci.substr(2, e - 2);
+    const int exponent = std::stoi(sci.substr(e + 1));
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    if (allowExponent && (exponent < -4 || exponent >= 15))
+      return out + digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "") + "E" +
+             std::to_string(exponent);
+    if (exponent < 0) return out + "0." + std::string(-exponent - 1, '0') + digits;
+    const std::size_t whole = exponent + 1;
+    if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
+    return out + digits.substr(0, whole) + "." + digits.substr(whole);
+  };
+  std::uint64_t s = 88172645463325252ull;
+  auto next = [&] {
+    s ^= s << 13;
+    s ^= s >> 7;
+    s ^= s << 17;
+    return s;
+  };
+  for (int i = 0; i < 1000000; ++i) {
+    const std::uint64_t r = next();
+    double v = 0;
+    switch (r % 5) {
+      case 0:  // a random bit pattern of a finite double in the shortcut's range and around it
+        v = std::ldexp(static_cast<double>(next() >> 11) * 0x1.0p-53 + 0.5, static_cast<int>(next() % 70) - 20);
+        break;
+      case 1:  // a short decimal
+        v = static_cast<double>(static_cast<std::int64_t>(next() % 2000000000000ull) - 1000000000000ll) /
+            std::pow(10.0, static_cast<double>(next() % 16));
+        break;
+      case 2:  // a tie at some digit
+        v = (static_cast<double>(next() % 100000) + 0.5) / std::pow(10.0, static_cast<double>(next() % 8));
+        break;
+      case 3:  // next to a power of ten
+        v = std::nextafter(std::pow(10.0, static_cast<double>(next() % 22) - 5), (next() & 1) ? 0.0 : 1e300);
+        break;
+      default:  // a sum as an import makes it
+        v = 48.0 + 0.00001 * static_cast<double>(next() % 50000) + 0.000003 * static_cast<double>(next() % 7);
+        break;
+    }
+    if (r & (1ull << 40)) v = -v;
+    ASSERT_EQ(FloatToStr(v), exactGeneral(v, true)) << std::hexfloat << v;
+    ASSERT_EQ(FloatToDecimalStr(v), exactGeneral(v, false)) << std::hexfloat << v;
+    const int decimals = static_cast<int>(next() % 8);
+    char buf[400];
+    const std::string fixed(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
+    ASSERT_EQ(FormatFixed(v, decimals), fixed) << std::hexfloat << v << " " << decimals;
+    // And back: the reader's shortcut for short decimals rounds as from_chars does.
+    for (const std::string& text : {fixed, FloatToDecimalStr(v)}) {
+      double got = 0, want = 0;
+      ASSERT_TRUE(TryStrToFloat(text, got)) << text;
+      std::from_chars(text.data() + (text[0] == '-'), text.data() + text.size(), want);
+      if (text[0] == '-') want = -want;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(want)) << text;
+    }
+  }
 }
 
 TEST(StrToFloat, AcceptsAndRefuses) {
