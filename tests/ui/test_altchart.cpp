@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QTest>
+#include <cmath>
 
 #include "Fakehttp.h"
 #include "Frmrouteeditor.h"
@@ -345,6 +346,39 @@ TEST_F(AltChart, SeriesIsASmoothCurveThroughThePoints) {
   EXPECT_GE(chart().altchartLeftAxis->min(), 0.0);
   EXPECT_LE(chart().altchartLeftAxis->min(), 500.0);
   EXPECT_GE(chart().altchartLeftAxis->max(), 800.0);
+}
+
+// The altitude scale has at most five labels on round numbers around the
+// data (six did not fit the chart's height and showed as "..."), also once
+// the route is emptied.
+TEST_F(AltChart, AltitudeScaleFitsTheChart) {
+  const std::vector<std::vector<int>> cases = {{809, 814, 1249, 1205}, {0, 1000}, {5, 6}, {-20, 3000}, {8848}, {}};
+  for (const auto& metres : cases) {
+    SCOPED_TRACE(metres.size() ? metres.front() : -1);
+    mapstores::ClearAll();
+    for (std::size_t i = 0; i < metres.size(); ++i) {
+      mapstores::AddRoutePoint(QString::number(i), 48.0, 11.0 + 0.1 * double(i));
+      routeStorage.SetElevation(int(i), metres[i]);
+    }
+    page().FillRouteList(false, false);
+    chart().FillAltitudeChart();
+    const QValueAxis* axis = chart().altchartLeftAxis;
+    ASSERT_EQ(axis->tickType(), QValueAxis::TicksFixed);
+    EXPECT_GE(axis->tickCount(), 2);
+    EXPECT_LE(axis->tickCount(), 5);
+    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    const double mantissa = step / power;
+    EXPECT_TRUE(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 || std::fabs(mantissa - 5) < 1e-9)
+        << step;
+    EXPECT_NEAR(std::remainder(axis->min(), step), 0.0, 1e-9);
+    for (int m : metres) {
+      EXPECT_LE(axis->min(), m);
+      EXPECT_GE(axis->max(), m);
+    }
+  }
+  EXPECT_EQ(chart().altchartLeftAxis->min(), 0.0);  // empty: the starting scale
+  EXPECT_EQ(chart().altchartLeftAxis->max(), 100.0);
 }
 
 TEST(AltChartCurve, RepeatedDistancesAndFewPoints) {

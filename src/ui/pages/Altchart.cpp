@@ -107,6 +107,7 @@ TAltChart::TAltChart(TMainFrame& frame, QWidget* parent) : QChartView(parent), f
   // Empty until the route list fills it (the pages come after the chart).
   altchartBottomAxis->setRange(0.0, 1.0);
   altchartLeftAxis->setRange(0.0, 100.0);
+  altchartLeftAxis->setTickCount(3);
 }
 
 void TAltChart::AttachOptions(QAction* mapMenuShowAltChart) {
@@ -295,8 +296,13 @@ void TAltChart::FillAltitudeChart() {
   altchartBottomAxis->setTickType(QValueAxis::TicksDynamic);
   altchartBottomAxis->setTickAnchor(0.0);
   altchartBottomAxis->setTickInterval(RoundStep(xEnd / 5));
-  altchartLeftAxis->setRange(bottom, top);
-  altchartLeftAxis->applyNiceNumbers();
+  // At most five altitude labels, on round numbers: the chart is too low for
+  // more, and the axis would show "..." in place of labels that do not fit.
+  double step = RoundStep((top - bottom) / 4);
+  while (std::ceil(top / step) - std::floor(bottom / step) > 4) step = RoundStep(step * 1.5);
+  const double low = std::floor(bottom / step) * step, high = std::ceil(top / step) * step;
+  altchartLeftAxis->setRange(low, high);
+  altchartLeftAxis->setTickCount(int(std::lround((high - low) / step)) + 1);
   QList<QPointF> floor;
   for (const QPointF& q : curve) floor << QPointF(q.x(), altchartLeftAxis->min());
   altUpper->replace(curve);
