@@ -270,7 +270,7 @@ void TFormMain::HandleMapClick(const QString& report) {
         const RouteAddResult result = routeStorage.AddNumberedPoint(std::size_t(rows), lat, lng, ttNone);
         if (result == raAdded) {
           FillRouteList(true, false);
-          pgRoute->SelectRow(pgRoute->RowCount() - 1);
+          pgRoute->ShowRow(pgRoute->RowCount() - 1);
         } else {
           ui.MessageBox(Str(136), Str(115), UiServices::Icon::Error);
           ExecScript(takeBack);
@@ -284,7 +284,7 @@ void TFormMain::HandleMapClick(const QString& report) {
           routeStorage.SetElevation(index, FetchElevation(lat, lng));
         FillRouteList(true, true);
       }
-      pgRoute->SelectRow(index);
+      pgRoute->ShowRow(index);
       return;
     }
     case omWaypoint: {

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QTest>
+#include <cmath>
 
 #include "Fakehttp.h"
 #include "Frmrouteeditor.h"
@@ -100,6 +101,7 @@ TEST_F(AltChart, RoundsAskOnlyForUnknownRows) {
   EXPECT_EQ(Lines(server), (QStringList{Line("48", "11"), Line("48.1", "11.1"), Line("48.1", "11.1"),
                                         Line("48.1", "11.1"), Line("48.1", "11.1")}));
   EXPECT_EQ(server.Requests()[0].Header("Accept"), QByteArray("text/html, */*"));
+  EXPECT_EQ(server.Requests()[0].Header("Content-Type"), QByteArray("text/html"));
   EXPECT_EQ(Altitudes(), (QStringList{"433", "512", "0"}));
   EXPECT_EQ(Stored(), (std::vector<int>{433, 512, 0}));
   EXPECT_TRUE(env.services.messages.empty());
@@ -240,6 +242,11 @@ TEST_F(AltChart, OnePositionSendsFullCoordinates) {
   EXPECT_EQ(http.Urls()[0], QStringLiteral("http://elevation.test") + kPath + QLatin1Char('?') +
                                 Query("48.1234567", "11.9876"));
 
+  // Lines ended by a lone CR are lines too.
+  http.SetHandler([](const HttpRequest&) {
+    return FakeHttpClient::Ok("<ElevationResponse>\r <status>OK</status>\r <elevation>12.9</elevation>\r");
+  });
+  EXPECT_EQ(chart().FetchElevation(1, 2), 12);
   http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("ZERO_RESULTS")); });
   EXPECT_EQ(chart().FetchElevation(1, 2), 0);
   EXPECT_TRUE(env.services.messages.empty());
@@ -274,6 +281,40 @@ TEST_F(AltChart, DialogModifyFetchesTheNewElevation) {
   EXPECT_TRUE(http.Urls()[0].contains(Query("48.0123456", "11.1")));
 }
 
+// A point moved while the service is away: the failure is said once and the
+// refill that follows asks nothing more; the next action asks anew.
+TEST_F(AltChart, AFailedMoveOfAPointIsReportedOnce) {
+  FakeHttpClient http;  // every request refused
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  routeStorage.SetElevation(0, 300);
+  page().FillRouteList(false, false);
+  apConfig->Altchart = kAltchartShown;
+  Select({1});
+  env.services.onDialog = [](QDialog& d) {
+    auto& e = dynamic_cast<TFormRouteEditor&>(d);
+    e.edtLat->setText(QStringLiteral("48.5"));
+    e.btnOk->click();
+    return e.result();
+  };
+  page().lvRouteDblClick();
+  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.5);
+  EXPECT_EQ(Altitudes(), (QStringList{"300", "0"}));
+  EXPECT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(http.Requests().size(), 1u);
+  EXPECT_EQ(chart().ChartPoints().size(), 2);
+
+  QCoreApplication::processEvents();
+  f->OnMapClick(QStringLiteral("MODIFY:1(48.25,11.25)"));
+  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.25);
+  EXPECT_EQ(env.services.messages.size(), 2u);
+  EXPECT_EQ(http.Requests().size(), 2u);
+
+  QCoreApplication::processEvents();
+  chart().FetchRouteElevations(true);
+  EXPECT_EQ(http.Requests().size(), 3u);
+  EXPECT_EQ(env.services.messages.size(), 3u);
+}
+
 // ---------------------------------------------------------------------------
 // the chart
 
@@ -303,6 +344,39 @@ TEST_F(AltChart, SeriesIsASmoothCurveThroughThePoints) {
   EXPECT_GE(chart().altchartLeftAxis->min(), 0.0);
   EXPECT_LE(chart().altchartLeftAxis->min(), 500.0);
   EXPECT_GE(chart().altchartLeftAxis->max(), 800.0);
+}
+
+// The altitude scale has at most five labels on round numbers around the
+// data (six did not fit the chart's height and showed as "..."), also once
+// the route is emptied.
+TEST_F(AltChart, AltitudeScaleFitsTheChart) {
+  const std::vector<std::vector<int>> cases = {{809, 814, 1249, 1205}, {0, 1000}, {5, 6}, {-20, 3000}, {8848}, {}};
+  for (const auto& metres : cases) {
+    SCOPED_TRACE(metres.size() ? metres.front() : -1);
+    mapstores::ClearAll();
+    for (std::size_t i = 0; i < metres.size(); ++i) {
+      mapstores::AddRoutePoint(QString::number(i), 48.0, 11.0 + 0.1 * double(i));
+      routeStorage.SetElevation(int(i), metres[i]);
+    }
+    page().FillRouteList(false, false);
+    chart().FillAltitudeChart();
+    const QValueAxis* axis = chart().altchartLeftAxis;
+    ASSERT_EQ(axis->tickType(), QValueAxis::TicksFixed);
+    EXPECT_GE(axis->tickCount(), 2);
+    EXPECT_LE(axis->tickCount(), 5);
+    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    const double mantissa = step / power;
+    EXPECT_TRUE(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 || std::fabs(mantissa - 5) < 1e-9)
+        << step;
+    EXPECT_NEAR(std::remainder(axis->min(), step), 0.0, 1e-9);
+    for (int m : metres) {
+      EXPECT_LE(axis->min(), m);
+      EXPECT_GE(axis->max(), m);
+    }
+  }
+  EXPECT_EQ(chart().altchartLeftAxis->min(), 0.0);  // empty: the starting scale
+  EXPECT_EQ(chart().altchartLeftAxis->max(), 100.0);
 }
 
 TEST(AltChartCurve, RepeatedDistancesAndFewPoints) {
@@ -372,6 +446,17 @@ TEST_F(AltChartShown, HighlightSitsOnTheSelectedPoint) {
   const auto last = chart().HighlightPosition();
   ASSERT_TRUE(last);
   EXPECT_NEAR(last->x(), ViewPoint(7, 300).x(), 0.5);
+}
+
+// A route point clicked or moved on the map is marked on the chart as well.
+TEST_F(AltChartShown, MapClicksMarkTheChart) {
+  apConfig->Altchart = kAltchartShown;
+  f->OnMapClick(QStringLiteral("SEL:2(0,0)"));
+  EXPECT_EQ(CurrentRow(), 2);
+  const auto at = chart().HighlightPosition();
+  ASSERT_TRUE(at);
+  EXPECT_NEAR(at->x(), ViewPoint(7, 300).x(), 0.5);
+  EXPECT_NEAR(at->y(), ViewPoint(7, 300).y(), 0.5);
 }
 
 TEST_F(AltChartShown, MouseFollowsOnlyInFollowMode) {

@@ -3,6 +3,8 @@
 #include <QChart>
 #include <QMouseEvent>
 #include <QPen>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <chrono>
@@ -105,6 +107,7 @@ TAltChart::TAltChart(TMainFrame& frame, QWidget* parent) : QChartView(parent), f
   // Empty until the route list fills it (the pages come after the chart).
   altchartBottomAxis->setRange(0.0, 1.0);
   altchartLeftAxis->setRange(0.0, 100.0);
+  altchartLeftAxis->setTickCount(3);
 }
 
 void TAltChart::AttachOptions(QAction* mapMenuShowAltChart) {
@@ -133,7 +136,7 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
                 QLatin1Char(',') + longitude + QStringLiteral("&sensor=false");
   const QString key = qEnvironmentVariable("TREVIK_MAPS_API_KEY");
   if (!key.isEmpty()) request.url += QStringLiteral("&key=") + QString::fromLatin1(QUrl::toPercentEncoding(key));
-  request.headers = {{"Accept", "text/html, */*"}};
+  request.headers = {{"Accept", "text/html, */*"}, {"Content-Type", "text/html"}};
   const TProgramPage& options = frame_.ProgramPage();
   request.proxyServer = options.edProxyServer->text().trimmed();
   request.proxyPort = textfmt::StrToIntDef(options.edProxyPort->text().trimmed(), 0);
@@ -144,9 +147,9 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
     answer.error = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
     return answer;
   }
-  QStringList lines = QString::fromUtf8(reply.body).split(QLatin1Char('\n'));
-  for (QString& line : lines)
-    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+  // Lines end with CR LF, LF or a lone CR, as a text list reads them.
+  static const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
+  const QStringList lines = QString::fromUtf8(reply.body).split(kLineEnd);
   answer.ok = true;
   answer.metres = ParseElevationReply(lines, Sleep);
   return answer;
@@ -161,6 +164,10 @@ int TAltChart::FetchElevation(double latitude, double longitude) {
   const Answer answer = Query(textfmt::FloatToQStr(latitude), textfmt::FloatToQStr(longitude));
   if (!answer.ok) {
     ShowFailure(answer.error);
+    // The caller refills the list next, which would ask the same service
+    // again and say so twice; that run is skipped. Later actions ask anew.
+    serviceFailed_ = true;
+    QTimer::singleShot(0, this, [this] { serviceFailed_ = false; });
     return 0;
   }
   return answer.metres == ELEVATION_ERROR ? 0 : answer.metres;
@@ -169,6 +176,11 @@ int TAltChart::FetchElevation(double latitude, double longitude) {
 void TAltChart::FetchRouteElevations(bool retry) {
   // A click while a run waits (its message is open) starts no second one.
   if (running_) return;
+  if (serviceFailed_) {
+    serviceFailed_ = false;
+    FillAltitudeChart();
+    return;
+  }
   running_ = true;
   QTreeWidget* list = frame_.RoutePage().lvRoute;
   QString failure;
@@ -284,8 +296,13 @@ void TAltChart::FillAltitudeChart() {
   altchartBottomAxis->setTickType(QValueAxis::TicksDynamic);
   altchartBottomAxis->setTickAnchor(0.0);
   altchartBottomAxis->setTickInterval(RoundStep(xEnd / 5));
-  altchartLeftAxis->setRange(bottom, top);
-  altchartLeftAxis->applyNiceNumbers();
+  // At most five altitude labels, on round numbers: the chart is too low for
+  // more, and the axis would show "..." in place of labels that do not fit.
+  double step = RoundStep((top - bottom) / 4);
+  while (std::ceil(top / step) - std::floor(bottom / step) > 4) step = RoundStep(step * 1.5);
+  const double low = std::floor(bottom / step) * step, high = std::ceil(top / step) * step;
+  altchartLeftAxis->setRange(low, high);
+  altchartLeftAxis->setTickCount(int(std::lround((high - low) / step)) + 1);
   QList<QPointF> floor;
   for (const QPointF& q : curve) floor << QPointF(q.x(), altchartLeftAxis->min());
   altUpper->replace(curve);

@@ -87,6 +87,8 @@ class TAltChart : public QChartView {
   QGraphicsEllipseItem* highlight_ = nullptr;
   QPointF marked_;
   bool running_ = false;
+  // A single query of this action failed and was reported.
+  bool serviceFailed_ = false;
 };
 
 // The elevation service's scheme and host: $TREVIK_ELEVATION_API_BASE, else
