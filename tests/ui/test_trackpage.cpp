@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -1007,6 +1008,20 @@ TEST_F(TrackPage, WithSeveralRowsSelectedTheFirstIsEdited) {
   EXPECT_EQ(trackStorage.At(1)->Color, 0x563412u);
   EXPECT_EQ(trackStorage.At(2)->Color, 0xFFu);
   EXPECT_EQ(Scripts(QStringLiteral("trk_changeColor")), QStringList{QStringLiteral("trk_changeColor(1,'#123456')")});
+}
+
+TEST_F(TrackPage, AnotherTracksPointListStartsAtTheTop) {
+  mapstores::AddTrack(QStringLiteral("A"), 500, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 500, 0xFF);
+  f->FillTrackList(false);
+  f->show();
+  page->SelectRow(0);
+  page->pmnuTStartClick(2);
+  QScrollBar* bar = page->lvTrackItem->verticalScrollBar();
+  ASSERT_GT(bar->value(), 0);
+  page->SelectRow(1);
+  EXPECT_EQ(page->ShownTrack(), trackStorage.At(1));
+  EXPECT_EQ(bar->value(), 0);
 }
 
 }  // namespace

@@ -584,6 +584,8 @@ void TTrackPage::FillTrackPoints(int row) {
     return;
   }
   pointModel->SetTrack(row);
+  // Another track's points start at the top, not where the last list was.
+  lvTrackItem->scrollToTop();
 }
 
 int TTrackPage::SelectedPointRow() const {
