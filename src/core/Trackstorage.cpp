@@ -7,6 +7,7 @@
 #include "Utility.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -210,6 +211,8 @@ int TTrackStorage::SaveToFile(const QString& path) const {
 }
 
 bool TTrackStorage::LoadFromFile(const QString& path) {
+  // A pipe or device would block the open or never end.
+  if (!QFileInfo(path).isFile()) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
   std::vector<std::unique_ptr<TTrackList>> loaded;

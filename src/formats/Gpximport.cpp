@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <expat.h>
@@ -764,6 +765,9 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
 }
 
 GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, GpxReader reader) {
+  // A pipe or device would block the open or never end.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) throw GpxImportError("cannot open " + path.toStdString() + ": not a file");
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     throw GpxImportError("cannot open " + path.toStdString() + ": " + file.errorString().toStdString());

@@ -3,14 +3,18 @@
 // window are driven the way a user would.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "Fakemapview.h"
 #include "Filesizelimit.h"
@@ -23,6 +27,7 @@
 #include "Mapstores.h"
 #include "Mapview.h"
 #include "Mapwebenv.h"
+#include "Pipefeed.h"
 #include "Poistorage.h"
 #include "Routestorage.h"
 #include "Textfmt.h"
@@ -933,6 +938,90 @@ TEST_F(TrackPage, EnterEditsAndDeleteDeletesOnTheTrackPage) {
   f->FormKeyDown(Qt::Key_Delete, Qt::NoModifier);
   ASSERT_EQ(trackStorage.Count(), 1u);
   EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("A"));
+}
+
+// A pipe given as a file: neither the track file open nor the GPX import
+// waits for a writer or reads it; the tracks stay.
+TEST_F(TrackPage, APipeIsNeitherOpenedNorImported) {
+  mapstores::AddTrack(QStringLiteral("saved"), 3, 0xFF);
+  ShowTracks({true});
+  const fs::path saved = dir / "saved.trk";
+  ASSERT_GT(trackStorage.SaveToFile(Q(saved)), 0);
+  trackStorage.Clear();
+  mapstores::AddTrack(QStringLiteral("kept"), 2, 0xFF);
+  ShowTracks({true});
+  const QString title = f->windowTitle();
+  struct Case {
+    const char* name;
+    std::string content;
+    std::function<void(const QString&)> open;
+  } const cases[] = {
+      {"pipe.trk", testenv::readFile(saved),
+       [&](const QString& path) {
+         env.services.openAnswers.push_back(path);
+         page->tbTrackFileOpen->click();
+       }},
+      {"pipe.gpx", kGpx, [&](const QString& path) { f->HandleDroppedFile({path}); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    env.services.messages.clear();
+    bool opened = false;
+    {
+      testenv::PipeFeed pipe(dir / c.name, c.content);
+      ASSERT_TRUE(pipe.Made());
+      c.open(Q(dir / c.name));
+      opened = pipe.Opened();
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(f->StatusText(2), S(168));
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_TRUE(env.services.messages[0].text.startsWith(S(168)));
+    ASSERT_EQ(trackStorage.Count(), 1u);
+    EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("kept"));
+    EXPECT_EQ(page->RowCount(), 1);
+    EXPECT_EQ(f->windowTitle(), title);
+  }
+}
+
+TEST_F(TrackPage, PointListOffersStartCenterEndOnItsMenu) {
+  mapstores::AddTrack(QStringLiteral("T"), 5, 0xFF);
+  f->FillTrackList(false);
+  f->show();
+  QWidget* viewport = page->lvTrackItem->viewport();
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(viewport, &menu);
+  EXPECT_TRUE(page->pmnuTrackItems->isVisible());
+  page->pmnuTrackItems->hide();
+}
+
+TEST_F(TrackPage, WithSeveralRowsSelectedTheFirstIsEdited) {
+  mapstores::AddTrack(QStringLiteral("A"), 2, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 2, 0xFF);
+  mapstores::AddTrack(QStringLiteral("C"), 2, 0xFF);
+  ShowTracks({true, true, true});
+  page->lvTrack->topLevelItem(2)->setSelected(true);
+  page->lvTrack->topLevelItem(1)->setSelected(true);
+  env.services.onDialog = PickColourAndOk(env.services, QColor(0x12, 0x34, 0x56));
+  page->tbTrackTableMod->click();
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  EXPECT_EQ(trackStorage.At(1)->Color, 0x563412u);
+  EXPECT_EQ(trackStorage.At(2)->Color, 0xFFu);
+  EXPECT_EQ(Scripts(QStringLiteral("trk_changeColor")), QStringList{QStringLiteral("trk_changeColor(1,'#123456')")});
+}
+
+TEST_F(TrackPage, AnotherTracksPointListStartsAtTheTop) {
+  mapstores::AddTrack(QStringLiteral("A"), 500, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 500, 0xFF);
+  f->FillTrackList(false);
+  f->show();
+  page->SelectRow(0);
+  page->pmnuTStartClick(2);
+  QScrollBar* bar = page->lvTrackItem->verticalScrollBar();
+  ASSERT_GT(bar->value(), 0);
+  page->SelectRow(1);
+  EXPECT_EQ(page->ShownTrack(), trackStorage.At(1));
+  EXPECT_EQ(bar->value(), 0);
 }
 
 }  // namespace

@@ -191,6 +191,7 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   pmnuTMiddle->setData(1);
   pmnuTEnd = MenuItem(pmnuTrackItems, "pmnuTEnd", QStringLiteral("End"));
   pmnuTEnd->setData(2);
+  lvTrackItem->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lvTrackItem, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
     pmnuTrackItems->popup(lvTrackItem->viewport()->mapToGlobal(p));
   });
@@ -507,8 +508,15 @@ void TTrackPage::lvTrackSelectItem() {
   if (line >= 0) frame_.ExecScript(QStringLiteral("trk_jumpToPoint(") + Num(line) + QLatin1Char(')'));
 }
 
+int TTrackPage::FirstSelectedRow() const {
+  for (int i = 0; i < RowCount(); ++i)
+    if (lvTrack->topLevelItem(i)->isSelected()) return i;
+  return -1;
+}
+
 void TTrackPage::lvTrackDblClick() {
-  const int row = SelectedRow();
+  // With several rows selected the first one is edited.
+  const int row = FirstSelectedRow();
   TTrackList* track = row >= 0 ? trackStorage.At(std::size_t(row)) : nullptr;
   if (!track) return;
   bool accepted = false;
@@ -576,6 +584,8 @@ void TTrackPage::FillTrackPoints(int row) {
     return;
   }
   pointModel->SetTrack(row);
+  // Another track's points start at the top, not where the last list was.
+  lvTrackItem->scrollToTop();
 }
 
 int TTrackPage::SelectedPointRow() const {
@@ -746,6 +756,7 @@ void TTrackPage::bgTrackFile_OpenClick() {
   }
   const QFileInfo info(*path);
   const QString reason = !info.exists()        ? QStringLiteral("The file does not exist.")
+                         : !info.isFile()      ? QStringLiteral("This is not a file.")
                          : !info.isReadable()  ? QStringLiteral("The file cannot be read.")
                          : trackStorage.Count() ? QStringLiteral("The file is cut short; the complete tracks before the cut were read.")
                                                 : QStringLiteral("The file holds no complete track.");

@@ -119,6 +119,8 @@ class TTrackPage : public QWidget {
  private:
   // The single selected row, -1 when none or several are selected.
   int SelectedRow() const;
+  // The first selected row in list order, -1 when none is selected.
+  int FirstSelectedRow() const;
   QTreeWidgetItem* NewRow(const TTrackList& track) const;
   void ShowSummary(int row);
   void ClearSummary();
