@@ -205,10 +205,8 @@ TEST_F(FormWorkTaskTest, FileTasks) {
       {wtDownloadRoute, DeviceFile::Route, false},
       {wtDownloadTrackLog, DeviceFile::TrackLog, false},
   };
-  int transfers = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
-    ASSERT_TRUE(device->WaitForTransfers(transfers++, 20000));  // the device is back at its commands
     spy.messages.clear();
     spy.captions.clear();
     const fs::path path = dir / ("TVQ_" + std::to_string(c.code));
