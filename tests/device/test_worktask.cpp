@@ -263,4 +263,20 @@ TEST_F(WorkTaskTest, ALineThatDiesBeforeTheCommandReportsTheSerialCode) {
       << done[0].lParam;
 }
 
+TEST(WorkTaskReply, SplitReply) {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"POEM101,5,,10", {"POEM101", "5", "", "10"}},
+      {"POEM103,2,20,255,30,-5,1,1", {"POEM103", "2", "20", "255", "30", "-5", "1", "1"}},
+      {"PKRV200,02", {"PKRV200", "02"}},
+      {",", {"", ""}},
+      {"", {""}},
+      {" a , b", {" a ", " b"}},
+  };
+  std::vector<std::string> reply{"stale"};
+  for (const auto& [text, parts] : cases) {
+    SplitReply(reply, text);
+    EXPECT_EQ(reply, parts) << text;
+  }
+}
+
 }  // namespace
