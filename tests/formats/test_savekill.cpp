@@ -1,0 +1,221 @@
+// Saves that survive a kill: a child process saves a large file and is
+// killed with SIGKILL at a random moment, many times over. The file on disk
+// must always be the old one or the new one complete, and nothing may be
+// left beside it that the program would take for one of its files.
+#include "Deststorage.h"
+#include "Folders.h"
+#include "GPXDocument.h"
+#include "Inifile.h"
+#include "Kml.h"
+#include "Korvifile.h"
+#include "Mapstores.h"
+#include "NMEADocument.h"
+#include "Poistorage.h"
+#include "Routestorage.h"
+#include "Templateexport.h"
+#include "Testenv.h"
+#include "Trackstorage.h"
+#include "Zavfile.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kKills = 40;
+
+// Names the program reads as data; a leftover must not end like one.
+const char* const kDataEndings[] = {".ini", ".mgi", ".wpt", ".rte", ".trk", ".gpx", ".kml",
+                                    ".nmea", ".zav", ".txt", ".htm", ".html", ".bnk", ".tmp"};
+
+struct SaveKind {
+  const char* name;
+  const char* file;
+  std::function<void(bool big)> fill;  // the stores for the old (small) or the new (big) file
+  std::function<bool(const QString& path)> save;
+};
+
+void FillTracks(bool big) {
+  mapstores::ClearAll();
+  mapstores::AddTrack(QStringLiteral("Morgen"), big ? 30000 : 3, 0x0000FF);
+  if (big) mapstores::AddTrack(QStringLiteral("Abend"), 10000, 0x00FF00, -33.9, 151.2);
+}
+
+void FillDests(bool big) {
+  mapstores::ClearAll();
+  const int n = big ? 20000 : 2;
+  for (int c = 0; c < 4; ++c) {
+    const int cat = destStorage.AddCategory(QStringLiteral("Kategorie %1").arg(c));
+    for (int s = 0; s < 4; ++s) destStorage.AddSubCategory(cat, QStringLiteral("Gruppe %1").arg(s));
+  }
+  for (int i = 0; i < n; ++i) {
+    auto item = std::make_unique<DestItem>(QStringLiteral("Ziel %1").arg(i), i % 4, (i / 4) % 4,
+                                           QStringLiteral("Hauptstra\u00DFe %1, M\u00FCnchen").arg(i),
+                                           48.0 + i * 1e-5, 11.0 + i * 1e-5);
+    destStorage.AddItem(dlActive, item);
+  }
+}
+
+void FillWaypoints(bool big) {
+  mapstores::ClearAll();
+  const int n = big ? 40000 : 2;
+  for (int i = 0; i < n; ++i) {
+    auto* p = new sUserPOI;
+    p->Year = 2010;
+    p->Month = static_cast<std::uint8_t>(1 + i % 12);
+    p->Day = static_cast<std::uint8_t>(1 + i % 28);
+    p->Hour = static_cast<std::uint8_t>(i % 24);
+    p->Minute = static_cast<std::uint8_t>(i % 60);
+    p->Second = static_cast<std::uint8_t>(i / 60 % 60);
+    p->SetName("wp" + std::to_string(i));
+    p->Latitude = 48.0 + i * 1e-5;
+    p->Longitude = 11.0;
+    p->Icon = static_cast<std::uint8_t>(i % 20);
+    if (!poiStorage.Add(p)) delete p;
+  }
+}
+
+void FillRoute(bool big) {
+  mapstores::ClearAll();
+  const int n = big ? static_cast<int>(RouteStorage::MaxPoints) : 2;
+  for (int i = 0; i < n; ++i)
+    mapstores::AddRoutePoint(QStringLiteral("Punkt %1").arg(i), 48.0 + i * 0.01, 11.0 + i * 0.01);
+}
+
+std::unique_ptr<TIniFile> ini;
+fs::path iniPath;
+
+// The big ini is read from a file (many keys one by one would take long),
+// then changed, so that the save writes every line.
+void FillIni(bool big) {
+  if (big) {
+    std::string text;
+    for (int i = 0; i < 60000; ++i) {
+      if (i % 100 == 0) text += "[Section" + std::to_string(i / 100) + "]\r\n";
+      text += "Key" + std::to_string(i) + "=value " + std::to_string(i) + " \xC3\xA4\xC3\xB6\r\n";
+    }
+    testenv::writeFile(iniPath, text);
+  } else {
+    fs::remove(iniPath);
+  }
+  ini = std::make_unique<TIniFile>(QString::fromStdString(iniPath.string()));
+  ini->WriteString(QStringLiteral("GUI"), QStringLiteral("Lang"), big ? QStringLiteral("2") : QStringLiteral("1"));
+}
+
+bool SaveIni(const QString& path) {
+  return ini->FileName() == path ? ini->UpdateFile() : folders::WriteWholeFile(path, ini->ToBytes());
+}
+
+std::vector<SaveKind> Kinds() {
+  return {
+      {"ini", "Trevik.ini", FillIni, SaveIni},
+      {"mgi", "Ziele.mgi", FillDests, [](const QString& p) { return KorviFile(destStorage).Save(p) != 0; }},
+      {"zav", "Ziele.zav", FillDests, [](const QString& p) { return ZavFile(destStorage).Save(p) != 0; }},
+      {"wpt", "Punkte.wpt", FillWaypoints, [](const QString& p) { return poiStorage.SaveDeviceFile(p.toLocal8Bit().constData()); }},
+      {"rte", "Route.rte", FillRoute, [](const QString& p) { return routeStorage.SaveDeviceFile(p, true) == 1; }},
+      {"track file", "Tracks.trk", FillTracks, [](const QString& p) { return trackStorage.SaveToFile(p) > 0; }},
+      {"GPX", "Tracks.gpx", FillTracks, [](const QString& p) { return ExportGpx(trackStorage, p) >= 0; }},
+      {"GPX route", "Route.gpx", FillRoute, [](const QString& p) { return ExportGpx(routeStorage, p, true, false); }},
+      {"KML", "Tracks.kml", FillTracks, [](const QString& p) { return ExportKml(trackStorage, p) >= 0; }},
+      {"NMEA", "Tracks.nmea", FillTracks, [](const QString& p) { return ExportNmea(trackStorage, p) >= 0; }},
+  };
+}
+
+class SaveKill : public ::testing::Test {
+ protected:
+  void SetUp() override { dir = testenv::scratchDir("savekill"); }
+  void TearDown() override {
+    ini.reset();
+    mapstores::ClearAll();
+  }
+  fs::path dir;
+};
+
+// Saves in a child and kills it after delayUs (it may have finished by
+// then); a negative delay lets it finish. The child's time in microseconds.
+long SaveInChildAndKill(const SaveKind& kind, const QString& path, long delayUs) {
+  const auto t0 = std::chrono::steady_clock::now();
+  const pid_t pid = ::fork();
+  if (pid < 0) ADD_FAILURE() << "no fork";
+  if (pid == 0) {
+    const bool ok = kind.save(path);
+    ::_exit(ok ? 0 : 1);
+  }
+  if (delayUs >= 0) {
+    std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
+    ::kill(pid, SIGKILL);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (WIFEXITED(status)) {
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save failed";
+  }
+  return static_cast<long>(
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count());
+}
+
+TEST_F(SaveKill, EverySaveIsOldOrNewAndLeavesNoDataBehind) {
+  std::mt19937 random(20261210);
+  for (const SaveKind& kind : Kinds()) {
+    SCOPED_TRACE(kind.name);
+    const fs::path folder = dir / kind.file;  // a folder of its own per kind
+    fs::create_directories(folder);
+    const fs::path target = folder / kind.file;
+    const QString path = QString::fromStdString(target.string());
+    iniPath = target;
+
+    kind.fill(false);
+    ASSERT_TRUE(kind.save(path));
+    const std::string oldBytes = testenv::readFile(target);
+
+    kind.fill(true);
+    const fs::path reference = dir / (std::string("new-") + kind.file);
+    ASSERT_TRUE(kind.save(QString::fromStdString(reference.string())));
+    // How long a child takes for the whole save, fork included.
+    const long saveUs = SaveInChildAndKill(kind, QString::fromStdString(reference.string()), -1);
+    const std::string newBytes = testenv::readFile(reference);
+    ASSERT_NE(oldBytes, newBytes);
+    // Restoring the old file must not disturb what the save of the ini holds.
+    testenv::writeFile(target, oldBytes);
+
+    int olds = 0, news = 0;
+    std::uniform_int_distribution<long> when(0, saveUs + saveUs / 4);
+    for (int i = 0; i < kKills; ++i) {
+      SaveInChildAndKill(kind, path, when(random));
+      const std::string now = testenv::readFile(target);
+      if (now == oldBytes) {
+        ++olds;
+      } else if (now == newBytes) {
+        ++news;
+        testenv::writeFile(target, oldBytes);
+      } else {
+        FAIL() << "kill " << i << ": the file is neither old nor new (" << now.size() << " bytes)";
+      }
+      for (const auto& e : fs::directory_iterator(folder)) {
+        if (e.path() == target) continue;
+        const std::string name = e.path().filename().string();
+        for (const char* ending : kDataEndings)
+          EXPECT_FALSE(name.size() >= std::strlen(ending) &&
+                       name.compare(name.size() - std::strlen(ending), std::string::npos, ending) == 0)
+              << "left behind: " << name;
+        fs::remove(e.path());
+      }
+    }
+    fs::remove(reference);
+    std::printf("%-10s %8zu bytes, save %6ld us: %d old, %d new\n", kind.name, newBytes.size(), saveUs,
+                olds, news);
+  }
+}
+
+}  // namespace
