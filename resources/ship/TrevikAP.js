@@ -228,12 +228,15 @@ function createMap() {
 }
 
 // The maps API may still be arriving when the page has loaded: wait for it
-// a little; without it the page goes on with its lists and answers alone.
+// a little; without it the page goes on with its lists and answers alone,
+// and says so.
 function buildMapWhenReady(tries) {
   if (map) { drawOverlays(); return; }
   if (!mapsAvailable()) {
     if (tries > 0 && typeof google !== 'undefined' && google && google.maps)
       setTimeout(function () { buildMapWhenReady(tries - 1); }, 100);
+    else
+      showMapUnavailable();
     return;
   }
   var canvas = document.getElementById('map_canvas');
@@ -256,6 +259,26 @@ function buildMapWhenReady(tries) {
     if (t >= 0) currentMapMode = t;
   });
   google.maps.event.addListener(map, 'idle', reportCenter);
+}
+
+// A note in the map area, and one report to the program, when the maps API
+// could not be loaded (no network, or the service refused).
+var MAP_UNAVAILABLE_REPORT = 'MapUnavailable';
+var mapUnavailableReported = false;
+
+function showMapUnavailable() {
+  var canvas = document.getElementById('map_canvas');
+  if (canvas && !document.getElementById('map_note')) {
+    var note = document.createElement('div');
+    note.id = 'map_note';
+    note.textContent = 'The map could not be loaded.';
+    note.style.cssText = 'padding-top: 40vh; text-align: center; font: 14px sans-serif; color: #444;';
+    canvas.appendChild(note);
+  }
+  if (mapUnavailableReported) return;
+  mapUnavailableReported = true;
+  var host = window.mapHost;
+  if (host && typeof host.report === 'function') host.report(MAP_UNAVAILABLE_REPORT);
 }
 
 // Markers and lines for the page's data, replacing any drawn before.

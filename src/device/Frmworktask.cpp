@@ -190,13 +190,13 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
             std::string text(Buffer.get(), strnlen(Buffer.get(), kBufferSize));
             ::SplitReply(Reply, text.c_str());
           }
-          if (WorkTaskHost* host = Host()) {
-            if (TaskCode == wtGetDeviceConfig)
-              host->ShowDeviceConfig(Reply);
-            else
-              host->ShowLoggerConfig(Reply);
+          {
+            bool taken = true;
+            if (WorkTaskHost* host = Host())
+              taken = TaskCode == wtGetDeviceConfig ? host->ShowDeviceConfig(Reply)
+                                                    : host->ShowLoggerConfig(Reply);
+            Finish(taken ? mrOk : mrCancel);
           }
-          Finish(mrOk);
           break;
         default:
           if (WorkTaskHost* host = Host()) host->SetStatusPanelText(1, QStringLiteral("Illegal command"));

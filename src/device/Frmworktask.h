@@ -25,8 +25,9 @@ constexpr int mrCancel = 2;
 class WorkTaskHost {
  public:
   virtual ~WorkTaskHost() = default;
-  virtual void ShowDeviceConfig(const std::vector<std::string>& reply) = 0;
-  virtual void ShowLoggerConfig(const std::vector<std::string>& reply) = 0;
+  // False when the reply was not taken: the task then ends as failed.
+  virtual bool ShowDeviceConfig(const std::vector<std::string>& reply) = 0;
+  virtual bool ShowLoggerConfig(const std::vector<std::string>& reply) = 0;
   virtual void SetStatusPanelText(int panel, const QString& text) = 0;
 };
 

@@ -1,5 +1,10 @@
 #include "Folders.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -51,6 +56,22 @@ QString ProgramDir() {
 bool CreateFolder(const QString& path) {
   if (path.isEmpty()) return false;
   return QDir().mkpath(path);
+}
+
+QString WhyNotWritable(const QString& filePath) {
+  const QString dir = QFileInfo(filePath).absolutePath();
+  // The nearest folder on the way that exists tells why the rest is missing.
+  QString existing = dir;
+  while (!QFileInfo::exists(existing)) {
+    const QString parent = QFileInfo(existing).absolutePath();
+    if (parent == existing) break;
+    existing = parent;
+  }
+  auto said = [](int code) { return QString::fromLocal8Bit(std::strerror(code)); };
+  if (!QFileInfo(existing).isDir()) return said(ENOTDIR);
+  if (::access(QFile::encodeName(existing).constData(), W_OK) != 0) return said(errno);
+  if (existing != dir) return said(ENOENT);
+  return {};
 }
 
 bool FileExists(const QString& path) {

@@ -28,6 +28,10 @@ QString ProgramDir();
 
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool CreateFolder(const QString& path);
+// Why a file cannot be written at `filePath`, as the system words it (e.g.
+// "Permission denied" for the nearest existing folder on its way); empty when
+// its folder exists and may be written into. Creates nothing.
+QString WhyNotWritable(const QString& filePath);
 
 bool FileExists(const QString& path);
 

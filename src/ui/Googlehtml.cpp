@@ -1,5 +1,9 @@
 #include "Googlehtml.h"
 
+#include <QFileInfo>
+
+#include "Folders.h"
+
 #include "Apconfig.h"
 #include "Deststorage.h"
 #include "Encodepolyline.h"
@@ -226,7 +230,9 @@ QString TGoogleHtml::Build() {
   s += QLatin1String(
       "px;\">"
       "\t</div>"
-      "<div>"
+      // The answer inputs and the lists are for the program only: never laid
+      // out, they cannot show over the map nor take the keyboard focus.
+      "<div style=\"display:none\">"
       "<input type=\"text\" id=\"result\" value=\"\" />"
       "<input type=\"text\" id=\"result2\" value=\"\" />"
       "\t<table>"
@@ -276,8 +282,15 @@ bool TGoogleHtml::Generate() {
     *out++ = static_cast<char>(u >> 8);
   }
 
+  // Name the real reason (a folder that cannot be made or written), not the
+  // missing file that follows from it.
+  const QString why = folders::WhyNotWritable(Path);
+  if (!why.isEmpty()) {
+    Error = why + QStringLiteral(": ") + QFileInfo(Path).absolutePath();
+    return false;
+  }
   QSaveFile file(Path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  if (!folders::OpenSaveFile(file)) {
     Error = file.errorString();
     return false;
   }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+#include "Mapmessage.h"
+
 class QWidget;
 
 class MapView {
@@ -40,5 +42,6 @@ using MapViewFactory = std::function<std::unique_ptr<MapView>(QWidget* parent)>;
 void InstallMapViewFactory(MapViewFactory factory);
 std::unique_ptr<MapView> CreateMapView(QWidget* parent);
 
-// The longest click report looked at; anything longer is no report.
-inline constexpr int kMaxMapReportLength = 256;
+// What the page reports, instead of a click, when the maps API could not be
+// loaded; the page then works on without the map.
+inline constexpr QLatin1String kMapUnavailableReport{"MapUnavailable"};

@@ -1,18 +1,35 @@
 #include "Splashform.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 #include "Pathmanager.h"
 
 TFrmSplash* FrmSplash = nullptr;
 
+namespace {
+
+// A silent port holds the probe for a few seconds: the gauge covers most of
+// that port's share in that time and never quite reaches its end.
+constexpr double kCreepMs = 1300.0;
+constexpr int kCreepIntervalMs = 50;
+constexpr int kExposeWaitMs = 1000;
+
+}  // namespace
+
 TFrmSplash::TFrmSplash(QWidget* owner, int portCount)
-    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint),
+      portCount_(std::max(portCount, 0)) {
   setObjectName(QStringLiteral("FrmSplash"));
   setWindowTitle(QStringLiteral("Detect Connection"));
   setFixedSize(390, 168);
@@ -52,12 +69,16 @@ TFrmSplash::TFrmSplash(QWidget* owner, int portCount)
   ProgressBar = new QProgressBar(this);
   ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
   ProgressBar->setTextVisible(false);
-  ProgressBar->setRange(0, portCount > 0 ? portCount : 0);
+  ProgressBar->setRange(0, portCount_ * kStepsPerPort);
   ProgressBar->setValue(0);
   ProgressBar->setGeometry(15, 136, 360, 20);
   ProgressBar->setStyleSheet(QStringLiteral(
       "QProgressBar { background: #EBEBEB; border: 1px solid #A0A0A0; }"
       "QProgressBar::chunk { background: #FF8000; }"));
+
+  creep_ = new QTimer(this);
+  creep_->setInterval(kCreepIntervalMs);
+  connect(creep_, &QTimer::timeout, this, &TFrmSplash::Creep);
 
   Bevel1->lower();
   if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -71,4 +92,29 @@ TFrmSplash::~TFrmSplash() {
 
 void TFrmSplash::SetAction(int port) { lblAction->setText(QString::number(port)); }
 
-void TFrmSplash::SetProgress(int position) { ProgressBar->setValue(position); }
+void TFrmSplash::SetProgress(int position) {
+  position_ = std::clamp(position, 0, portCount_);
+  ProgressBar->setValue(position_ * kStepsPerPort);
+  sincePosition_.start();
+  if (position_ < portCount_)
+    creep_->start();
+  else
+    creep_->stop();
+}
+
+void TFrmSplash::Creep() {
+  const double share = 1.0 - std::exp(-double(sincePosition_.elapsed()) / kCreepMs);
+  const int step = std::min(kStepsPerPort - 1, int(share * kStepsPerPort));
+  ProgressBar->setValue(position_ * kStepsPerPort + step);
+}
+
+void TFrmSplash::ShowPainted() {
+  show();
+  // Until the window system has exposed the window, what is painted is lost
+  // and the window shows black.
+  QDeadlineTimer deadline(kExposeWaitMs);
+  while (!(windowHandle() && windowHandle()->isExposed()) && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  repaint();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

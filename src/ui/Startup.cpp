@@ -2,7 +2,9 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
 #include <exception>
+#include <future>
 
 #include "Apconfig.h"
 #include "Frmlanguage.h"
@@ -24,10 +26,26 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   return false;
 }
 
+namespace {
+
+// A probe of a silent port blocks for seconds: it runs on a thread of its
+// own while this thread keeps the windows painted and their timers running;
+// user input waits until it has ended.
+bool WhilePainting(const std::function<bool()>& call) {
+  std::future<bool> result = std::async(std::launch::async, call);
+  while (result.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  return result.get();
+}
+
+}  // namespace
+
 StartupLinks StartupLinks::Real() {
   StartupLinks links;
   links.Scan = [] { ScanComPorts(); };
-  links.Probe = [](int port, int baud) { return ProbeDevice(port, baud); };
+  links.Probe = [](int port, int baud) {
+    return WhilePainting([port, baud] { return ProbeDevice(port, baud); });
+  };
   links.Pause = [](int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
@@ -50,9 +68,7 @@ StartupConnection DetectConnection(ApConfig& config, const StartupLinks& links) 
   if (!result.Connected) {
     links.Scan();
     TFrmSplash splash(nullptr, comPortCount);
-    splash.show();
-    splash.repaint();
-    QCoreApplication::processEvents();
+    splash.ShowPainted();
     if (config.AutoConnect) {
       for (int i = 0; i < comPortCount; ++i) {
         splash.SetProgress(i);

@@ -19,7 +19,8 @@ class TApplication : public QApplication {
 };
 
 // How the start-up reaches the ports; the program uses the real scan and
-// probe, tests may wrap them.
+// probe, tests may wrap them. The real probe waits on a thread of its own
+// while the calling thread keeps the windows painted.
 struct StartupLinks {
   std::function<void()> Scan;                      // rebuilds comPorts / comPortCount
   std::function<bool(int port, int baud)> Probe;   // true when the device answered

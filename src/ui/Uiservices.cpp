@@ -1,16 +1,26 @@
 #include "Uiservices.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace {
+
+QWidget* DialogParent() { return QApplication::activeWindow(); }
 
 class DesktopServices final : public UiServices {
  public:
   int MessageBox(const QString& text, const QString& caption, Icon icon,
                  Buttons buttons) override {
-    QMessageBox box;
+    QMessageBox box(DialogParent());
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
@@ -38,10 +48,80 @@ class DesktopServices final : public UiServices {
   }
 
   int ExecDialog(QDialog& dialog) override { return dialog.exec(); }
+
+  std::optional<QString> OpenFileName(const FileDialog& d) override {
+    return Run(d, QFileDialog::AcceptOpen);
+  }
+  std::optional<QString> SaveFileName(const FileDialog& d) override {
+    return Run(d, QFileDialog::AcceptSave);
+  }
+
+  std::optional<QColor> PickColour(const QColor& initial) override {
+    const QColor c = QColorDialog::getColor(initial, DialogParent());
+    if (!c.isValid()) return std::nullopt;
+    return c;
+  }
+
+  std::optional<QString> InputText(const QString& caption, const QString& prompt,
+                                   const QString& initial) override {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(DialogParent(), caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+  }
+
+  bool OpenUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+  bool OpenFile(const QString& path) override {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  }
+
+  bool HasApplicationFor(const QString& mimeType) override {
+    // xdg-mime names the desktop file of the default application, or nothing.
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) return false;
+    QProcess p;
+    p.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!p.waitForFinished(3000) || p.exitCode() != 0) return false;
+    return !p.readAllStandardOutput().trimmed().isEmpty();
+  }
+
+  QDateTime Now() override { return QDateTime::currentDateTime(); }
+
+ private:
+  static std::optional<QString> Run(const FileDialog& d, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(DialogParent(), d.title, d.folder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(QtFileFilter(d.filter));
+    const QString first = QtFileFilterAt(d.filter, d.filterIndex);
+    if (!first.isEmpty()) dialog.selectNameFilter(first);
+    if (!d.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(d.defaultSuffix);
+    if (!d.fileName.isEmpty()) dialog.selectFile(d.fileName);
+    // Qt asks before it overwrites unless told not to.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front();
+  }
 };
 
 DesktopServices desktopServices;
 UiServices* installed = nullptr;
+
+QStringList QtFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList out;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    // A description that names its patterns already is taken as it is.
+    if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('('))) {
+      out << description;
+      continue;
+    }
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    out << description + QStringLiteral(" (") + patterns.simplified() + QLatin1Char(')');
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -51,4 +131,11 @@ void UiServices::Install(UiServices* services) { installed = services; }
 
 void ShowException(const QString& message) {
   UiServices::Get().MessageBox(message, QCoreApplication::applicationName(), UiServices::Icon::Error);
+}
+
+QString QtFileFilter(const QString& filter) { return QtFilters(filter).join(QStringLiteral(";;")); }
+
+QString QtFileFilterAt(const QString& filter, int index) {
+  const QStringList all = QtFilters(filter);
+  return index >= 1 && index <= all.size() ? all[index - 1] : QString();
 }

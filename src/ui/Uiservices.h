@@ -1,9 +1,14 @@
 #pragma once
-// The few things a window asks of the desktop that a headless test must be
-// able to answer instead: message boxes, the modifier-key state and the
-// modal run of a dialog. The program uses the real desktop; tests install
-// their own with UiServices::Install.
+// What a window asks of the desktop that a headless test must be able to
+// answer instead: message boxes, the modifier-key state, the modal run of a
+// dialog, file / colour / text dialogs, opening a link or a file with the
+// desktop's program, and the clock. The program uses the real desktop; tests
+// install their own with UiServices::Install.
+#include <QColor>
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -24,6 +29,34 @@ class UiServices {
   // Runs a dialog modally; answers QDialog's result (Accepted or Rejected).
   virtual int ExecDialog(QDialog& dialog) = 0;
 
+  // A file dialog. `filter` is in the form "Description|*.x;*.y|Other|*.z";
+  // `filterIndex` picks the 1-based filter shown first. A save dialog adds
+  // `defaultSuffix` to a name without one and asks before it overwrites.
+  struct FileDialog {
+    QString title;
+    QString filter;
+    int filterIndex = 1;
+    QString defaultSuffix;
+    QString folder;    // where it starts
+    QString fileName;  // the name it proposes
+  };
+  // The chosen file, or nothing when the dialog was cancelled.
+  virtual std::optional<QString> OpenFileName(const FileDialog& dialog) = 0;
+  virtual std::optional<QString> SaveFileName(const FileDialog& dialog) = 0;
+  // A colour dialog starting at `initial`; nothing when cancelled.
+  virtual std::optional<QColor> PickColour(const QColor& initial) = 0;
+  // A one-line text input; nothing when cancelled.
+  virtual std::optional<QString> InputText(const QString& caption, const QString& prompt,
+                                           const QString& initial) = 0;
+  // Opens a link, or a file with the desktop's program for its kind;
+  // false when the desktop could not.
+  virtual bool OpenUrl(const QString& url) = 0;
+  virtual bool OpenFile(const QString& path) = 0;
+  // Whether the desktop has a program for files of this MIME type.
+  virtual bool HasApplicationFor(const QString& mimeType) = 0;
+  // The current local time.
+  virtual QDateTime Now() = 0;
+
   // The services in use (the desktop ones unless a test installed others).
   static UiServices& Get();
   // Installs other services (not owned); nullptr goes back to the desktop.
@@ -32,3 +65,8 @@ class UiServices {
 
 // Shows what escaped an event handler and lets the program go on.
 void ShowException(const QString& message);
+
+// "Description|*.x;*.y|Other|*.z" in Qt's form: "Description (*.x *.y);;Other (*.z)".
+QString QtFileFilter(const QString& filter);
+// Filter n (1-based) of such a text in Qt's form; empty when there is none.
+QString QtFileFilterAt(const QString& filter, int index);

@@ -14,6 +14,9 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 
 // Gives the page a report function as soon as its document exists; reports
@@ -174,4 +177,10 @@ QStringList WebMapView::ConsoleErrors() const { return d_->page->errors; }
 
 void UseWebMapView() {
   InstallMapViewFactory([](QWidget* parent) { return std::make_unique<WebMapView>(parent); });
+}
+
+void AllowWebEngineForRoot() {
+  if (geteuid() != 0) return;
+  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  std::fputs("trevik-ap: running as root: the map's web engine runs without its sandbox\n", stderr);
 }

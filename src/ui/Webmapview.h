@@ -30,3 +30,9 @@ class WebMapView : public MapView {
 
 // Makes the main window show its map page in the web engine.
 void UseWebMapView();
+
+// The web engine refuses to start as root with its sandbox, and root is the
+// usual user in containers and on fresh machines: for root only, the engine
+// runs without the sandbox, and standard error says so in one line. Call
+// before the application object exists.
+void AllowWebEngineForRoot();

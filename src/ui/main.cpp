@@ -14,6 +14,7 @@
 #include <QUrl>
 
 int main(int argc, char* argv[]) {
+  AllowWebEngineForRoot();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   TApplication app(argc, argv);
 

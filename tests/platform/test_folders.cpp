@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 
 namespace fs = std::filesystem;
 
@@ -44,3 +47,14 @@ TEST(WriteWholeFile, ReplacesWholeFile) {
 }
 
 }  // namespace
+
+TEST(Folders, WhyNotWritableNamesTheCause) {
+  const auto root = testenv::scratchDir("why-not-writable");
+  const QString dir = QString::fromStdString(root.string());
+  testenv::writeFile(root / "file", "x");
+  EXPECT_EQ(folders::WhyNotWritable(dir + "/a.txt"), QString());
+  EXPECT_EQ(folders::WhyNotWritable(dir + "/missing/deeper/a.txt"), QString::fromLocal8Bit(std::strerror(ENOENT)));
+  EXPECT_EQ(folders::WhyNotWritable(dir + "/file/web/a.txt"), QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+  // Nothing was created on the way.
+  EXPECT_FALSE(std::filesystem::exists(root / "missing"));
+}

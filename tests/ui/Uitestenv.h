@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <filesystem>
+#include <optional>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -46,7 +48,9 @@ struct MessageRecord {
   UiServices::Icon icon;
 };
 
-// Records message boxes; answers dialogs by a test's rule.
+// Records message boxes, file dialogs and opened links; answers dialogs by a
+// test's rule. File, colour and text dialogs take their answers from queues:
+// an empty queue answers "cancelled".
 class FakeServices : public UiServices {
  public:
   int MessageBox(const QString& text, const QString& caption, Icon icon, Buttons) override {
@@ -58,12 +62,58 @@ class FakeServices : public UiServices {
     ++dialogsShown;
     return onDialog ? onDialog(dialog) : QDialog::Rejected;
   }
+  std::optional<QString> OpenFileName(const FileDialog& d) override {
+    fileDialogs.push_back(d);
+    return Take(openAnswers);
+  }
+  std::optional<QString> SaveFileName(const FileDialog& d) override {
+    fileDialogs.push_back(d);
+    return Take(saveAnswers);
+  }
+  std::optional<QColor> PickColour(const QColor& initial) override {
+    colourAsked.push_back(initial);
+    return Take(colourAnswers);
+  }
+  std::optional<QString> InputText(const QString&, const QString& prompt, const QString& initial) override {
+    inputPrompts.push_back(prompt + QLatin1Char('|') + initial);
+    return Take(inputAnswers);
+  }
+  bool OpenUrl(const QString& url) override {
+    opened << url;
+    return openSucceeds;
+  }
+  bool OpenFile(const QString& path) override {
+    opened << path;
+    return openSucceeds;
+  }
+  bool HasApplicationFor(const QString& mimeType) override { return applications.contains(mimeType); }
+  QDateTime Now() override { return now.isValid() ? now : QDateTime::currentDateTime(); }
 
   std::vector<MessageRecord> messages;
   int answer = Ok;
   bool shift = false;
   int dialogsShown = 0;
   std::function<int(QDialog&)> onDialog;
+  std::vector<FileDialog> fileDialogs;
+  std::deque<std::optional<QString>> openAnswers, saveAnswers, inputAnswers;
+  std::deque<std::optional<QColor>> colourAnswers;
+  std::vector<QColor> colourAsked;
+  QStringList inputPrompts;
+  QStringList opened;
+  bool openSucceeds = true;
+  QStringList applications;
+  QDateTime now;
+
+ private:
+  template <typename T>
+  static std::optional<T> Take(std::deque<std::optional<T>>& queue) {
+    std::optional<T> v;
+    if (!queue.empty()) {
+      v.swap(queue.front());
+      queue.pop_front();
+    }
+    return v;
+  }
 };
 
 // A language file whose kept line N reads "S<N>", for the first count lines.

@@ -56,17 +56,18 @@ class FakeMain : public QWidget, public WorkTaskHost {
   bool windowOpenAtCall = false;
   QString status1;
 
-  void ShowDeviceConfig(const std::vector<std::string>& reply) override { Took(device, reply); }
-  void ShowLoggerConfig(const std::vector<std::string>& reply) override { Took(logger, reply); }
+  bool ShowDeviceConfig(const std::vector<std::string>& reply) override { return Took(device, reply); }
+  bool ShowLoggerConfig(const std::vector<std::string>& reply) override { return Took(logger, reply); }
   void SetStatusPanelText(int panel, const QString& text) override {
     if (panel == 1) status1 = text;
   }
 
  private:
-  void Took(std::vector<std::string>& to, const std::vector<std::string>& reply) {
+  bool Took(std::vector<std::string>& to, const std::vector<std::string>& reply) {
     to = reply;
     ++calls;
     windowOpenAtCall = FormWorkTask && FormWorkTask->isVisible();
+    return true;
   }
 };
 

@@ -7,7 +7,9 @@
 #include <QChartView>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QTest>
+#include <filesystem>
 #include <QUrl>
 #include <QValueAxis>
 #include <stdexcept>
@@ -89,101 +91,101 @@ std::vector<Caption> CaptionTable() {
       {5, "pgConnect", [](F& f) { return f.TabCaption(f.pgConnect); }},
       {6, "pgSetLogger", [](F& f) { return f.TabCaption(f.pgSetLogger); }},
       {7, "pgSetTrevik", [](F& f) { return f.TabCaption(f.pgSetTrevik); }},
-      {8, "lblCategory", [](F& f) { return f.lblCategory->text(); }},
-      {8, "lvDest column 1", [](F& f) { return Header(f.lvDest, 1); }},
-      {9, "lblSubcategory", [](F& f) { return f.lblSubcategory->text(); }},
-      {9, "lvDest column 2", [](F& f) { return Header(f.lvDest, 2); }},
-      {10, "lblTitle", [](F& f) { return f.lblTitle->text(); }},
-      {10, "lvDest column 0", [](F& f) { return Header(f.lvDest, 0); }},
-      {11, "lblInfo", [](F& f) { return f.lblInfo->text(); }},
-      {145, "btnEditCat hint", [](F& f) { return f.btnEditCat->toolTip(); }},
-      {99, "bgDestFile Open", [](F& f) { return f.bgDestFile->Item(0)->toolTip(); }},
-      {100, "bgDestFile Save", [](F& f) { return f.bgDestFile->Item(1)->toolTip(); }},
-      {101, "bgDestDevice Upload", [](F& f) { return f.bgDestDevice->Item(0)->toolTip(); }},
-      {102, "bgDestDevice Download", [](F& f) { return f.bgDestDevice->Item(1)->toolTip(); }},
-      {103, "bgDestTable Add", [](F& f) { return f.bgDestTable->Item(0)->toolTip(); }},
-      {104, "bgDestTable Modify", [](F& f) { return f.bgDestTable->Item(1)->toolTip(); }},
-      {105, "bgDestTable Delete", [](F& f) { return f.bgDestTable->Item(2)->toolTip(); }},
-      {106, "bgDestTable DeleteAll", [](F& f) { return f.bgDestTable->Item(3)->toolTip(); }},
+      {8, "lblCategory", [](F& f) { return f.pgDest->lblCategory->text(); }},
+      {8, "lvDest column 1", [](F& f) { return Header(f.pgDest->lvDest, 1); }},
+      {9, "lblSubcategory", [](F& f) { return f.pgDest->lblSubcategory->text(); }},
+      {9, "lvDest column 2", [](F& f) { return Header(f.pgDest->lvDest, 2); }},
+      {10, "lblTitle", [](F& f) { return f.pgDest->lblTitle->text(); }},
+      {10, "lvDest column 0", [](F& f) { return Header(f.pgDest->lvDest, 0); }},
+      {11, "lblInfo", [](F& f) { return f.pgDest->lblInfo->text(); }},
+      {145, "btnEditCat hint", [](F& f) { return f.pgDest->btnEditCat->toolTip(); }},
+      {99, "bgDestFile Open", [](F& f) { return f.pgDest->bgDestFile->Item(0)->toolTip(); }},
+      {100, "bgDestFile Save", [](F& f) { return f.pgDest->bgDestFile->Item(1)->toolTip(); }},
+      {101, "bgDestDevice Upload", [](F& f) { return f.pgDest->bgDestDevice->Item(0)->toolTip(); }},
+      {102, "bgDestDevice Download", [](F& f) { return f.pgDest->bgDestDevice->Item(1)->toolTip(); }},
+      {103, "bgDestTable Add", [](F& f) { return f.pgDest->bgDestTable->Item(0)->toolTip(); }},
+      {104, "bgDestTable Modify", [](F& f) { return f.pgDest->bgDestTable->Item(1)->toolTip(); }},
+      {105, "bgDestTable Delete", [](F& f) { return f.pgDest->bgDestTable->Item(2)->toolTip(); }},
+      {106, "bgDestTable DeleteAll", [](F& f) { return f.pgDest->bgDestTable->Item(3)->toolTip(); }},
       // waypoint page
-      {13, "lblIcon", [](F& f) { return f.lblIcon->text(); }},
-      {14, "lvWpt column 0", [](F& f) { return Header(f.lvWpt, 0); }},
-      {15, "lvWpt column 1", [](F& f) { return Header(f.lvWpt, 1); }},
-      {16, "lvWpt column 2", [](F& f) { return Header(f.lvWpt, 2); }},
-      {99, "tbWptFileOpen", [](F& f) { return f.tbWptFileOpen->toolTip(); }},
-      {100, "tbWptFileSave", [](F& f) { return f.tbWptFileSave->toolTip(); }},
-      {108, "tbWPTToGPX", [](F& f) { return f.tbWPTToGPX->toolTip(); }},
-      {101, "tbDeviceUp", [](F& f) { return f.tbDeviceUp->toolTip(); }},
-      {102, "tbDeviceDown", [](F& f) { return f.tbDeviceDown->toolTip(); }},
-      {103, "tbWptTableAdd", [](F& f) { return f.tbWptTableAdd->toolTip(); }},
-      {104, "tbWptTableMod", [](F& f) { return f.tbWptTableMod->toolTip(); }},
-      {105, "tbWptTableDel", [](F& f) { return f.tbWptTableDel->toolTip(); }},
-      {106, "tbWptTableClear", [](F& f) { return f.tbWptTableClear->toolTip(); }},
+      {13, "lblIcon", [](F& f) { return f.pgWaypoint->lblIcon->text(); }},
+      {14, "lvWpt column 0", [](F& f) { return Header(f.pgWaypoint->lvWpt, 0); }},
+      {15, "lvWpt column 1", [](F& f) { return Header(f.pgWaypoint->lvWpt, 1); }},
+      {16, "lvWpt column 2", [](F& f) { return Header(f.pgWaypoint->lvWpt, 2); }},
+      {99, "tbWptFileOpen", [](F& f) { return f.pgWaypoint->tbWptFileOpen->toolTip(); }},
+      {100, "tbWptFileSave", [](F& f) { return f.pgWaypoint->tbWptFileSave->toolTip(); }},
+      {108, "tbWPTToGPX", [](F& f) { return f.pgWaypoint->tbWPTToGPX->toolTip(); }},
+      {101, "tbDeviceUp", [](F& f) { return f.pgWaypoint->tbDeviceUp->toolTip(); }},
+      {102, "tbDeviceDown", [](F& f) { return f.pgWaypoint->tbDeviceDown->toolTip(); }},
+      {103, "tbWptTableAdd", [](F& f) { return f.pgWaypoint->tbWptTableAdd->toolTip(); }},
+      {104, "tbWptTableMod", [](F& f) { return f.pgWaypoint->tbWptTableMod->toolTip(); }},
+      {105, "tbWptTableDel", [](F& f) { return f.pgWaypoint->tbWptTableDel->toolTip(); }},
+      {106, "tbWptTableClear", [](F& f) { return f.pgWaypoint->tbWptTableClear->toolTip(); }},
       // route page
-      {17, "lvRoute column 0", [](F& f) { return Header(f.lvRoute, 0); }},
-      {10, "lvRoute column 1", [](F& f) { return Header(f.lvRoute, 1); }},
-      {15, "lvRoute column 2", [](F& f) { return Header(f.lvRoute, 2); }},
-      {16, "lvRoute column 3", [](F& f) { return Header(f.lvRoute, 3); }},
-      {46, "lvRoute column 4", [](F& f) { return Header(f.lvRoute, 4); }},
-      {21, "lvRoute column 5", [](F& f) { return Header(f.lvRoute, 5); }},
-      {22, "lvRoute column 6", [](F& f) { return Header(f.lvRoute, 6); }},
-      {99, "tbRouteOpen", [](F& f) { return f.tbRouteOpen->toolTip(); }},
-      {100, "tbRouteSave", [](F& f) { return f.tbRouteSave->toolTip(); }},
-      {101, "tbgRouteDeviceUp", [](F& f) { return f.tbgRouteDeviceUp->toolTip(); }},
-      {102, "tbgRouteDeviceDown", [](F& f) { return f.tbgRouteDeviceDown->toolTip(); }},
-      {103, "tbRouteTableAdd", [](F& f) { return f.tbRouteTableAdd->toolTip(); }},
-      {104, "tbRouteTableMod", [](F& f) { return f.tbRouteTableMod->toolTip(); }},
-      {105, "tbRouteTableDel", [](F& f) { return f.tbRouteTableDel->toolTip(); }},
-      {106, "tbRouteTableClear", [](F& f) { return f.tbRouteTableClear->toolTip(); }},
-      {108, "tbgRouteGPX", [](F& f) { return f.tbgRouteGPX->toolTip(); }},
-      {148, "chkShowRoute", [](F& f) { return f.chkShowRoute->text(); }},
-      {20, "chkGenArrows", [](F& f) { return f.chkGenArrows->text(); }},
-      {21, "lblTotalDistance", [](F& f) { return f.lblTotalDistance->text(); }},
+      {17, "lvRoute column 0", [](F& f) { return Header(f.pgRoute->lvRoute, 0); }},
+      {10, "lvRoute column 1", [](F& f) { return Header(f.pgRoute->lvRoute, 1); }},
+      {15, "lvRoute column 2", [](F& f) { return Header(f.pgRoute->lvRoute, 2); }},
+      {16, "lvRoute column 3", [](F& f) { return Header(f.pgRoute->lvRoute, 3); }},
+      {46, "lvRoute column 4", [](F& f) { return Header(f.pgRoute->lvRoute, 4); }},
+      {21, "lvRoute column 5", [](F& f) { return Header(f.pgRoute->lvRoute, 5); }},
+      {22, "lvRoute column 6", [](F& f) { return Header(f.pgRoute->lvRoute, 6); }},
+      {99, "tbRouteOpen", [](F& f) { return f.pgRoute->tbRouteOpen->toolTip(); }},
+      {100, "tbRouteSave", [](F& f) { return f.pgRoute->tbRouteSave->toolTip(); }},
+      {101, "tbgRouteDeviceUp", [](F& f) { return f.pgRoute->tbgRouteDeviceUp->toolTip(); }},
+      {102, "tbgRouteDeviceDown", [](F& f) { return f.pgRoute->tbgRouteDeviceDown->toolTip(); }},
+      {103, "tbRouteTableAdd", [](F& f) { return f.pgRoute->tbRouteTableAdd->toolTip(); }},
+      {104, "tbRouteTableMod", [](F& f) { return f.pgRoute->tbRouteTableMod->toolTip(); }},
+      {105, "tbRouteTableDel", [](F& f) { return f.pgRoute->tbRouteTableDel->toolTip(); }},
+      {106, "tbRouteTableClear", [](F& f) { return f.pgRoute->tbRouteTableClear->toolTip(); }},
+      {108, "tbgRouteGPX", [](F& f) { return f.pgRoute->tbgRouteGPX->toolTip(); }},
+      {148, "chkShowRoute", [](F& f) { return f.pgRoute->chkShowRoute->text(); }},
+      {20, "chkGenArrows", [](F& f) { return f.pgRoute->chkGenArrows->text(); }},
+      {21, "lblTotalDistance", [](F& f) { return f.pgRoute->lblTotalDistance->text(); }},
       // track page
-      {10, "lvTrack column 0", [](F& f) { return Header(f.lvTrack, 0); }},
-      {28, "lvTrack column 1", [](F& f) { return Header(f.lvTrack, 1); }},
-      {23, "lblTrkStartTime", [](F& f) { return f.lblTrkStartTime->text(); }},
-      {24, "lblTrkEndTime", [](F& f) { return f.lblTrkEndTime->text(); }},
-      {25, "lblTrkTotalTime", [](F& f) { return f.lblTrkTotalTime->text(); }},
-      {26, "lblTrkTotalDist", [](F& f) { return f.lblTrkTotalDist->text(); }},
-      {27, "lblTrkTotalPoints", [](F& f) { return f.lblTrkTotalPoints->text(); }},
-      {99, "tbTrackFileOpen", [](F& f) { return f.tbTrackFileOpen->toolTip(); }},
-      {100, "tbTrackFileSave", [](F& f) { return f.tbTrackFileSave->toolTip(); }},
-      {107, "tbTrackFileKLM", [](F& f) { return f.tbTrackFileKLM->toolTip(); }},
-      {108, "tbTrackFileGPX", [](F& f) { return f.tbTrackFileGPX->toolTip(); }},
-      {109, "tbTrackFileNME", [](F& f) { return f.tbTrackFileNME->toolTip(); }},
-      {102, "tbTrackDeviceDown", [](F& f) { return f.tbTrackDeviceDown->toolTip(); }},
-      {104, "tbTrackTableMod", [](F& f) { return f.tbTrackTableMod->toolTip(); }},
-      {105, "tbTrackTableDel", [](F& f) { return f.tbTrackTableDel->toolTip(); }},
-      {106, "tbTrackTableClear", [](F& f) { return f.tbTrackTableClear->toolTip(); }},
-      {15, "lvTrackItem column 0", [](F& f) { return Header(f.lvTrackItem, 0); }},
-      {16, "lvTrackItem column 1", [](F& f) { return Header(f.lvTrackItem, 1); }},
-      {46, "lvTrackItem column 2", [](F& f) { return Header(f.lvTrackItem, 2); }},
-      {45, "lvTrackItem column 3", [](F& f) { return Header(f.lvTrackItem, 3); }},
-      {47, "lvTrackItem column 4", [](F& f) { return Header(f.lvTrackItem, 4); }},
-      {30, "spdTItemTop", [](F& f) { return f.spdTItemTop->toolTip(); }},
-      {30, "pmnuTStart", [](F& f) { return f.pmnuTStart->text(); }},
-      {31, "spdTItemCenter", [](F& f) { return f.spdTItemCenter->toolTip(); }},
-      {31, "pmnuTMiddle", [](F& f) { return f.pmnuTMiddle->text(); }},
-      {32, "spdTItemEnd", [](F& f) { return f.spdTItemEnd->toolTip(); }},
-      {32, "pmnuTEnd", [](F& f) { return f.pmnuTEnd->text(); }},
-      {33, "spdaddToRoute", [](F& f) { return f.spdaddToRoute->toolTip(); }},
-      {34, "spdAutoGeneratorTrk", [](F& f) { return f.spdAutoGeneratorTrk->toolTip(); }},
-      {35, "spdTrackPlay", [](F& f) { return f.spdTrackPlay->toolTip(); }},
-      {36, "spdTrackStopp", [](F& f) { return f.spdTrackStopp->toolTip(); }},
+      {10, "lvTrack column 0", [](F& f) { return Header(f.pgTrack->lvTrack, 0); }},
+      {28, "lvTrack column 1", [](F& f) { return Header(f.pgTrack->lvTrack, 1); }},
+      {23, "lblTrkStartTime", [](F& f) { return f.pgTrack->lblTrkStartTime->text(); }},
+      {24, "lblTrkEndTime", [](F& f) { return f.pgTrack->lblTrkEndTime->text(); }},
+      {25, "lblTrkTotalTime", [](F& f) { return f.pgTrack->lblTrkTotalTime->text(); }},
+      {26, "lblTrkTotalDist", [](F& f) { return f.pgTrack->lblTrkTotalDist->text(); }},
+      {27, "lblTrkTotalPoints", [](F& f) { return f.pgTrack->lblTrkTotalPoints->text(); }},
+      {99, "tbTrackFileOpen", [](F& f) { return f.pgTrack->tbTrackFileOpen->toolTip(); }},
+      {100, "tbTrackFileSave", [](F& f) { return f.pgTrack->tbTrackFileSave->toolTip(); }},
+      {107, "tbTrackFileKLM", [](F& f) { return f.pgTrack->tbTrackFileKLM->toolTip(); }},
+      {108, "tbTrackFileGPX", [](F& f) { return f.pgTrack->tbTrackFileGPX->toolTip(); }},
+      {109, "tbTrackFileNME", [](F& f) { return f.pgTrack->tbTrackFileNME->toolTip(); }},
+      {102, "tbTrackDeviceDown", [](F& f) { return f.pgTrack->tbTrackDeviceDown->toolTip(); }},
+      {104, "tbTrackTableMod", [](F& f) { return f.pgTrack->tbTrackTableMod->toolTip(); }},
+      {105, "tbTrackTableDel", [](F& f) { return f.pgTrack->tbTrackTableDel->toolTip(); }},
+      {106, "tbTrackTableClear", [](F& f) { return f.pgTrack->tbTrackTableClear->toolTip(); }},
+      {15, "lvTrackItem column 0", [](F& f) { return Header(f.pgTrack->lvTrackItem, 0); }},
+      {16, "lvTrackItem column 1", [](F& f) { return Header(f.pgTrack->lvTrackItem, 1); }},
+      {46, "lvTrackItem column 2", [](F& f) { return Header(f.pgTrack->lvTrackItem, 2); }},
+      {45, "lvTrackItem column 3", [](F& f) { return Header(f.pgTrack->lvTrackItem, 3); }},
+      {47, "lvTrackItem column 4", [](F& f) { return Header(f.pgTrack->lvTrackItem, 4); }},
+      {30, "spdTItemTop", [](F& f) { return f.pgTrack->spdTItemTop->toolTip(); }},
+      {30, "pmnuTStart", [](F& f) { return f.pgTrack->pmnuTStart->text(); }},
+      {31, "spdTItemCenter", [](F& f) { return f.pgTrack->spdTItemCenter->toolTip(); }},
+      {31, "pmnuTMiddle", [](F& f) { return f.pgTrack->pmnuTMiddle->text(); }},
+      {32, "spdTItemEnd", [](F& f) { return f.pgTrack->spdTItemEnd->toolTip(); }},
+      {32, "pmnuTEnd", [](F& f) { return f.pgTrack->pmnuTEnd->text(); }},
+      {33, "spdaddToRoute", [](F& f) { return f.pgTrack->spdaddToRoute->toolTip(); }},
+      {34, "spdAutoGeneratorTrk", [](F& f) { return f.pgTrack->spdAutoGeneratorTrk->toolTip(); }},
+      {35, "spdTrackPlay", [](F& f) { return f.pgTrack->spdTrackPlay->toolTip(); }},
+      {36, "spdTrackStopp", [](F& f) { return f.pgTrack->spdTrackStopp->toolTip(); }},
       // side-bar labels
-      {96, "lblFile1", [](F& f) { return f.lblFile1->text(); }},
-      {96, "lblFile2", [](F& f) { return f.lblFile2->text(); }},
-      {96, "lblFile3", [](F& f) { return f.lblFile3->text(); }},
-      {96, "lblFile4", [](F& f) { return f.lblFile4->text(); }},
-      {97, "lblDevice1", [](F& f) { return f.lblDevice1->text(); }},
-      {97, "lblDevice2", [](F& f) { return f.lblDevice2->text(); }},
-      {97, "lblDevice3", [](F& f) { return f.lblDevice3->text(); }},
-      {97, "lblDevice4", [](F& f) { return f.lblDevice4->text(); }},
-      {98, "lblTable1", [](F& f) { return f.lblTable1->text(); }},
-      {98, "lblTable2", [](F& f) { return f.lblTable2->text(); }},
-      {98, "lblTable3", [](F& f) { return f.lblTable3->text(); }},
-      {98, "lblTable4", [](F& f) { return f.lblTable4->text(); }},
+      {96, "lblFile1", [](F& f) { return f.pgDest->lblFile1->text(); }},
+      {96, "lblFile2", [](F& f) { return f.pgWaypoint->lblFile2->text(); }},
+      {96, "lblFile3", [](F& f) { return f.pgRoute->lblFile3->text(); }},
+      {96, "lblFile4", [](F& f) { return f.pgTrack->lblFile4->text(); }},
+      {97, "lblDevice1", [](F& f) { return f.pgDest->lblDevice1->text(); }},
+      {97, "lblDevice2", [](F& f) { return f.pgWaypoint->lblDevice2->text(); }},
+      {97, "lblDevice3", [](F& f) { return f.pgRoute->lblDevice3->text(); }},
+      {97, "lblDevice4", [](F& f) { return f.pgTrack->lblDevice4->text(); }},
+      {98, "lblTable1", [](F& f) { return f.pgDest->lblTable1->text(); }},
+      {98, "lblTable2", [](F& f) { return f.pgWaypoint->lblTable2->text(); }},
+      {98, "lblTable3", [](F& f) { return f.pgRoute->lblTable3->text(); }},
+      {98, "lblTable4", [](F& f) { return f.pgTrack->lblTable4->text(); }},
       // map bar and menus
       {110, "btnRefresh", [](F& f) { return f.btnRefresh->toolTip(); }},
       {111, "btnGoogleSearch", [](F& f) { return f.btnGoogleSearch->toolTip(); }},
@@ -191,77 +193,77 @@ std::vector<Caption> CaptionTable() {
       {170, "btnFav", [](F& f) { return f.btnFav->toolTip(); }},
       {171, "btnGetZoomLevel", [](F& f) { return f.btnGetZoomLevel->toolTip(); }},
       {169, "mnuCloseLoop", [](F& f) { return f.mnuCloseLoop->text(); }},
-      {169, "mnuCloseLoop2", [](F& f) { return f.mnuCloseLoop2->text(); }},
+      {169, "mnuCloseLoop2", [](F& f) { return f.pgRoute->mnuCloseLoop2->text(); }},
       {156, "mnuFavAdd", [](F& f) { return f.mnuFavAdd->text(); }},
-      {156, "mnuAddlvPoint", [](F& f) { return f.mnuAddlvPoint->text(); }},
+      {156, "mnuAddlvPoint", [](F& f) { return f.pgRoute->mnuAddlvPoint->text(); }},
       {105, "mnuFavDel", [](F& f) { return f.mnuFavDel->menuAction()->text(); }},
-      {105, "mnuDeletelvPoint", [](F& f) { return f.mnuDeletelvPoint->text(); }},
+      {105, "mnuDeletelvPoint", [](F& f) { return f.pgRoute->mnuDeletelvPoint->text(); }},
       {105, "mnuDeletePoint", [](F& f) { return f.mnuDeletePoint->text(); }},
       {171, "mnuGetZoom", [](F& f) { return f.mnuGetZoom->text(); }},
       {18, "mnuAddPoint", [](F& f) { return f.mnuAddPoint->text(); }},
       {157, "mnuModifylvPoint", [](F& f) { return f.mnuModifylvPoint->text(); }},
-      {19, "mnuGetElevation", [](F& f) { return f.mnuGetElevation->text(); }},
-      {173, "mnuKML", [](F& f) { return f.mnuKML->text(); }},
-      {173, "mnuGPXExport", [](F& f) { return f.mnuGPXExport->text(); }},
-      {172, "mnuGPXImport", [](F& f) { return f.mnuGPXImport->text(); }},
+      {19, "mnuGetElevation", [](F& f) { return f.pgRoute->mnuGetElevation->text(); }},
+      {173, "mnuKML", [](F& f) { return f.pgTrack->mnuKML->text(); }},
+      {173, "mnuGPXExport", [](F& f) { return f.pgTrack->mnuGPXExport->text(); }},
+      {172, "mnuGPXImport", [](F& f) { return f.pgTrack->mnuGPXImport->text(); }},
       {60, "lblLanguage", [](F& f) { return f.lblLanguage->text(); }},
-      {60, "grpLanguage", [](F& f) { return f.grpLanguage->title(); }},
+      {60, "grpLanguage", [](F& f) { return f.pgSetTrevik->grpLanguage->title(); }},
       // program settings
-      {59, "btnGeneratePOIs", [](F& f) { return f.btnGeneratePOIs->text(); }},
-      {28, "pnlPOIColor", [](F& f) { return f.pnlPOIColor->text(); }},
-      {28, "pnlAChartColor", [](F& f) { return f.pnlAChartColor->text(); }},
-      {61, "grpProduct", [](F& f) { return f.grpProduct->title(); }},
-      {62, "chkAltChart", [](F& f) { return f.chkAltChart->text(); }},
+      {59, "btnGeneratePOIs", [](F& f) { return f.pgSetKVX->btnGeneratePOIs->text(); }},
+      {28, "pnlPOIColor", [](F& f) { return f.pgSetKVX->pnlPOIColor->text(); }},
+      {28, "pnlAChartColor", [](F& f) { return f.pgSetKVX->pnlAChartColor->text(); }},
+      {61, "grpProduct", [](F& f) { return f.pgSetKVX->grpProduct->title(); }},
+      {62, "chkAltChart", [](F& f) { return f.pgSetKVX->chkAltChart->text(); }},
       {62, "mnuShowAltChart", [](F& f) { return f.mnuShowAltChart->text(); }},
-      {62, "mnuShowAltChart2", [](F& f) { return f.mnuShowAltChart2->text(); }},
-      {63, "chkAltChartFollow", [](F& f) { return f.chkAltChartFollow->text(); }},
-      {63, "mnuFollowMode", [](F& f) { return f.mnuFollowMode->text(); }},
-      {2, "grpRoute", [](F& f) { return f.grpRoute->title(); }},
-      {3, "grpTrack", [](F& f) { return f.grpTrack->title(); }},
-      {68, "chkAutoZoom", [](F& f) { return f.chkAutoZoom->text(); }},
-      {66, "chkSepTrack", [](F& f) { return f.chkSepTrack->text(); }},
-      {64, "chkBoostMode", [](F& f) { return f.chkBoostMode->text(); }},
-      {67, "chkTrackItems", [](F& f) { return f.chkTrackItems->text(); }},
-      {65, "chkTrackImpMode", [](F& f) { return f.chkTrackImpMode->text(); }},
-      {69, "chkCenterPSel", [](F& f) { return f.chkCenterPSel->text(); }},
-      {70, "chkVersion", [](F& f) { return f.chkVersion->text(); }},
-      {148, "chkShowPOI", [](F& f) { return f.chkShowPOI->text(); }},
+      {62, "mnuShowAltChart2", [](F& f) { return f.altchart->mnuShowAltChart2->text(); }},
+      {63, "chkAltChartFollow", [](F& f) { return f.pgSetKVX->chkAltChartFollow->text(); }},
+      {63, "mnuFollowMode", [](F& f) { return f.altchart->mnuFollowMode->text(); }},
+      {2, "grpRoute", [](F& f) { return f.pgSetKVX->grpRoute->title(); }},
+      {3, "grpTrack", [](F& f) { return f.pgSetKVX->grpTrack->title(); }},
+      {68, "chkAutoZoom", [](F& f) { return f.pgSetKVX->chkAutoZoom->text(); }},
+      {66, "chkSepTrack", [](F& f) { return f.pgSetKVX->chkSepTrack->text(); }},
+      {64, "chkBoostMode", [](F& f) { return f.pgSetKVX->chkBoostMode->text(); }},
+      {67, "chkTrackItems", [](F& f) { return f.pgSetKVX->chkTrackItems->text(); }},
+      {65, "chkTrackImpMode", [](F& f) { return f.pgSetKVX->chkTrackImpMode->text(); }},
+      {69, "chkCenterPSel", [](F& f) { return f.pgSetKVX->chkCenterPSel->text(); }},
+      {70, "chkVersion", [](F& f) { return f.pgSetKVX->chkVersion->text(); }},
+      {148, "chkShowPOI", [](F& f) { return f.pgWaypoint->chkShowPOI->text(); }},
       // altitude chart
-      {46, "altchart bottom axis", [](F& f) { return f.altchartBottomAxis->titleText(); }},
-      {22, "altchart left axis", [](F& f) { return f.altchartLeftAxis->titleText(); }},
+      {46, "altchart bottom axis", [](F& f) { return f.altchart->altchartBottomAxis->titleText(); }},
+      {22, "altchart left axis", [](F& f) { return f.altchart->altchartLeftAxis->titleText(); }},
       // device pages
-      {37, "GroupBoxSerialPort", [](F& f) { return f.GroupBoxSerialPort->title(); }},
-      {38, "rdoAutoScan", [](F& f) { return f.rdoAutoScan->text(); }},
-      {39, "rdoManualConfig", [](F& f) { return f.rdoManualConfig->text(); }},
-      {163, "btnScanComport", [](F& f) { return f.btnScanComport->text(); }},
-      {164, "btnConnect", [](F& f) { return f.btnConnect->text(); }},
-      {40, "rdgProfile", [](F& f) { return f.rdgProfile->title(); }},
-      {41, "rdgProfile item 0", [](F& f) { return f.rdgProfile->Item(0)->text(); }},
-      {42, "rdgProfile item 1", [](F& f) { return f.rdgProfile->Item(1)->text(); }},
-      {43, "rdgProfile item 2", [](F& f) { return f.rdgProfile->Item(2)->text(); }},
-      {44, "GroupBoxRecord", [](F& f) { return f.GroupBoxRecord->title(); }},
-      {29, "lblTime", [](F& f) { return f.lblTime->text(); }},
-      {46, "lblDistance", [](F& f) { return f.lblDistance->text(); }},
-      {47, "lblSpeed", [](F& f) { return f.lblSpeed->text(); }},
-      {48, "lblSetZero", [](F& f) { return f.lblSetZero->text(); }},
-      {49, "GroupBoxUsedSpace", [](F& f) { return f.GroupBoxUsedSpace->title(); }},
-      {161, "btnGetLogConfig", [](F& f) { return f.btnGetLogConfig->text(); }},
-      {162, "btnSetLogConfig", [](F& f) { return f.btnSetLogConfig->text(); }},
-      {50, "GroupBoxPowerMgr", [](F& f) { return f.GroupBoxPowerMgr->title(); }},
-      {51, "lblBacklight", [](F& f) { return f.lblBacklight->text(); }},
-      {52, "lblSuspend", [](F& f) { return f.lblSuspend->text(); }},
-      {53, "lblHome", [](F& f) { return f.lblHome->text(); }},
-      {54, "lblLocal", [](F& f) { return f.lblLocal->text(); }},
-      {55, "lblLength", [](F& f) { return f.lblLength->text(); }},
-      {56, "GroupBoxTimeZone", [](F& f) { return f.GroupBoxTimeZone->title(); }},
-      {57, "GroupBoxTurnDist", [](F& f) { return f.GroupBoxTurnDist->title(); }},
-      {58, "GroupBoxUnit", [](F& f) { return f.GroupBoxUnit->title(); }},
-      {161, "btnGetTrevikConfig", [](F& f) { return f.btnGetTrevikConfig->text(); }},
-      {162, "btnSetTrevikConfig", [](F& f) { return f.btnSetTrevikConfig->text(); }},
+      {37, "GroupBoxSerialPort", [](F& f) { return f.pgConnect->GroupBoxSerialPort->title(); }},
+      {38, "rdoAutoScan", [](F& f) { return f.pgConnect->rdoAutoScan->text(); }},
+      {39, "rdoManualConfig", [](F& f) { return f.pgConnect->rdoManualConfig->text(); }},
+      {163, "btnScanComport", [](F& f) { return f.pgConnect->btnScanComport->text(); }},
+      {164, "btnConnect", [](F& f) { return f.pgConnect->btnConnect->text(); }},
+      {40, "rdgProfile", [](F& f) { return f.pgSetLogger->rdgProfile->title(); }},
+      {41, "rdgProfile item 0", [](F& f) { return f.pgSetLogger->rdgProfile->Item(0)->text(); }},
+      {42, "rdgProfile item 1", [](F& f) { return f.pgSetLogger->rdgProfile->Item(1)->text(); }},
+      {43, "rdgProfile item 2", [](F& f) { return f.pgSetLogger->rdgProfile->Item(2)->text(); }},
+      {44, "GroupBoxRecord", [](F& f) { return f.pgSetLogger->GroupBoxRecord->title(); }},
+      {29, "lblTime", [](F& f) { return f.pgSetLogger->lblTime->text(); }},
+      {46, "lblDistance", [](F& f) { return f.pgSetLogger->lblDistance->text(); }},
+      {47, "lblSpeed", [](F& f) { return f.pgSetLogger->lblSpeed->text(); }},
+      {48, "lblSetZero", [](F& f) { return f.pgSetLogger->lblSetZero->text(); }},
+      {49, "GroupBoxUsedSpace", [](F& f) { return f.pgSetLogger->GroupBoxUsedSpace->title(); }},
+      {161, "btnGetLogConfig", [](F& f) { return f.pgSetLogger->btnGetLogConfig->text(); }},
+      {162, "btnSetLogConfig", [](F& f) { return f.pgSetLogger->btnSetLogConfig->text(); }},
+      {50, "GroupBoxPowerMgr", [](F& f) { return f.pgSetTrevik->GroupBoxPowerMgr->title(); }},
+      {51, "lblBacklight", [](F& f) { return f.pgSetTrevik->lblBacklight->text(); }},
+      {52, "lblSuspend", [](F& f) { return f.pgSetTrevik->lblSuspend->text(); }},
+      {53, "lblHome", [](F& f) { return f.pgSetTrevik->lblHome->text(); }},
+      {54, "lblLocal", [](F& f) { return f.pgSetTrevik->lblLocal->text(); }},
+      {55, "lblLength", [](F& f) { return f.pgSetTrevik->lblLength->text(); }},
+      {56, "GroupBoxTimeZone", [](F& f) { return f.pgSetTrevik->GroupBoxTimeZone->title(); }},
+      {57, "GroupBoxTurnDist", [](F& f) { return f.pgSetTrevik->GroupBoxTurnDist->title(); }},
+      {58, "GroupBoxUnit", [](F& f) { return f.pgSetTrevik->GroupBoxUnit->title(); }},
+      {161, "btnGetTrevikConfig", [](F& f) { return f.pgSetTrevik->btnGetTrevikConfig->text(); }},
+      {162, "btnSetTrevikConfig", [](F& f) { return f.pgSetTrevik->btnSetTrevikConfig->text(); }},
   };
   for (int n = 71; n <= 95; ++n) {
-    t.push_back({n, "cmbHomeTimeZone row", [n](F& f) { return f.cmbHomeTimeZone->itemText(n - 71); }});
-    t.push_back({n, "cmbLocalTimeZone row", [n](F& f) { return f.cmbLocalTimeZone->itemText(n - 71); }});
+    t.push_back({n, "cmbHomeTimeZone row", [n](F& f) { return f.pgSetTrevik->cmbHomeTimeZone->itemText(n - 71); }});
+    t.push_back({n, "cmbLocalTimeZone row", [n](F& f) { return f.pgSetTrevik->cmbLocalTimeZone->itemText(n - 71); }});
   }
   return t;
 }
@@ -287,42 +289,58 @@ TEST_F(MainFormTest, EveryCaptionComesFromItsNumber) {
   for (const Caption& c : CaptionTable())
     EXPECT_EQ(c.get(*f), S(c.number)) << c.target << " should show string " << c.number;
   EXPECT_EQ(f->TabCaption(f->pgSetKVX), "KVX S4");
-  EXPECT_EQ(f->cmbHomeTimeZone->count(), 25);
-  EXPECT_EQ(f->cmbHomeTimeZone->currentIndex(), -1);
-  EXPECT_EQ(f->rdgProfile->Count(), 3);
+  EXPECT_EQ(f->pgSetTrevik->cmbHomeTimeZone->count(), 25);
+  EXPECT_EQ(f->pgSetTrevik->cmbHomeTimeZone->currentIndex(), -1);
+  EXPECT_EQ(f->pgSetLogger->rdgProfile->Count(), 3);
+}
+
+TEST_F(MainFormTest, SwitchingLanguageRenamesTheIdlePortPanel) {
+  QByteArray german = "// de\n";
+  for (int n = 0; n < 174; ++n) german += "D" + QByteArray::number(n) + "\n";
+  env.WriteExe("Deutsch.txt", german);
+  {
+    auto f = Open();
+    ASSERT_EQ(f->StatusText(0), "S166");
+    f->cmbLanguage->setCurrentIndex(1);
+    EXPECT_EQ(f->StatusText(0), "D166");
+  }
+  // A panel that names the connected port keeps its text.
+  auto f = Open("[SERIAL]\r\nPort=5\r\nAutoConnect=1\r\n");
+  f->cmbLanguage->setCurrentIndex(1);
+  EXPECT_EQ(f->StatusText(0), "COM 5");
 }
 
 TEST_F(MainFormTest, FixedTextsAreNotTranslated) {
   auto f = Open();
-  EXPECT_EQ(f->lblComport->text(), "COM Port");
-  EXPECT_EQ(f->chkAutoConnect->text(), "Auto connect");
-  EXPECT_EQ(f->mnuCallGE->text(), "Google Earth...");
-  EXPECT_EQ(f->mnuConverter->text(), "Converter...");
-  EXPECT_EQ(f->grpPOIIcons->title(), "POI Icons");
-  EXPECT_EQ(f->lblProduct->text(), "Kartovex");
-  EXPECT_EQ(f->lblProducer->text(), "Quorvex");
-  EXPECT_THAT(f->lblVersion->text().toStdString(),
+  EXPECT_EQ(f->pgConnect->lblComport->text(), "COM Port");
+  EXPECT_EQ(f->pgConnect->chkAutoConnect->text(), "Auto connect");
+  EXPECT_EQ(f->pgTrack->mnuCallGE->text(), "Google Earth...");
+  EXPECT_EQ(f->pgWaypoint->mnuConverter->text(), "Converter...");
+  EXPECT_EQ(f->pgSetKVX->grpPOIIcons->title(), "POI Icons");
+  EXPECT_EQ(f->pgSetKVX->lblProduct->text(), "Kartovex");
+  EXPECT_EQ(f->pgSetKVX->lblProducer->text(), "Quorvex");
+  EXPECT_THAT(f->pgSetKVX->lblVersion->text().toStdString(),
               ::testing::MatchesRegex("Version [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+"));
-  EXPECT_EQ(f->cmbSelIcon->itemText(f->cmbSelIcon->count() - 1), "ALL");
+  EXPECT_EQ(f->pgWaypoint->cmbSelIcon->itemText(f->pgWaypoint->cmbSelIcon->count() - 1), "ALL");
 }
 
 TEST_F(MainFormTest, MissingLanguageFileKeepsTheFormTexts) {
   auto f = Open("Lang=1\r\n");  // Deutsch.txt is not in the program folder
   EXPECT_EQ(f->StatusText(3), "Can not load language: Deutsch.txt");
-  EXPECT_EQ(f->lblCategory->text(), "Category");
+  EXPECT_EQ(f->pgDest->lblCategory->text(), "Category");
   EXPECT_EQ(f->TabCaption(f->pgRoute), "Route");
   EXPECT_EQ(f->cmbLanguage->currentIndex(), 1);
   // Switching to a language that loads applies it at once.
   f->cmbLanguage->setCurrentIndex(0);
-  EXPECT_EQ(f->lblCategory->text(), "S8");
+  EXPECT_EQ(f->pgDest->lblCategory->text(), "S8");
 }
 
 TEST_F(MainFormTest, ShortLanguageFileGivesZeroPastItsEnd) {
   env.WriteExe("English.txt", uitest::NumberedLanguage(10));
   auto f = Open();
-  EXPECT_EQ(f->lblSubcategory->text(), "S9");
-  EXPECT_EQ(f->lblTitle->text(), "0");
-  EXPECT_EQ(f->btnConnect->text(), "0");
+  EXPECT_EQ(f->pgDest->lblSubcategory->text(), "S9");
+  EXPECT_EQ(f->pgDest->lblTitle->text(), "0");
+  EXPECT_EQ(f->pgConnect->btnConnect->text(), "0");
   EXPECT_EQ(f->StatusText(0), "0");  // string 166
 }
 
@@ -332,7 +350,7 @@ TEST_F(MainFormTest, SavedLanguageOutsideTheTableFallsBackToEnglish) {
     {
       auto f = Open(QStringLiteral("Lang=%1\r\n").arg(lang));
       EXPECT_EQ(f->cmbLanguage->currentIndex(), 0);
-      EXPECT_EQ(f->lblCategory->text(), "S8");
+      EXPECT_EQ(f->pgDest->lblCategory->text(), "S8");
     }
     EXPECT_EQ(env.Ini()->ReadInteger("GUI", "Lang", -7), 0);
   }
@@ -343,12 +361,12 @@ TEST_F(MainFormTest, SwitchingLanguageRefillsTheLists) {
   auto f = Open();
   f->cmbLanguage->setCurrentIndex(1);
   EXPECT_EQ(f->TabCaption(f->pgWaypoint), "D1");
-  EXPECT_EQ(f->lblCategory->text(), "0");
+  EXPECT_EQ(f->pgDest->lblCategory->text(), "0");
   f->cmbLanguage->setCurrentIndex(0);
-  EXPECT_EQ(f->lblCategory->text(), "S8");
-  EXPECT_EQ(f->csTurnDist->count(), 5);
-  EXPECT_EQ(f->cmbLocalTimeZone->count(), 25);
-  EXPECT_EQ(f->rdgProfile->Count(), 3);
+  EXPECT_EQ(f->pgDest->lblCategory->text(), "S8");
+  EXPECT_EQ(f->pgSetTrevik->csTurnDist->count(), 5);
+  EXPECT_EQ(f->pgSetTrevik->cmbLocalTimeZone->count(), 25);
+  EXPECT_EQ(f->pgSetLogger->rdgProfile->Count(), 3);
 }
 
 TEST_F(MainFormTest, FirstRunAsksForTheLanguage) {
@@ -454,30 +472,30 @@ TEST_F(MainFormTest, OptionsComeFromTheSettingsAndGoBack) {
         "[MAP]\r\nBoostmode=0\r\nAutoZoom=0\r\nCenterPSel=0\r\n"
         "[INTERNET]\r\nProxyServer=proxy.local\r\nProxyPort=8080\r\n"
         "[SERIAL]\r\nAutoConnect=0\r\n");
-    EXPECT_FALSE(f->chkBoostMode->isChecked());
-    EXPECT_FALSE(f->chkTrackImpMode->isChecked());
-    EXPECT_FALSE(f->chkSepTrack->isChecked());
-    EXPECT_FALSE(f->chkAutoZoom->isChecked());
-    EXPECT_FALSE(f->chkCenterPSel->isChecked());
-    EXPECT_FALSE(f->chkTrackItems->isChecked());
-    EXPECT_TRUE(f->pnlTrackItems->isHidden());
-    EXPECT_TRUE(f->chkAltChart->isChecked());
-    EXPECT_TRUE(f->chkAltChartFollow->isChecked());
-    EXPECT_FALSE(f->chkAutoConnect->isChecked());
-    EXPECT_FALSE(f->btnScanComport->isEnabled());
-    EXPECT_FALSE(f->btnDevMan->isHidden());
-    EXPECT_EQ(f->trbTrkSpeed->value(), 40);
-    EXPECT_EQ(f->edProxyServer->text(), "proxy.local");
-    EXPECT_EQ(f->edProxyPort->text(), "8080");
+    EXPECT_FALSE(f->pgSetKVX->chkBoostMode->isChecked());
+    EXPECT_FALSE(f->pgSetKVX->chkTrackImpMode->isChecked());
+    EXPECT_FALSE(f->pgSetKVX->chkSepTrack->isChecked());
+    EXPECT_FALSE(f->pgSetKVX->chkAutoZoom->isChecked());
+    EXPECT_FALSE(f->pgSetKVX->chkCenterPSel->isChecked());
+    EXPECT_FALSE(f->pgSetKVX->chkTrackItems->isChecked());
+    EXPECT_TRUE(f->pgTrack->pnlTrackItems->isHidden());
+    EXPECT_TRUE(f->pgSetKVX->chkAltChart->isChecked());
+    EXPECT_TRUE(f->pgSetKVX->chkAltChartFollow->isChecked());
+    EXPECT_FALSE(f->pgConnect->chkAutoConnect->isChecked());
+    EXPECT_FALSE(f->pgConnect->btnScanComport->isEnabled());
+    EXPECT_FALSE(f->pgConnect->btnDevMan->isHidden());
+    EXPECT_EQ(f->pgTrack->trbTrkSpeed->value(), 40);
+    EXPECT_EQ(f->pgSetKVX->edProxyServer->text(), "proxy.local");
+    EXPECT_EQ(f->pgSetKVX->edProxyPort->text(), "8080");
     EXPECT_TRUE(f->HGoogleProxy.Active);
     // The user changes them; the window writes them back when it goes.
-    f->chkBoostMode->setChecked(true);
-    f->chkTrackImpMode->setChecked(true);
-    f->chkSepTrack->setChecked(true);
-    f->chkAutoZoom->setChecked(true);
-    f->trbTrkSpeed->setValue(250);
-    f->edProxyServer->setText("other.proxy");
-    f->edProxyPort->setText("not a port");
+    f->pgSetKVX->chkBoostMode->setChecked(true);
+    f->pgSetKVX->chkTrackImpMode->setChecked(true);
+    f->pgSetKVX->chkSepTrack->setChecked(true);
+    f->pgSetKVX->chkAutoZoom->setChecked(true);
+    f->pgTrack->trbTrkSpeed->setValue(250);
+    f->pgSetKVX->edProxyServer->setText("other.proxy");
+    f->pgSetKVX->edProxyPort->setText("not a port");
   }
   auto ini = env.Ini();
   EXPECT_TRUE(ini->ReadBool("MAP", "Boostmode", false));
@@ -513,14 +531,14 @@ TEST_F(MainFormTest, FirstMapPageOpensAtHome) {
 TEST_F(MainFormTest, ProxyNeedsServerAndPort) {
   auto f = Open("[INTERNET]\r\nProxyServer=proxy.local\r\nProxyPort=0\r\n");
   EXPECT_FALSE(f->HGoogleProxy.Active);
-  EXPECT_EQ(f->edProxyPort->text(), "0");
+  EXPECT_EQ(f->pgSetKVX->edProxyPort->text(), "0");
 }
 
 TEST_F(MainFormTest, SettingsAreSavedWhenTheMapCannotAnswer) {
   {
     auto f = Open("[MAP]\r\nMapmode=1\r\nMapzoom=9\r\n");
     f->failMapReads = true;
-    f->chkBoostMode->setChecked(false);
+    f->pgSetKVX->chkBoostMode->setChecked(false);
   }
   auto ini = env.Ini();
   EXPECT_EQ(ini->ReadInteger("MAP", "Mapmode", -1), 1);
@@ -564,6 +582,9 @@ TEST_F(MainFormTest, MaximisedCloseKeepsTheBoundsAndStartsMaximised) {
   env.Start();
   RecordingMain f;
   EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+  // Also where the desktop does not maximise on request, the window covers
+  // the work area.
+  EXPECT_EQ(f.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
   EXPECT_FALSE(f.calls.contains("UpdateMapMode"));
   f.show();
   QTRY_VERIFY(f.calls.contains("RenderPoiIcons 0 ffffff 0"));
@@ -637,9 +658,9 @@ TEST_F(MainFormTest, MissingPicturesAreNotedAndSetUpGoesOn) {
   EXPECT_EQ(f->ilButton.Count(), 0);
   EXPECT_EQ(f->ilWaypoint.Count(), 0);
   // Everything after the pictures still ran.
-  EXPECT_EQ(f->cmbSelIcon->count(), 1);
-  EXPECT_EQ(f->cmbSelIcon->itemText(0), "ALL");
-  EXPECT_EQ(f->cmbSelIcon->currentIndex(), 0);
+  EXPECT_EQ(f->pgWaypoint->cmbSelIcon->count(), 1);
+  EXPECT_EQ(f->pgWaypoint->cmbSelIcon->itemText(0), "ALL");
+  EXPECT_EQ(f->pgWaypoint->cmbSelIcon->currentIndex(), 0);
   EXPECT_EQ(f->StatusText(0), "S166");
   EXPECT_EQ(f->windowTitle(), "Trevik AP - ");
 }
@@ -657,15 +678,15 @@ TEST_F(MainFormTest, FontBankIsLoadedOrReported) {
   EXPECT_EQ(env.services.messages[0].text, "S126");
   EXPECT_EQ(env.services.messages[0].icon, UiServices::Icon::Error);
   // The window is complete all the same.
-  EXPECT_EQ(f->cmbSelIcon->itemText(f->cmbSelIcon->count() - 1), "ALL");
+  EXPECT_EQ(f->pgWaypoint->cmbSelIcon->itemText(f->pgWaypoint->cmbSelIcon->count() - 1), "ALL");
 }
 
 TEST_F(MainFormTest, PicturesAreCutIntoTiles) {
   auto f = Open();
   EXPECT_GE(f->ilWaypoint.Count(), 21);
   EXPECT_EQ(poiStorage.IconCount, f->ilWaypoint.Count());
-  EXPECT_EQ(f->cmbSelIcon->count(), f->ilWaypoint.Count() + 1);
-  EXPECT_EQ(f->cmbSelIcon->currentIndex(), f->ilWaypoint.Count());
+  EXPECT_EQ(f->pgWaypoint->cmbSelIcon->count(), f->ilWaypoint.Count() + 1);
+  EXPECT_EQ(f->pgWaypoint->cmbSelIcon->currentIndex(), f->ilWaypoint.Count());
   EXPECT_GE(f->ilButton.Count(), 10);
   EXPECT_EQ(f->ilTurn.Count(), 9);
   EXPECT_GE(f->ilpmnu.Count(), 15);
@@ -674,8 +695,51 @@ TEST_F(MainFormTest, PicturesAreCutIntoTiles) {
   const QImage icon = f->ilWaypoint.Pixmap(0).toImage();
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(icon.pixel(7, 7)), 255);
-  EXPECT_FALSE(f->spdTItemTop->icon().isNull());
-  EXPECT_FALSE(f->imgRoute->pixmap().isNull());
+  EXPECT_FALSE(f->pgRoute->imgRoute->pixmap().isNull());
+  // Every picture button of the track page shows a picture, not a caption.
+  for (QToolButton* b : f->pgTrack->pnlTrackItemsControl->findChildren<QToolButton*>()) {
+    EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+    EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonIconOnly) << b->objectName().toStdString();
+  }
+}
+
+TEST_F(MainFormTest, SettingsPagesFitTheirTabAtTheDefaultSize) {
+  auto f = Open();
+  f->show();
+  f->PageControl->setCurrentWidget(f->pgConfig);
+  for (QWidget* page : std::initializer_list<QWidget*>{f->pgConnect, f->pgSetLogger, f->pgSetTrevik, f->pgSetKVX}) {
+    f->PageControl1->setCurrentWidget(page);
+    QApplication::processEvents();
+    SCOPED_TRACE(page->objectName().toStdString());
+    // Whatever the page holds is reachable: it fits, or it scrolls.
+    const auto* scroll = page->findChild<QScrollArea*>();
+    const QSize need = scroll ? QSize(0, 0) : page->minimumSizeHint();
+    EXPECT_LE(need.height(), page->height());
+    EXPECT_LE(need.width(), page->width());
+  }
+}
+
+TEST_F(MainFormTest, UnwritableSettingsFolderIsNamedAndReportedOnce) {
+  // A file where the settings folder should be: even root cannot write there.
+  auto f = Open();
+  QString config = pathManager->GetConfigDir();
+  while (config.endsWith('/')) config.chop(1);
+  f->SetStatusText(3, QString());
+  std::filesystem::remove_all(config.toStdString());
+  env.WriteExe("blocker", "x");
+  std::filesystem::copy_file((env.Exe() + "blocker").toStdString(), config.toStdString());
+  pathManager->WebDir = config + "/web";
+  f->RefreshMap(0.0, 0.0);
+  EXPECT_TRUE(f->StatusText(3).startsWith("Can not write map page: ")) << f->StatusText(3).toStdString();
+  EXPECT_FALSE(f->StatusText(3).contains("No such file")) << f->StatusText(3).toStdString();
+  EXPECT_TRUE(f->StatusText(3).contains(config)) << f->StatusText(3).toStdString();
+
+  EXPECT_FALSE(f->SaveSettings());
+  EXPECT_FALSE(f->SaveSettings());
+  f.reset();  // closing saves once more
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_TRUE(env.services.messages[0].text.contains(apConfig->IniPath));
+  std::filesystem::remove(config.toStdString());
 }
 
 // --- keys ---------------------------------------------------------------------------
@@ -697,13 +761,13 @@ TEST_P(MainFormKeys, KeyTable) {
   auto f = Open();
   f->show();
   QApplication::setActiveWindow(f.get());
-  QWidget* target = c.focus == QString("edit")  ? static_cast<QWidget*>(f->edProxyServer)
+  QWidget* target = c.focus == QString("edit")  ? static_cast<QWidget*>(f->pgSetKVX->edProxyServer)
                     : c.focus == QString("map") ? f->CppWebBrowser
-                                                : static_cast<QWidget*>(f->lvRoute);
+                                                : static_cast<QWidget*>(f->pgRoute->lvRoute);
   if (c.focus == QString("edit")) {
     f->PageControl->setCurrentWidget(f->pgConfig);
     f->PageControl1->setCurrentWidget(f->pgSetKVX);
-    f->grpInternet->show();
+    f->pgSetKVX->grpInternet->show();
   }
   target->setFocus();
   QTRY_COMPARE(QApplication::focusWidget(), target);
@@ -749,7 +813,7 @@ TEST_F(MainFormTest, RightClickInTheMapOpensTheMapMenu) {
   auto f = Open();
   f->show();
   QApplication::setActiveWindow(f.get());
-  for (QWidget* page : {f->pgDest, f->pgRoute, f->pgConfig}) {
+  for (QWidget* page : std::initializer_list<QWidget*>{f->pgDest, f->pgRoute, f->pgConfig}) {
     f->PageControl->setCurrentWidget(page);
     const QPoint at(30, 40);
     QTest::mouseClick(f->CppWebBrowser, Qt::RightButton, Qt::NoModifier, at);

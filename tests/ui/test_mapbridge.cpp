@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QTabBar>
+#include <QTcpServer>
 #include <QTest>
 
 #include <map>
@@ -14,6 +15,7 @@
 #include "Jsescape.h"
 #include "Mainform.h"
 #include "Mapstores.h"
+#include "Fakemapview.h"
 #include "Mapview.h"
 #include "Mapwebenv.h"
 #include "Routestorage.h"
@@ -24,26 +26,6 @@
 namespace {
 
 using Icon = UiServices::Icon;
-
-class FakeMapView : public MapView {
- public:
-  explicit FakeMapView(QWidget* parent) : widget_(new QWidget(parent)) {}
-  QWidget* Widget() override { return widget_; }
-  void Navigate(const QString& path) override { navigated << path; }
-  void RunScript(const QString& script) override { scripts << script; }
-  std::optional<QString> ReadValue(const QString& id) override {
-    const auto it = values.find(id);
-    return it == values.end() ? std::nullopt : it->second;
-  }
-  bool Reading() const override { return reading; }
-
-  QStringList navigated, scripts;
-  std::map<QString, std::optional<QString>> values;
-  bool reading = false;
-
- private:
-  QWidget* widget_;
-};
 
 void SetRows(QTreeWidget* list, int n) {
   list->clear();
@@ -62,7 +44,7 @@ class BridgeMain : public TFormMain {
 
   void FillRouteList(bool arrows, bool automatic) override {
     calls << QStringLiteral("FillRouteList:%1,%2").arg(arrows).arg(automatic);
-    SetRows(lvRoute, int(routeStorage.Count()));
+    SetRows(pgRoute->lvRoute, int(routeStorage.Count()));
   }
   void FillDestList() override { calls << QStringLiteral("FillDestList"); }
   void FillWptList() override { calls << QStringLiteral("FillWptList"); }
@@ -212,7 +194,7 @@ struct ClickCase {
 
 void Route(int points, int rows) {
   for (int i = 0; i < points; ++i) mapstores::AddRoutePoint(QString::number(i), 1.0 + i, 2.0 + i);
-  SetRows(FormMain->lvRoute, rows);
+  SetRows(FormMain->pgRoute->lvRoute, rows);
 }
 
 std::vector<ClickCase> ClickCases() {
@@ -226,12 +208,12 @@ std::vector<ClickCase> ClickCases() {
          EXPECT_EQ(routeStorage.At(1)->Name, QStringLiteral("1"));
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.12346);
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Longitude, 11.5);
-         EXPECT_EQ(CurrentRow(f.lvRoute), 1);
+         EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 1);
        }},
       {"route add skips taken names", omRoute,
        [](BridgeMain&) {
          for (const char* n : {"3", "4", "x"}) mapstores::AddRoutePoint(QLatin1String(n), 1, 1);
-         SetRows(FormMain->lvRoute, 3);
+         SetRows(FormMain->pgRoute->lvRoute, 3);
        },
        QStringLiteral("ADD:3(5,6)"), {}, {QStringLiteral("FillRouteList:1,0")}, {}, Icon::None,
        [](BridgeMain&) {
@@ -255,7 +237,7 @@ std::vector<ClickCase> ClickCases() {
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 5.5);
          EXPECT_DOUBLE_EQ(routeStorage.At(1)->Longitude, 6.5);
          EXPECT_EQ(routeStorage.At(1)->Elevation, 321);
-         EXPECT_EQ(CurrentRow(f.lvRoute), 1);
+         EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 1);
        }},
       {"route modify without the chart keeps the elevation", omRoute, [](BridgeMain&) { Route(3, 3); },
        QStringLiteral("MODIFY:2(5.5,6.5)"), {}, {QStringLiteral("FillRouteList:1,1")}, {}, Icon::None,
@@ -270,10 +252,10 @@ std::vector<ClickCase> ClickCases() {
        QStringLiteral("MODIFY:-1(5,6)"), {}, {}, {}, Icon::None,
        [](BridgeMain&) { EXPECT_DOUBLE_EQ(routeStorage.At(0)->Latitude, 1.0); }},
       {"route select selects the row", omRoute, [](BridgeMain&) { Route(3, 3); }, QStringLiteral("SEL:2(0,0)"),
-       {}, {}, {}, Icon::None, [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.lvRoute), 2); }},
+       {}, {}, {}, Icon::None, [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 2); }},
       {"route select past the end is ignored", omRoute, [](BridgeMain&) { Route(3, 3); },
        QStringLiteral("SEL:3(0,0)"), {}, {}, {}, Icon::None,
-       [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.lvRoute), -1); }},
+       [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), -1); }},
       {"route report that does not parse", omRoute, [](BridgeMain&) { Route(1, 1); },
        QStringLiteral("ADD:0(abc,1)"), {}, {}, {}, Icon::None,
        [](BridgeMain&) { EXPECT_EQ(routeStorage.Count(), 1u); }},
@@ -296,14 +278,14 @@ std::vector<ClickCase> ClickCases() {
       {"destination list at 100 rows", omDestination,
        [&](BridgeMain& f) {
          withCategory(f);
-         SetRows(f.lvDest, 100);
+         SetRows(f.pgDest->lvDest, 100);
        },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerDST('', false)")}, {}, {{115, 136}},
        Icon::Information, nullptr},
       {"destination list at 99 rows", omDestination,
        [&](BridgeMain& f) {
          withCategory(f);
-         SetRows(f.lvDest, 99);
+         SetRows(f.pgDest->lvDest, 99);
        },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerDST('', false)")},
        {QStringLiteral("AddDestinationAt")}, {}, Icon::None, nullptr},
@@ -323,7 +305,7 @@ std::vector<ClickCase> ClickCases() {
       {"waypoint dialog cancelled", omWaypoint, [](BridgeMain&) {}, QStringLiteral("ADD:0(1,2)"),
        {QStringLiteral("showPreMarkerWPT('', false)")}, {QStringLiteral("AddWaypointAt:1,2")}, {}, Icon::None,
        nullptr},
-      {"waypoint list at 100 rows", omWaypoint, [](BridgeMain& f) { SetRows(f.lvWpt, 100); },
+      {"waypoint list at 100 rows", omWaypoint, [](BridgeMain& f) { SetRows(f.pgWaypoint->lvWpt, 100); },
        QStringLiteral("ADD:0(1,2)"), {QStringLiteral("showPreMarkerWPT('', false)")}, {}, {{115, 136}},
        Icon::Information, nullptr},
       {"waypoint modify does nothing", omWaypoint, [](BridgeMain&) {}, QStringLiteral("MODIFY:0(1,2)"), {}, {},
@@ -354,9 +336,9 @@ TEST_F(MapBridge, ClickTable) {
     SCOPED_TRACE(c.name);
     mapstores::ClearAll();
     lastMapMessage.clear();
-    SetRows(f->lvRoute, 0);
-    SetRows(f->lvDest, 0);
-    SetRows(f->lvWpt, 0);
+    SetRows(f->pgRoute->lvRoute, 0);
+    SetRows(f->pgDest->lvDest, 0);
+    SetRows(f->pgWaypoint->lvWpt, 0);
     apConfig->Destination = true;
     apConfig->Altchart = 0;
     f->destOk = false;
@@ -495,6 +477,23 @@ TEST_F(MapBridge, PageThatCannotBeWrittenIsNotLoaded) {
   EXPECT_TRUE(f->StatusText(3).startsWith(QStringLiteral("Can not write map page: ")));
 }
 
+TEST_F(MapBridge, MapThatCouldNotLoadIsNamedInTheStatusBar) {
+  f->Mode = omRoute;
+  lastMapMessage = QStringLiteral("ADD:0(1,2)");
+  fake->onReport(QString(kMapUnavailableReport));
+  EXPECT_EQ(f->StatusText(3), QStringLiteral("Can not load the map"));
+  // It is no click: nothing else happens, and the last click report stays.
+  EXPECT_TRUE(f->calls.isEmpty());
+  EXPECT_TRUE(fake->scripts.isEmpty());
+  EXPECT_EQ(lastMapMessage, QStringLiteral("ADD:0(1,2)"));
+  EXPECT_EQ(routeStorage.Count(), 0u);
+  // Clicks still count; the next page starts without the note.
+  fake->onReport(QStringLiteral("ADD:1(3,4)"));
+  EXPECT_TRUE(mapweb::WaitFor([] { return routeStorage.Count() == 1; }, 5000));
+  f->RefreshMap(0.0, 0.0);
+  EXPECT_EQ(f->StatusText(3), QString());
+}
+
 TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
   f->show();
   struct Row {
@@ -529,16 +528,21 @@ TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
 // ---------------------------------------------------------------------------
 // The real web engine, the page and its script, the local maps stand-in.
 
-TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
-  uitest::ProgramEnv env("MapBridgeLive");
-  mapweb::StubServer server;
-  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
+// The map page's companion files beside the program, as the build ships them.
+void ShipWebFiles(uitest::ProgramEnv& env) {
   for (const QLatin1String& name :
        {kMapScriptFileName, kMapStyleFileName, kStartMarkerFileName, kEndMarkerFileName}) {
     QFile shipped(QString::fromStdString(testenv::binDir().string()) + QLatin1Char('/') + name);
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     env.WriteExe(std::string(name.data(), name.size()), shipped.readAll());
   }
+}
+
+TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
+  uitest::ProgramEnv env("MapBridgeLive");
+  mapweb::StubServer server;
+  qputenv(kMapsApiBaseVariable, server.Base().toUtf8());
+  ShipWebFiles(env);
   env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   env.Start();
   mapstores::ClearAll();
@@ -574,6 +578,40 @@ TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
   }
   InstallMapViewFactory(nullptr);
   mapstores::ClearAll();
+  qunsetenv(kMapsApiBaseVariable);
+}
+
+// No maps service (a closed port stands for a machine without network): the
+// map area and the status bar say that the map could not be loaded, and the
+// page still answers.
+TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
+  uitest::ProgramEnv env("MapBridgeLiveOffline");
+  quint16 closedPort = 0;
+  {
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    closedPort = probe.serverPort();
+  }
+  qputenv(kMapsApiBaseVariable, QStringLiteral("http://127.0.0.1:%1").arg(closedPort).toUtf8());
+  ShipWebFiles(env);
+  env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
+  env.Start();
+  mapstores::ClearAll();
+  UseWebMapView();
+  {
+    BridgeMain f;
+    f.show();
+    ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
+    EXPECT_TRUE(mapweb::WaitFor([&] { return f.StatusText(3) == QStringLiteral("Can not load the map"); }));
+    auto* view = qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget());
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(mapweb::Eval(view->page(), QStringLiteral(
+                                               "var n = document.getElementById('map_note');"
+                                               "!!n && n.offsetHeight > 0 && n.textContent === 'The map could not be loaded.'"))
+                    .toBool());
+    EXPECT_EQ(f.GetZoomValue(), 12);
+  }
+  InstallMapViewFactory(nullptr);
   qunsetenv(kMapsApiBaseVariable);
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QRegularExpression>
 
 #include "Jsescape.h"
@@ -127,6 +128,7 @@ TEST_F(MapScript, PageBuildsTheMapFromItsData) {
   Load(0);
   const QJsonObject s = StubState(page_);
   EXPECT_TRUE(s[QStringLiteral("map")].toBool());
+  EXPECT_TRUE(Check(QStringLiteral("document.getElementById('map_note') === null && !mapUnavailableReported")));
   EXPECT_EQ(s[QStringLiteral("type")].toString(), QStringLiteral("satellite"));
   EXPECT_EQ(s[QStringLiteral("zoom")].toInt(), 11);
   EXPECT_TRUE(Check(QStringLiteral("AT(S().center, 48.13512, 11.58198)"))) << Eval(page_, QStringLiteral("JSON.stringify(S().center) + JSON.stringify(S().info)")).toString().toStdString();
@@ -181,6 +183,36 @@ TEST_F(MapScript, ReadBacksAnswerThroughTheTwoInputs) {
   EXPECT_EQ(view_->ReadValue(QStringLiteral("nosuch")), std::nullopt);
   EXPECT_FALSE(view_->Reading());
   reports_.clear();  // the pan's centre report
+}
+
+// The answer inputs and the lists are the program's, not the user's: they
+// take no room, so nothing of them can show over the map, not even when the
+// keyboard focus comes into the page (as after a Scan or Connect button that
+// disables itself and hands the focus on).
+TEST_F(MapScript, AnswerInputsAndListsAreNeverShown) {
+  Load(0);
+  const QString unseen = QStringLiteral(
+      "['result', 'result2', 'dstPointList', 'wptPointList', 'rtePointList'].every(function (id) {"
+      "  var e = document.getElementById(id);"
+      "  return e && e.getClientRects().length === 0 && e.offsetWidth === 0 && e.offsetHeight === 0;"
+      "})");
+  EXPECT_TRUE(Check(unseen));
+  host_->activateWindow();
+  view_->Widget()->setFocus(Qt::TabFocusReason);
+  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+  for (QObject* child : view_->Widget()->children())
+    if (auto* w = qobject_cast<QWidget*>(child)) QCoreApplication::sendEvent(w, &tab);
+  WaitFor([] { return false; }, 300);
+  EXPECT_TRUE(Check(QStringLiteral(
+      "window.scrollY === 0 && document.scrollingElement.scrollTop === 0 &&"
+      "['result', 'result2', 'dstPointList', 'wptPointList', 'rtePointList'].indexOf(document.activeElement.id) < 0")))
+      << Eval(page_, QStringLiteral("document.activeElement.id + ' ' + window.scrollY")).toString().toStdString();
+  EXPECT_TRUE(Check(unseen));
+  // They still answer.
+  view_->RunScript(QStringLiteral("getZoomValue()"));
+  EXPECT_EQ(view_->ReadValue(QStringLiteral("result")), QStringLiteral("11"));
+  view_->RunScript(QStringLiteral("getCenter()"));
+  EXPECT_EQ(view_->ReadValue(QStringLiteral("result2")), QStringLiteral("11.58198"));
 }
 
 TEST_F(MapScript, ProgramCallsChangeTheMap) {
@@ -287,6 +319,12 @@ TEST_F(MapScript, WithoutTheMapsApiEveryFunctionStillWorks) {
   EXPECT_GT(server_->requests, 0);
   EXPECT_TRUE(Check(QStringLiteral("typeof google === 'undefined' && map === null")));
   EXPECT_TRUE(Check(QStringLiteral("L('dstPointList') === 2 && L('rtePointList') === 3")));
+  // The map area says why it stays empty; the program has been told.
+  const QString noteShown = QStringLiteral(
+      "var n = document.getElementById('map_note');"
+      "!!n && n.textContent === 'The map could not be loaded.' && n.offsetHeight > 0 &&"
+      "document.getElementById('map_canvas').contains(n) && mapUnavailableReported");
+  EXPECT_TRUE(Check(noteShown));
 
   const char* calls[] = {
       "changeOpMode(OP_MODE.DST)", "changeOpMode(OP_MODE.WPT)", "changeOpMode(OP_MODE.TRK)",
@@ -312,6 +350,9 @@ TEST_F(MapScript, WithoutTheMapsApiEveryFunctionStillWorks) {
   EXPECT_EQ(view_->ReadValue(QStringLiteral("result")), QStringLiteral("1.5"));
   EXPECT_EQ(view_->ReadValue(QStringLiteral("result2")), QStringLiteral("2.5"));
   EXPECT_TRUE(Check(QStringLiteral("L('dstPointList') === 0 && L('rtePointList') === 0")));
+  // One note and one report, also after the calls above built the page again.
+  EXPECT_TRUE(Check(noteShown + QStringLiteral("&& document.querySelectorAll('#map_note').length === 1")));
+  EXPECT_FALSE(reports_.contains(QString(kMapUnavailableReport)));
 }
 
 }  // namespace

@@ -1,14 +1,23 @@
 // Pictures of the windows for a reviewer: the main window on each page, the
-// splash window and the language chooser, written into the build folder.
+// splash window and the language chooser, written into the build folder;
+// then the splash window as the screen shows it while a silent port is
+// probed.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "Frmlanguage.h"
 #include "Mainform.h"
+#include "Portsandbox.h"
+#include "Simulator.h"
 #include "Splashform.h"
+#include "Startup.h"
 #include "Uitestenv.h"
 
 namespace {
@@ -71,6 +80,69 @@ TEST(Screenshot, Windows) {
     TFormLanguage chooser;
     Save(chooser, "language.png");
   }
+}
+
+// The screen's own pixels, not the widget's rendering: a window that the
+// program does not paint shows black there.
+struct ScreenLook {
+  QImage picture;
+  int white = 0;   // the window's background
+  int orange = 0;  // the gauge's filled part
+};
+
+ScreenLook LookAt(QWidget& w) {
+  ScreenLook look;
+  const QRect r = w.frameGeometry();
+  look.picture = QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+  for (int y = 0; y < look.picture.height(); ++y)
+    for (int x = 0; x < look.picture.width(); ++x) {
+      const QColor c = look.picture.pixelColor(x, y);
+      if (c.red() > 240 && c.green() > 240 && c.blue() > 240) ++look.white;
+      if (c.red() > 240 && c.green() > 100 && c.green() < 150 && c.blue() < 40) ++look.orange;
+    }
+  return look;
+}
+
+TEST(Screenshot, SplashWhileASilentPortIsProbed) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs a real display";
+  uitest::ProgramEnv env("screenshot-probe");
+  testenv::PortSandbox ports{"screenshot-probe"};
+  devsim::Simulator silent;
+  devsim::Misbehaviour m;
+  m.silent = true;
+  silent.misbehave(m);
+  silent.start();
+  ports.link(3, silent.devicePath());
+  env.WriteIni("[SERIAL]\r\nPort=3\r\nAutoConnect=1\r\n");
+  env.Start();
+
+  // Two looks at the screen while the probe of the splash waits.
+  std::vector<ScreenLook> looks;
+  StartupLinks links = StartupLinks::Real();
+  auto probe = links.Probe;
+  links.Probe = [&](int port, int baud) {
+    if (!FrmSplash) return probe(port, baud);  // the configured port, before the splash
+    QTimer first, second;
+    first.setSingleShot(true);
+    second.setSingleShot(true);
+    QObject::connect(&first, &QTimer::timeout, [&] { looks.push_back(LookAt(*FrmSplash)); });
+    QObject::connect(&second, &QTimer::timeout, [&] { looks.push_back(LookAt(*FrmSplash)); });
+    first.start(300);
+    second.start(1000);
+    return probe(port, baud);
+  };
+  const StartupConnection c = DetectConnection(*apConfig, links);
+  EXPECT_FALSE(c.Connected);
+
+  ASSERT_EQ(looks.size(), 2u) << "the splash window was not painted while the probe waited";
+  ASSERT_TRUE(looks[1].picture.save(ShotDir() + "splash-probing.png"));
+  const int area = looks[0].picture.width() * looks[0].picture.height();
+  for (const ScreenLook& look : looks) {
+    EXPECT_GT(look.white, area / 5);
+    EXPECT_GT(look.orange, 0);
+  }
+  // The gauge moves.
+  EXPECT_GT(looks[1].orange, looks[0].orange);
 }
 
 }  // namespace

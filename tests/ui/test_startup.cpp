@@ -5,8 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 #include <memory>
 #include <vector>
 
@@ -71,9 +73,9 @@ class StartupTest : public ::testing::Test {
     auto probe = links.Probe;
     links.Probe = [this, probe](int port, int baud) {
       probes.push_back({port, FrmSplash && FrmSplash->isVisible(),
-                        FrmSplash ? FrmSplash->ProgressBar->value() : -1,
+                        FrmSplash ? FrmSplash->Position() : -1,
                         FrmSplash ? FrmSplash->lblAction->text() : QString(),
-                        FrmSplash ? FrmSplash->ProgressBar->maximum() : -1});
+                        FrmSplash ? FrmSplash->PortCount() : -1});
       return probe(port, baud);
     };
     auto pause = links.Pause;
@@ -147,6 +149,76 @@ TEST_F(StartupTest, SilentConfiguredPortScansUntilTheDeviceAnswers) {
   EXPECT_EQ(FrmSplash, nullptr);
   EXPECT_TRUE(fourth->received().empty());
   EXPECT_THAT(Table(), ElementsAre(1, 3, 6, 9));
+}
+
+TEST_F(StartupTest, SplashIsPaintedAndItsGaugeMovesWhileASilentPortIsProbed) {
+  // One silent port, no settings file: the splash shows while that port is
+  // probed for seconds.
+  auto silent = Device(false);
+  ports.link(5, silent->devicePath());
+  env.Start();
+
+  // What the splash looked like while the probe waited, sampled by a timer of
+  // this thread.
+  struct Sample {
+    int gauge;
+    bool shown;
+  };
+  std::vector<Sample> duringProbe;
+  int paintsBeforeProbe = 0, paintsDuringProbe = 0;
+  bool probing = false, probed = false;
+  class PaintCounter : public QObject {
+   public:
+    explicit PaintCounter(std::function<void()> f) : onPaint(std::move(f)) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+      if (e->type() == QEvent::Paint && FrmSplash && (o == FrmSplash || o == FrmSplash->ProgressBar)) onPaint();
+      return false;
+    }
+    std::function<void()> onPaint;
+  } paints([&] {
+    if (probing)
+      ++paintsDuringProbe;
+    else if (!probed)
+      ++paintsBeforeProbe;
+  });
+  QTimer sampler;
+  sampler.setInterval(100);
+  QObject::connect(&sampler, &QTimer::timeout, [&] {
+    if (probing && FrmSplash) duringProbe.push_back({FrmSplash->ProgressBar->value(), FrmSplash->isVisible()});
+  });
+  sampler.start();
+
+  StartupLinks links = Links();
+  auto probe = links.Probe;
+  links.Probe = [&](int port, int baud) {
+    probing = true;
+    const bool answered = probe(port, baud);
+    probing = false;
+    probed = true;
+    return answered;
+  };
+  QElapsedTimer clock;
+  clock.start();
+  const StartupConnection c = DetectConnection(*apConfig, links);
+  EXPECT_FALSE(c.Connected);
+  EXPECT_THAT(ProbedPorts(), ElementsAre(5));
+  // The probe still waits its time-out of 1.3 s.
+  EXPECT_GE(clock.elapsed(), 1300);
+
+  EXPECT_GT(paintsBeforeProbe, 0);
+  EXPECT_GT(paintsDuringProbe, 0);
+  ASSERT_GE(duringProbe.size(), 10u);
+  int distinct = 1;
+  for (size_t i = 1; i < duringProbe.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(duringProbe[i].shown);
+    EXPECT_GE(duringProbe[i].gauge, duringProbe[i - 1].gauge);
+    // Within the one port's share of the gauge.
+    EXPECT_LT(duringProbe[i].gauge, TFrmSplash::kStepsPerPort);
+    if (duringProbe[i].gauge != duringProbe[i - 1].gauge) ++distinct;
+  }
+  EXPECT_GE(distinct, 5);
 }
 
 TEST_F(StartupTest, AutomaticConnectionOffProbesNothing) {
@@ -290,11 +362,13 @@ TEST_F(StartupTest, FirstRunGoesFromSplashAndChooserToTheMainWindowLoop) {
 class ReplyMain : public TFormMain {
  public:
   ReplyMain() : TFormMain(DeferCreate{}, nullptr) { FormCreate(); }
-  void ShowLoggerConfig(const std::vector<std::string>& reply) override {
+  bool ShowLoggerConfig(const std::vector<std::string>& reply) override {
     replies.push_back("logger " + std::to_string(reply.size()) + (isVisible() ? " shown" : ""));
+    return true;
   }
-  void ShowDeviceConfig(const std::vector<std::string>& reply) override {
+  bool ShowDeviceConfig(const std::vector<std::string>& reply) override {
     replies.push_back("device " + std::to_string(reply.size()) + (isVisible() ? " shown" : ""));
+    return true;
   }
   std::vector<std::string> replies;
 };

@@ -283,9 +283,10 @@ std::vector<Tile> turnTiles() {
 
 // --- Menus.bmp: small images of popup menus and small buttons; 2 zoom to fit,
 //     3 add to route, 7 refresh, 8 place search, 9 home, 10 favourites,
-//     12 go to start, 13 go to middle, 14 go to end -------------------------
+//     12 go to start, 13 go to middle, 14 go to end, 15 route from track,
+//     16 play, 17 stop --------------------------------------------------------
 std::vector<Tile> menuTiles() {
-  std::vector<Tile> t(15, [](QPainter& p) {
+  std::vector<Tile> t(18, [](QPainter& p) {
     p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
     p.setBrush(QColor(0xD0, 0xD0, 0xD0));
     p.drawRect(4, 4, 7, 7);
@@ -377,6 +378,23 @@ std::vector<Tile> menuTiles() {
   t[12] = jump(3);
   t[13] = jump(7.5);
   t[14] = jump(12);
+  t[15] = [](QPainter& p) {  // route from track: a track line with route points on it
+    p.setPen(QPen(QColor(0x00, 0x90, 0x00), 2));
+    p.drawPolyline(QPolygonF({{1, 13}, {5, 6}, {10, 10}, {14, 2}}));
+    p.setPen(QPen(QColor(0x00, 0x00, 0xC0), 1));
+    p.setBrush(Qt::yellow);
+    for (QPointF c : {QPointF(1, 13), QPointF(10, 10), QPointF(14, 2)}) p.drawRect(QRectF(c.x() - 2, c.y() - 2, 4, 4));
+  };
+  t[16] = [](QPainter& p) {  // play: a triangle
+    p.setPen(QPen(QColor(0x00, 0x60, 0x00), 1));
+    p.setBrush(QColor(0x20, 0xB0, 0x20));
+    p.drawPolygon(QPolygonF({{4, 2}, {13, 8}, {4, 14}}));
+  };
+  t[17] = [](QPainter& p) {  // stop: a square
+    p.setPen(QPen(QColor(0x80, 0x00, 0x00), 1));
+    p.setBrush(QColor(0xD0, 0x20, 0x20));
+    p.drawRect(3, 3, 10, 10);
+  };
   return t;
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+// A blocking HTTP GET for the elevation queries and the version check. The
+// request runs on a thread of its own while the caller's thread waits, so no
+// user input, timer or page callback can run in between; the wait is bounded
+// by the time-out. Built on QtNetwork, which only this file and the windows
+// use (library trevik_http).
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+struct HttpRequest {
+  QString url;
+  QList<QPair<QByteArray, QByteArray>> headers;   // sent as given
+  QString proxyServer;  // the proxy is used only when this is not empty and proxyPort != 0
+  int proxyPort = 0;
+  int timeoutMs = 15000;
+};
+
+struct HttpReply {
+  bool ok = false;      // false for: status >= 400, time-out, closed/refused connection, busy, bad URL
+  int status = 0;       // HTTP status when one came, else 0
+  QByteArray body;
+  QString error;        // a short human-readable reason when !ok (e.g. "HTTP 404 Not Found", "timed out", "connection closed", "busy")
+};
+
+class HttpClient {
+ public:
+  virtual ~HttpClient() = default;
+  // A blocking GET. Never re-entered: a call made while another waits is refused at once (ok=false, error "busy").
+  virtual HttpReply Get(const HttpRequest& request) = 0;
+  static HttpClient& Instance();          // the real client unless a test installed another
+  static void Install(HttpClient* client); // not owned; nullptr goes back to the real one
+};

@@ -1,0 +1,56 @@
+#pragma once
+// Small builders for the controls of the main window and its pages: each
+// control gets its object name (the name the handlers and tests know it by).
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringList>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWidget>
+
+namespace uibuild {
+
+// String n of the language table ("0" while there is none).
+QString Str(int n);
+
+QToolButton* ToolButton(QWidget* parent, const char* name, bool checkable = false);
+QLabel* Label(QWidget* parent, const char* name, const QString& text);
+// A label that acts as a button: a hand cursor and a clicked signal.
+class TClickLabel;
+TClickLabel* ClickLabel(QWidget* parent, const char* name, const QString& text);
+QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& text);
+QGroupBox* Group(QWidget* parent, const char* name, const QString& text);
+QPushButton* Button(QWidget* parent, const char* name, const QString& text);
+QComboBox* DropDownList(QWidget* parent, const char* name);
+QLineEdit* Edit(QWidget* parent, const char* name, bool readOnly = false);
+QAction* MenuItem(QMenu* menu, const char* name, const QString& text);
+QAction* Separator(QMenu* menu, const char* name);
+// A report-style list with the given column titles and widths (0 hides it).
+QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& columns,
+                      const QList<int>& widths, bool multiSelect);
+// The side bar of a list page: a group label above its buttons.
+QWidget* SideGroup(QWidget* parent, QLabel* label, const QList<QWidget*>& buttons);
+// A 32x32 picture button of a list page's side bar.
+QToolButton* PageTool(QWidget* parent, const char* name, const QString& text);
+// Shows the picture, or the caption when there is none.
+void SetPicture(QToolButton* button, const QIcon& icon);
+
+class TClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace uibuild

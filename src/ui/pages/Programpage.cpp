@@ -1,0 +1,363 @@
+#include "Programpage.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <QMenu>
+#include <QToolButton>
+
+#include "Apconfig.h"
+#include "Busycursor.h"
+#include "Frmnewversion.h"
+#include "Googlehtml.h"
+#include "Httpclient.h"
+#include "Mainframe.h"
+#include "Textfmt.h"
+#include "Uiservices.h"
+#include "Utility.h"
+
+using namespace uibuild;
+
+namespace {
+constexpr char kDefaultMakerUrl[] = "https://www.quorvex.com";
+const QString kVersionCaption = QStringLiteral("Version check");
+// Version replies are a few bytes; a host that does not answer is given up.
+constexpr int kVersionTimeoutMs = 10000;
+}  // namespace
+
+QString MakerUrl() {
+  QString url = qEnvironmentVariable(kMakerUrlVariable);
+  if (url.isEmpty()) url = QString::fromLatin1(kDefaultMakerUrl);
+  while (url.endsWith(QLatin1Char('/'))) url.chop(1);
+  return url;
+}
+
+int ProxyPortFromText(const QString& text) {
+  const int port = textfmt::StrToIntDef(text.trimmed(), 0);
+  return port >= 1 && port <= 65535 ? port : 0;
+}
+
+QString WebLanguage(int languageIndex) {
+  return languageIndex == 1 ? QStringLiteral("de") : QStringLiteral("en");
+}
+
+TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
+  setObjectName(QStringLiteral("pgSetKVX"));
+  // The page is taller than its tab at the default window size: it scrolls.
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("sbxProgramPage"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  outer->addWidget(scroll);
+  auto* body = new QWidget(scroll);
+  scroll->setWidget(body);
+  auto* page = new QVBoxLayout(body);
+  auto colourPanel = [](QWidget* parent, const char* name, const QString& text) {
+    auto* p = ClickLabel(parent, name, text);
+    p->setFrameShape(QFrame::Panel);
+    p->setFrameShadow(QFrame::Raised);
+    p->setAlignment(Qt::AlignCenter);
+    p->setAutoFillBackground(true);
+    p->setMinimumSize(60, 22);
+    return p;
+  };
+
+  grpPOIIcons = Group(this, "grpPOIIcons", QStringLiteral("POI Icons"));
+  auto* icons = new QHBoxLayout(grpPOIIcons);
+  imgPOI = Label(grpPOIIcons, "imgPOI", QString());
+  imgPOI->setFixedSize(24, 24);
+  pnlPOIColor = colourPanel(grpPOIIcons, "pnlPOIColor", QStringLiteral("Color"));
+  QPalette white = pnlPOIColor->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  pnlPOIColor->setPalette(white);
+  btnGeneratePOIs = Button(grpPOIIcons, "btnGeneratePOIs", QStringLiteral("Generate Icons"));
+  chkPOITrans = CheckBox(grpPOIIcons, "chkPOITrans", QStringLiteral("Transparent mode"));
+  icons->addWidget(imgPOI);
+  icons->addWidget(pnlPOIColor);
+  icons->addWidget(btnGeneratePOIs);
+  icons->addWidget(chkPOITrans);
+  page->addWidget(grpPOIIcons);
+
+  grpRoute = Group(this, "grpRoute", QStringLiteral("Route"));
+  auto* route = new QGridLayout(grpRoute);
+  chkAltChart = CheckBox(grpRoute, "chkAltChart", QStringLiteral("Altitude chart"));
+  chkAltChartFollow = CheckBox(grpRoute, "chkAltChartFollow", QStringLiteral("Follow mode"));
+  pnlAChartColor = colourPanel(grpRoute, "pnlAChartColor", QStringLiteral("Color"));
+  chkCenterPSel = CheckBox(grpRoute, "chkCenterPSel", QStringLiteral("Center selected point"));
+  chkAutoZoom = CheckBox(grpRoute, "chkAutoZoom", QStringLiteral("AutoZoom"));
+  route->addWidget(chkAltChart, 0, 0);
+  route->addWidget(pnlAChartColor, 0, 1);
+  route->addWidget(chkAltChartFollow, 1, 0);
+  route->addWidget(chkCenterPSel, 2, 0);
+  route->addWidget(chkAutoZoom, 3, 0);
+  page->addWidget(grpRoute);
+
+  grpTrack = Group(this, "grpTrack", QStringLiteral("Tracks"));
+  auto* track = new QVBoxLayout(grpTrack);
+  chkBoostMode = CheckBox(grpTrack, "chkBoostMode", QStringLiteral("BoostMode"));
+  chkSepTrack = CheckBox(grpTrack, "chkSepTrack", QStringLiteral("Different Trackcolors "));
+  chkTrackImpMode = CheckBox(grpTrack, "chkTrackImpMode", QStringLiteral("Auto select all entries"));
+  chkTrackItems = CheckBox(grpTrack, "chkTrackItems", QStringLiteral("Trackpoint list"));
+  for (QCheckBox* c : {chkBoostMode, chkSepTrack, chkTrackImpMode, chkTrackItems}) track->addWidget(c);
+  page->addWidget(grpTrack);
+
+  grpMisc = Group(this, "grpMisc", QStringLiteral("Misc"));
+  auto* misc = new QVBoxLayout(grpMisc);
+  chkVersion = CheckBox(grpMisc, "chkVersion", QStringLiteral("Check for new version at start"));
+  misc->addWidget(chkVersion);
+  page->addWidget(grpMisc);
+
+  grpInternet = Group(this, "grpInternet", QStringLiteral("Internet"));
+  auto* net = new QFormLayout(grpInternet);
+  edProxyServer = Edit(grpInternet, "edProxyServer");
+  edProxyPort = Edit(grpInternet, "edProxyPort");
+  net->addRow(QStringLiteral("ProxyServer"), edProxyServer);
+  net->addRow(QStringLiteral("ProxyPort"), edProxyPort);
+  grpInternet->setVisible(false);
+  page->addWidget(grpInternet);
+
+  grpProduct = Group(this, "grpProduct", QStringLiteral("Product"));
+  auto* product = new QGridLayout(grpProduct);
+  lblProduct = Label(grpProduct, "lblProduct", QString());
+  lblProducer = ClickLabel(grpProduct, "lblProducer", QString());
+  lblVersion = Label(grpProduct, "lblVersion", QString());
+  lblUpdates = ClickLabel(grpProduct, "lblUpdates", QStringLiteral("Updates"));
+  lblFAQ = ClickLabel(grpProduct, "lblFAQ", QStringLiteral("FAQ"));
+  lblOFAQ = ClickLabel(grpProduct, "lblOFAQ", QStringLiteral("Online FAQ"));
+  btnVersionCheck = Button(grpProduct, "btnVersionCheck", QStringLiteral("Check version"));
+  product->addWidget(lblProduct, 0, 0);
+  product->addWidget(lblProducer, 1, 0);
+  product->addWidget(lblVersion, 2, 0);
+  product->addWidget(lblUpdates, 0, 1);
+  product->addWidget(lblFAQ, 1, 1);
+  product->addWidget(lblOFAQ, 2, 1);
+  product->addWidget(btnVersionCheck, 3, 0, 1, 2);
+  page->addWidget(grpProduct);
+  page->addStretch(1);
+
+  // Each option goes into the settings at once; the ini file gets it at shutdown.
+  const struct {
+    QCheckBox* box;
+    bool ApConfig::*field;
+  } options[] = {{chkBoostMode, &ApConfig::Boostmode},   {chkTrackImpMode, &ApConfig::TrkImpMode},
+                 {chkSepTrack, &ApConfig::SepTrack},     {chkAutoZoom, &ApConfig::AutoZoom},
+                 {chkCenterPSel, &ApConfig::CenterPSel}, {chkVersion, &ApConfig::VersionCheck}};
+  for (const auto& o : options)
+    connect(o.box, &QCheckBox::clicked, this, [field = o.field](bool checked) { apConfig->*field = checked; });
+  connect(edProxyServer, &QLineEdit::editingFinished, this, &TProgramPage::edProxyServerExit);
+  connect(edProxyPort, &QLineEdit::editingFinished, this, &TProgramPage::edProxyServerExit);
+  connect(btnVersionCheck, &QPushButton::clicked, this, &TProgramPage::btnVersionCheckClick);
+  connect(lblProducer, &TClickLabel::clicked, this, &TProgramPage::lblProducerClick);
+  connect(lblFAQ, &TClickLabel::clicked, this, &TProgramPage::lblFAQClick);
+}
+
+void TProgramPage::ApplyLanguage() {
+  btnGeneratePOIs->setText(Str(59));
+  pnlPOIColor->setText(Str(28));
+  pnlAChartColor->setText(Str(28));
+  grpProduct->setTitle(Str(61));
+  chkAltChart->setText(Str(62));
+  chkAltChartFollow->setText(Str(63));
+  grpRoute->setTitle(Str(2));
+  grpTrack->setTitle(Str(3));
+  chkAutoZoom->setText(Str(68));
+  chkSepTrack->setText(Str(66));
+  chkBoostMode->setText(Str(64));
+  chkTrackItems->setText(Str(67));
+  chkTrackImpMode->setText(Str(65));
+  chkCenterPSel->setText(Str(69));
+  chkVersion->setText(Str(70));
+}
+
+void TProgramPage::AttachMapBar() {
+  const TMapBar bar = frame_.MapBar();
+  connect(bar.btnRefresh, &QToolButton::clicked, this, &TProgramPage::btnRefreshClick);
+  connect(bar.btnGetZoomLevel, &QToolButton::clicked, this, &TProgramPage::btnGetZoomLevelClick);
+  connect(bar.btnSetHome, &QToolButton::clicked, this, &TProgramPage::btnSetHomeClick);
+  connect(bar.btnFav, &QToolButton::clicked, this, &TProgramPage::btnFavClick);
+  connect(bar.mnuFav, &QMenu::aboutToShow, this, &TProgramPage::mnuFavPopup);
+  connect(bar.mnuFavAdd, &QAction::triggered, this, &TProgramPage::mnuFavAddClick);
+}
+
+// ----------------------------------------------------------------------------
+// options and proxy
+
+void TProgramPage::edProxyServerExit() {
+  apConfig->SetProxyServer(edProxyServer->text());
+  apConfig->ProxyPort = ProxyPortFromText(edProxyPort->text());
+  // Half a proxy leaves the client with the one it has.
+  if (!apConfig->ProxyServer.isEmpty() && apConfig->ProxyPort != 0)
+    frame_.HGoogleProxy = {apConfig->ProxyServer, apConfig->ProxyPort, true};
+}
+
+// ----------------------------------------------------------------------------
+// map bar
+
+bool TProgramPage::TakeMapCenter(bool asHome) {
+  if (!frame_.PageLoaded) return false;
+  frame_.ExecScript(asHome ? QStringLiteral("setCenter(true)") : QStringLiteral("setCenter()"));
+  double lat = 0, lng = 0;
+  if (!frame_.GetScriptLatLng(lat, lng)) return false;
+  TGoogleHtml::MapCenterLat = lat;
+  TGoogleHtml::MapCenterLng = lng;
+  if (asHome) {
+    apConfig->Lat = lat;
+    apConfig->Lon = lng;
+  }
+  return true;
+}
+
+void TProgramPage::btnSetHomeClick() { TakeMapCenter(true); }
+
+// The next page opens where this one shows; the home stays.
+void TProgramPage::btnRefreshClick() {
+  if (!frame_.PageLoaded) return;
+  TakeMapCenter(false);
+  frame_.RefreshMap(0.0, 1.0);
+}
+
+void TProgramPage::btnGetZoomLevelClick() {
+  if (frame_.Mode == omRoute)
+    frame_.ExecScript(QStringLiteral("setMapToRoute()"));
+  else if (frame_.Mode == omTrack)
+    frame_.ExecScript(QStringLiteral("setMapToTrack()"));
+  else
+    return;
+  BusyCursor busy;
+  try {
+    frame_.GetMapMode();
+  } catch (...) {
+  }
+  try {
+    frame_.GetZoomValue();
+  } catch (...) {
+  }
+}
+
+// ----------------------------------------------------------------------------
+// favourites
+
+void TProgramPage::btnFavClick() {
+  const TMapBar bar = frame_.MapBar();
+  bar.mnuFav->popup(bar.btnFav->mapToGlobal(QPoint(0, bar.btnFav->height())));
+}
+
+void TProgramPage::mnuFavPopup() {
+  const TMapBar bar = frame_.MapBar();
+  const TSortedStringList& favs = apConfig->Favorites;
+  bar.mnuFavAdd->setEnabled(favs.Count() < kMaxFavorites);
+  bar.mnuFavDel->menuAction()->setEnabled(favs.Count() > 0);
+  // The jump items of the last opening stand before the first separator.
+  for (QAction* a : bar.mnuFav->actions()) {
+    if (a->isSeparator()) break;
+    bar.mnuFav->removeAction(a);
+    a->deleteLater();
+  }
+  bar.mnuFavDel->clear();
+  QAction* before = bar.mnuFav->actions().value(0);
+  for (int n = 0; n < favs.Count(); ++n) {
+    // A name is shown as it is, "&" included.
+    const QString name = GetDelimitedField(favs[n], QStringLiteral(";"), 1).replace(
+        QLatin1Char('&'), QStringLiteral("&&"));
+    auto* jump = new QAction(name, bar.mnuFav);
+    jump->setObjectName(QStringLiteral("NewMenuItem_%1").arg(n));
+    jump->setData(n);
+    connect(jump, &QAction::triggered, this, [this, n] { JumpToFavourite(n); });
+    bar.mnuFav->insertAction(before, jump);
+    QAction* del = bar.mnuFavDel->addAction(name);
+    del->setObjectName(QStringLiteral("NewMenuItem2_%1").arg(n));
+    del->setData(n);
+    connect(del, &QAction::triggered, this, [this, n] { DeleteFavourite(n); });
+  }
+}
+
+void TProgramPage::JumpToFavourite(int tag) {
+  const TSortedStringList& favs = apConfig->Favorites;
+  if (tag < 0 || tag >= favs.Count()) return;
+  double lat = 0, lng = 0;
+  // An entry whose fields do not convert sends nothing.
+  if (!textfmt::TryStrToFloat(GetDelimitedField(favs[tag], QStringLiteral(";"), 2), lat) ||
+      !textfmt::TryStrToFloat(GetDelimitedField(favs[tag], QStringLiteral(";"), 3), lng))
+    return;
+  frame_.ExecScript(QStringLiteral("setLatLng(") + textfmt::FloatToQStr(lat) + QLatin1Char(',') +
+                    textfmt::FloatToQStr(lng) + QLatin1Char(')'));
+}
+
+void TProgramPage::DeleteFavourite(int tag) {
+  if (tag >= 0 && tag < apConfig->Favorites.Count()) apConfig->Favorites.Delete(tag);
+}
+
+void TProgramPage::mnuFavAddClick() {
+  TSortedStringList& favs = apConfig->Favorites;
+  if (favs.Count() >= kMaxFavorites || !frame_.PageLoaded) return;
+  frame_.ExecScript(QStringLiteral("getCenter()"));
+  double lat = 0, lng = 0;
+  if (!frame_.GetScriptLatLng(lat, lng)) return;
+  UiServices& ui = UiServices::Get();
+  const std::optional<QString> name = ui.InputText(QStringLiteral("Adding new Favorit"), QStringLiteral("Favorit name"),
+                                                   QStringLiteral("Favorit") + QString::number(favs.Count()));
+  if (!name) return;
+  // ";" separates the entry's fields.
+  if (name->trimmed().isEmpty() || name->contains(QLatin1Char(';'))) {
+    ui.MessageBox(QStringLiteral("A favourite needs a name without \";\"."), QStringLiteral("Adding new Favorit"),
+                  UiServices::Icon::Error);
+    return;
+  }
+  favs.Add(*name + QLatin1Char(';') + QString::fromStdString(textfmt::FormatFixed(lat, 4)) + QLatin1Char(';') +
+           QString::fromStdString(textfmt::FormatFixed(lng, 4)));
+}
+
+// ----------------------------------------------------------------------------
+// version check and the maker's pages
+
+void TProgramPage::btnVersionCheckClick() { CheckNewVersion(false); }
+
+void TProgramPage::CheckNewVersion(bool silent) {
+  HttpRequest request;
+  request.url = MakerUrl() + QLatin1String(kVersionFilePath);
+  request.headers = {{"Accept", "text/html, */*"}, {"Content-Type", "text/html"}};
+  if (frame_.HGoogleProxy.Active) {
+    request.proxyServer = frame_.HGoogleProxy.Server;
+    request.proxyPort = frame_.HGoogleProxy.Port;
+  }
+  request.timeoutMs = kVersionTimeoutMs;
+  HttpReply reply;
+  {
+    BusyCursor busy;
+    reply = HttpClient::Instance().Get(request);
+  }
+  UiServices& ui = UiServices::Get();
+  if (!reply.ok) {
+    if (!silent)
+      ui.MessageBox(QStringLiteral("The version check failed: ") + reply.error, kVersionCaption,
+                    UiServices::Icon::Error);
+    return;
+  }
+  QString text = QString::fromUtf8(reply.body);
+  if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  // Line 1: three characters, then the build; line 2: the version's name.
+  const int build = lines.size() >= 2 ? textfmt::StrToIntDef(lines[0].mid(3).trimmed(), 0) : 0;
+  const QString version = lines.value(1).trimmed();
+  if (uint16_t(build) > frame_.BuildNumber && !version.isEmpty()) {
+    TFormNewVersion dialog(frame_.FrameWindow());
+    dialog.SetVersion(version, frame_.LanguageIndex() == 1);
+    ui.ExecDialog(dialog);
+    return;
+  }
+  if (!silent) ui.MessageBox(QStringLiteral("No new version available!"), kVersionCaption, UiServices::Icon::Information);
+}
+
+void TProgramPage::lblProducerClick() { UiServices::Get().OpenUrl(MakerUrl()); }
+
+void TProgramPage::lblFAQClick() {
+  UiServices::Get().OpenUrl(MakerUrl() + QStringLiteral("/faq/index.php?sid=17131&lang=") +
+                            WebLanguage(frame_.LanguageIndex()) + QStringLiteral("&action=show"));
+}

@@ -1,0 +1,651 @@
+// The logger and device settings pages and the device transfers behind the
+// list pages' buttons: the reply tables and parameter texts on the real
+// pages, then every transfer end to end through the real progress window
+// against the device simulator on a pseudo-terminal, with real files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+#include "Deststorage.h"
+#include "Filesizelimit.h"
+#include "Fixedzone.h"
+#include "Gpslogwriter.h"
+#include "Googlehtml.h"
+#include "Mainform.h"
+#include "Mapstores.h"
+#include "Fakemapview.h"
+#include "Mapview.h"
+#include "Pathmanager.h"
+#include "Poistorage.h"
+#include "Portsandbox.h"
+#include "Routestorage.h"
+#include "Simulator.h"
+#include "Simxmodem.h"
+#include "Trackstorage.h"
+#include "Transfertest.h"
+#include "Uitestenv.h"
+
+namespace fs = std::filesystem;
+using devsim::DeviceFile;
+using Icon = UiServices::Icon;
+
+namespace {
+
+constexpr int kPort = 7;
+
+QString S(int n) { return QStringLiteral("S%1").arg(n); }
+
+// The main window with the other pages' list refills recorded.
+class DeviceMain : public TFormMain {
+ public:
+  DeviceMain() : TFormMain(DeferCreate{}, nullptr) { FormCreate(); }
+  ~DeviceMain() override { WriteBackSettings(); }
+
+  void FillDestList() override { calls << QStringLiteral("FillDestList"); }
+  void FillWptList() override { calls << QStringLiteral("FillWptList"); }
+  void FillRouteList(bool arrows, bool automatic) override {
+    calls << QStringLiteral("FillRouteList:%1,%2").arg(arrows).arg(automatic);
+  }
+  void FillTrackList(bool colours) override {
+    calls << QStringLiteral("FillTrackList:%1 refilling=%2").arg(colours).arg(ListRefilling);
+    // As the filled list would: every row checked.
+    trackStorage.SetRowCheckedQuery(nullptr);
+  }
+  void ApplyTrackAutoSelect() override { calls << QStringLiteral("ApplyTrackAutoSelect"); }
+
+  QStringList calls;
+};
+
+std::vector<std::string> Split(const std::string& s) {
+  std::vector<std::string> out;
+  TFormWorkTask::SplitReply(out, s.c_str());
+  return out;
+}
+
+// Whole-metre earth-centred position of a WGS-84 latitude and longitude.
+void Ecef(double latDeg, double lonDeg, int32_t& x, int32_t& y, int32_t& z) {
+  const double a = 6378137.0, f = 1 / 298.257223563, e2 = f * (2 - f);
+  const double lat = latDeg * std::numbers::pi / 180, lon = lonDeg * std::numbers::pi / 180;
+  const double n = a / std::sqrt(1 - e2 * std::sin(lat) * std::sin(lat));
+  x = int32_t(std::lround(n * std::cos(lat) * std::cos(lon)));
+  y = int32_t(std::lround(n * std::cos(lat) * std::sin(lon)));
+  z = int32_t(std::lround(n * (1 - e2) * std::sin(lat)));
+}
+
+// A logger log of segments of the given fix counts, 10 m apart, one a second.
+std::string TrackLog(std::initializer_list<int> counts) {
+  testenv::GpsLogWriter w;
+  int32_t x, y, z;
+  Ecef(48.1, 11.5, x, y, z);
+  for (int c : counts)
+    for (int i = 0; i < c; ++i) {
+      const uint16_t status = i == 0 ? testenv::GpsLogWriter::segment(1) : 0;
+      if (i % 3 == 0)
+        w.full(10000000, x, y, z, status);
+      else
+        w.smallDelta(1, 10, 0, 0, status);
+      x += 10;
+    }
+  return w.bytes();
+}
+
+void AddWaypoint(int n, int icon, double lat, double lng) {
+  auto* p = new sUserPOI;
+  p->Year = 2024;
+  p->Month = 5;
+  p->Day = 1;
+  p->Hour = 10;
+  p->Minute = uint8_t(n / 60);
+  p->Second = uint8_t(n % 60);
+  p->Icon = uint8_t(icon);
+  p->Latitude = lat;
+  p->Longitude = lng;
+  char name[32];
+  std::snprintf(name, sizeof name, "2024/05/01 10:%02d:%02d", n / 60, n % 60);
+  p->SetName(name);
+  if (!poiStorage.Add(p)) delete p;
+}
+
+// Text pictures of the collections, to compare before and after.
+QStringList Dests() {
+  QStringList out;
+  for (const auto& d : destStorage.Items())
+    out << QStringLiteral("%1|%2/%3|%4|%5")
+               .arg(d->Title, *destStorage.GetCategory(d->Category),
+                    *destStorage.GetSubCategory(d->Category, d->SubCategory))
+               .arg(d->Latitude, 0, 'f', 5)
+               .arg(d->Longitude, 0, 'f', 5);
+  return out;
+}
+QStringList Waypoints() {
+  QStringList out;
+  for (sUserPOI* p = poiStorage.FindFirst(poiStorage.IconCount, 0, 0, 0); p; p = poiStorage.FindNext())
+    out << QStringLiteral("%1|%2|%3|%4")
+               .arg(QString::fromUtf8(p->Name))
+               .arg(p->Icon)
+               .arg(p->Latitude, 0, 'f', 5)
+               .arg(p->Longitude, 0, 'f', 5);
+  return out;
+}
+QStringList Route() {
+  QStringList out;
+  for (size_t i = 0; i < routeStorage.Count(); ++i) {
+    const RouteWpt* p = routeStorage.At(i);
+    out << QStringLiteral("%1|%2|%3").arg(p->Name).arg(p->Latitude, 0, 'f', 5).arg(p->Longitude, 0, 'f', 5);
+  }
+  return out;
+}
+QStringList Tracks() {
+  QStringList out;
+  for (size_t i = 0; i < trackStorage.Count(); ++i)
+    out << QStringLiteral("%1|%2").arg(trackStorage.At(i)->Name()).arg(trackStorage.At(i)->Count());
+  return out;
+}
+
+// A hung-up line comes back as a new one under the same port.
+devsim::Options Relinking() {
+  devsim::Options o;
+  o.relinkAfterHangUp = true;
+  return o;
+}
+
+class DevicePages : public ::testing::Test {
+ protected:
+  DevicePages() : env(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+
+  void SetUp() override {
+    tz = std::make_unique<testenv::FixedZone>("UTC0");
+    mapstores::ClearAll();
+    InstallMapViewFactory([this](QWidget* parent) {
+      auto view = std::make_unique<FakeMapView>(parent);
+      map = view.get();
+      return view;
+    });
+    env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\n"
+                                "Beep=0\r\n[SERIAL]\r\nPort=%1\r\n")
+                     .arg(kPort));
+    env.Start();
+    tmp = env.Path("tmp");
+    QDir().mkpath(tmp);
+    oldTmp = qgetenv("TMP");
+    qputenv("TMP", tmp.toLocal8Bit());
+    deviceTransferTiming = transfertest::FastTiming();
+
+    devsim::DeviceState st;
+    st.logger = {60, 100, 3, 42.5};
+    st.device = {2, 20, 255, 30, -5, 1, 1};
+    sim.setState(st);
+    SetDevice();
+    sim.linkAs(ports.dir(), kPort);
+    sim.start();
+
+    f = std::make_unique<DeviceMain>();
+    poiStorage.IconCount = 21;
+    env.services.answer = UiServices::Yes;
+  }
+  void TearDown() override {
+    f.reset();
+    sim.stop();
+    InstallMapViewFactory(nullptr);
+    mapstores::ClearAll();
+    deviceTransferTiming = XModemTiming();
+    qputenv("TMP", oldTmp);
+  }
+
+  void SetDevice(const devsim::XmodemFaults& faults = devsim::XmodemFaults()) {
+    device = std::make_shared<devsim::SimXmodem>(faults);
+    device->PacketTimeout = 1000;
+    device->ReplyTimeout = 1000;
+    device->MaxRetries = 3;
+    sim.setFilePhase(device);
+  }
+
+  // Runs a transfer that succeeds. The device may still wait for the
+  // program's last ACK, which a closing pseudo-terminal can drop; the next
+  // command waits until the device is back.
+  void Transfer(QAbstractButton* button) {
+    const int before = device->Transfers.load();
+    button->click();
+    EXPECT_EQ(Result(), S(167));
+    device->WaitForTransfers(before + 1, 5000);
+  }
+
+  // The transfer files left in TMP and the data folder.
+  QStringList TransferFilesLeft() const {
+    QStringList left;
+    for (const QString& dir : {tmp, pathManager->GetDataDir()})
+      left << QDir(dir).entryList({QStringLiteral("TVQ_*")}, QDir::Files);
+    return left;
+  }
+  std::vector<std::pair<QString, QString>> Messages() const {
+    std::vector<std::pair<QString, QString>> out;
+    for (const auto& m : env.services.messages) out.emplace_back(m.caption, m.text);
+    return out;
+  }
+  // The device sentences received, without "$" and checksum, each checked.
+  QStringList Sentences() const {
+    QStringList out;
+    for (const auto& r : sim.received()) {
+      EXPECT_TRUE(r.checksumOk) << r.raw;
+      out << QString::fromStdString(r.body);
+    }
+    return out;
+  }
+  QString Result() const { return f->StatusText(2); }
+  // The track lines of the map page last written.
+  int MapTrackLines() const {
+    QFile page(pathManager->GetWebDir() + QLatin1Char('/') + kMapPageFileName);
+    if (!page.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = page.readAll();  // UTF-16
+    const QString text =
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
+    const qsizetype start = text.indexOf(QStringLiteral("var trk_lines"));
+    return start < 0 ? -1 : int(text.mid(start).count(QStringLiteral("{'Color':'#")));
+  }
+
+  uitest::ProgramEnv env;
+  std::unique_ptr<testenv::FixedZone> tz;
+  testenv::PortSandbox ports{"devicepages"};
+  devsim::Simulator sim{devsim::DeviceState(), Relinking()};
+  std::shared_ptr<devsim::SimXmodem> device;
+  std::unique_ptr<DeviceMain> f;
+  FakeMapView* map = nullptr;
+  QString tmp;
+  QByteArray oldTmp;
+};
+
+// ---------------------------------------------------------------------------
+// the pages
+
+TEST_F(DevicePages, StartsEmptyWithTheFixedChoices) {
+  TLoggerPage& l = *f->pgSetLogger;
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  EXPECT_EQ(l.lblPercentage->text(), "?");
+  EXPECT_EQ(l.ShapeInner->width(), 0);
+  EXPECT_EQ(l.lblAltTime->text(), "0");
+  const struct {
+    QComboBox* list;
+    QStringList items;
+  } lists[] = {
+      {d.cmbConfigBacklight, {"OFF", "ON", "10", "30", "60"}},
+      {d.cmbConfigLang, {"English", QString::fromUtf8("Français"), "Deutsch", "Dutch", "Italiano",
+                         QString::fromUtf8("Español")}},
+      {d.cmbConfigSuspend, {"Disable", "10", "30", "60"}},
+      {d.cmbLengthUnit, {"meter, KM", "feet, mile"}},
+      {d.csTurnDist, {"5", "10", "20", "30", "50"}},
+  };
+  for (const auto& c : lists) {
+    QStringList items;
+    for (int i = 0; i < c.list->count(); ++i) items << c.list->itemText(i);
+    EXPECT_EQ(items, c.items) << c.list->objectName().toStdString();
+    EXPECT_EQ(c.list->currentIndex(), -1) << c.list->objectName().toStdString();
+  }
+  EXPECT_EQ(d.cmbHomeTimeZone->count(), 25);
+  EXPECT_EQ(d.cmbHomeTimeZone->itemText(7), S(78));
+}
+
+TEST_F(DevicePages, LoggerReplyIsShownOnlyWhenEveryFieldFits) {
+  TLoggerPage& l = *f->pgSetLogger;
+  EXPECT_EQ(l.ShapeOuter->width(), 336);
+  ASSERT_TRUE(l.ShowLoggerConfig(Split("POEM101,60,0,100,0,3,0,1,42.5")));
+  EXPECT_EQ(l.edtConfigTime->value(), 60);
+  EXPECT_EQ(l.edtConfigDist->value(), 100);
+  EXPECT_EQ(l.edtConfigSpeed->value(), 3);
+  EXPECT_EQ(l.lblAltTime->text(), "1");
+  EXPECT_EQ(l.lblAltDist->text(), "0.1");
+  EXPECT_EQ(l.lblAltSpeed->text(), "10.8");
+  EXPECT_EQ(l.lblPercentage->text(), "42.5");
+  EXPECT_EQ(l.ShapeInner->width(), 142);
+
+  // None of these changes anything shown.
+  for (const char* bad : {"POEM101,1,0,2,0,3,0,1", "POEM101,1,0,2,0,3,0,1,4,5", "POEM101,1x,0,2,0,3,0,1,4",
+                          "POEM101,1,0,2,0,3,0,1,", "POEM101,40000,0,2,0,3,0,1,4", "POEM101,-1,0,2,0,3,0,1,4",
+                          "POEM101,1,0,2,0,3,0,1,nan"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_FALSE(l.ShowLoggerConfig(Split(bad)));
+    EXPECT_EQ(l.edtConfigTime->value(), 60);
+    EXPECT_EQ(l.lblPercentage->text(), "42.5");
+    EXPECT_EQ(l.ShapeInner->width(), 142);
+  }
+  // The bar stays inside its frame.
+  ASSERT_TRUE(l.ShowLoggerConfig(Split("POEM101,1,0,2,0,3,0,1,250")));
+  EXPECT_EQ(l.ShapeInner->width(), 336);
+  ASSERT_TRUE(l.ShowLoggerConfig(Split("POEM101,1,0,2,0,3,0,1,-7")));
+  EXPECT_EQ(l.ShapeInner->width(), 0);
+  EXPECT_EQ(l.lblPercentage->text(), "-7");
+}
+
+TEST_F(DevicePages, AlternativeUnitsAndProfiles) {
+  TLoggerPage& l = *f->pgSetLogger;
+  const struct {
+    int time, dist, speed;
+    const char *min, *km, *kmh;
+  } cases[] = {{90, 1500, 5, "1.5", "1.5", "18"}, {100, 1, 0, "1.66", "0.001", "0"}, {59, 999, 1, "0.98", "0.999", "3.6"}};
+  for (const auto& c : cases) {
+    l.edtConfigTime->setValue(c.time);
+    l.edtConfigDist->setValue(c.dist);
+    l.edtConfigSpeed->setValue(c.speed);
+    EXPECT_EQ(l.lblAltTime->text(), c.min);
+    EXPECT_EQ(l.lblAltDist->text(), c.km);
+    EXPECT_EQ(l.lblAltSpeed->text(), c.kmh);
+  }
+  l.rdgProfile->Item(1)->click();
+  EXPECT_EQ(l.ParamText(), ",5,0,5,0,0,0,1");
+  l.rdgProfile->Item(0)->click();
+  EXPECT_EQ(l.ParamText(), ",3,0,10,0,5,0,1");
+  l.rdgProfile->Item(2)->click();
+  EXPECT_EQ(l.ParamText(), ",10,0,1,0,0,0,1");
+  EXPECT_EQ(l.lblAltDist->text(), "0.001");
+}
+
+TEST_F(DevicePages, DeviceReplySelectsListPositions) {
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,2,20,255,30,-5,1,1")));
+  EXPECT_EQ(d.cmbConfigLang->currentText(), "Deutsch");
+  EXPECT_EQ(d.csTurnDist->currentText(), "20");
+  EXPECT_EQ(d.cmbConfigBacklight->currentText(), "ON");
+  EXPECT_EQ(d.cmbConfigSuspend->currentText(), "30");
+  EXPECT_EQ(d.cmbHomeTimeZone->currentIndex(), 7);
+  EXPECT_EQ(d.cmbHomeTimeZone->currentText(), S(78));
+  EXPECT_EQ(d.cmbLocalTimeZone->currentIndex(), 13);
+  EXPECT_EQ(d.cmbLengthUnit->currentText(), "feet, mile");
+  EXPECT_EQ(d.ParamText(), ",2,20,255,30,-5,1,1");
+
+  // Low 8 bits; a value without a row keeps the selection; an unknown
+  // distance or language leaves no selection.
+  ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,9,15,511,7,300,x,0")));
+  EXPECT_EQ(d.cmbConfigBacklight->currentText(), "ON");
+  EXPECT_EQ(d.cmbConfigSuspend->currentText(), "30");
+  EXPECT_EQ(d.cmbHomeTimeZone->currentIndex(), 7);   // 300 -> 44: no zone
+  EXPECT_EQ(d.cmbLocalTimeZone->currentIndex(), 12); // "x" -> 0
+  EXPECT_EQ(d.cmbLengthUnit->currentText(), "meter, KM");
+  EXPECT_EQ(d.csTurnDist->currentIndex(), -1);
+  EXPECT_EQ(d.cmbConfigLang->currentIndex(), -1);
+  // Set refuses a list without a selection.
+  EXPECT_EQ(d.ParamText(), "");
+
+  ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,3,30,10,0,1,0,0")));
+  EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
+  EXPECT_FALSE(d.ShowDeviceConfig(Split("POEM103,3,30,10,0,1,0")));
+  EXPECT_FALSE(d.ShowDeviceConfig(Split("POEM103,1,5,0,10,0,0,1,1")));
+  EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
+  // A language switch refills the zone lists without a selection.
+  f->ApplyLanguage(0);
+  EXPECT_EQ(d.ParamText(), "");
+  sim.clearReceived();
+  d.btnSetTrevikConfig->click();
+  EXPECT_EQ(Result(), S(168));
+  EXPECT_TRUE(Sentences().isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// settings against the device
+
+TEST_F(DevicePages, GetAndSetBothSettingsOnTheDevice) {
+  TLoggerPage& l = *f->pgSetLogger;
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  l.btnGetLogConfig->click();
+  EXPECT_EQ(l.edtConfigTime->value(), 60);
+  EXPECT_EQ(l.lblPercentage->text(), "42.5");
+  EXPECT_EQ(l.ShapeInner->width(), 142);
+  d.btnGetTrevikConfig->click();
+  EXPECT_EQ(d.cmbConfigLang->currentText(), "Deutsch");
+  EXPECT_EQ(d.cmbLocalTimeZone->currentIndex(), 13);
+  EXPECT_EQ(FormWorkTask, nullptr);
+
+  sim.clearReceived();
+  l.rdgProfile->Item(1)->click();
+  l.btnSetLogConfig->click();
+  EXPECT_EQ(Result(), S(167));
+  d.cmbConfigLang->setCurrentIndex(3);
+  d.csTurnDist->setCurrentIndex(3);
+  d.cmbConfigBacklight->setCurrentIndex(2);
+  d.cmbConfigSuspend->setCurrentIndex(0);
+  d.cmbHomeTimeZone->setCurrentIndex(13);
+  d.cmbLocalTimeZone->setCurrentIndex(12);
+  d.cmbLengthUnit->setCurrentIndex(0);
+  d.btnSetTrevikConfig->click();
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_EQ(Sentences(), (QStringList{"POEM02,5,0,5,0,0,0,1", "POEM14,1,3,30,10,0,1,0,0"}));
+  for (const auto& r : sim.received()) EXPECT_EQ(r.raw, devsim::Frame(r.body));
+  EXPECT_EQ(sim.state().logger.time, 5);
+  EXPECT_EQ(sim.state().device.language, 3);
+  EXPECT_EQ(sim.state().device.homeZone, 1);
+}
+
+TEST_F(DevicePages, SilentDeviceChangesNothing) {
+  TLoggerPage& l = *f->pgSetLogger;
+  devsim::Misbehaviour quiet;
+  quiet.silent = true;
+  sim.misbehave(quiet);
+  l.btnGetLogConfig->click();
+  EXPECT_EQ(l.lblPercentage->text(), "?");
+  l.btnSetLogConfig->click();
+  EXPECT_EQ(Result(), S(168));
+  // A reply the page does not take makes the read fail too.
+  devsim::Misbehaviour wrong;
+  wrong.wrongReply = devsim::Frame("POEM101,1,0,2,0,3,0,1");
+  sim.misbehave(wrong);
+  EXPECT_EQ(RunDeviceTask(f.get(), wtGetLoggerConfig, QString()), mrCancel);
+  EXPECT_EQ(l.edtConfigTime->value(), 0);
+  EXPECT_TRUE(env.services.messages.empty());
+}
+
+// ---------------------------------------------------------------------------
+// transfers
+
+TEST_F(DevicePages, UploadThenDownloadGivesTheSameCollections) {
+  mapstores::AddDest(QStringLiteral("Rathaus"), 48.13743, 11.57549);
+  mapstores::AddDest(QStringLiteral("Bahnhof"), 48.14021, 11.55872);
+  AddWaypoint(1, 3, 47.5, 10.25);
+  AddWaypoint(2, 7, -33.85678, 151.21529);
+  mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+  mapstores::AddRoutePoint(QStringLiteral("Ziel"), 48.2, 11.6);
+  const QStringList dests = Dests(), wpts = Waypoints(), route = Route();
+  ASSERT_EQ(dests.size(), 2);
+  ASSERT_EQ(wpts.size(), 2);
+
+  Transfer(f->pgDest->bgDestDevice->Item(0));
+  Transfer(f->pgWaypoint->tbDeviceUp);
+  Transfer(f->pgRoute->tbgRouteDeviceUp);
+  EXPECT_EQ(f->StatusText(1), S(2));
+  for (auto file : {DeviceFile::Destinations, DeviceFile::Waypoints, DeviceFile::Route})
+    EXPECT_FALSE(sim.state().file(file).empty());
+  EXPECT_EQ(Messages().size(), 3u);  // the three confirmations
+  for (const auto& m : Messages()) EXPECT_EQ(m, std::pair(S(116), S(118)));
+
+  mapstores::ClearAll();
+  AddWaypoint(9, 1, 1.0, 2.0);  // replaced by the download
+  const int pages = map->navigated.size();
+  Transfer(f->pgDest->bgDestDevice->Item(1));
+  Transfer(f->pgWaypoint->tbDeviceDown);
+  Transfer(f->pgRoute->tbgRouteDeviceDown);
+  EXPECT_EQ(Dests(), dests);
+  EXPECT_EQ(Waypoints(), wpts);
+  EXPECT_EQ(Route(), route);
+  EXPECT_EQ(f->calls, (QStringList{"FillDestList", "FillWptList", "FillRouteList:0,0"}));
+  EXPECT_EQ(map->navigated.size(), pages + 3);
+  EXPECT_EQ(Messages().size(), 3u);
+  EXPECT_TRUE(TransferFilesLeft().isEmpty()) << TransferFilesLeft().join(' ').toStdString();
+  for (QWidget* b : std::initializer_list<QWidget*>{f->pgDest->bgDestDevice, f->pgWaypoint->tbDeviceUp,
+                                                    f->pgRoute->tbgRouteDeviceDown})
+    EXPECT_TRUE(b->isEnabled());
+
+  // Destinations join those held; a title already there is not taken twice.
+  mapstores::ClearAll();
+  mapstores::AddDest(QStringLiteral("Rathaus"), 1, 2);
+  mapstores::AddDest(QStringLiteral("Eigenes"), 3, 4);
+  Transfer(f->pgDest->bgDestDevice->Item(1));
+  EXPECT_EQ(destStorage.Items().size(), 3u);
+  EXPECT_DOUBLE_EQ(destStorage.FindItem(dlActive, QStringLiteral("Rathaus"))->Latitude, 1);
+}
+
+TEST_F(DevicePages, TrackLogDownloadShowsItsTracks) {
+  devsim::DeviceState st = sim.state();
+  st.file(DeviceFile::TrackLog) = TrackLog({4, 6});
+  sim.setState(st);
+  mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  Transfer(f->pgTrack->tbTrackDeviceDown);
+  EXPECT_EQ(f->StatusText(1), S(3));
+  ASSERT_EQ(trackStorage.Count(), 2u);
+  EXPECT_EQ(trackStorage.At(0)->Count(), 4u);
+  EXPECT_EQ(trackStorage.At(1)->Count(), 6u);
+  EXPECT_EQ(f->calls, (QStringList{"FillTrackList:1 refilling=1", "ApplyTrackAutoSelect"}));
+  EXPECT_FALSE(f->ListRefilling);
+  EXPECT_EQ(MapTrackLines(), 2);
+  EXPECT_TRUE(TransferFilesLeft().isEmpty());
+  EXPECT_TRUE(f->pgTrack->tbTrackDeviceDown->isEnabled());
+}
+
+// A download that does not complete leaves every collection as it was.
+TEST_F(DevicePages, FailedDownloadsChangeNothing) {
+  AddWaypoint(1, 3, 47.5, 10.25);
+  mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+  mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  mapstores::AddDest(QStringLiteral("Rathaus"), 48.13743, 11.57549);
+  devsim::DeviceState st = sim.state();
+  st.file(DeviceFile::TrackLog) = TrackLog({400, 400, 400});  // several blocks
+  std::string wpts;
+  for (int i = 0; i < 200; ++i) wpts += std::string("\x7C\x05\x01\x0A\x00\x00\x01\x00\x10\x27\x00\x00\x20\x4E\x00\x00", 16);
+  st.file(DeviceFile::Waypoints) = wpts;
+  sim.setState(st);
+  const QStringList before = Waypoints() + Route() + Tracks() + Dests();
+  const int pages = map->navigated.size();
+  std::unique_ptr<testenv::FileSizeLimit> diskFull;
+  // Closes the progress window once a block has come.
+  QTimer closer;
+  int closed = 0;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
+    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
+    ++closed;
+    FormWorkTask->reject();
+  });
+
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;
+    QToolButton* button;
+    bool transfer = false;  // the file phase starts
+  } cases[] = {
+      {"silent device", [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); },
+       f->pgWaypoint->tbDeviceDown},
+      {"garbage reply", [&] { devsim::Misbehaviour m; m.wrongReply = "#garbage\r\n"; m.count = 1; sim.misbehave(m); },
+       f->pgRoute->tbgRouteDeviceDown},
+      {"hang-up in the transfer", [&] { devsim::XmodemFaults x; x.HangUpAtBlock = 2; SetDevice(x); },
+       f->pgTrack->tbTrackDeviceDown, true},
+      {"cancelled by the device", [&] { devsim::XmodemFaults x; x.CancelAtBlock = 2; SetDevice(x); },
+       f->pgWaypoint->tbDeviceDown, true},
+      {"closed by the user",
+       [&] {
+         device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
+         sim.setFilePhase(device);
+         closer.start(20);
+       },
+       f->pgWaypoint->tbDeviceDown, true},
+      {"full disk", [&] { diskFull = std::make_unique<testenv::FileSizeLimit>(2048); },
+       f->pgWaypoint->tbDeviceDown, true},
+      {"no port", [&] { apConfig->Port = 49; }, f->pgDest->bgDestDevice->Item(1)},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    env.services.messages.clear();
+    c.arrange();
+    c.button->click();
+    diskFull.reset();
+    closer.stop();
+    EXPECT_EQ(Result(), S(168));
+    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(117), S(115)}}));
+    EXPECT_EQ(Waypoints() + Route() + Tracks() + Dests(), before);
+    EXPECT_TRUE(TransferFilesLeft().isEmpty()) << TransferFilesLeft().join(' ').toStdString();
+    EXPECT_EQ(FormWorkTask, nullptr);
+    EXPECT_TRUE(c.button->isEnabled());
+    if (c.transfer) device->WaitForTransfers(1, 5000);
+    sim.behave();
+    SetDevice();
+  }
+  EXPECT_EQ(closed, 1);
+  EXPECT_TRUE(f->calls.isEmpty());
+  EXPECT_EQ(map->navigated.size(), pages);
+}
+
+TEST_F(DevicePages, UploadsRefusedBeforeTheDevice) {
+  // Nothing to send.
+  f->pgRoute->tbgRouteDeviceUp->click();
+  EXPECT_EQ(Result(), S(168));
+  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(116), S(119)}}));
+  EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+  // Answered No.
+  env.services.messages.clear();
+  mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+  env.services.answer = UiServices::No;
+  f->pgRoute->tbgRouteDeviceUp->click();
+  EXPECT_EQ(Result(), S(168));
+  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(116), S(118)}}));
+  EXPECT_EQ(env.services.messages[0].icon, Icon::Question);
+  EXPECT_TRUE(Sentences().isEmpty());
+  // A device that does not take the file.
+  env.services.answer = UiServices::Yes;
+  env.services.messages.clear();
+  devsim::XmodemFaults x;
+  x.CancelAtStart = true;
+  SetDevice(x);
+  f->pgRoute->tbgRouteDeviceUp->click();
+  EXPECT_EQ(Result(), S(168));
+  EXPECT_EQ(Messages().back(), std::pair(S(116), S(122)));
+  EXPECT_TRUE(sim.state().file(DeviceFile::Route).empty());
+  // A full disk: the transfer file cannot be written.
+  env.services.messages.clear();
+  sim.clearReceived();
+  {
+    testenv::FileSizeLimit diskFull(64);
+    f->pgRoute->tbgRouteDeviceUp->click();
+  }
+  EXPECT_EQ(Result(), S(168));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_TRUE(Messages().back().second.startsWith(S(122) + "\nCan not write"));
+  EXPECT_TRUE(Sentences().isEmpty());
+  // No port.
+  env.services.messages.clear();
+  apConfig->Port = 49;
+  f->pgRoute->tbgRouteDeviceUp->click();
+  EXPECT_EQ(Result(), S(168));
+  EXPECT_EQ(Messages().back(), std::pair(S(116), S(122)));
+  // A store the device file cannot hold is refused before the device.
+  env.services.messages.clear();
+  apConfig->Port = kPort;
+  sim.clearReceived();
+  for (int c = 0; c < 256; ++c) {  // one category more than the file holds
+    const int cat = destStorage.AddCategory(QStringLiteral("C%1").arg(c));
+    destStorage.AddSubCategory(cat, QStringLiteral("All"));
+    auto item = std::make_unique<DestItem>(QStringLiteral("D%1").arg(c), cat, 0, QString(), 1, 2);
+    ASSERT_EQ(destStorage.AddItem(dlActive, item), drOk);
+  }
+  f->pgDest->bgDestDevice->Item(0)->click();
+  EXPECT_EQ(Result(), S(168));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_TRUE(Messages().back().second.startsWith(S(122)));
+  EXPECT_TRUE(Sentences().isEmpty()) << Sentences().join(' ').toStdString();
+  EXPECT_TRUE(TransferFilesLeft().isEmpty());
+}
+
+TEST_F(DevicePages, ConnectionPageControls) {
+  TConnectPage& c = *f->pgConnect;
+  c.chkAutoConnect->click();
+  EXPECT_FALSE(apConfig->AutoConnect);
+  EXPECT_FALSE(c.btnScanComport->isEnabled());
+  c.chkAutoConnect->click();
+  EXPECT_TRUE(apConfig->AutoConnect);
+  EXPECT_TRUE(c.btnScanComport->isEnabled());
+  c.btnDevManClick();
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_TRUE(env.services.messages[0].text.contains("no device manager"));
+}
+
+}  // namespace

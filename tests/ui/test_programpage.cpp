@@ -1,0 +1,402 @@
+// The program settings page and the map bar it serves: the options, the
+// proxy, home, refresh and zoom to fit with a fake browser, the favourites
+// menu and the favourites in the real ini file, the maker's links, and the
+// version check against a local HTTP server.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QTest>
+#include <map>
+
+#include "Fakehttp.h"
+#include "Frmnewversion.h"
+#include "Googlehtml.h"
+#include "Httpserver.h"
+#include "Mainform.h"
+#include "Mapstores.h"
+#include "Fakemapview.h"
+#include "Mapview.h"
+#include "Uitestenv.h"
+
+namespace {
+
+using Icon = UiServices::Icon;
+
+class ProgramMain : public TFormMain {
+ public:
+  ProgramMain() : TFormMain(DeferCreate{}, nullptr) { FormCreate(); }
+  ~ProgramMain() override { WriteBackSettings(); }
+  int LanguageIndex() override { return language; }
+  int language = 0;
+};
+
+// Sets an environment variable while in scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+    qputenv(name, value);
+  }
+  ~ScopedEnv() {
+    if (had_)
+      qputenv(name_, old_);
+    else
+      qunsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  QByteArray old_;
+  bool had_;
+};
+
+class ProgramPage : public ::testing::Test {
+ protected:
+  ProgramPage() : env(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+
+  void SetUp() override {
+    mapstores::ClearAll();
+    InstallMapViewFactory([this](QWidget* parent) {
+      auto view = std::make_unique<FakeMapView>(parent);
+      fake = view.get();
+      return view;
+    });
+    StartWith(QString());
+  }
+  void TearDown() override {
+    f.reset();
+    InstallMapViewFactory(nullptr);
+  }
+  // Starts the program with these favourite lines in the ini file.
+  void StartWith(const QString& favourites) {
+    f.reset();
+    env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nTrack=1\r\nLat=10\r\nLon=20\r\n") +
+                 (favourites.isEmpty() ? QString() : QStringLiteral("[FAVORITES]\r\n") + favourites));
+    Restart();
+  }
+  // Ends the program (it writes its settings) and starts it again.
+  void Restart() {
+    f.reset();
+    env.Start();
+    f = std::make_unique<ProgramMain>();
+    f->PageLoaded = true;
+    fake->scripts.clear();
+    fake->navigated.clear();
+  }
+  void Center(const char* lat, const char* lng) {
+    fake->values[QStringLiteral("result")] = QString::fromLatin1(lat);
+    fake->values[QStringLiteral("result2")] = QString::fromLatin1(lng);
+  }
+  QStringList Favourites() const { return apConfig->Favorites.Items(); }
+  // The menu as it opens: the jump items, then the delete items.
+  QStringList MenuItems() {
+    f->pgSetKVX->mnuFavPopup();
+    QStringList items;
+    for (QAction* a : f->mnuFav->actions()) {
+      if (a->isSeparator()) break;
+      items << a->objectName() + QLatin1Char('=') + a->text();
+    }
+    for (QAction* a : f->mnuFavDel->actions()) items << a->objectName() + QLatin1Char('=') + a->text();
+    return items;
+  }
+  QAction* Named(QMenu* menu, const QString& name) {
+    for (QAction* a : menu->actions())
+      if (a->objectName() == name) return a;
+    return nullptr;
+  }
+
+  uitest::ProgramEnv env;
+  FakeMapView* fake = nullptr;
+  std::unique_ptr<ProgramMain> f;
+};
+
+// ---------------------------------------------------------------------------
+
+TEST_F(ProgramPage, OptionBoxesStoreAtOnce) {
+  TProgramPage& p = *f->pgSetKVX;
+  const struct {
+    QCheckBox* box;
+    bool ApConfig::*field;
+  } boxes[] = {{p.chkBoostMode, &ApConfig::Boostmode},   {p.chkTrackImpMode, &ApConfig::TrkImpMode},
+               {p.chkSepTrack, &ApConfig::SepTrack},     {p.chkAutoZoom, &ApConfig::AutoZoom},
+               {p.chkCenterPSel, &ApConfig::CenterPSel}, {p.chkVersion, &ApConfig::VersionCheck}};
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.box->objectName().toStdString());
+    const bool before = apConfig->*b.field;
+    EXPECT_EQ(b.box->isChecked(), before);
+    b.box->click();
+    EXPECT_EQ(apConfig->*b.field, !before);
+    b.box->click();
+    EXPECT_EQ(apConfig->*b.field, before);
+  }
+  // The ini file gets it at shutdown.
+  p.chkVersion->click();
+  f.reset();
+  EXPECT_TRUE(env.Ini()->ReadBool("GUI", "VersionCheck", false));
+}
+
+TEST_F(ProgramPage, ProxyIsHandedOnOnlyWhenUsable) {
+  TProgramPage& p = *f->pgSetKVX;
+  const struct {
+    const char *server, *port;
+    int stored;
+    bool active;
+    const char* used;
+    int usedPort;
+  } steps[] = {
+      {"proxy.lan", "3128", 3128, true, "proxy.lan", 3128},
+      {"", "", 0, true, "proxy.lan", 3128},  // clearing keeps the proxy in use
+      {"other", "x1", 0, true, "proxy.lan", 3128},
+      {"other", "70000", 0, true, "proxy.lan", 3128},
+      {"other", "0", 0, true, "proxy.lan", 3128},
+      {"other", "8080", 8080, true, "other", 8080},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(std::string(s.server) + ":" + s.port);
+    p.edProxyServer->setText(QString::fromLatin1(s.server));
+    p.edProxyPort->setText(QString::fromLatin1(s.port));
+    p.edProxyServerExit();
+    EXPECT_EQ(apConfig->ProxyServer, s.server);
+    EXPECT_EQ(apConfig->ProxyPort, s.stored);
+    EXPECT_EQ(f->HGoogleProxy.Active, s.active);
+    EXPECT_EQ(f->HGoogleProxy.Server, s.used);
+    EXPECT_EQ(f->HGoogleProxy.Port, s.usedPort);
+  }
+  // The version check goes through it.
+  FakeHttpClient http;
+  p.CheckNewVersion(true);
+  ASSERT_EQ(http.Requests().size(), 1u);
+  EXPECT_EQ(http.Requests()[0].proxyServer, "other");
+  EXPECT_EQ(http.Requests()[0].proxyPort, 8080);
+}
+
+TEST_F(ProgramPage, HomeRefreshAndZoom) {
+  Center("48.5", "11.25");
+  f->btnSetHome->click();
+  EXPECT_EQ(fake->scripts, QStringList{"setCenter(true)"});
+  EXPECT_EQ(apConfig->Lat, 48.5);
+  EXPECT_EQ(apConfig->Lon, 11.25);
+  EXPECT_EQ(TGoogleHtml::MapCenterLat, 48.5);
+
+  fake->scripts.clear();
+  Center("-1.5", "2");
+  f->ZoomPending = false;
+  f->btnRefresh->click();
+  EXPECT_EQ(fake->scripts.value(0), "setCenter()");
+  EXPECT_EQ(TGoogleHtml::MapCenterLat, -1.5);
+  EXPECT_EQ(TGoogleHtml::MapCenterLng, 2);
+  EXPECT_EQ(apConfig->Lat, 48.5);  // the home stays
+  EXPECT_EQ(fake->navigated.size(), 1);
+  EXPECT_FALSE(f->ZoomPending);  // the view stays as it is
+  f->PageLoaded = true;          // as if the new page had loaded
+
+  // Zoom to fit by the working page.
+  const struct {
+    OpMode mode;
+    QStringList scripts;
+  } zooms[] = {{omRoute, {"setMapToRoute()", "getMapMode()", "getZoomValue()"}},
+               {omTrack, {"setMapToTrack()", "getMapMode()", "getZoomValue()"}},
+               {omDestination, {}},
+               {omWaypoint, {}}};
+  for (const auto& z : zooms) {
+    fake->scripts.clear();
+    f->Mode = z.mode;
+    f->btnGetZoomLevel->click();
+    EXPECT_EQ(fake->scripts, z.scripts) << z.mode;
+  }
+
+  // Without a loaded page nothing changes: no 0/0 home.
+  fake->scripts.clear();
+  fake->navigated.clear();
+  f->PageLoaded = false;
+  f->btnSetHome->click();
+  f->btnRefresh->click();
+  f->pgSetKVX->mnuFavAddClick();
+  EXPECT_EQ(apConfig->Lat, 48.5);
+  EXPECT_TRUE(fake->navigated.isEmpty());
+  EXPECT_TRUE(Favourites().isEmpty());
+  EXPECT_TRUE(env.services.inputPrompts.isEmpty());
+  // Nor when the page gives no centre.
+  f->PageLoaded = true;
+  fake->values.clear();
+  f->btnSetHome->click();
+  EXPECT_EQ(apConfig->Lat, 48.5);
+
+  // The home reaches the next start.
+  Center("47.25", "9.5");
+  f->btnSetHome->click();
+  Restart();
+  EXPECT_EQ(apConfig->Lat, 47.25);
+  EXPECT_EQ(TGoogleHtml::MapCenterLng, 9.5);
+}
+
+TEST_F(ProgramPage, AddingFavourites) {
+  StartWith(QStringLiteral("F0=a;1.0000;2.0000\r\nF1=b;1.0000;2.0000\r\nF2=c;1.0000;2.0000\r\nF3=d;1.0000;2.0000\r\n"));
+  Center("48.137154", "11.575382");
+  env.services.inputAnswers.push_back(QStringLiteral("Favorit4"));
+  f->mnuFavAdd->trigger();
+  EXPECT_EQ(fake->scripts, QStringList{"getCenter()"});
+  EXPECT_EQ(env.services.inputPrompts, QStringList{"Favorit name|Favorit4"});
+  EXPECT_TRUE(Favourites().contains("Favorit4;48.1372;11.5754"));
+
+  // An equal entry (letter case ignored) is not added twice; a name with ";"
+  // or none at all is refused; a cancelled prompt adds nothing.
+  for (const char* name : {"FAVORIT4", "x;y", "  "}) env.services.inputAnswers.push_back(QString::fromLatin1(name));
+  env.services.inputAnswers.push_back(std::nullopt);
+  for (int i = 0; i < 4; ++i) f->pgSetKVX->mnuFavAddClick();
+  EXPECT_EQ(Favourites().size(), 5);
+  EXPECT_EQ(env.services.messages.size(), 2u);
+
+  // Thirty is the limit: the item is disabled and the handler refuses too.
+  for (int n = 5; n < 30; ++n) apConfig->Favorites.Add(QStringLiteral("n%1;1;2").arg(n, 2, 10, QLatin1Char('0')));
+  ASSERT_EQ(Favourites().size(), 30);
+  f->pgSetKVX->mnuFavPopup();
+  EXPECT_FALSE(f->mnuFavAdd->isEnabled());
+  EXPECT_TRUE(f->mnuFavDel->menuAction()->isEnabled());
+  env.services.inputPrompts.clear();
+  env.services.inputAnswers.push_back(QStringLiteral("more"));
+  f->pgSetKVX->mnuFavAddClick();
+  EXPECT_EQ(Favourites().size(), 30);
+  EXPECT_TRUE(env.services.inputPrompts.isEmpty());
+}
+
+TEST_F(ProgramPage, FavouritesMenuJumpAndDelete) {
+  StartWith(QStringLiteral("F0=b;1.5000;-2.2500\r\nF1=A;3.0000;4.0000\r\nF2=R&D;5;6\r\nF3=bad;x;1\r\n"));
+  EXPECT_EQ(MenuItems(), (QStringList{"NewMenuItem_0=A", "NewMenuItem_1=b", "NewMenuItem_2=bad",
+                                      "NewMenuItem_3=R&&D", "NewMenuItem2_0=A", "NewMenuItem2_1=b",
+                                      "NewMenuItem2_2=bad", "NewMenuItem2_3=R&&D"}));
+  // Rebuilt on each opening, not added to.
+  EXPECT_EQ(MenuItems().size(), 8);
+  EXPECT_TRUE(f->mnuFavAdd->isEnabled());
+
+  Named(f->mnuFav, "NewMenuItem_1")->trigger();
+  Named(f->mnuFav, "NewMenuItem_0")->trigger();
+  Named(f->mnuFav, "NewMenuItem_2")->trigger();  // fields that do not convert
+  f->pgSetKVX->JumpToFavourite(4);
+  f->pgSetKVX->JumpToFavourite(-1);
+  EXPECT_EQ(fake->scripts, (QStringList{"setLatLng(1.5,-2.25)", "setLatLng(3,4)"}));
+
+  Named(f->mnuFavDel, "NewMenuItem2_0")->trigger();
+  EXPECT_EQ(Favourites(), (QStringList{"b;1.5000;-2.2500", "bad;x;1", "R&D;5;6"}));
+  f->pgSetKVX->DeleteFavourite(3);
+  EXPECT_EQ(Favourites().size(), 3);
+  EXPECT_EQ(MenuItems().size(), 6);
+
+  // The ini file keeps them, ";" and all, and the next start reads them back.
+  Center("-33.856780", "151.215290");
+  env.services.inputAnswers.push_back(QStringLiteral("Oper"));
+  f->pgSetKVX->mnuFavAddClick();
+  const QStringList kept = Favourites();
+  f.reset();
+  EXPECT_EQ(env.Ini()->ReadString("FAVORITES", "F2", ""), "Oper;-33.8568;151.2153");
+  Restart();
+  EXPECT_EQ(Favourites(), kept);
+  apConfig->Favorites.Clear();
+  f->pgSetKVX->mnuFavPopup();
+  EXPECT_FALSE(f->mnuFavDel->menuAction()->isEnabled());
+  EXPECT_TRUE(MenuItems().isEmpty());
+}
+
+TEST_F(ProgramPage, MakerLinks) {
+  ScopedEnv host("TREVIK_MAKER_URL", "http://maker.test/");
+  emit f->pgSetKVX->lblProducer->clicked();
+  f->language = 1;
+  emit f->pgSetKVX->lblFAQ->clicked();
+  f->language = 3;
+  f->pgSetKVX->lblFAQClick();
+  EXPECT_EQ(env.services.opened,
+            (QStringList{"http://maker.test", "http://maker.test/faq/index.php?sid=17131&lang=de&action=show",
+                         "http://maker.test/faq/index.php?sid=17131&lang=en&action=show"}));
+}
+
+// The version table on a real HTTP server: each case under a prefix of its own.
+TEST_F(ProgramPage, VersionCheck) {
+  testenv::LocalHttpServer srv(QStringLiteral(R"([
+    {"path": "/v/dad-ivodedur/KVX/version.txt", "body": "V1.55\r\n2.0.1.55\r\nignored\r\n"},
+    {"path": "/wrap/dad-ivodedur/KVX/version.txt", "body": "V1.65590\n2.0.1.55\n"},
+    {"path": "/bom/dad-ivodedur/KVX/version.txt", "body": "\ufeffV1.56\n2.0.1.56"},
+    {"path": "/noname/dad-ivodedur/KVX/version.txt", "body": "V1.99\n"},
+    {"path": "/garbage/dad-ivodedur/KVX/version.txt", "body": "<html>oops</html>\nwhatever\n"},
+    {"path": "/empty/dad-ivodedur/KVX/version.txt", "body": ""},
+    {"path": "/gone/dad-ivodedur/KVX/version.txt", "status": 404, "body": "no"},
+    {"path": "/drop/dad-ivodedur/KVX/version.txt", "drop": true}
+  ])"));
+  ASSERT_NE(srv.Port(), 0);
+  QString shown;
+  env.services.onDialog = [&](QDialog& d) {
+    auto& v = dynamic_cast<TFormNewVersion&>(d);
+    EXPECT_EQ(FormNewVersion, &v);
+    shown = v.lblVersionNum->text();
+    return int(QDialog::Accepted);
+  };
+  const struct {
+    const char* prefix;
+    uint16_t build;
+    const char* dialog;  // the version shown, or "" for none
+    bool failed;         // the manual check says the check failed
+  } cases[] = {
+      {"/v", 54, "2.0.1.55", false},      {"/v", 55, "", false},       {"/wrap", 54, "", false},
+      {"/wrap", 53, "2.0.1.55", false},   {"/bom", 55, "2.0.1.56", false},
+      {"/noname", 1, "", false},          {"/garbage", 0, "", false},  {"/empty", 0, "", false},
+      {"/gone", 0, "", true},             {"/drop", 0, "", true},
+  };
+  for (const auto& c : cases) {
+    for (bool silent : {true, false}) {
+      SCOPED_TRACE(std::string(c.prefix) + " build " + std::to_string(c.build) + (silent ? " silent" : ""));
+      ScopedEnv host("TREVIK_MAKER_URL", srv.Url(QString::fromLatin1(c.prefix)).toUtf8());
+      f->BuildNumber = c.build;
+      shown.clear();
+      env.services.messages.clear();
+      env.services.dialogsShown = 0;
+      f->pgSetKVX->CheckNewVersion(silent);
+      EXPECT_EQ(shown, c.dialog);
+      EXPECT_EQ(env.services.dialogsShown, *c.dialog ? 1 : 0);
+      if (silent || *c.dialog) {
+        EXPECT_TRUE(env.services.messages.empty());
+      } else {
+        ASSERT_EQ(env.services.messages.size(), 1u);
+        EXPECT_EQ(env.services.messages[0].text.startsWith("No new version available!"), !c.failed)
+            << env.services.messages[0].text.toStdString();
+      }
+    }
+  }
+  EXPECT_EQ(FormNewVersion, nullptr);
+  const auto requests = srv.Requests();
+  ASSERT_FALSE(requests.empty());
+  EXPECT_EQ(requests[0].line, "GET /v/dad-ivodedur/KVX/version.txt HTTP/1.1");
+  EXPECT_EQ(requests[0].Header("Accept"), "text/html, */*");
+}
+
+TEST_F(ProgramPage, VersionCheckNeverWaitsForever) {
+  FakeHttpClient http;
+  http.Reply(QString(), FakeHttpClient::Failed(QStringLiteral("timed out")));
+  f->pgSetKVX->CheckNewVersion(true);
+  EXPECT_TRUE(env.services.messages.empty());
+  f->pgSetKVX->btnVersionCheck->click();
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_TRUE(env.services.messages[0].text.contains("timed out"));
+  ASSERT_EQ(http.Requests().size(), 2u);
+  EXPECT_GT(http.Requests()[0].timeoutMs, 0);
+  EXPECT_LE(http.Requests()[0].timeoutMs, 15000);
+  EXPECT_TRUE(http.Requests()[0].url.endsWith("/dad-ivodedur/KVX/version.txt"));
+}
+
+TEST_F(ProgramPage, NewVersionDialogOpensTheDownloadPage) {
+  ScopedEnv host("TREVIK_MAKER_URL", "https://maker.test");
+  for (bool german : {true, false}) {
+    TFormNewVersion d(f.get());
+    EXPECT_EQ(d.windowTitle(), "Version check");
+    EXPECT_EQ(d.btnCancel->text(), "S160");
+    d.SetVersion(QStringLiteral("2.0.1.55"), german);
+    EXPECT_EQ(d.lblVersionNum->text(), "2.0.1.55");
+    emit d.lblGoto->clicked();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+  }
+  EXPECT_EQ(env.services.opened,
+            (QStringList{"https://maker.test/de/software.html", "https://maker.test/en/software.html"}));
+  // Escape closes it with OK as the button does.
+  TFormNewVersion d(f.get());
+  d.reject();
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+}  // namespace
