@@ -1,7 +1,5 @@
-// Saves that survive a kill: a child process saves a large file and is
-// killed with SIGKILL at a random moment, many times over. The file on disk
-// must always be the old one or the new one complete, and nothing may be
-// left beside it that the program would take for one of its files.
+// Saves that survive a kill, for every save of the non-window code (the map
+// page's is in tests/ui).
 #include "Deststorage.h"
 #include "Folders.h"
 #include "GPXDocument.h"
@@ -13,38 +11,21 @@
 #include "Poistorage.h"
 #include "Routestorage.h"
 #include "Templateexport.h"
+#include "Savekill.h"
 #include "Testenv.h"
 #include "Trackstorage.h"
 #include "Zavfile.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
-#include <cstring>
-#include <functional>
 #include <memory>
 #include <random>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kKills = 40;
-
-// Names the program reads as data; a leftover must not end like one.
-const char* const kDataEndings[] = {".ini", ".mgi", ".wpt", ".rte", ".trk", ".gpx", ".kml",
-                                    ".nmea", ".zav", ".txt", ".htm", ".html", ".bnk", ".tmp"};
-
-struct SaveKind {
-  const char* name;
-  const char* file;
-  std::function<void(bool big)> fill;  // the stores for the old (small) or the new (big) file
-  std::function<bool(const QString& path)> save;
-};
+using testenv::SaveKind;
 
 void FillTracks(bool big) {
   mapstores::ClearAll();
@@ -142,79 +123,11 @@ class SaveKill : public ::testing::Test {
   fs::path dir;
 };
 
-// Saves in a child and kills it after delayUs (it may have finished by
-// then); a negative delay lets it finish. The child's time in microseconds.
-long SaveInChildAndKill(const SaveKind& kind, const QString& path, long delayUs) {
-  const auto t0 = std::chrono::steady_clock::now();
-  const pid_t pid = ::fork();
-  if (pid < 0) ADD_FAILURE() << "no fork";
-  if (pid == 0) {
-    const bool ok = kind.save(path);
-    ::_exit(ok ? 0 : 1);
-  }
-  if (delayUs >= 0) {
-    std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
-    ::kill(pid, SIGKILL);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  if (WIFEXITED(status)) {
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save failed";
-  }
-  return static_cast<long>(
-      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count());
-}
-
 TEST_F(SaveKill, EverySaveIsOldOrNewAndLeavesNoDataBehind) {
   std::mt19937 random(20261210);
-  for (const SaveKind& kind : Kinds()) {
-    SCOPED_TRACE(kind.name);
-    const fs::path folder = dir / kind.file;  // a folder of its own per kind
-    fs::create_directories(folder);
-    const fs::path target = folder / kind.file;
-    const QString path = QString::fromStdString(target.string());
-    iniPath = target;
-
-    kind.fill(false);
-    ASSERT_TRUE(kind.save(path));
-    const std::string oldBytes = testenv::readFile(target);
-
-    kind.fill(true);
-    const fs::path reference = dir / (std::string("new-") + kind.file);
-    ASSERT_TRUE(kind.save(QString::fromStdString(reference.string())));
-    // How long a child takes for the whole save, fork included.
-    const long saveUs = SaveInChildAndKill(kind, QString::fromStdString(reference.string()), -1);
-    const std::string newBytes = testenv::readFile(reference);
-    ASSERT_NE(oldBytes, newBytes);
-    // Restoring the old file must not disturb what the save of the ini holds.
-    testenv::writeFile(target, oldBytes);
-
-    int olds = 0, news = 0;
-    std::uniform_int_distribution<long> when(0, saveUs + saveUs / 4);
-    for (int i = 0; i < kKills; ++i) {
-      SaveInChildAndKill(kind, path, when(random));
-      const std::string now = testenv::readFile(target);
-      if (now == oldBytes) {
-        ++olds;
-      } else if (now == newBytes) {
-        ++news;
-        testenv::writeFile(target, oldBytes);
-      } else {
-        FAIL() << "kill " << i << ": the file is neither old nor new (" << now.size() << " bytes)";
-      }
-      for (const auto& e : fs::directory_iterator(folder)) {
-        if (e.path() == target) continue;
-        const std::string name = e.path().filename().string();
-        for (const char* ending : kDataEndings)
-          EXPECT_FALSE(name.size() >= std::strlen(ending) &&
-                       name.compare(name.size() - std::strlen(ending), std::string::npos, ending) == 0)
-              << "left behind: " << name;
-        fs::remove(e.path());
-      }
-    }
-    fs::remove(reference);
-    std::printf("%-10s %8zu bytes, save %6ld us: %d old, %d new\n", kind.name, newBytes.size(), saveUs,
-                olds, news);
+  for (const testenv::SaveKind& kind : Kinds()) {
+    iniPath = dir / kind.file / kind.file;
+    testenv::CheckSaveSurvivesKills(kind, dir, random);
   }
 }
 
