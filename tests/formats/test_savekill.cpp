@@ -29,13 +29,13 @@ using testenv::SaveKind;
 
 void FillTracks(bool big) {
   mapstores::ClearAll();
-  mapstores::AddTrack(QStringLiteral("Morgen"), big ? 30000 : 3, 0x0000FF);
-  if (big) mapstores::AddTrack(QStringLiteral("Abend"), 10000, 0x00FF00, -33.9, 151.2);
+  mapstores::AddTrack(QStringLiteral("Morgen"), big ? 8000 : 3, 0x0000FF);
+  if (big) mapstores::AddTrack(QStringLiteral("Abend"), 2000, 0x00FF00, -33.9, 151.2);
 }
 
 void FillDests(bool big) {
   mapstores::ClearAll();
-  const int n = big ? 20000 : 2;
+  const int n = big ? 10000 : 2;
   for (int c = 0; c < 4; ++c) {
     const int cat = destStorage.AddCategory(QStringLiteral("Kategorie %1").arg(c));
     for (int s = 0; s < 4; ++s) destStorage.AddSubCategory(cat, QStringLiteral("Gruppe %1").arg(s));
