@@ -57,8 +57,7 @@ int main() {
     devsim::DeviceState state;
     state.file(devsim::DeviceFile::TrackLog) = data;
     devsim::Simulator sim(state);
-    auto device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), kUsPerByte);
-    sim.setFilePhase(device);
+    sim.setFilePhase(std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), kUsPerByte));
     sim.linkAs(dir, kPort);
     sim.start();
 
@@ -76,7 +75,6 @@ int main() {
     }
     const double downSeconds = std::chrono::duration<double>(Clock::now() - t0).count();
     if (fs::file_size(down) != kSize) throw std::runtime_error("download incomplete");
-    device->WaitForTransfers(1, 30000);
 
     const fs::path up = dir / "up.bin";
     {

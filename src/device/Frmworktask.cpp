@@ -188,7 +188,7 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
           {
             std::lock_guard<std::mutex> guard(Lock);
             std::string text(Buffer.get(), strnlen(Buffer.get(), kBufferSize));
-            SplitReply(Reply, text.c_str());
+            ::SplitReply(Reply, text.c_str());
           }
           {
             bool taken = true;
@@ -217,17 +217,5 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
       break;
     default:
       break;
-  }
-}
-
-void TFormWorkTask::SplitReply(std::vector<std::string>& reply, const char* text) {
-  reply.clear();
-  const char* start = text;
-  for (const char* p = text;; ++p) {
-    if (*p == ',' || *p == '\0') {
-      reply.emplace_back(start, p);
-      if (*p == '\0') break;
-      start = p + 1;
-    }
   }
 }

@@ -47,8 +47,8 @@ class TFormWorkTask : public QDialog {
   void done(int result) override;
   void reject() override { done(mrCancel); }
 
-  // Cuts at every ","; empty pieces stay, so n commas give n + 1 elements.
-  static void SplitReply(std::vector<std::string>& reply, const char* text);
+  // The worker's ::SplitReply, kept here for the window's callers.
+  static void SplitReply(std::vector<std::string>& reply, const char* text) { ::SplitReply(reply, text); }
 
   QLabel* lblState = nullptr;
   QLabel* lblBytes = nullptr;

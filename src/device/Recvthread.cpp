@@ -6,7 +6,7 @@
 #include "Serial.h"
 
 RecvThread::RecvThread(const RecvThreadParams& params)
-    : BufferSize(params.BufferSize),
+    : Sentence(params.Buffer, params.BufferSize),
       Buffer(params.Buffer),
       Port(params.Port),
       ReplyEvent(params.ReplyEvent) {
@@ -46,37 +46,38 @@ void RecvThread::Body() {
   finished_.store(true);
 }
 
+bool SentenceAssembler::Feed(unsigned char byte) {
+  if (byte == '$') {
+    Length_ = 0;
+    InSentence = true;
+    Overlong = false;
+    return false;
+  }
+  if (!InSentence) return false;
+  if (byte == '*') {
+    InSentence = false;
+    return !Overlong && Length_ < BufferSize;  // room for the terminator
+  }
+  if (Length_ < BufferSize - 1)
+    Buffer[Length_++] = static_cast<char>(byte);
+  else
+    Overlong = true;
+  return false;
+}
+
 void RecvThread::Execute() {
-  // Outside a sentence until a "$" comes: noise before it, and whatever
-  // follows a "*" (checksum, CR, LF), is never part of a reply.
-  bool inSentence = false;
-  bool overlong = false;
   while (!terminated_.load()) {
     unsigned char byte = 0;
     if (Port->Read(&byte, 1) != 1) continue;
-    if (byte == '$') {
-      Length = 0;
-      inSentence = true;
-      overlong = false;
-      continue;
+    if (!Sentence.Feed(byte)) continue;
+    const int32_t length = Sentence.Length();
+    std::lock_guard<std::mutex> guard(Lock);
+    size_t want = ExpectedReply.size();
+    if (Armed && static_cast<size_t>(length) >= want &&
+        std::memcmp(Buffer, ExpectedReply.data(), want) == 0) {
+      Buffer[length] = '\0';
+      ReplyEvent->Set();
+      return;
     }
-    if (!inSentence) continue;
-    if (byte == '*') {
-      inSentence = false;
-      if (overlong) continue;  // too long for the buffer: dropped
-      std::lock_guard<std::mutex> guard(Lock);
-      size_t want = ExpectedReply.size();
-      if (Armed && static_cast<size_t>(Length) >= want &&
-          std::memcmp(Buffer, ExpectedReply.data(), want) == 0) {
-        Buffer[Length] = '\0';
-        ReplyEvent->Set();
-        return;
-      }
-      continue;
-    }
-    if (Length < BufferSize - 1)
-      Buffer[Length++] = static_cast<char>(byte);
-    else
-      overlong = true;
   }
 }

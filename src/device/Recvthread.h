@@ -21,6 +21,25 @@ struct RecvThreadParams {
   AutoResetEvent* ReplyEvent = nullptr;
 };
 
+// Collects the text of each sentence between "$" and "*" in a buffer. Noise
+// before a "$", and whatever follows a "*" (checksum, CR, LF), is never part
+// of a sentence; one too long for the buffer is dropped.
+class SentenceAssembler {
+ public:
+  SentenceAssembler(char* buffer, int32_t bufferSize) : Buffer(buffer), BufferSize(bufferSize) {}
+  // Takes one byte. True when it ended a sentence that fits: its Length()
+  // bytes are then at the start of the buffer, which has room for one more.
+  bool Feed(unsigned char byte);
+  int32_t Length() const { return Length_; }
+
+ private:
+  char* Buffer;
+  int32_t BufferSize;
+  int32_t Length_ = 0;
+  bool InSentence = false;
+  bool Overlong = false;
+};
+
 class RecvThread {
  public:
   // Starts the thread; throws std::system_error when it cannot.
@@ -47,8 +66,7 @@ class RecvThread {
  private:
   void Body();
 
-  int32_t BufferSize;
-  int32_t Length = 0;  // bytes of the current sentence held in Buffer
+  SentenceAssembler Sentence;
   char* Buffer;
   Serial* Port;
   AutoResetEvent* ReplyEvent;

@@ -10,6 +10,11 @@ namespace {
 // 10 ms per byte plus 1000 ms.
 constexpr ttyport::Timeouts kTimeouts{1000, 10, 1000, 10, 1000};
 
+// How long a close waits for written bytes to leave. The last ACK of a
+// download is written just before the close; a purge of the output would
+// throw it away. A line that does not take it in this time is stuck.
+constexpr int kDrainTimeoutMs = 2000;
+
 }  // namespace
 
 Serial::Serial() = default;
@@ -37,7 +42,10 @@ void Serial::Open(int32_t port, int32_t baudRate) {
     throw SerialException(seSetCommState, port);
   }
   // The time-outs are ours and the queues the driver's: nothing to fail.
-  if (!ttyport::Purge(fd)) {
+  // Only the input: a pseudo-terminal's output purge reaches the bytes that
+  // the previous open wrote and the other side has not read yet, and Close
+  // has already drained or dropped our own.
+  if (!ttyport::PurgeInput(fd)) {
     ttyport::Close(fd);
     throw SerialException(sePurgeComm, 0);
   }
@@ -53,7 +61,13 @@ void Serial::Reopen(int32_t baudRate) {
 void Serial::Close() {
   int fd = fd_.exchange(-1);
   if (fd < 0) return;
-  if (!failed_.load()) ttyport::Purge(fd);
+  if (!failed_.load()) {
+    // Sent first, then purged; what a stuck line still holds is dropped.
+    if (ttyport::DrainOutput(fd, kDrainTimeoutMs))
+      ttyport::PurgeInput(fd);
+    else
+      ttyport::Purge(fd);
+  }
   ttyport::Close(fd);
   failed_.store(false);
 }

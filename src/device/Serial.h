@@ -23,7 +23,8 @@ class Serial {
   void Open(int32_t port, int32_t baudRate);
   // Close, then Open with the stored port number and the new rate.
   void Reopen(int32_t baudRate);
-  // No effect on a closed port.
+  // Lets written bytes leave first (bounded in time), then discards what
+  // was received. No effect on a closed port.
   void Close();
 
   // One read with the port's time-outs: a byte count up to count, 0 when

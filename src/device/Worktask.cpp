@@ -107,3 +107,15 @@ void WorkTask::Execute() {
     if (!posted) post(doneMessage, 1, 0);
   }
 }
+
+void SplitReply(std::vector<std::string>& reply, const char* text) {
+  reply.clear();
+  const char* start = text;
+  for (const char* p = text;; ++p) {
+    if (*p == ',' || *p == '\0') {
+      reply.emplace_back(start, p);
+      if (*p == '\0') break;
+      start = p + 1;
+    }
+  }
+}

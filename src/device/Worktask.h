@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <thread>
+#include <vector>
 
 class Serial;
 
@@ -37,6 +38,10 @@ struct DeviceCommand {
 };
 
 extern const DeviceCommand deviceCommands[WorkTaskCount];
+
+// Cuts a settings reply at every ","; empty pieces stay, so n commas give
+// n + 1 elements.
+void SplitReply(std::vector<std::string>& reply, const char* text);
 
 constexpr unsigned WM_TASK_COMMAND_DONE = WM_USER + 200;  // wParam 0 ok / 1 failed; lParam serial code
 constexpr unsigned WM_TASK_RECEIVE_DONE = WM_USER + 201;  // wParam 0 ok / 1 failed

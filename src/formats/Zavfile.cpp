@@ -44,7 +44,7 @@ double leadingNumber(QStringView s) {
   qsizetype i = 0;
   while (i < s.size() && (s[i] == QLatin1Char(' ') || (s[i].unicode() >= 9 && s[i].unicode() <= 13))) ++i;
   std::string ascii;
-  for (; i < s.size() && ascii.size() < 64; ++i) {
+  for (; i < s.size(); ++i) {
     char16_t c = s[i].unicode();
     if ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E')
       ascii.push_back(static_cast<char>(c));

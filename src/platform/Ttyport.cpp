@@ -181,6 +181,20 @@ long Write(int fd, const void* bytes, size_t count, const Timeouts& t) {
 
 bool Purge(int fd) { return ::tcflush(fd, TCIOFLUSH) == 0; }
 
+bool PurgeInput(int fd) { return ::tcflush(fd, TCIFLUSH) == 0; }
+
+bool DrainOutput(int fd, int timeoutMs) {
+  // tcdrain has no time-out; ask for the queue instead.
+  const Clock::time_point deadline = After(static_cast<uint64_t>(timeoutMs > 0 ? timeoutMs : 0));
+  for (;;) {
+    int queued = 0;
+    if (::ioctl(fd, TIOCOUTQ, &queued) != 0) return false;
+    if (queued <= 0) return true;
+    if (Clock::now() >= deadline) return false;
+    ::poll(nullptr, 0, 2);
+  }
+}
+
 long BytesWaiting(int fd) {
   int n = 0;
   if (::ioctl(fd, FIONREAD, &n) != 0) return -1;

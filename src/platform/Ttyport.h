@@ -50,6 +50,15 @@ long Write(int fd, const void* bytes, size_t count, const Timeouts& t);
 // Discards what waits in both directions.
 bool Purge(int fd);
 
+// Discards received bytes only.
+bool PurgeInput(int fd);
+
+// Waits until the driver has sent what was written, at most timeoutMs
+// (a stuck line must not hang the caller). false when time ran out or the
+// queue cannot be asked. A pseudo-terminal has no queue of its own and is
+// drained at once.
+bool DrainOutput(int fd, int timeoutMs);
+
 // Received bytes waiting, or -1.
 long BytesWaiting(int fd);
 

@@ -7,6 +7,7 @@
 
 #include "Apexception.h"
 #include "Portsandbox.h"
+#include "Ptylink.h"
 #include "Serial.h"
 #include "Simulator.h"
 #include "Testenv.h"
@@ -178,6 +179,34 @@ TEST_F(SerialTest, PurgeDropsWhatWaits) {
   ASSERT_EQ(s.GetBytesWaiting(), 7);
   s.Purge();
   EXPECT_EQ(s.GetBytesWaiting(), 0);
+}
+
+// What was written just before a close or a reopen still reaches a peer
+// that reads it late; what was received and not read is gone.
+TEST(SerialClose, WrittenBytesOutliveTheCloseAndReceivedOnesDoNot) {
+  testenv::PortSandbox ports{"serialclose"};
+  testenv::PtyLink line(ports.dir(), 3);
+  Serial s;
+  for (bool reopen : {false, true}) {
+    for (int i = 0; i < 50; ++i) {
+      SCOPED_TRACE(testing::Message() << (reopen ? "reopen " : "close ") << i);
+      if (!s.IsOpen()) s.Open(3, 115200);
+      ASSERT_TRUE(line.write("in", 2));
+      for (int w = 0; w < 200 && s.GetBytesWaiting() < 2; ++w) std::this_thread::sleep_for(milliseconds(1));
+      const char ack = 0x06;
+      ASSERT_EQ(s.Write(&ack, 1), 1);
+      if (reopen)
+        s.Reopen(9600);
+      else
+        s.Close();
+      std::this_thread::sleep_for(milliseconds(2));
+      char got = 0;
+      ASSERT_EQ(line.read(&got, 1, 1000), 1);
+      EXPECT_EQ(got, ack);
+      if (!s.IsOpen()) s.Open(3, 115200);
+      EXPECT_EQ(s.GetBytesWaiting(), 0);
+    }
+  }
 }
 
 TEST_F(SerialTest, ReopenSwitchesTheLineRate) {

@@ -140,7 +140,6 @@ TEST_F(WorkTaskTest, FileTasks) {
   int transfers = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.sent);
-    ASSERT_TRUE(phase->WaitForTransfers(transfers, 20000));  // the device is back at its commands
     sim.clearReceived();
     serial.Reopen(9600);  // each task starts at the configured rate
     const std::string path = (dir / (std::string("t") + std::to_string(c.code))).string();
@@ -153,7 +152,9 @@ TEST_F(WorkTaskTest, FileTasks) {
       sim.setState(st);
     }
     auto messages = Run(c.code, "", &path);
-    ++transfers;
+    // The device ended its side well too: a download's last ACK reached it.
+    ASSERT_TRUE(phase->WaitForTransfers(++transfers, 20000));
+    EXPECT_EQ(phase->Succeeded.load(), transfers);
     auto got = sim.received();
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].body, c.sent);
@@ -260,6 +261,22 @@ TEST_F(WorkTaskTest, ALineThatDiesBeforeTheCommandReportsTheSerialCode) {
   // The write fails in the port, or the receive thread found the line dead first.
   EXPECT_TRUE(done[0].lParam == seWriteFile || done[0].lParam == seNotOpen)
       << done[0].lParam;
+}
+
+TEST(WorkTaskReply, SplitReply) {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"POEM101,5,,10", {"POEM101", "5", "", "10"}},
+      {"POEM103,2,20,255,30,-5,1,1", {"POEM103", "2", "20", "255", "30", "-5", "1", "1"}},
+      {"PKRV200,02", {"PKRV200", "02"}},
+      {",", {"", ""}},
+      {"", {""}},
+      {" a , b", {" a ", " b"}},
+  };
+  std::vector<std::string> reply{"stale"};
+  for (const auto& [text, parts] : cases) {
+    SplitReply(reply, text);
+    EXPECT_EQ(reply, parts) << text;
+  }
 }
 
 }  // namespace

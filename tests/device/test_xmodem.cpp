@@ -334,6 +334,33 @@ TEST_F(XModemLine, ReceivesEverySize) {
   }
 }
 
+// The last ACK is written just before the port is closed (or reopened at
+// the command rate); a device that reads it late must still get it.
+TEST_F(XModemLine, LastAckReachesADeviceThatReadsItLate) {
+  for (bool reopen : {false, true}) {
+    for (size_t size : {size_t(0), size_t(1024), size_t(3000), size_t(100000)}) {
+      SCOPED_TRACE(testing::Message() << "size " << size << (reopen ? " reopen" : " close"));
+      XmodemFaults f;
+      f.SlowFinalAckMs = 60;
+      auto sim = Sim(f);
+      DeviceSends(*sim, Pattern(size, 3));
+      {
+        XModem x(&port, nullptr, FastTiming());
+        x.ReceiveFile((dir / "late.bin").string());
+      }
+      if (reopen) {
+        port.Reopen(9600);
+      } else {
+        port.Close();
+      }
+      line->Join();
+      EXPECT_TRUE(deviceOk);
+      EXPECT_EQ(sim->EotsSeen.load(), 1);  // no EOT sent again for want of its ACK
+      if (!reopen) port.Open(kPort, 115200);
+    }
+  }
+}
+
 TEST_F(XModemLine, ReceiverRecoversFromACorruptBlockAndALostAck) {
   struct Case {
     const char* what;

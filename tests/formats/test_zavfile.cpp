@@ -145,6 +145,9 @@ TEST(ZavFile, ReadsOrSkipsEachLine) {
       {"no number", line("abc", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
       {"infinity", line("inf", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
       {"overflow", line("1e999", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
+      // The writer prints every digit of a large number; all of them count.
+      {"70 digits", line("1" + std::string(69, '0') + ".00000", std::string(62, '0') + "11.25", "T", "", "C", "S"),
+       true, 1e69, 11.25, "T"},
       {"title holding ZAVEOF", line("48.5", "11.25", "xZAVEOF", "", "C", "S"), true, 48.5, 11.25, "xZAVEOF"},
       {"long title cut", line("48.5", "11.25", std::string(40, 'L'), "", "C", "S"), true, 48.5, 11.25,
        "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL"},

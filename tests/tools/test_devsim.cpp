@@ -286,6 +286,7 @@ TEST(SimulatorProgramTest, PlaysTheDeviceOnALinkedPort) {
       {{"--garbage", "\\x00\\xffnoise*\\r\\n"}, true},
       {{"--silent"}, false},
       {{"--wrong", "$POEM1*00\\r\\n", "--times", "5"}, false},
+      {{"--slow-final-ack", "60"}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args[0]);
@@ -307,7 +308,8 @@ TEST(SimulatorProgramTest, PlaysTheDeviceOnALinkedPort) {
 
 TEST(SimulatorProgramTest, RefusesBadArguments) {
   for (std::vector<std::string> args : {std::vector<std::string>{"--com", "100"},
-                                        {"--garbage", "\\q"}, {"--bogus"}}) {
+                                        {"--garbage", "\\q"}, {"--bogus"},
+                                        {"--slow-final-ack", "-1"}}) {
     testenv::PortSandbox ports("devsim-bad");
     SimulatorProgram prog(ports.dir(), args);
     EXPECT_EQ(prog.ready(), "");

@@ -13,6 +13,7 @@
 #include "Jsescape.h"
 #include "Mapstores.h"
 #include "Qtprint.h"
+#include "Savekill.h"
 #include "Testenv.h"
 #include "Textfmt.h"
 #include "Trackstorage.h"
@@ -254,6 +255,25 @@ TEST_F(MapPage, FailedWriteKeepsTheOldPageAndSaysWhy) {
   EXPECT_TRUE(second.contains(QStringLiteral("'second'")));
   // Nothing but the page is left in the folder.
   EXPECT_EQ(QDir(dir_).entryList(QDir::Files), QStringList{QStringLiteral("GoogleMap.htm")});
+}
+
+// The page is saved like every other file: killed at any moment, the save
+// leaves the old page or the new one whole.
+TEST_F(MapPage, SaveSurvivesAKillAtAnyMoment) {
+  std::mt19937 random(7);
+  const testenv::SaveKind kind{
+      "map page", "GoogleMap.htm",
+      [](bool big) {
+        mapstores::ClearAll();
+        mapstores::AddTrack(QStringLiteral("Morgen"), big ? 60000 : 3, 0x0000FF);
+        for (int i = 0; i < (big ? 20000 : 1); ++i)
+          mapstores::AddDest(QStringLiteral("Ziel %1").arg(i), 48 + i * 1e-4, 11);
+      },
+      [](const QString& path) {
+        TGoogleHtml html(path);
+        return html.Generate();
+      }};
+  testenv::CheckSaveSurvivesKills(kind, testenv::scratchDir("mappagekill"), random);
 }
 
 }  // namespace

@@ -359,6 +359,43 @@ TEST_F(MapScript, WithoutTheMapsApiEveryFunctionStillWorks) {
 
 namespace {
 
+// Names built to break out of the page's string literals, its script
+// element or the lists' markup: each would set window.pwned if it ran.
+TEST_F(MapScript, HostileNamesRunNoScriptAndShowAsTheyAre) {
+  mapstores::ClearAll();
+  const QString titles[] = {  // destination titles: at most 32 characters
+      QStringLiteral("</script><script>pwned=1//"),
+      QStringLiteral("';pwned=2;'"),
+      QStringLiteral("\\\";pwned=3;//"),
+      QStringLiteral("<img src=x onerror=pwned=4>"),
+      QStringLiteral("\u2028pwned=5\u2029'"),
+      QStringLiteral("`${pwned=6}`"),
+      QStringLiteral("<!--<script>pwned=7//"),
+      QStringLiteral("a") + QChar(u'\0') + QStringLiteral("\\'+(pwned=8)+'"),
+      QStringLiteral("\r\npwned=9//\n"),
+      QStringLiteral("\U0001F600\\u0027;pwned=10//"),
+  };
+  const char* const names[] = {  // waypoint names: at most 25 bytes
+      "</script><b>x", "'+(pwned=11)+'", "<svg onload=pwned=12>", "\\';pwned=13//", "\"></option>x",
+  };
+  double lat = 40;
+  for (const QString& t : titles) mapstores::AddDest(t, lat += 0.5, 11);
+  for (const char* n : names) mapstores::AddWaypoint(n, lat += 0.5, 11, 3);
+  Load(0);
+  // Markup that came in through a name would load (and fail) its image now.
+  WaitFor([] { return false; }, 500);
+  EXPECT_EQ(Eval(page_, QStringLiteral("typeof window.pwned")).toString(), QStringLiteral("undefined"));
+  QStringList expected, shown;
+  for (const QString& t : titles) expected << t;
+  for (const char* n : names) expected << QString::fromUtf8(n);
+  for (const auto& m : StubState(page_)[QStringLiteral("markers")].toArray())
+    shown << m.toObject()[QStringLiteral("title")].toString();
+  expected.sort();
+  shown.sort();
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(Eval(page_, QStringLiteral("document.querySelectorAll('img[src=x], svg, b').length")).toInt(), 0);
+}
+
 // The error checks above mean something only if errors are seen at all.
 TEST_F(MapScript, ScriptErrorsAreSeen) {
   Load(0);

@@ -51,6 +51,7 @@ SimXmodem::SimXmodem(const XmodemFaults& faults, double usPerByte)
 bool SimXmodem::Finish(Outcome o) {
   if (o == Outcome::HangUp) Link->hangUp();
   Link = nullptr;
+  if (o == Outcome::Done) ++Succeeded;
   ++Transfers;
   return o == Outcome::Done;
 }
@@ -189,6 +190,8 @@ SimXmodem::Outcome SimXmodem::Send(const std::string& data) {
   for (int tries = 0; tries < MaxRetries; ++tries) {
     WriteByte(EOT);
     ++EotsSeen;
+    if (Faults.SlowFinalAckMs > 0)
+      std::this_thread::sleep_for(std::chrono::milliseconds(Faults.SlowFinalAckMs));
     int reply;
     do reply = ReadByte(ReplyTimeout);
     while (reply >= 0 && reply != ACK && reply != NAK && reply != CAN);

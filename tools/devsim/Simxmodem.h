@@ -24,6 +24,8 @@ struct XmodemFaults {
                               // sending, the program's ACK is ignored and the block repeated
   int SilenceAtBlock = 0;     // go silent at this block
   int HangUpAtBlock = 0;      // hang up at this block (the caller closes the line)
+  int SlowFinalAckMs = 0;     // sending: read the answer to the EOT only this late, as a
+                              // busy device does; the program has closed the port by then
 };
 
 // Plugs into the simulator with Simulator::setFilePhase. One object serves
@@ -49,10 +51,9 @@ class SimXmodem : public FilePhase {
   // What the last transfers saw, for tests.
   std::atomic<int> PacketsSeen{0};  // packets read or written, repeats included
   std::atomic<int> EotsSeen{0};
-  // Transfers that have ended, well or not. The program's last ACK can still
-  // be unread when it closes a pseudo-terminal, which then drops it; a test
-  // that goes on at once may find the device still waiting for it.
+  // Transfers that have ended, well or not.
   std::atomic<int> Transfers{0};
+  std::atomic<int> Succeeded{0};  // of those, the ones that ended well
   bool WaitForTransfers(int count, int timeoutMs) const;
 
  private:

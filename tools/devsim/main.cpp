@@ -6,7 +6,7 @@
 // links /tmp/ports/COM3 to a new pseudo-terminal and answers there until it
 // is stopped (Ctrl+C). Misbehaviour for the replies: --silent, --garbage
 // TEXT, --wrong TEXT, --delay MS, --hangup N, --times N (TEXT takes \r \n \0
-// \xHH \\ escapes).
+// \xHH \\ escapes); for the file transfers --slow-final-ack MS.
 #include "Portmap.h"
 #include "Simulator.h"
 #include "Simxmodem.h"
@@ -37,12 +37,13 @@ int Usage(const char* why) {
   std::fprintf(stderr,
                "usage: trevik-devsim [--ports DIR] [--com N] [--device PATH] [--state DIR]\n"
                "                     [--silent] [--garbage TEXT] [--wrong TEXT] [--delay MS]\n"
-               "                     [--hangup N] [--times N] [-v]\n"
+               "                     [--hangup N] [--times N] [--slow-final-ack MS] [-v]\n"
                "  --ports DIR   folder of COMn links (default $TREVIK_PORTS_DIR)\n"
                "  --com N       link the pseudo-terminal there as COMn (default 1)\n"
                "  --device PATH talk on this node instead of a new pseudo-terminal\n"
                "  --state DIR   load device.txt and the device files from DIR; uploads are\n"
                "                saved there\n"
+               "  --slow-final-ack MS  sending a file, read the answer to the EOT this late\n"
                "  -v            print every sentence\n");
   return 2;
 }
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
   devsim::Misbehaviour m;
   bool misbehave = false;
   bool verbose = false;
+  devsim::XmodemFaults faults;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -120,6 +122,9 @@ int main(int argc, char** argv) {
       misbehave = true;
     } else if (a == "--times") {
       if (!number(m.count) || m.count < 0) return Usage("--times needs a count");
+    } else if (a == "--slow-final-ack") {
+      if (!number(faults.SlowFinalAckMs) || faults.SlowFinalAckMs < 0)
+        return Usage("--slow-final-ack needs milliseconds");
     } else if (a == "-v" || a == "--verbose") {
       verbose = true;
     } else if (a == "-h" || a == "--help") {
@@ -137,7 +142,7 @@ int main(int argc, char** argv) {
     options.relinkAfterHangUp = true;
     devsim::Simulator sim(state, options);
     sim.setVerbose(verbose);
-    sim.setFilePhase(std::make_shared<devsim::SimXmodem>());
+    sim.setFilePhase(std::make_shared<devsim::SimXmodem>(faults));
     if (misbehave) sim.misbehave(m);
     std::string where = options.devicePath;
     if (options.devicePath.empty()) where = sim.linkAs(portsDir, com).string() + " -> " + sim.devicePath();
