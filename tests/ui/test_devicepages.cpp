@@ -377,9 +377,18 @@ TEST_F(DevicePages, DeviceReplySelectsListPositions) {
   EXPECT_FALSE(d.ShowDeviceConfig(Split("POEM103,3,30,10,0,1,0")));
   EXPECT_FALSE(d.ShowDeviceConfig(Split("POEM103,1,5,0,10,0,0,1,1")));
   EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
-  // A language switch refills the zone lists without a selection.
+  // A language switch (twice) renames the zones but keeps what the device
+  // said: the zones, the turn distance, and so what Set sends.
   f->ApplyLanguage(0);
-  EXPECT_EQ(d.ParamText(), "");
+  f->ApplyLanguage(0);
+  EXPECT_EQ(d.cmbHomeTimeZone->count(), 25);
+  EXPECT_EQ(d.cmbHomeTimeZone->currentText(), S(84));
+  EXPECT_EQ(d.cmbLocalTimeZone->currentText(), S(83));
+  EXPECT_EQ(d.csTurnDist->count(), 5);
+  EXPECT_EQ(d.csTurnDist->currentText(), "30");
+  EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
+  // Set with a list left without a selection sends nothing.
+  d.cmbHomeTimeZone->setCurrentIndex(-1);
   sim.clearReceived();
   d.btnSetTrevikConfig->click();
   EXPECT_EQ(Result(), S(168));
