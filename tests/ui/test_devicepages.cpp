@@ -4,6 +4,7 @@
 // against the device simulator on a pseudo-terminal, with real files.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -480,6 +481,19 @@ TEST_F(DevicePages, UploadThenDownloadGivesTheSameCollections) {
   EXPECT_EQ(Dests(), dests);
   EXPECT_EQ(Waypoints(), wpts);
   EXPECT_EQ(Route(), route);
+  // The filters offer the categories that came with the destinations.
+  const auto items = [](const QComboBox* c) {
+    QStringList out;
+    for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+    return out;
+  };
+  QStringList categories;
+  ASSERT_TRUE(destStorage.FirstCategory());
+  while (const auto name = destStorage.NextCategory()) categories << *name;
+  EXPECT_TRUE(categories.contains("Places"));
+  EXPECT_EQ(items(f->pgDest->cmbSelCategory), categories + QStringList{S(12)});
+  EXPECT_EQ(f->pgDest->cmbSelCategory->currentIndex(), categories.size());
+  EXPECT_EQ(items(f->pgDest->cmbSelSubCategory).size(), 2);
   EXPECT_EQ(f->calls, (QStringList{"FillDestList", "FillWptList", "FillRouteList:0,0"}));
   EXPECT_EQ(map->navigated.size(), pages + 3);
   EXPECT_EQ(Messages().size(), 3u);

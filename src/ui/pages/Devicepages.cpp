@@ -637,7 +637,13 @@ void TDeviceTransfers::bgDestDevice_UploadClick() {
 void TDeviceTransfers::bgDestDevice_DownloadClick() {
   RunDownload({frame_.DestPage().bgDestDevice, 0, wtDownloadDestinations,
                [](const QString& path) { return KorviFile(destStorage).Load(path) == 1; },
-               [this] { frame_.FillDestList(); }});
+               [this] {
+                 // The received destinations may bring categories the filters
+                 // do not offer yet (or none, after "DeleteAll"): as after opening a file.
+                 frame_.FillCategoryCombo();
+                 frame_.FillSubCategoryCombo(0);
+                 frame_.FillDestList();
+               }});
 }
 
 void TDeviceTransfers::bgWptDevice_UploadClick() {
