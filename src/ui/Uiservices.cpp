@@ -114,10 +114,11 @@ class DesktopServices final : public UiServices {
       dialog.setDefaultSuffix(d.defaultSuffix);
       // As the desktop's own dialogs do: a name typed without an extension
       // gets the extension of the type the user chose, not always the first.
-      QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        const QString suffix = FilterSuffix(filter);
-        if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
-      });
+      QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                       [&dialog, fallback = d.defaultSuffix](const QString& filter) {
+                         const QString suffix = FilterSuffix(filter);
+                         dialog.setDefaultSuffix(suffix.isEmpty() ? fallback : suffix);
+                       });
     }
     if (!d.fileName.isEmpty()) dialog.selectFile(d.fileName);
     // Qt asks before it overwrites unless told not to.

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <vector>
+
 #include "Qtprint.h"
 #include "Uiservices.h"
 #include "Uitestenv.h"
@@ -74,9 +76,9 @@ TEST(UiServicesFileDialog, TypedNameTakesTheChosenTypesExtension) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   struct Case {
-    int chosen;  // 0: the user picks nothing
+    std::vector<int> chosen;  // the types the user picks, in turn
     const char* expected;
-  } const cases[] = {{0, "d2.zav"}, {1, "d2.mgi"}, {2, "d2.zav"}};
+  } const cases[] = {{{}, "d2.zav"}, {{1}, "d2.mgi"}, {{2}, "d2.zav"}, {{1, 2}, "d2.zav"}, {{2, 1}, "d2.mgi"}};
   for (const Case& c : cases) {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -86,10 +88,10 @@ TEST(UiServicesFileDialog, TypedNameTakesTheChosenTypesExtension) {
       auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
       auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
       ASSERT_TRUE(types && name);
-      if (c.chosen) {
+      for (int pick : c.chosen) {
         // As a user's pick in the list does.
-        types->setCurrentIndex(c.chosen);
-        emit types->activated(c.chosen);
+        types->setCurrentIndex(pick);
+        emit types->activated(pick);
         emit types->textActivated(types->currentText());
       }
       name->setText(QStringLiteral("d2"));
