@@ -16,6 +16,19 @@ namespace {
 
 QWidget* DialogParent() { return QApplication::activeWindow(); }
 
+// The extension of a Qt filter's first pattern, "gpx" of "GPX file (*.gpx)";
+// empty when that pattern is not a plain "*.ext".
+QString FilterSuffix(const QString& filter) {
+  const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+  const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+  if (open < 0 || close < open) return {};
+  const QString first = filter.mid(open + 1, close - open - 1).simplified().section(QLatin1Char(' '), 0, 0);
+  if (!first.startsWith(QStringLiteral("*."))) return {};
+  const QString suffix = first.mid(2);
+  if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'))) return {};
+  return suffix;
+}
+
 class DesktopServices final : public UiServices {
  public:
   int MessageBox(const QString& text, const QString& caption, Icon icon,
@@ -97,7 +110,16 @@ class DesktopServices final : public UiServices {
     dialog.setNameFilter(QtFileFilter(d.filter));
     const QString first = QtFileFilterAt(d.filter, d.filterIndex);
     if (!first.isEmpty()) dialog.selectNameFilter(first);
-    if (!d.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(d.defaultSuffix);
+    if (!d.defaultSuffix.isEmpty()) {
+      dialog.setDefaultSuffix(d.defaultSuffix);
+      // As the desktop's own dialogs do: a name typed without an extension
+      // gets the extension of the type the user chose, not always the first.
+      QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                       [&dialog, fallback = d.defaultSuffix](const QString& filter) {
+                         const QString suffix = FilterSuffix(filter);
+                         dialog.setDefaultSuffix(suffix.isEmpty() ? fallback : suffix);
+                       });
+    }
     if (!d.fileName.isEmpty()) dialog.selectFile(d.fileName);
     // Qt asks before it overwrites unless told not to.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

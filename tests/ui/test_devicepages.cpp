@@ -4,6 +4,7 @@
 // against the device simulator on a pseudo-terminal, with real files.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -377,9 +378,18 @@ TEST_F(DevicePages, DeviceReplySelectsListPositions) {
   EXPECT_FALSE(d.ShowDeviceConfig(Split("POEM103,3,30,10,0,1,0")));
   EXPECT_FALSE(d.ShowDeviceConfig(Split("POEM103,1,5,0,10,0,0,1,1")));
   EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
-  // A language switch refills the zone lists without a selection.
+  // A language switch (twice) renames the zones but keeps what the device
+  // said: the zones, the turn distance, and so what Set sends.
   f->ApplyLanguage(0);
-  EXPECT_EQ(d.ParamText(), "");
+  f->ApplyLanguage(0);
+  EXPECT_EQ(d.cmbHomeTimeZone->count(), 25);
+  EXPECT_EQ(d.cmbHomeTimeZone->currentText(), S(84));
+  EXPECT_EQ(d.cmbLocalTimeZone->currentText(), S(83));
+  EXPECT_EQ(d.csTurnDist->count(), 5);
+  EXPECT_EQ(d.csTurnDist->currentText(), "30");
+  EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
+  // Set with a list left without a selection sends nothing.
+  d.cmbHomeTimeZone->setCurrentIndex(-1);
   sim.clearReceived();
   d.btnSetTrevikConfig->click();
   EXPECT_EQ(Result(), S(168));
@@ -471,6 +481,19 @@ TEST_F(DevicePages, UploadThenDownloadGivesTheSameCollections) {
   EXPECT_EQ(Dests(), dests);
   EXPECT_EQ(Waypoints(), wpts);
   EXPECT_EQ(Route(), route);
+  // The filters offer the categories that came with the destinations.
+  const auto items = [](const QComboBox* c) {
+    QStringList out;
+    for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+    return out;
+  };
+  QStringList categories;
+  ASSERT_TRUE(destStorage.FirstCategory());
+  while (const auto name = destStorage.NextCategory()) categories << *name;
+  EXPECT_TRUE(categories.contains("Places"));
+  EXPECT_EQ(items(f->pgDest->cmbSelCategory), categories + QStringList{S(12)});
+  EXPECT_EQ(f->pgDest->cmbSelCategory->currentIndex(), categories.size());
+  EXPECT_EQ(items(f->pgDest->cmbSelSubCategory).size(), 2);
   EXPECT_EQ(f->calls, (QStringList{"FillDestList", "FillWptList", "FillRouteList:0,0"}));
   EXPECT_EQ(map->navigated.size(), pages + 3);
   EXPECT_EQ(Messages().size(), 3u);

@@ -668,9 +668,27 @@ TEST_F(TrackPage, DamagedTrackFileSaysSo) {
   EXPECT_EQ(f->StatusText(2), S(168));
   ASSERT_EQ(env.services.messages.size(), 1u);
   EXPECT_TRUE(env.services.messages[0].text.startsWith(S(168)));
+  // The reason names what happened: no track was read, the one held stays.
+  EXPECT_TRUE(env.services.messages[0].text.contains(QStringLiteral("holds no complete track")))
+      << env.services.messages[0].text.toStdString();
   EXPECT_FALSE(f->windowTitle().contains(QStringLiteral("bad.trk")));
   ASSERT_EQ(trackStorage.Count(), 1u);  // nothing lost
   EXPECT_EQ(page->RowCount(), 1);
+
+  // A file cut after its first track: that track is read, and the reason says so.
+  const fs::path cut = dir / "cut.trk";
+  mapstores::AddTrack(QStringLiteral("B"), 3, 0xFF00);
+  ShowTracks({true, true});
+  ASSERT_EQ(trackStorage.SaveToFile(Q(cut)), 2);
+  testenv::writeFile(cut, testenv::readFile(cut).substr(0, testenv::readFile(cut).size() - 10));
+  env.services.messages.clear();
+  env.services.openAnswers.push_back(Q(cut));
+  page->tbTrackFileOpen->click();
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_TRUE(env.services.messages[0].text.contains(QStringLiteral("cut short")))
+      << env.services.messages[0].text.toStdString();
+  ASSERT_EQ(trackStorage.Count(), 1u);
+  EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("A"));
 }
 
 // ---------------------------------------------------------------------------

@@ -469,18 +469,22 @@ void TDeviceSetPage::ApplyLanguage() {
   grpLanguage->setTitle(Str(60));
   QStringList zones;
   for (int n = 71; n <= 95; ++n) zones << Str(n);
+  // New texts for the same zones: the zone read from the device stays chosen.
   for (QComboBox* c : {cmbHomeTimeZone, cmbLocalTimeZone}) {
+    const int row = c->currentIndex();
     c->clear();
     c->addItems(zones);
-    c->setCurrentIndex(-1);
+    c->setCurrentIndex(row < c->count() ? row : -1);
   }
 }
 
 void TDeviceSetPage::FillTurnDistances() {
+  // A refill (every language switch) keeps the distance read from the device.
+  const QString chosen = csTurnDist->currentText();
   csTurnDist->clear();
   csTurnDist->addItems({QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
                         QStringLiteral("30"), QStringLiteral("50")});
-  csTurnDist->setCurrentIndex(-1);
+  csTurnDist->setCurrentIndex(csTurnDist->findText(chosen, Qt::MatchExactly));
 }
 
 void TDeviceSetPage::btnGetTrevikConfigClick() {
@@ -633,7 +637,13 @@ void TDeviceTransfers::bgDestDevice_UploadClick() {
 void TDeviceTransfers::bgDestDevice_DownloadClick() {
   RunDownload({frame_.DestPage().bgDestDevice, 0, wtDownloadDestinations,
                [](const QString& path) { return KorviFile(destStorage).Load(path) == 1; },
-               [this] { frame_.FillDestList(); }});
+               [this] {
+                 // The received destinations may bring categories the filters
+                 // do not offer yet (or none, after "DeleteAll"): as after opening a file.
+                 frame_.FillCategoryCombo();
+                 frame_.FillSubCategoryCombo(0);
+                 frame_.FillDestList();
+               }});
 }
 
 void TDeviceTransfers::bgWptDevice_UploadClick() {

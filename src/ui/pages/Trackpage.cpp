@@ -739,11 +739,15 @@ void TTrackPage::bgTrackFile_OpenClick() {
   const std::optional<QString> path = UiServices::Get().OpenFileName(d);
   if (!path) return;
   QCoreApplication::processEvents();
+  // The store takes the file's tracks only when it holds a complete one;
+  // otherwise the tracks held stay, and the reason must not say any were read.
+  const TTrackList* firstBefore = trackStorage.At(0);
   bool ok = false;
   {
     BusyCursor busy;
     ok = trackStorage.LoadFromFile(*path);
   }
+  const bool replaced = trackStorage.At(0) != firstBefore;
   frame_.SetStatusText(2, Str(ok ? 167 : 168));
   frame_.ListRefilling = true;
   FillTrackList(false);
@@ -758,7 +762,7 @@ void TTrackPage::bgTrackFile_OpenClick() {
   const QString reason = !info.exists()        ? QStringLiteral("The file does not exist.")
                          : !info.isFile()      ? QStringLiteral("This is not a file.")
                          : !info.isReadable()  ? QStringLiteral("The file cannot be read.")
-                         : trackStorage.Count() ? QStringLiteral("The file is cut short; the complete tracks before the cut were read.")
+                         : replaced ? QStringLiteral("The file is cut short; the complete tracks before the cut were read.")
                                                 : QStringLiteral("The file holds no complete track.");
   ReportFailure(Str(3), *path, reason);
 }
