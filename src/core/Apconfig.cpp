@@ -4,6 +4,8 @@
 #include "Folders.h"
 #include "Inifile.h"
 #include "Pathmanager.h"
+#include "Textfmt.h"
+#include "Utility.h"
 
 #include <QFileInfo>
 
@@ -26,6 +28,25 @@ constexpr double kDefaultLon = 121.55497;
 QString favoriteKey(int n) { return QStringLiteral("F%1").arg(n); }
 
 }  // namespace
+
+Favourite ParseFavourite(const QString& entry) {
+  static const QString kSeparator = QStringLiteral(";");
+  Favourite f;
+  f.Name = GetDelimitedField(entry, kSeparator, 1);
+  double lat = 0, lng = 0;
+  if (textfmt::TryStrToFloat(GetDelimitedField(entry, kSeparator, 2), lat) &&
+      textfmt::TryStrToFloat(GetDelimitedField(entry, kSeparator, 3), lng)) {
+    f.Located = true;
+    f.Lat = lat;
+    f.Lng = lng;
+  }
+  return f;
+}
+
+QString FavouriteText(const QString& name, double lat, double lng) {
+  return name + QLatin1Char(';') + QString::fromStdString(textfmt::FormatFixed(lat, 4)) + QLatin1Char(';') +
+         QString::fromStdString(textfmt::FormatFixed(lng, 4));
+}
 
 ApConfig::ApConfig(const TPathManager& paths) : exeDir_(paths.ExeDir), webDir_(paths.WebDir) {
   if (!paths.ConfigDir.isEmpty()) IniPath = paths.ConfigDir + paths.ConfigFileName;

@@ -27,6 +27,17 @@ inline constexpr std::uint16_t kAltchartFollow = 2;
 // The most favourites read from the file.
 inline constexpr int kMaxFavorites = 30;
 
+// One favourite as the settings keep it: "name;lat;lon". The ini file may
+// have been edited by hand, so the fields are read, not trusted.
+struct Favourite {
+  QString Name;          // the first field, as it stands
+  bool Located = false;  // both coordinates convert
+  double Lat = 0, Lng = 0;
+};
+Favourite ParseFavourite(const QString& entry);
+// The entry for a name (no ";") at a position, four decimals each.
+QString FavouriteText(const QString& name, double lat, double lng);
+
 class ApConfig {
  public:
   // Loads the settings of the ini file the path manager names (defaults for

@@ -100,6 +100,27 @@ int ParseElevationReply(const QStringList& lines, const std::function<void(int)>
   return ELEVATION_ERROR;
 }
 
+int ParseElevationBody(const QByteArray& body, const std::function<void(int)>& wait) {
+  return ParseElevationReply(TextLines(QString::fromUtf8(body)), wait);
+}
+
+QStringList TextLines(const QString& text) {
+  QString t = text;
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return t.split(QLatin1Char('\n'));
+}
+
+VersionReply ParseVersionReply(const QByteArray& body) {
+  QString text = QString::fromUtf8(body);
+  if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+  const QStringList lines = TextLines(text);
+  VersionReply reply;
+  // A single line is no version file (an error page, say).
+  if (lines.size() >= 2) reply.Build = textfmt::StrToIntDef(lines[0].mid(3).trimmed(), 0);
+  reply.Name = lines.value(1).trimmed();
+  return reply;
+}
+
 bool ConvertUtcToLocal(const SystemTime& utc, SystemTime& out) {
   std::tm tm{};
   if (!ToTm(utc, tm)) return false;

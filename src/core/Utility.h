@@ -1,7 +1,8 @@
 #pragma once
 // Small shared helpers: great-circle distance and course, line simplification,
-// UTC/local time conversion, ISO date-time and elevation-reply parsing, turn
+// UTC/local time conversion, ISO date-time, elevation and version reply parsing, turn
 // letters, device character codes and a few text helpers. Stateless.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,23 @@ std::uint32_t MakeOpaqueColor(std::uint32_t colour);
 // "over_query_limit" status waits 350 ms first, through `wait` (milliseconds)
 // when one is given.
 int ParseElevationReply(const QStringList& lines, const std::function<void(int)>& wait = {});
+// The same from the reply's body as it came (UTF-8).
+int ParseElevationBody(const QByteArray& body, const std::function<void(int)>& wait = {});
+
+// The lines of a text: CR LF, LF and a lone CR each end one, as a text list
+// reads them. A last line without an ending is kept; an ending at the very
+// end gives an empty last line.
+QStringList TextLines(const QString& text);
+
+// The maker's version file: line 1 is three characters and then the build
+// number, line 2 the version's name. Anything else reads as build 0.
+struct VersionReply {
+  int Build = 0;
+  QString Name;  // trimmed; empty when there is no second line
+  // Whether it names a build after ours (the build compared on 16 bits).
+  bool NewerThan(std::uint16_t build) const { return std::uint16_t(Build) > build && !Name.isEmpty(); }
+};
+VersionReply ParseVersionReply(const QByteArray& body);
 
 // The same instant in local time, whole seconds.
 double ConvertUtcDateTimeToLocal(double utc);

@@ -36,6 +36,14 @@ QString fieldText(const QString& s, int n) {
   return t;
 }
 
+// A coordinate with the format's five decimals. The reader takes 0 for "no
+// position" and skips the line, so a coordinate that is not 0 never rounds
+// to it: it keeps the smallest step, its sign included.
+QString coordinateText(double v) {
+  if (v != 0 && std::fabs(v) < 0.000005) return QLatin1String(v < 0 ? "-0.00001" : "0.00001");
+  return QString::fromLatin1(textfmt::FormatFixed(v, 5));
+}
+
 // Like the C library's text-to-double: leading white space is skipped and the
 // longest number at the start is taken; 0 when there is none. A comma counts
 // as the decimal point too, so files written under a comma locale read back.
@@ -150,8 +158,8 @@ int ZavFile::Save(const QString& path) {
       const int count = index.DestCounts[pair];
       for (int k = 0; k < count; ++k, ++next) {
         const DestItem* d = index.Dests[next];
-        pending += QStringLiteral("0\t") + QString::fromLatin1(textfmt::FormatFixed(d->Latitude, 5)) +
-                   QLatin1Char('\t') + QString::fromLatin1(textfmt::FormatFixed(d->Longitude, 5)) +
+        pending += QStringLiteral("0\t") + coordinateText(d->Latitude) + QLatin1Char('\t') +
+                   coordinateText(d->Longitude) +
                    QStringLiteral("\t0.0\t") + fieldText(d->Title, kTitleLen) + QLatin1Char('\t') +
                    fieldText(d->Info, kInfoLen) + blanks4 + category + QLatin1Char('\t') + subCategory +
                    blanks11;

@@ -133,6 +133,11 @@ void TIniFile::WriteString(const QString& section, const QString& ident, const Q
   QString sec = clean(trimBlanks(section));
   QString key = clean(trimBlanks(ident));
   QString val = clean(value);
+  // Reading trims blanks and drops one pair of enclosing quotes; a value
+  // that would lose either goes between quotes of its own.
+  const bool enclosed = val.size() >= 2 && (val.front() == QLatin1Char('"') || val.front() == QLatin1Char('\'')) &&
+                        val.back() == val.front();
+  if (enclosed || trimBlanks(val) != val) val = QLatin1Char('"') + val + QLatin1Char('"');
   int h = findSection(sec);
   if (h < 0) {
     if (!lines_.empty() && !trimBlanks(lines_.back().text).isEmpty()) lines_.push_back(makeLine({}));

@@ -2,7 +2,8 @@
 // An ini file read and written the way the Windows profile functions do it:
 // section and key names ignore letter case and surrounding blanks, values are
 // raw text (no splitting at commas, no comments after a value; one pair of
-// enclosing quotes is dropped on reading), the first of duplicate sections or
+// enclosing quotes is dropped on reading, and added on writing where a value
+// would otherwise read back changed), the first of duplicate sections or
 // keys wins, and lines that are neither sections nor keys (comments, junk)
 // are kept where they are. Unknown sections and keys survive a rewrite.
 //

@@ -194,6 +194,30 @@ TEST_F(ApConfigTest, Favourites) {
   EXPECT_EQ(c.Favorites[29], "p129");
 }
 
+// The fields of an entry a user may have edited; the window tests show
+// the menu and the jump.
+TEST(FavouriteEntry, Fields) {
+  const struct { const char* entry; const char* name; bool located; double lat, lng; } cases[] = {
+      {"Home;47.5;8.25", "Home", true, 47.5, 8.25},
+      {" Home ; 47.5 ; 8.25 ", " Home ", true, 47.5, 8.25},
+      {"Home;47.5;8.25;extra", "Home", true, 47.5, 8.25},
+      {";1;2", "", true, 1, 2},
+      {"Home;47.5", "Home", false, 0, 0},
+      {"Home", "Home", false, 0, 0},
+      {"Home;1e400;2", "Home", false, 0, 0},
+      {"Home;47,5;8", "Home", false, 0, 0},
+      {"", "", false, 0, 0},
+  };
+  for (const auto& c : cases) {
+    const Favourite f = ParseFavourite(QString::fromUtf8(c.entry));
+    EXPECT_EQ(f.Name, QString::fromUtf8(c.name)) << c.entry;
+    EXPECT_EQ(f.Located, c.located) << c.entry;
+    EXPECT_EQ(f.Lat, c.lat) << c.entry;
+    EXPECT_EQ(f.Lng, c.lng) << c.entry;
+  }
+  EXPECT_EQ(FavouriteText(QStringLiteral("Oper"), -33.85678, 151.21529), "Oper;-33.8568;151.2153");
+}
+
 TEST_F(ApConfigTest, SavingFewerFavouritesLeavesExactlyThose) {
   ProgramFolders f("cfg-fav-save");
   fs::path ini = writeUserIni(f, "[FAVORITES]\nF0=c\nF1=a\nF2=b\n[OTHER]\nKeep=1\n");

@@ -317,6 +317,49 @@ TEST(ElevationReply, QueryLimitWaitsAndGivesNoElevation) {
   }
 }
 
+// Lone CRs end lines too; the query limit waits through the given wait.
+TEST(ElevationReply, BodyWithAnyLineEnd) {
+  std::vector<int> waited;
+  const auto wait = [&](int ms) { waited.push_back(ms); };
+  EXPECT_EQ(ParseElevationBody("<status>OK</status>\r<elevation>12.9</elevation>\r", wait), 12);
+  EXPECT_EQ(ParseElevationBody("<status>OVER_QUERY_LIMIT</status>\r<elevation>5</elevation>", wait), ELEVATION_ERROR);
+  EXPECT_EQ(waited, std::vector<int>{350});
+  // The status and the elevation on one line (no line end) is no answer.
+  EXPECT_EQ(ParseElevationBody("<status>OK</status><elevation>7</elevation>", wait), ELEVATION_ERROR);
+}
+
+TEST(TextLines, EveryLineEnd) {
+  const struct { const char* text; QStringList lines; } cases[] = {
+      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+      {"a\r\r\nb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},
+      {"a\n", {"a", ""}},
+      {"", {""}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TextLines(QString::fromUtf8(c.text)), c.lines) << c.text;
+}
+
+// What the version check's window tests do not show.
+TEST(VersionReply, Fields) {
+  const struct { const char* body; int build; const char* name; } cases[] = {
+      {"V1.60\r2.0.1.60\r", 60, "2.0.1.60"},
+      {"V1. 61 \n  2.0.1.61  \nmore", 61, "2.0.1.61"},
+      {"V1.62x\n2.0.1.62", 0, "2.0.1.62"},
+      {"V1.$40\nhex", 64, "hex"},
+      {"63\nshort", 0, "short"},  // the first three characters are skipped
+      {"V1.64", 0, ""},
+  };
+  for (const auto& c : cases) {
+    const VersionReply r = ParseVersionReply(QByteArray(c.body));
+    EXPECT_EQ(r.Build, c.build) << c.body;
+    EXPECT_EQ(r.Name, QString::fromUtf8(c.name)) << c.body;
+  }
+  // The build compares on 16 bits; a name is needed.
+  EXPECT_TRUE((VersionReply{65536 + 60, QStringLiteral("x")}).NewerThan(59));
+  EXPECT_FALSE((VersionReply{65536 + 60, QStringLiteral("x")}).NewerThan(60));
+  EXPECT_FALSE((VersionReply{60, QString()}).NewerThan(1));
+}
+
 // --- small helpers -----------------------------------------------------------------------------
 
 TEST(TextHelpers, TurnLetters) {

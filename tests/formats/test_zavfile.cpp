@@ -72,7 +72,8 @@ TEST(ZavFile, SavesGroupedLinesByteForByte) {
       kHeader + line("48.14023", "11.55833", "Central Station", "", "Transport", "Station") +
       line("48.12740", "11.60490", "East", "", "Transport", "Station") +
       line("48.35380", "11.78610", "MUC", "Terminal 2", "Transport", "Airport") +
-      line("-33.86882", "-0.00000", "Tab here", "line1  line2", "Food", "Cafe") +
+      // Not "-0.00000": that would read back as no position.
+      line("-33.86882", "-0.00001", "Tab here", "line1  line2", "Food", "Cafe") +
       line("1.00000", "2.00000", std::string(32, 'T'), std::string(4000, 'i'), "A category name long", "S") +
       "ZAVEOF\r\n";
   EXPECT_EQ(testenv::readFile(path), expected);
@@ -115,6 +116,22 @@ TEST(ZavFile, RoundTripKeepsDestinationsAndMergesLongCategories) {
   const DestItem* gruss = loaded.FindItem(dlActive, "Gr\u00fc\u00df Gott");
   ASSERT_NE(gruss, nullptr);
   EXPECT_EQ(loaded.GetSubCategory(gruss->Category, gruss->SubCategory).value(), "Caf\u00e9s");
+}
+
+// Once a fuzz finding: a coordinate next to 0 was saved as 0, which the
+// next load takes for no position and drops the destination.
+TEST(ZavFile, CoordinateNextToZeroSurvivesASave) {
+  DestStorage store;
+  addDest(store, "C", "S", "Near", 0.000001, -0.000004);
+  addDest(store, "C", "S", "Far", 0.000005, 12.0);
+  auto path = testenv::scratchDir("zav") / "nearzero.zav";
+  ASSERT_EQ(ZavFile(store).Save(q(path)), 1);
+  const std::string text = testenv::readFile(path);
+  EXPECT_NE(text.find(line("0.00001", "-0.00001", "Near", "", "C", "S")), std::string::npos) << text;
+  EXPECT_NE(text.find(line("0.00001", "12.00000", "Far", "", "C", "S")), std::string::npos) << text;
+  DestStorage loaded;
+  ASSERT_EQ(ZavFile(loaded).Load(q(path)), 1);
+  EXPECT_EQ(loaded.Items().size(), 2u);
 }
 
 // One data line after the header, and what the reader makes of it.

@@ -49,6 +49,11 @@ QByteArray ReadBytes(const QString& path) {
   return f.readAll();
 }
 
+std::string CText(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  return text.substr(0, text.find('\0'));
+}
+
 void Fail(const char* what) {
   std::fprintf(stderr, "fuzz finding: %s\n", what);
   std::fflush(stderr);

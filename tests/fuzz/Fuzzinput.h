@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace fuzz {
 
@@ -17,6 +18,9 @@ QString InputFile(const uint8_t* data, size_t size, const char* name);
 
 // The whole file; empty when it cannot be read.
 QByteArray ReadBytes(const QString& path);
+
+// The input as a C string holds it: up to its first NUL.
+std::string CText(const uint8_t* data, size_t size);
 
 // Reports and aborts, which libFuzzer records as a crash with its input.
 [[noreturn]] void Fail(const char* what);

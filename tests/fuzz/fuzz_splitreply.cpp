@@ -8,8 +8,7 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string text(reinterpret_cast<const char*>(data), size);
-  text = text.substr(0, text.find('\0'));
+  const std::string text = fuzz::CText(data, size);
   std::vector<std::string> parts;
   SplitReply(parts, text.c_str());
   std::string joined;

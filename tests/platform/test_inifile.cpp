@@ -207,6 +207,33 @@ TEST(IniFile, LineBreaksInWrittenTextCannotAddKeys) {
   EXPECT_EQ(back.ReadString("INTERNET", "ProxyServer", {}), "evil  [SERIAL] Port=9");
 }
 
+// Once a fuzz finding: a favourite of quotes lost a pair at every save.
+TEST(IniFile, WrittenValuesReadBackAsTheyWere) {
+  const struct { const char* value; const char* line; } cases[] = {
+      {"\"\"\"\"\"\"", "V=\"\"\"\"\"\"\"\""},
+      {"'Home;1;2'", "V=\"'Home;1;2'\""},
+      {" Home;1;2", "V=\" Home;1;2\""},
+      {"x\t", "V=\"x\t\""},
+      {"\"a", "V=\"a"},
+      {"a\"", "V=a\""},
+      {"\"", "V=\""},
+      {"'a\"", "V='a\""},
+      {"", "V="},
+  };
+  for (const auto& c : cases) {
+    fs::path p = testenv::scratchDir("ini") / "quotes.ini";
+    fs::remove(p);
+    {
+      TIniFile ini(q(p));
+      ini.WriteString("S", "V", QString::fromUtf8(c.value));
+      ASSERT_TRUE(ini.UpdateFile());
+    }
+    EXPECT_EQ(testenv::readFile(p), "[S]\r\n" + std::string(c.line) + "\r\n") << c.value;
+    TIniFile back(q(p));
+    EXPECT_EQ(back.ReadString("S", "V", QStringLiteral("-")), QString::fromUtf8(c.value)) << c.value;
+  }
+}
+
 TEST(IniFile, UnreadableFileIsNeverReplaced) {
   if (geteuid() == 0) {
     // root reads everything; a folder in the file's place cannot be read either way

@@ -3,7 +3,6 @@
 #include <QChart>
 #include <QMouseEvent>
 #include <QPen>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -147,11 +146,8 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
     answer.error = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
     return answer;
   }
-  // Lines end with CR LF, LF or a lone CR, as a text list reads them.
-  static const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
-  const QStringList lines = QString::fromUtf8(reply.body).split(kLineEnd);
   answer.ok = true;
-  answer.metres = ParseElevationReply(lines, Sleep);
+  answer.metres = ParseElevationBody(reply.body, Sleep);
   return answer;
 }
 

@@ -7,10 +7,7 @@
 #include <QHBoxLayout>
 #include <QTemporaryFile>
 #include <QVBoxLayout>
-#include <climits>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "Apconfig.h"
@@ -54,8 +51,6 @@ namespace {
 constexpr int kSerialGroupTall = 181;
 // The used-memory bar's full width.
 constexpr int kUsedBarWidth = 336;
-// What the logger's spin boxes hold.
-constexpr int kSpinMax = 32767;
 
 template <size_t N>
 void FillChoiceList(QComboBox* list, const std::array<ConfigChoice, N>& choices) {
@@ -76,18 +71,6 @@ void SelectValue(QComboBox* list, const std::array<T, N>& values, int32_t v,
 }
 int32_t ChoiceValue(const ConfigChoice& c) { return c.Value; }
 int32_t ZoneValue(const int32_t& z) { return z; }
-
-// The C run-time's atol on a 32-bit long: leading blanks, a sign, digits;
-// 0 for no number. Out of range ends at the nearest limit.
-int32_t Atol(const std::string& s) {
-  const long long v = std::strtoll(s.c_str(), nullptr, 10);
-  return int32_t(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
-}
-
-// A logger field as a spin-box value.
-bool SpinValue(const std::string& s, int& out) {
-  return textfmt::TryStrToInt(s, out) && out >= 0 && out <= kSpinMax;
-}
 
 // The list's row, or -1 while it has no selection.
 int Row(const QComboBox* list) { return list->currentIndex(); }
@@ -134,20 +117,6 @@ class TransferFile {
 };
 
 }  // namespace
-
-std::string LoggerParamText(int time, int distance, int speed) {
-  char buffer[512];
-  std::snprintf(buffer, sizeof buffer, ",%d,0,%d,0,%d,0,1", time, distance, speed);
-  return buffer;
-}
-
-std::string DeviceParamText(int language, int turn, int backlight, int suspend, int homeZone,
-                            int localZone, int lengthUnit) {
-  char buffer[1024];
-  std::snprintf(buffer, sizeof buffer, ",%d,%d,%d,%d,%d,%d,%d", language, turn, backlight, suspend,
-                homeZone, localZone, lengthUnit);
-  return buffer;
-}
 
 // ============================================================================
 // connection page
@@ -253,7 +222,7 @@ TLoggerPage::TLoggerPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), 
   auto spin = [this](const char* name) {
     auto* s = new QSpinBox(GroupBoxRecord);
     s->setObjectName(QString::fromLatin1(name));
-    s->setRange(0, 32767);
+    s->setRange(0, kLoggerValueMax);
     return s;
   };
   edtConfigTime = spin("edtConfigTime");
@@ -369,18 +338,14 @@ void TLoggerPage::Reset() {
 }
 
 bool TLoggerPage::ShowLoggerConfig(const std::vector<std::string>& reply) {
-  if (reply.size() != 9) return false;
   // Every field is checked before anything is shown.
-  int time = 0, distance = 0, speed = 0;
-  double percent = 0;
-  if (!SpinValue(reply[1], time) || !SpinValue(reply[3], distance) || !SpinValue(reply[5], speed) ||
-      !textfmt::TryStrToFloat(reply[8], percent))
-    return false;
-  edtConfigTime->setValue(time);
-  edtConfigDist->setValue(distance);
-  edtConfigSpeed->setValue(speed);
-  lblPercentage->setText(textfmt::FloatToQStr(percent));
-  const double bar = ShapeOuter->width() * percent * 0.01;
+  const std::optional<LoggerConfig> config = ParseLoggerConfig(reply);
+  if (!config) return false;
+  edtConfigTime->setValue(config->Time);
+  edtConfigDist->setValue(config->Distance);
+  edtConfigSpeed->setValue(config->Speed);
+  lblPercentage->setText(textfmt::FloatToQStr(config->Percent));
+  const double bar = ShapeOuter->width() * config->Percent * 0.01;
   const int width = bar <= 0 ? 0 : bar >= ShapeOuter->width() ? ShapeOuter->width() : int(bar);
   ShapeInner->setGeometry(0, 0, width, ShapeOuter->height());
   return true;
@@ -499,15 +464,16 @@ void TDeviceSetPage::FillChoices() {
 }
 
 bool TDeviceSetPage::ShowDeviceConfig(const std::vector<std::string>& reply) {
-  if (reply.size() != 8) return false;
-  const int32_t language = Atol(reply[1]);
+  const std::optional<DeviceConfig> config = ParseDeviceConfig(reply);
+  if (!config) return false;
+  const int32_t language = config->Language;
   cmbConfigLang->setCurrentIndex(language >= 0 && language < cmbConfigLang->count() ? language : -1);
-  SelectValue(cmbConfigBacklight, backlightChoices, uint8_t(Atol(reply[3])), ChoiceValue);
-  SelectValue(cmbConfigSuspend, suspendChoices, uint16_t(Atol(reply[4])), ChoiceValue);
-  SelectValue(cmbHomeTimeZone, timeZoneValues, int8_t(Atol(reply[5])), ZoneValue);
-  SelectValue(cmbLocalTimeZone, timeZoneValues, int8_t(Atol(reply[6])), ZoneValue);
-  SelectValue(cmbLengthUnit, lengthUnitChoices, uint8_t(Atol(reply[7])), ChoiceValue);
-  csTurnDist->setCurrentIndex(csTurnDist->findText(QString::number(Atol(reply[2])), Qt::MatchExactly));
+  SelectValue(cmbConfigBacklight, backlightChoices, config->Backlight, ChoiceValue);
+  SelectValue(cmbConfigSuspend, suspendChoices, config->Suspend, ChoiceValue);
+  SelectValue(cmbHomeTimeZone, timeZoneValues, config->HomeZone, ZoneValue);
+  SelectValue(cmbLocalTimeZone, timeZoneValues, config->LocalZone, ZoneValue);
+  SelectValue(cmbLengthUnit, lengthUnitChoices, config->LengthUnit, ChoiceValue);
+  csTurnDist->setCurrentIndex(csTurnDist->findText(QString::number(config->TurnDistance), Qt::MatchExactly));
   return true;
 }
 

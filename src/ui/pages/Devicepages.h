@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "Configreply.h"
 #include "Controls.h"
 #include "Portscan.h"
 #include "Xmodem.h"
@@ -44,11 +45,6 @@ struct LoggerProfile {
   int32_t Speed;     // metres per second
 };
 extern const std::array<LoggerProfile, 3> loggerProfiles;
-
-// The parameter texts the two Set buttons send after their command.
-std::string LoggerParamText(int time, int distance, int speed);
-std::string DeviceParamText(int language, int turn, int backlight, int suspend, int homeZone,
-                            int localZone, int lengthUnit);
 
 class TConnectPage : public QWidget, public ConnectionPage {
   Q_OBJECT

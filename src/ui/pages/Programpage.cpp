@@ -263,8 +263,7 @@ void TProgramPage::mnuFavPopup() {
   QAction* before = bar.mnuFav->actions().value(0);
   for (int n = 0; n < favs.Count(); ++n) {
     // A name is shown as it is, "&" included.
-    const QString name = GetDelimitedField(favs[n], QStringLiteral(";"), 1).replace(
-        QLatin1Char('&'), QStringLiteral("&&"));
+    const QString name = ParseFavourite(favs[n]).Name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     auto* jump = new QAction(name, bar.mnuFav);
     jump->setObjectName(QStringLiteral("NewMenuItem_%1").arg(n));
     jump->setData(n);
@@ -280,13 +279,11 @@ void TProgramPage::mnuFavPopup() {
 void TProgramPage::JumpToFavourite(int tag) {
   const TSortedStringList& favs = apConfig->Favorites;
   if (tag < 0 || tag >= favs.Count()) return;
-  double lat = 0, lng = 0;
   // An entry whose fields do not convert sends nothing.
-  if (!textfmt::TryStrToFloat(GetDelimitedField(favs[tag], QStringLiteral(";"), 2), lat) ||
-      !textfmt::TryStrToFloat(GetDelimitedField(favs[tag], QStringLiteral(";"), 3), lng))
-    return;
-  frame_.ExecScript(QStringLiteral("setLatLng(") + textfmt::FloatToQStr(lat) + QLatin1Char(',') +
-                    textfmt::FloatToQStr(lng) + QLatin1Char(')'));
+  const Favourite fav = ParseFavourite(favs[tag]);
+  if (!fav.Located) return;
+  frame_.ExecScript(QStringLiteral("setLatLng(") + textfmt::FloatToQStr(fav.Lat) + QLatin1Char(',') +
+                    textfmt::FloatToQStr(fav.Lng) + QLatin1Char(')'));
 }
 
 void TProgramPage::DeleteFavourite(int tag) {
@@ -309,8 +306,7 @@ void TProgramPage::mnuFavAddClick() {
                   UiServices::Icon::Error);
     return;
   }
-  favs.Add(*name + QLatin1Char(';') + QString::fromStdString(textfmt::FormatFixed(lat, 4)) + QLatin1Char(';') +
-           QString::fromStdString(textfmt::FormatFixed(lng, 4)));
+  favs.Add(FavouriteText(*name, lat, lng));
 }
 
 // ----------------------------------------------------------------------------
@@ -339,16 +335,10 @@ void TProgramPage::CheckNewVersion(bool silent) {
                     UiServices::Icon::Error);
     return;
   }
-  QString text = QString::fromUtf8(reply.body);
-  if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  // Line 1: three characters, then the build; line 2: the version's name.
-  const int build = lines.size() >= 2 ? textfmt::StrToIntDef(lines[0].mid(3).trimmed(), 0) : 0;
-  const QString version = lines.value(1).trimmed();
-  if (uint16_t(build) > frame_.BuildNumber && !version.isEmpty()) {
+  const VersionReply version = ParseVersionReply(reply.body);
+  if (version.NewerThan(frame_.BuildNumber)) {
     TFormNewVersion dialog(frame_.FrameWindow());
-    dialog.SetVersion(version, frame_.LanguageIndex() == 1);
+    dialog.SetVersion(version.Name, frame_.LanguageIndex() == 1);
     ui.ExecDialog(dialog);
     return;
   }
