@@ -528,6 +528,24 @@ TEST_F(DevicePages, TrackLogDownloadShowsItsTracks) {
   EXPECT_TRUE(f->pgTrack->tbTrackDeviceDown->isEnabled());
 }
 
+// A device without a log sends an empty file: no error, nothing changes.
+TEST_F(DevicePages, EmptyTrackLogSaysThereIsNoData) {
+  devsim::DeviceState st = sim.state();
+  st.file(DeviceFile::TrackLog).clear();
+  sim.setState(st);
+  mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  const int before = device->Transfers.load();
+  f->pgTrack->tbTrackDeviceDown->click();
+  device->WaitForTransfers(before + 1, 5000);
+  ASSERT_EQ(trackStorage.Count(), 1u);
+  EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("old"));
+  EXPECT_EQ(f->StatusText(2), S(168));
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(env.services.messages[0].text, S(119));
+  EXPECT_EQ(env.services.messages[0].caption, S(117));
+  EXPECT_TRUE(TransferFilesLeft().isEmpty());
+}
+
 // A download that does not complete leaves every collection as it was.
 TEST_F(DevicePages, FailedDownloadsChangeNothing) {
   AddWaypoint(1, 3, 47.5, 10.25);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QTemporaryFile>
@@ -587,6 +588,13 @@ void TDeviceTransfers::RunDownload(const Download& d) {
   // The file is read only after the worker has ended, and only when the
   // whole transfer succeeded: a cut-short file never reaches a store.
   if (RunDeviceTask(frame_.FrameWindow(), d.task, file.Path()) != mrOk) return fail();
+  // A device that holds nothing (an empty log, say) sends an empty file:
+  // that is no transfer error, and the collection stays as it was.
+  if (QFileInfo(file.Path()).size() == 0) {
+    frame_.SetStatusText(2, Str(168));
+    ui.MessageBox(Str(119), Str(117), UiServices::Icon::Information);
+    return;
+  }
   BusyCursor busy;
   if (!d.read(file.Path())) return fail();
   frame_.SetStatusText(2, Str(167));
