@@ -1,5 +1,7 @@
 #include "Poistorage.h"
 
+#include <sys/stat.h>
+
 #include "Folders.h"
 
 #include <QFile>
@@ -175,6 +177,9 @@ void TPoiStorage::Clear() {
 
 bool TPoiStorage::LoadDeviceFile(const char* path) {
   if (!path) return true;
+  // A pipe or device would make the open wait for a writer for ever.
+  struct stat st {};
+  if (::stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return false;
   std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path, "rb"));
   if (!f) return false;
 

@@ -7,6 +7,7 @@
 #include "Utility.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cmath>
@@ -193,6 +194,8 @@ int RouteStorage::SaveDeviceFile(const QString& path, bool withElevation) const 
 }
 
 int RouteStorage::LoadDeviceFile(const QString& path) {
+  // A pipe or device would make the open wait for a writer for ever.
+  if (!QFileInfo(path).isFile()) return 0;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return 0;
   const qint64 size = file.size();

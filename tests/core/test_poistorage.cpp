@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Fixedzone.h"
+#include "Pipefeed.h"
 #include "Testenv.h"
 
 namespace fs = std::filesystem;
@@ -265,4 +266,15 @@ TEST(PoiStorage, FilterWalk) {
   EXPECT_STREQ(store.FindNext()->Name, "f");
   EXPECT_EQ(store.FindNext(), nullptr);
   EXPECT_EQ(store.FindNext(), nullptr);
+}
+
+TEST(PoiStorage, APipeIsNotOpened) {
+  const fs::path dir = testenv::scratchDir("poi-pipe");
+  testenv::PipeFeed pipe(dir / "pipe.wpt", Record({2024, 1, 15, 12, 0, 0, 3, 100, 200}));
+  ASSERT_TRUE(pipe.Made());
+  TPoiStorage store;
+  store.IconCount = 21;
+  EXPECT_FALSE(store.LoadDeviceFile(Path(dir / "pipe.wpt").c_str()));
+  EXPECT_FALSE(pipe.Opened());
+  EXPECT_EQ(store.GetCount(), 0);
 }

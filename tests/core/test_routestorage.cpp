@@ -4,6 +4,7 @@
 #include "Fontbank.h"
 #include "Lebytes.h"
 #include "Routestorage.h"
+#include "Pipefeed.h"
 #include "Testenv.h"
 
 #include <gtest/gtest.h>
@@ -334,4 +335,20 @@ TEST(RouteFile, SaveFailures) {
   r.SetPosition(1, std::nan(""), 0, -1);
   EXPECT_EQ(r.SaveDeviceFile(p, true), 0);
   EXPECT_EQ(bytesOf(p), "old");
+}
+
+TEST(RouteFile, APipeIsNotOpened) {
+  TFontBank bank = testBank();
+  RouteStorage r(bank);
+  fillSmallRoute(r);
+  const QString good = file("route-pipe", "good.rte");
+  ASSERT_EQ(r.SaveDeviceFile(good, false), 1);
+  const auto pipePath = testenv::scratchDir("route-pipe") / "pipe.rte";
+  testenv::PipeFeed pipe(pipePath, bytesOf(good));
+  ASSERT_TRUE(pipe.Made());
+  RouteStorage back(bank);
+  back.AddPoint("kept", 1, 2, ttNone);
+  EXPECT_EQ(back.LoadDeviceFile(QString::fromStdString(pipePath.string())), 0);
+  EXPECT_FALSE(pipe.Opened());
+  EXPECT_EQ(names(back), std::vector<QString>{QStringLiteral("kept")});
 }

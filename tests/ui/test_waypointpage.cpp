@@ -21,6 +21,7 @@
 #include "Mapmessage.h"
 #include "Mapstores.h"
 #include "Pathmanager.h"
+#include "Pipefeed.h"
 #include "Poistorage.h"
 #include "Shellopen.h"
 #include "Textfmt.h"
@@ -533,6 +534,17 @@ TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
     EXPECT_EQ(page->RowCount(), 1);
     EXPECT_TRUE(f->calls.isEmpty());
     EXPECT_EQ(f->windowTitle(), title);
+  }
+  // A pipe holding a sound file is not opened: the open would wait for a writer for ever.
+  {
+    testenv::PipeFeed pipe(dir / "pipe.wpt", good);
+    ASSERT_TRUE(pipe.Made());
+    env.services.messages.clear();
+    env.services.openAnswers.push_back(QString::fromStdString((dir / "pipe.wpt").string()));
+    page->bgWptFile_OpenClick();
+    EXPECT_FALSE(pipe.Opened());
+    EXPECT_EQ(f->StatusText(2), S(168));
+    EXPECT_EQ(StoreNames(), std::vector<std::string>{"2014/05/03 08:00:00"});
   }
   // Whatever follows the end record (the 0xFF of erased memory) is not read.
   testenv::FixedZone zone("UTC0");

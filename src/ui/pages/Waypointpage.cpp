@@ -128,6 +128,9 @@ void ShowFailure(const QString& path, const QString& reason) {
 // put part of it, or junk, in place of the waypoints.
 QString DeviceFileDamage(const QString& path) {
   constexpr qsizetype kRecord = 16;
+  // A pipe or device would make the open wait for a writer for ever.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) return QStringLiteral("This is not a file.");
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return file.errorString();
   QByteArray pending;
