@@ -1,8 +1,16 @@
 #include "Startup.h"
 
+#include <QDialog>
 #include <QEventLoop>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <exception>
 #include <future>
 
@@ -27,6 +35,46 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 namespace {
+
+// A log-out or `kill` asks the program to end: it then closes as if the user
+// had closed the window, so the settings are written back. The signal handler
+// only writes a byte; the event loop does the rest.
+int stopPipe[2] = {-1, -1};
+std::atomic<bool> stopRequested{false};
+
+extern "C" void OnStopSignal(int) {
+  const int saved = errno;
+  stopRequested = true;
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t n = ::write(stopPipe[0], &byte, 1);
+  errno = saved;
+}
+
+void ListenForStopSignals(QObject* parent) {
+  if (stopPipe[0] >= 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, stopPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(stopPipe[1], QSocketNotifier::Read, parent);
+  QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
+    char buffer[16];
+    while (::read(stopPipe[1], buffer, sizeof buffer) > 0) {
+    }
+    // A dialog that is open (the language chooser, a progress window) is
+    // cancelled first; then every event loop ends.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+      else
+        modal->close();
+      if (QApplication::activeModalWidget() == modal) break;
+    }
+    QCoreApplication::exit(0);
+  });
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
+}
 
 // A probe of a silent port blocks for seconds: it runs on a thread of its
 // own while this thread keeps the windows painted and their timers running;
@@ -103,13 +151,18 @@ std::unique_ptr<TFormMain> CreateWindows(bool connected, const std::function<TFo
 int RunProgram(TApplication& app, const StartupLinks& links) {
   // Windows that come and go before the main window must not end the program.
   app.setQuitOnLastWindowClosed(false);
+  ListenForStopSignals(&app);
   try {
     const StartupConnection connection = DetectConnection(*apConfig, links);
     QApplication::setApplicationName(QStringLiteral("Trevik AP"));
     std::unique_ptr<TFormMain> main = CreateWindows(connection.Connected);
-    main->show();
-    app.setQuitOnLastWindowClosed(true);
-    app.exec();
+    // Asked to end while starting: close at once, writing the settings back.
+    if (!stopRequested) {
+      main->show();
+      app.setQuitOnLastWindowClosed(true);
+      app.exec();
+    }
+    if (main->isVisible()) main->close();
   } catch (const std::exception& e) {
     ShowException(QString::fromLocal8Bit(e.what()));
   } catch (...) {

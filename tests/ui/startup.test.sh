@@ -49,4 +49,13 @@ if [ "$(id -u)" = 0 ]; then
 else
   [ "$said" = 0 ] || { echo "not root: the sandbox must stay on"; cat "$scratch/err.log"; exit 1; }
 fi
+# A log-out (SIGTERM) ends the program as a normal close does: the settings
+# are written back (the first-run mark among them) and it exits cleanly.
+! grep -qi '^First=0' "$cfg/Kartovex.ini" || { echo "the shipped settings should not mark the first run done"; exit 1; }
+kill -TERM "$pid"
+for _ in $(seq 1 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then echo "SIGTERM did not end the program"; exit 1; fi
+rc=0; wait "$pid" || rc=$?
+[ "$rc" = 0 ] || { echo "ended with $rc after SIGTERM"; cat "$scratch/err.log"; exit 1; }
+grep -qi '^First=0' "$cfg/Kartovex.ini" || { echo "settings not written back on SIGTERM"; cat "$cfg/Kartovex.ini"; exit 1; }
 echo ok
