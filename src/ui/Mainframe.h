@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Httpclient.h"
 #include "Imagelist.h"
 
 class QAction;
@@ -59,6 +60,18 @@ class TMainFrame {
     int Port = 0;
     bool Active = false;
   } HGoogleProxy;
+  // A GET of the main window's HTTP client: its request headers, and its
+  // proxy when one is set.
+  HttpRequest HGoogleRequest(const QString& url) const {
+    HttpRequest request;
+    request.url = url;
+    request.headers = {{"Accept", "text/html, */*"}, {"Content-Type", "text/html"}};
+    if (HGoogleProxy.Active) {
+      request.proxyServer = HGoogleProxy.Server;
+      request.proxyPort = HGoogleProxy.Port;
+    }
+    return request;
+  }
 
   // The picture strips shipped beside the program.
   TImageList ilWaypoint{16, 16};

@@ -130,15 +130,11 @@ void TAltChart::ApplyLanguage() {
 // elevation queries
 
 TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longitude) {
-  HttpRequest request;
-  request.url = ElevationServiceBase() + QStringLiteral("/maps/api/elevation/xml?locations=") + latitude +
+  QString url = ElevationServiceBase() + QStringLiteral("/maps/api/elevation/xml?locations=") + latitude +
                 QLatin1Char(',') + longitude + QStringLiteral("&sensor=false");
   const QString key = qEnvironmentVariable("TREVIK_MAPS_API_KEY");
-  if (!key.isEmpty()) request.url += QStringLiteral("&key=") + QString::fromLatin1(QUrl::toPercentEncoding(key));
-  request.headers = {{"Accept", "text/html, */*"}, {"Content-Type", "text/html"}};
-  const TProgramPage& options = frame_.ProgramPage();
-  request.proxyServer = options.edProxyServer->text().trimmed();
-  request.proxyPort = textfmt::StrToIntDef(options.edProxyPort->text().trimmed(), 0);
+  if (!key.isEmpty()) url += QStringLiteral("&key=") + QString::fromLatin1(QUrl::toPercentEncoding(key));
+  HttpRequest request = frame_.HGoogleRequest(url);
   request.timeoutMs = TimeoutMs;
   const HttpReply reply = HttpClient::Instance().Get(request);
   Answer answer;

@@ -315,13 +315,7 @@ void TProgramPage::mnuFavAddClick() {
 void TProgramPage::btnVersionCheckClick() { CheckNewVersion(false); }
 
 void TProgramPage::CheckNewVersion(bool silent) {
-  HttpRequest request;
-  request.url = MakerUrl() + QLatin1String(kVersionFilePath);
-  request.headers = {{"Accept", "text/html, */*"}, {"Content-Type", "text/html"}};
-  if (frame_.HGoogleProxy.Active) {
-    request.proxyServer = frame_.HGoogleProxy.Server;
-    request.proxyPort = frame_.HGoogleProxy.Port;
-  }
+  HttpRequest request = frame_.HGoogleRequest(MakerUrl() + QLatin1String(kVersionFilePath));
   request.timeoutMs = kVersionTimeoutMs;
   HttpReply reply;
   {
