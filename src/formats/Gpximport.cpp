@@ -65,6 +65,15 @@ double numberAttr(const Attributes& atts, std::string_view name) {
   return value && textfmt::TryStrToFloat(trimXml(*value), v) ? v : 0.0;
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Two digits at t[at]; false when they are not.
+bool twoDigits(std::string_view t, std::size_t at, int& v) {
+  if (!isDigit(t[at]) || !isDigit(t[at + 1])) return false;
+  v = (t[at] - '0') * 10 + (t[at + 1] - '0');
+  return true;
+}
+
 // Year, month, day, hour, minute and second at the fixed positions of
 // "yyyy-mm-ddThh:nn:ss" (anything after them is ignored); false unless all six
 // are digits that form a valid date and time.
@@ -75,20 +84,70 @@ bool readIsoFields(std::string_view t, int (&f)[6]) {
   for (int i = 0; i < 6; ++i) {
     f[i] = 0;
     for (size_t k = pos[i]; k < pos[i] + len[i]; ++k) {
-      if (t[k] < '0' || t[k] > '9') return false;
+      if (!isDigit(t[k])) return false;
       f[i] = f[i] * 10 + (t[k] - '0');
     }
   }
   return textfmt::IsValidDate(f[0], f[1], f[2]) && textfmt::IsValidTime(f[3], f[4], f[5], 0);
 }
 
-// A point's time: the common full form directly, anything else (a date
-// alone, junk) by the shared parser; 0 when it cannot be read.
+// What follows the seconds of a full time: a fraction of a second ("." or
+// "," and digits, dropped), then no zone, "Z" (or "z") or an offset "+hh:mm", "-hh:mm", "+hhmm", "-hhmm" of at
+// most 14 hours. Gives the offset in minutes east of UTC (0 without a zone:
+// such a time is taken as UTC, as it always was); false for anything else,
+// which leaves the moment unknown.
+bool readZone(std::string_view s, int& minutes) {
+  minutes = 0;
+  if (!s.empty() && (s[0] == '.' || s[0] == ',')) {
+    std::size_t i = 1;
+    while (i < s.size() && isDigit(s[i])) ++i;
+    if (i == 1) return false;
+    s.remove_prefix(i);
+  }
+  if (s.empty() || s == "Z" || s == "z") return true;
+  if (s[0] != '+' && s[0] != '-') return false;
+  int h = 0, m = 0;
+  if (s.size() == 6 && s[3] == ':') {
+    if (!twoDigits(s, 1, h) || !twoDigits(s, 4, m)) return false;
+  } else if (s.size() == 5) {
+    if (!twoDigits(s, 1, h) || !twoDigits(s, 3, m)) return false;
+  } else {
+    return false;
+  }
+  if (m > 59 || h * 60 + m > 14 * 60) return false;
+  minutes = s[0] == '-' ? -(h * 60 + m) : h * 60 + m;
+  return true;
+}
+
+// Calendar fields <-> seconds on a plain count.
+std::int64_t civilSeconds(int y, int mo, int d, int h, int mi, int s) {
+  return textfmt::DaysFromCivil(y, mo, d) * 86400 + h * 3600 + mi * 60 + s;
+}
+
+void civilFields(std::int64_t t, int& y, int& mo, int& d, int& h, int& mi, int& s) {
+  const std::int64_t days = t >= 0 ? t / 86400 : (t - 86399) / 86400;
+  const std::int64_t secs = t - days * 86400;
+  textfmt::CivilFromDays(days, y, mo, d);
+  h = static_cast<int>(secs / 3600);
+  mi = static_cast<int>(secs / 60 % 60);
+  s = static_cast<int>(secs % 60);
+}
+
+// A point's time in UTC: the common full form directly, with its zone;
+// anything else (a date alone, junk) by the shared parser; 0 when it cannot
+// be read.
 double pointTime(std::string_view t) {
   if (t.empty()) return 0;
   int f[6];
   double dt = 0;
-  if (readIsoFields(t, f) && textfmt::TryEncodeDateTime({f[0], f[1], f[2], f[3], f[4], f[5], 0}, dt)) return dt;
+  if (readIsoFields(t, f)) {
+    int zone = 0;
+    if (!readZone(t.substr(19), zone)) return 0;
+    if (zone != 0)
+      civilFields(civilSeconds(f[0], f[1], f[2], f[3], f[4], f[5]) - zone * 60, f[0], f[1], f[2], f[3], f[4], f[5]);
+    // Moved out of the years a date-time holds: no time either.
+    return textfmt::TryEncodeDateTime({f[0], f[1], f[2], f[3], f[4], f[5], 0}, dt) ? dt : 0;
+  }
   try {
     dt = ParseIsoDateTime(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
   } catch (const std::exception&) {
@@ -310,16 +369,16 @@ class Parser {
   // track mostly share it, and only the time of day is read anew.
   double PointTime(std::string_view t) {
     if (t.size() >= 19 && t.substr(0, 10) == lastDate_) {
-      int h = 0, mi = 0, sec = 0;
+      int h = 0, mi = 0, sec = 0, zone = 0;
       double time = 0;
-      auto two = [&](std::size_t at, int& v) {
-        if (t[at] < '0' || t[at] > '9' || t[at + 1] < '0' || t[at + 1] > '9') return false;
-        v = (t[at] - '0') * 10 + (t[at + 1] - '0');
-        return true;
-      };
-      // The same sum as TryEncodeDateTime makes.
-      if (two(11, h) && two(14, mi) && two(17, sec) && textfmt::TryEncodeTime(h, mi, sec, 0, time))
-        return lastDay_ >= 0 ? lastDay_ + time : lastDay_ - time;
+      if (twoDigits(t, 11, h) && twoDigits(t, 14, mi) && twoDigits(t, 17, sec) &&
+          textfmt::IsValidTime(h, mi, sec, 0) && readZone(t.substr(19), zone)) {
+        // Only while the zone keeps the moment on the same day; the same sum
+        // as TryEncodeDateTime makes.
+        const int s = h * 3600 + mi * 60 + sec - zone * 60;
+        if (s >= 0 && s < 86400 && textfmt::TryEncodeTime(s / 3600, s / 60 % 60, s % 60, 0, time))
+          return lastDay_ >= 0 ? lastDay_ + time : lastDay_ - time;
+      }
     }
     int f[6];
     if (readIsoFields(t, f) && textfmt::TryEncodeDate(f[0], f[1], f[2], lastDay_)) lastDate_.assign(t.substr(0, 10));
@@ -857,23 +916,21 @@ GpxImportResult::~GpxImportResult() = default;
 
 namespace {
 
-// Local calendar fields <-> seconds on a plain count, for stepping a
-// waypoint's time by whole seconds.
+// Local calendar fields <-> seconds, for stepping a waypoint's time by
+// whole seconds.
 std::int64_t toSeconds(const GpxImportWaypoint& w) {
-  return textfmt::DaysFromCivil(w.Year, w.Month, w.Day) * 86400 + w.Hour * 3600 + w.Minute * 60 + w.Second;
+  return civilSeconds(w.Year, w.Month, w.Day, w.Hour, w.Minute, w.Second);
 }
 
 void fromSeconds(std::int64_t t, sUserPOI& p) {
-  std::int64_t days = t >= 0 ? t / 86400 : (t - 86399) / 86400;
-  std::int64_t secs = t - days * 86400;
-  int y = 0, mo = 0, d = 0;
-  textfmt::CivilFromDays(days, y, mo, d);
+  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+  civilFields(t, y, mo, d, h, mi, s);
   p.Year = static_cast<std::uint16_t>(y);
   p.Month = static_cast<std::uint8_t>(mo);
   p.Day = static_cast<std::uint8_t>(d);
-  p.Hour = static_cast<std::uint8_t>(secs / 3600);
-  p.Minute = static_cast<std::uint8_t>(secs / 60 % 60);
-  p.Second = static_cast<std::uint8_t>(secs % 60);
+  p.Hour = static_cast<std::uint8_t>(h);
+  p.Minute = static_cast<std::uint8_t>(mi);
+  p.Second = static_cast<std::uint8_t>(s);
   const QChar zero(QLatin1Char('0'));
   const QString name = QStringLiteral("%1/%2/%3 %4:%5:%6")
                            .arg(p.Year, 4, 10, zero)

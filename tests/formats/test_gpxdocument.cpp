@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -434,4 +436,50 @@ TEST(GpxPeers, GpsbabelFilesImport) {
     EXPECT_EQ(pois.FindByName("2014/05/03 08:04:06")->Icon, 3);
     EXPECT_DOUBLE_EQ(pois.FindByName("2014/05/04 23:59:59")->Longitude, -70.25);
   }
+}
+
+namespace {
+
+// The point times of a GPX file, as written.
+std::vector<std::string> pointTimes(const fs::path& file) {
+  QFile f(QString::fromStdString(file.string()));
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file;
+  std::vector<std::string> times;
+  QXmlStreamReader r(&f);
+  bool inPoint = false;
+  while (!r.atEnd()) {
+    r.readNext();
+    if (r.isStartElement() && r.name() == QLatin1String("trkpt")) inPoint = true;
+    if (r.isEndElement() && r.name() == QLatin1String("trkpt")) inPoint = false;
+    if (inPoint && r.isStartElement() && r.name() == QLatin1String("time"))
+      times.push_back(r.readElementText().toStdString());
+  }
+  EXPECT_FALSE(r.hasError()) << file;
+  return times;
+}
+
+}  // namespace
+
+// Times with a zone offset, as phone apps write them, come back out as the
+// same moments in UTC that gpsbabel reads from the file (our export drops
+// the fraction of a second).
+TEST(GpxPeers, ZoneOffsetTimesExportAsTheMomentsGpsbabelReads) {
+  const fs::path in = testenv::fixturesDir() / "gpximport" / "zone-offsets.gpx";
+  TTrackStorage store;
+  TPoiStorage pois;
+  ASSERT_TRUE(ImportGpx(QString::fromStdString(in.string()), store, pois, nullptr));
+  auto dir = testenv::scratchDir("gpxzones");
+  ASSERT_EQ(ExportGpx(store, QString::fromStdString((dir / "ours.gpx").string())), 2);
+  const std::vector<std::string> ours = pointTimes(dir / "ours.gpx");
+  const std::vector<std::string> want = {
+      "2014-05-03T14:43:13Z", "2014-05-03T14:43:14Z", "2014-05-03T23:59:59Z", "2014-05-04T00:00:00Z",
+      "2015-01-01T00:30:00Z", "2016-02-29T04:30:00Z", "2016-02-29T20:00:00Z", "2016-03-01T22:00:00Z",
+      "2014-05-03T12:00:00Z", "2014-05-03T12:00:01Z", "2014-05-03T12:00:02Z", "2014-05-03T06:15:00Z"};
+  EXPECT_EQ(ours, want);
+
+  ASSERT_EQ(run("gpsbabel -t -i gpx -f '" + in.string() + "' -o gpx -F '" + (dir / "theirs.gpx").string() + "'"), 0);
+  std::vector<std::string> theirs = pointTimes(dir / "theirs.gpx");
+  for (std::string& t : theirs)
+    if (auto dot = t.find('.'); dot != std::string::npos) t.erase(dot, t.size() - 1 - dot);
+  EXPECT_EQ(ours, theirs);
 }

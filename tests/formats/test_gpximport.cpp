@@ -233,6 +233,61 @@ TEST_F(GpxImportTest, PointTimesAcrossDaysAndBeforeTheDayCountsStart) {
   for (size_t i = 0; i < std::size(times); ++i) EXPECT_EQ(pts[i].Time, want[i]) << times[i];
 }
 
+// A zone offset gives the moment in UTC, across days, months, years and
+// leap days; a time without a zone is UTC as before. A zone that cannot be
+// read leaves the point without a time, as any unreadable time does. Each
+// time comes twice after a point of another day: once read whole, once with
+// the date kept from the point before.
+TEST_F(GpxImportTest, PointTimeZonesGiveUtc) {
+  const struct { const char* text; double want; } cases[] = {
+      {"2014-05-03T15:43:13.994+01:00", utc(2014, 5, 3, 14, 43, 13)},
+      {"2014-05-03T15:43:13+01:00", utc(2014, 5, 3, 14, 43, 13)},
+      {"2014-05-03T15:43:13+0100", utc(2014, 5, 3, 14, 43, 13)},
+      {"2014-05-03T15:43:13-0130", utc(2014, 5, 3, 17, 13, 13)},
+      {"2014-05-03T15:43:13-00:00", utc(2014, 5, 3, 15, 43, 13)},
+      {"2014-05-03T15:43:13Z", utc(2014, 5, 3, 15, 43, 13)},
+      {"2014-05-03T15:43:13z", utc(2014, 5, 3, 15, 43, 13)},
+      {"2014-05-03T15:43:13.5", utc(2014, 5, 3, 15, 43, 13)},
+      {"2014-05-03T15:43:13,5Z", utc(2014, 5, 3, 15, 43, 13)},
+      {"2014-05-03T15:43:13", utc(2014, 5, 3, 15, 43, 13)},
+      {"2014-05-04T00:30:00+01:00", utc(2014, 5, 3, 23, 30)},
+      {"2014-05-03T23:30:00-01:00", utc(2014, 5, 4, 0, 30)},
+      {"2014-06-01T00:30:00+02:00", utc(2014, 5, 31, 22, 30)},
+      {"2014-12-31T23:30:00-01:00", utc(2015, 1, 1, 0, 30)},
+      {"2015-01-01T00:59:59+01:00", utc(2014, 12, 31, 23, 59, 59)},
+      {"2016-03-01T00:30:00+01:00", utc(2016, 2, 29, 23, 30)},
+      {"2016-02-28T23:30:00-01:00", utc(2016, 2, 29, 0, 30)},
+      {"2015-03-01T00:30:00+01:00", utc(2015, 2, 28, 23, 30)},
+      {"2014-05-03T10:00:00+14:00", utc(2014, 5, 2, 20)},
+      {"2014-05-03T15:00:00-12:00", utc(2014, 5, 4, 3)},
+      {"1899-12-30T00:30:00+01:00", utc(1899, 12, 29, 23, 30)},  // the day count's zero
+      {"1850-01-02T12:00:00-05:00", utc(1850, 1, 2, 17)},
+      {"0001-01-01T00:30:00+01:00", 0},  // before the first year a date-time holds
+      {"9999-12-31T23:30:00-01:00", 0},
+      {"2014-05-03T15:43:13+1:00", 0},
+      {"2014-05-03T15:43:13+25:00", 0},
+      {"2014-05-03T15:43:13+14:01", 0},
+      {"2014-05-03T15:43:13+01:60", 0},
+      {"2014-05-03T15:43:13+01", 0},
+      {"2014-05-03T15:43:13+01:00junk", 0},
+      {"2014-05-03T15:43:13Zjunk", 0},
+      {"2014-05-03T15:43:13 UTC", 0},
+      {"2014-05-03T15:43:13.Z", 0},
+      {"2014-05-03T25:00:00+01:00", 0},
+      {"2014-05-03T1x:00:00+01:00", utc(2014, 5, 3)},  // an unreadable time of day: the date, as before
+  };
+  std::string body = "<trk><trkseg>";
+  auto point = [](const char* t) { return std::string("<trkpt lat=\"1\" lon=\"1\"><time>") + t + "</time></trkpt>"; };
+  for (const auto& c : cases) body += point("2000-01-01T00:00:00Z") + point(c.text) + point(c.text);
+  EXPECT_TRUE(import(body + "</trkseg></trk>"));
+  const auto& pts = tracks.At(0)->Points();
+  ASSERT_EQ(pts.size(), 3 * std::size(cases));
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(pts[3 * i + 1].Time, cases[i].want) << cases[i].text;
+    EXPECT_EQ(pts[3 * i + 2].Time, cases[i].want) << cases[i].text << " (date kept)";
+  }
+}
+
 TEST_F(GpxImportTest, GpxTenNamespaceAndOtherRootsAreRead) {
   EXPECT_TRUE(import("<trk><trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg></trk>"));
   EXPECT_TRUE(ImportGpx(write("<trk><trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg></trk>",
