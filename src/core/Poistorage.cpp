@@ -76,6 +76,23 @@ bool ToFixed(double deg, std::int32_t& out) {
   return true;
 }
 
+// The local time of a record's UTC fields; false when they are no time.
+bool DeviceRecordLocalTime(const unsigned char* r, SystemTime& local) {
+  SystemTime utc;
+  utc.Year = static_cast<std::uint16_t>(r[0] + 1900);
+  utc.Month = r[1];
+  utc.Day = r[2];
+  utc.Hour = r[3];
+  utc.Minute = r[4];
+  utc.Second = r[5];
+  return ConvertUtcToLocal(utc, local);
+}
+
+// A transfer pads its last block with 0x1A: such a record is no waypoint.
+bool IsPadding(const unsigned char* r) {
+  return std::all_of(r, r + kRecordSize, [](unsigned char b) { return b == 0x1A; });
+}
+
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -89,17 +106,6 @@ void sUserPOI::SetName(std::string_view name) {
     while (n > 0 && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
   std::memset(Name, 0, sizeof Name);
   std::memcpy(Name, name.data(), n);
-}
-
-bool DeviceRecordLocalTime(const unsigned char* r, SystemTime& local) {
-  SystemTime utc;
-  utc.Year = static_cast<std::uint16_t>(r[0] + 1900);
-  utc.Month = r[1];
-  utc.Day = r[2];
-  utc.Hour = r[3];
-  utc.Minute = r[4];
-  utc.Second = r[5];
-  return ConvertUtcToLocal(utc, local);
 }
 
 TPoiStorage::TPoiStorage() = default;
@@ -175,7 +181,9 @@ void TPoiStorage::Clear() {
   cursor_ = 0;
 }
 
-bool TPoiStorage::LoadDeviceFile(const char* path) {
+bool TPoiStorage::LoadDeviceFile(const char* path, PoiFileReport* report) {
+  PoiFileReport counts;
+  if (report) *report = counts;
   if (!path) return true;
   // A pipe or device would make the open wait for a writer for ever.
   struct stat st {};
@@ -184,13 +192,25 @@ bool TPoiStorage::LoadDeviceFile(const char* path) {
   if (!f) return false;
 
   // Read into a fresh store; the old waypoints stay until the file is read.
+  // A damaged record is left out and counted, the whole ones are kept.
   TPoiStorage loaded;
   loaded.IconCount = IconCount;
   unsigned char r[kRecordSize];
-  while (std::fread(r, 1, kRecordSize, f.get()) == kRecordSize) {
+  for (;;) {
+    const std::size_t got = std::fread(r, 1, kRecordSize, f.get());
+    if (got < kRecordSize) {
+      counts.CutShort = static_cast<int>(got);
+      break;
+    }
     if (r[0] == 0xFF && r[1] == 0xFF && r[3] == 0xFF && r[4] == 0xFF) break;
+    if (IsPadding(r)) continue;
     SystemTime local;
-    if (!DeviceRecordLocalTime(r, local)) continue;  // not a time: skip the record
+    const std::int32_t lat = ReadInt32(r + 8), lon = ReadInt32(r + 12);
+    if (!DeviceRecordLocalTime(r, local) || r[6] >= IconCount || lat < -9000000 || lat > 9000000 || lon < -18000000 ||
+        lon > 18000000) {
+      ++counts.Unreadable;
+      continue;
+    }
     auto poi = std::make_unique<sUserPOI>();
     poi->Year = local.Year;
     poi->Month = static_cast<std::uint8_t>(local.Month);
@@ -199,12 +219,19 @@ bool TPoiStorage::LoadDeviceFile(const char* path) {
     poi->Minute = static_cast<std::uint8_t>(local.Minute);
     poi->Second = static_cast<std::uint8_t>(local.Second);
     poi->Icon = r[6];
-    poi->Latitude = ReadInt32(r + 8) * 0.00001;
-    poi->Longitude = ReadInt32(r + 12) * 0.00001;
+    poi->Latitude = lat * 0.00001;
+    poi->Longitude = lon * 0.00001;
     poi->SetName(TimeName(local));
-    if (loaded.Add(poi.get())) poi.release();
+    if (loaded.Add(poi.get()))
+      poi.release();
+    else
+      ++counts.SameTime;  // the icon passed above, so the name is taken
   }
   if (std::ferror(f.get())) return false;
+  counts.Kept = loaded.GetCount();
+  if (report) *report = counts;
+  // Something was there but nothing of it can be used: keep what is held.
+  if (counts.Kept == 0 && counts.LeftOut() > 0) return false;
 
   items_ = std::move(loaded.items_);
   byName_ = std::move(loaded.byName_);

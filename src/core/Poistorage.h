@@ -4,7 +4,8 @@
 // Device file: no header, 16-byte records, little-endian: UTC year - 1900,
 // month, day, hour, minute, second (one byte each), icon, a reserved 0, then
 // latitude and longitude * 100000 as signed 32-bit integers. The records end
-// at the end of the file or at a record whose bytes 0, 1, 3 and 4 are 0xFF.
+// at the end of the file or at a record whose bytes 0, 1, 3 and 4 are 0xFF;
+// a record of nothing but 0x1A is a transfer's padding.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -30,6 +31,15 @@ struct sUserPOI {
 
   // Stores name, cut to 25 bytes without splitting a UTF-8 character.
   void SetName(std::string_view name);
+};
+
+// What a load of the device file kept and what it left out.
+struct PoiFileReport {
+  int Kept = 0;        // waypoints read
+  int CutShort = 0;    // bytes of a last record that the file cuts short (0: none)
+  int Unreadable = 0;  // records with no valid time, a position off the earth or an icon without a picture
+  int SameTime = 0;    // records of the same second as an earlier one: the name is taken
+  int LeftOut() const { return (CutShort > 0 ? 1 : 0) + Unreadable + SameTime; }
 };
 
 class TPoiStorage {
@@ -59,11 +69,14 @@ class TPoiStorage {
   }
   void Clear();
 
-  // Null path: true and nothing done. Load: false and the store unchanged
-  // when the file cannot be read. Save: false when any write fails, the old
-  // file then stays as it was; leftOut (when given) counts the waypoints that
-  // a record cannot hold and that were therefore not written.
-  bool LoadDeviceFile(const char* path);
+  // Null path: true and nothing done. Load: the waypoints of the file's
+  // whole, sound records take the store's place, and report (when given)
+  // says what was kept and what was left out; false and the store unchanged
+  // when the file cannot be read or none of its records can be kept. Save:
+  // false when any write fails, the old file then stays as it was; leftOut
+  // (when given) counts the waypoints that a record cannot hold and that
+  // were therefore not written.
+  bool LoadDeviceFile(const char* path, PoiFileReport* report = nullptr);
   bool SaveDeviceFile(const char* path, int* leftOut = nullptr) const;
 
   int IconCount = 0;  // number of waypoint icons; set once at start
@@ -81,8 +94,3 @@ class TPoiStorage {
 
 // The process-wide store.
 extern TPoiStorage poiStorage;
-
-struct SystemTime;
-// The local time of a 16-byte device record's UTC fields; false when they
-// are no time.
-bool DeviceRecordLocalTime(const unsigned char* record, SystemTime& local);

@@ -108,6 +108,9 @@ TEST(PoiStorage, DeviceFileRoundTripAcrossSummerTime) {
                                                        "2024/03/30 21:00:00", "2024/06/30 18:30:00"}));
 }
 
+// The whole, sound records are kept, whatever else the file holds; the
+// report counts what was left out and why. A file of which nothing can be
+// kept leaves the store as it was.
 TEST(PoiStorage, EndOfRecordsAndRejectedRecords) {
   FixedZone zone("UTC0");
   const std::string a = Record({2024, 5, 1, 10, 0, 0, 1, 100, 200});
@@ -115,25 +118,46 @@ TEST(PoiStorage, EndOfRecordsAndRejectedRecords) {
   const std::string end = std::string(16, '\xFF');
   std::string endDay = end;
   endDay[2] = 7;  // only bytes 0, 1, 3 and 4 count
+  const std::string pad(16 * 62, '\x1A');  // a transfer block's padding
+  const std::vector<std::string> ab = {"2024/05/01 10:00:00", "2024/05/01 10:00:01"};
+  const std::vector<std::string> old = {"old"};
   struct Case {
     const char* name;
     std::string bytes;
     std::vector<std::string> names;
+    PoiFileReport report;  // Kept, CutShort, Unreadable, SameTime
+    bool ok = true;
   };
   const Case cases[] = {
-      {"empty file", "", {}},
-      {"records then erased memory", a + b + end + std::string(1000, '\xFF'), {"2024/05/01 10:00:00", "2024/05/01 10:00:01"}},
-      {"end record with another day byte", a + endDay + b, {"2024/05/01 10:00:00"}},
-      {"trailing partial record", a + b.substr(0, 15), {"2024/05/01 10:00:00"}},
-      {"same second twice", a + Record({2024, 5, 1, 10, 0, 0, 3, 9, 9}), {"2024/05/01 10:00:00"}},
-      {"icon not below the icon count", Record({2024, 5, 1, 9, 0, 0, 5, 0, 0}) + a, {"2024/05/01 10:00:00"}},
+      {"empty file", "", {}, {0, 0, 0, 0}},
+      {"clean file", a + b, ab, {2, 0, 0, 0}},
+      {"records then erased memory", a + b + end + std::string(1000, '\xFF'), ab, {2, 0, 0, 0}},
+      {"whatever follows the end record", a + end + Record({2024, 13, 1, 0, 0, 0, 0, 0, 0}) + "\x01\x02",
+       {"2024/05/01 10:00:00"}, {1, 0, 0, 0}},
+      {"end record with another day byte", a + endDay + b, {"2024/05/01 10:00:00"}, {1, 0, 0, 0}},
+      {"records then transfer padding", a + b + pad, ab, {2, 0, 0, 0}},
+      {"trailing partial record", a + b + a.substr(0, 7), ab, {2, 7, 0, 0}},
+      {"one bad record in the middle", a + Record({2024, 13, 1, 0, 0, 0, 0, 0, 0}) + b, ab, {2, 0, 1, 0}},
+      {"same second twice", a + Record({2024, 5, 1, 10, 0, 0, 3, 9, 9}), {"2024/05/01 10:00:00"}, {1, 0, 0, 1}},
+      {"icon not below the icon count", Record({2024, 5, 1, 9, 0, 0, 5, 0, 0}) + a, {"2024/05/01 10:00:00"},
+       {1, 0, 1, 0}},
       {"invalid dates and times are skipped",
        Record({2024, 0, 1, 0, 0, 0, 0, 0, 0}) + Record({2024, 13, 1, 0, 0, 0, 0, 0, 0}) +
            Record({2023, 2, 29, 0, 0, 0, 0, 0, 0}) + Record({2024, 5, 0, 0, 0, 0, 0, 0, 0}) +
            Record({2024, 5, 1, 24, 0, 0, 0, 0, 0}) + Record({2024, 5, 1, 0, 60, 0, 0, 0, 0}) +
            Record({2024, 5, 1, 0, 0, 60, 0, 0, 0}) + b,
-       {"2024/05/01 10:00:01"}},
-      {"year 2155 is the last one", Record({2155, 12, 31, 23, 59, 59, 0, 0, 0}), {"2155/12/31 23:59:59"}},
+       {"2024/05/01 10:00:01"}, {1, 0, 7, 0}},
+      {"positions off the earth",
+       Record({2024, 5, 1, 9, 0, 0, 0, 9000001, 0}) + Record({2024, 5, 1, 9, 0, 1, 0, -9000001, 0}) +
+           Record({2024, 5, 1, 9, 0, 2, 0, 0, 18000001}) + Record({2024, 5, 1, 9, 0, 3, 0, 0, -18000001}) +
+           Record({2024, 5, 1, 9, 0, 4, 0, 9000000, -18000000}) + Record({2024, 5, 1, 9, 0, 5, 0, -9000000, 18000000}),
+       {"2024/05/01 09:00:04", "2024/05/01 09:00:05"}, {2, 0, 4, 0}},
+      {"year 2155 is the last one", Record({2155, 12, 31, 23, 59, 59, 0, 0, 0}), {"2155/12/31 23:59:59"}, {1, 0, 0, 0}},
+      // Nothing that can be kept: refused, the waypoints held stay.
+      {"only a cut-short record", a.substr(0, 15), old, {0, 15, 0, 0}, false},
+      {"only bad records", Record({2024, 13, 1, 0, 0, 0, 0, 0, 0}) + Record({2024, 5, 1, 9, 0, 0, 0, 0, 18000001}) +
+                               a.substr(0, 3),
+       old, {0, 3, 2, 0}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -142,8 +166,19 @@ TEST(PoiStorage, EndOfRecordsAndRejectedRecords) {
     TPoiStorage store;
     store.IconCount = 5;
     ASSERT_TRUE(Add(store, Poi("old", 2020, 1, 1, 0, 0, 0)));
-    ASSERT_TRUE(store.LoadDeviceFile(Path(file).c_str()));
+    PoiFileReport report{9, 9, 9, 9};
+    EXPECT_EQ(store.LoadDeviceFile(Path(file).c_str(), &report), c.ok);
     EXPECT_EQ(Names(store, 5), c.names);
+    EXPECT_EQ(report.Kept, c.report.Kept);
+    EXPECT_EQ(report.CutShort, c.report.CutShort);
+    EXPECT_EQ(report.Unreadable, c.report.Unreadable);
+    EXPECT_EQ(report.SameTime, c.report.SameTime);
+    // Without a report the same file reads the same way.
+    TPoiStorage plain;
+    plain.IconCount = 5;
+    ASSERT_TRUE(Add(plain, Poi("old", 2020, 1, 1, 0, 0, 0)));
+    EXPECT_EQ(plain.LoadDeviceFile(Path(file).c_str()), c.ok);
+    EXPECT_EQ(Names(plain, 5), c.names);
   }
 }
 
@@ -153,7 +188,9 @@ TEST(PoiStorage, FailedLoadOrSaveKeepsWhatWasThere) {
   store.IconCount = 2;
   ASSERT_TRUE(Add(store, Poi("keep", 2020, 1, 1, 0, 0, 0)));
   EXPECT_FALSE(store.LoadDeviceFile(Path(dir / "missing.bin").c_str()));
-  EXPECT_FALSE(store.LoadDeviceFile(Path(dir).c_str()));  // a folder opens but cannot be read
+  PoiFileReport report{9, 9, 9, 9};
+  EXPECT_FALSE(store.LoadDeviceFile(Path(dir).c_str(), &report));  // a folder opens but cannot be read
+  EXPECT_EQ(report.Kept + report.LeftOut(), 0);  // nothing was read, so nothing was left out
   EXPECT_TRUE(store.LoadDeviceFile(nullptr));
   EXPECT_EQ(store.GetCount(), 1);
   EXPECT_NE(store.FindByName("keep"), nullptr);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <filesystem>
@@ -509,6 +510,56 @@ TEST_F(DevicePages, UploadThenDownloadGivesTheSameCollections) {
   Transfer(f->pgDest->bgDestDevice->Item(1));
   EXPECT_EQ(destStorage.Items().size(), 3u);
   EXPECT_DOUBLE_EQ(destStorage.FindItem(dlActive, QStringLiteral("Rathaus"))->Latitude, 1);
+}
+
+// A damaged waypoint file from the device reads as an opened one does: its
+// whole records replace the waypoints and the user is told what was left out
+// (the block's padding is no record); a file of which nothing can be read
+// leaves the waypoints as they were.
+TEST_F(DevicePages, DamagedWaypointDownloadKeepsTheWholeRecordsAndSaysSo) {
+  testenv::FixedZone zone("UTC0");
+  // 2024-05-01 10:00:<second> UTC, icon 1, 0.1 / 0.2.
+  auto record = [](int second, int month) {
+    return std::string{char(124), char(month), 1, 10, 0, char(second), 1, 0, 0x10, 0x27, 0, 0, 0x20, 0x4E, 0, 0};
+  };
+  AddWaypoint(9, 1, 1.0, 2.0);
+  auto names = [] {
+    QStringList out;
+    for (int i = 0; i < poiStorage.GetCount(); ++i) out << QString::fromUtf8(poiStorage.At(i)->Name);
+    return out;
+  };
+  const QStringList kept = {"2024/05/01 10:00:01", "2024/05/01 10:00:03"};
+  struct Case {
+    const char* what;
+    std::string file;
+    QStringList calls;
+    Icon icon;
+    QString text;
+  } cases[] = {
+      {"one bad record", record(1, 5) + record(2, 13) + record(3, 5), {"FillWptList"}, Icon::Warning,
+       "The device's waypoint file: 2 waypoints read; 1 record left out: 1 unreadable (no valid time"},
+      {"nothing readable", record(1, 13) + record(2, 0), {}, Icon::Error,
+       S(115) + "\nThe device's waypoint file: No waypoint could be read; 2 records left out: 2 unreadable"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    devsim::DeviceState st = sim.state();
+    st.file(DeviceFile::Waypoints) = c.file;
+    sim.setState(st);
+    env.services.messages.clear();
+    f->calls.clear();
+    const int before = device->Transfers.load();
+    QTest::mouseClick(f->pgWaypoint->tbDeviceDown, Qt::LeftButton);
+    device->WaitForTransfers(before + 1, 5000);
+    EXPECT_EQ(names(), kept);
+    EXPECT_EQ(Result(), S(168));
+    EXPECT_EQ(f->calls, c.calls);
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_EQ(env.services.messages[0].caption, S(117));
+    EXPECT_EQ(env.services.messages[0].icon, c.icon);
+    EXPECT_TRUE(env.services.messages[0].text.startsWith(c.text)) << env.services.messages[0].text.toStdString();
+    EXPECT_TRUE(TransferFilesLeft().isEmpty());
+  }
 }
 
 TEST_F(DevicePages, TrackLogDownloadShowsItsTracks) {

@@ -1,12 +1,15 @@
 // The waypoint page with real widgets, the real store and real files: the
 // filters, adding (dialog and clock), changing, deleting and clearing with
-// the script calls they send, the device file round trip, the GPX and KML
-// exports checked by xmllint and gpsbabel, the waypoint dialog's checks,
-// the coordinate converter and the icon images read back from disk.
+// the script calls they send, the device file round trip and damaged device
+// files, the GPX and KML exports checked by xmllint and gpsbabel, the
+// waypoint dialog's checks, the coordinate converter and the icon images
+// read back from disk. Buttons, the list's clicks and its menu are pressed
+// through the widgets.
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
 #include <QTest>
+#include <QWindow>
 
 #include <cstdlib>
 #include <filesystem>
@@ -360,9 +363,49 @@ TEST_F(WaypointPage, ModifyChangesTheSelectedWaypointByPosition) {
   EXPECT_EQ(f->calls, QStringList{"RefreshMap"});
   EXPECT_EQ(page->lvWpt->model()->index(1, 1).data().toString(), "5.5");
   // Nothing selected: no dialog.
+  page->lvWpt->clearSelection();
   const int shown = env.services.dialogsShown;
-  page->lvWptDblClick();
+  QTest::mouseClick(page->tbWptTableMod, Qt::LeftButton);
   EXPECT_EQ(env.services.dialogsShown, shown);
+}
+
+// A double click on a row edits it; a right click opens the list's menu,
+// whose converter item shows the row. The clicks come through the window, as
+// the desktop's would.
+TEST_F(WaypointPage, DoubleClickAndMenuOfTheList) {
+  AddPoi(2014, 5, 3, 8, 0, 0, 1, 1, 0);
+  AddPoi(2014, 5, 3, 8, 0, 1, 48.137154, -12.5, 0);
+  page->FillWptList();
+  f->PageControl->setCurrentWidget(page);
+  f->show();
+  QApplication::setActiveWindow(f.get());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+  QWindow* window = f->windowHandle();
+  const QPoint second = page->lvWpt->viewport()->mapTo(
+      f.get(), page->lvWpt->visualRect(page->lvWpt->model()->index(1, 0)).center());
+
+  f->calls.clear();
+  AnswerDialog(QStringLiteral("2,5"), QStringLiteral("3"), 4);
+  QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, second);
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  EXPECT_EQ(poiStorage.At(1)->Latitude, 2.5);
+  EXPECT_EQ(poiStorage.At(1)->Icon, 4);
+  EXPECT_EQ(poiStorage.At(0)->Latitude, 1);
+  EXPECT_EQ(f->calls, QStringList{"RefreshMap"});
+
+  QString lat;
+  env.services.onDialog = [&](QDialog& d) {
+    if (auto* c = qobject_cast<TFormGPSConverter*>(&d)) lat = c->lblLat->text();
+    return int(QDialog::Accepted);
+  };
+  page->SelectRow(1);
+  QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, second);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return page->pmnuWPT->isVisible(); }, 5000));
+  const QList<QAction*> items = page->pmnuWPT->actions();
+  ASSERT_EQ(items.size(), 1);
+  items[0]->trigger();
+  page->pmnuWPT->hide();
+  EXPECT_EQ(lat, "2.5");
 }
 
 TEST_F(WaypointPage, DeleteSendsEachWaypointsPositionAtItsDeletion) {
@@ -372,7 +415,7 @@ TEST_F(WaypointPage, DeleteSendsEachWaypointsPositionAtItsDeletion) {
     page->lvWpt->selectionModel()->select(page->lvWpt->model()->index(row, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
   fake->scripts.clear();
-  page->bgWptTable_DeleteClick();
+  QTest::mouseClick(page->tbWptTableDel, Qt::LeftButton);
   EXPECT_EQ(fake->scripts, (QStringList{"wpt_deletePoint(2)", "wpt_deletePoint(4)"}));
   EXPECT_EQ(StoreNames(), (std::vector<std::string>{"2014/05/03 08:00:00", "2014/05/03 08:00:01", "2014/05/03 08:00:03",
                                                     "2014/05/03 08:00:04", "2014/05/03 08:00:06"}));
@@ -492,14 +535,75 @@ TEST_F(WaypointPage, SaveRefusesAnEmptyListAndReportsFailuresAndLeftOuts) {
   EXPECT_TRUE(env.services.messages[0].text.startsWith("1 of 3 waypoints")) << env.services.messages[0].text.toStdString();
 }
 
+// One sound record of the device file: 2014-05-03 08:00:<second> UTC, icon 2, 1.5 / -2.5.
+std::string WptRecord(int second = 0) {
+  return {char(114), 5, 3, 8, 0, char(second), 2, 0, char(0xF0), 0x49, 2, 0, 0x70, 0x2F, char(0xFC), char(0xFF)};
+}
+
+// A damaged file: its whole records are read and shown, the title names it,
+// and the user is told how many records were left out and why; never "done".
+TEST_F(WaypointPage, ADamagedDeviceFileKeepsItsWholeRecordsAndSaysWhatWasLeftOut) {
+  testenv::FixedZone zone("UTC0");
+  const fs::path dir = testenv::scratchDir("wpt-damaged");
+  std::string badMonth = WptRecord(1);
+  badMonth[1] = 13;
+  std::string north = WptRecord(1);
+  north[11] = 0x10;  // 2685 degrees
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> names;
+    QStringList says;  // in the warning; none for a clean file
+  };
+  const std::vector<std::string> two = {"2014/05/03 08:00:00", "2014/05/03 08:00:02"};
+  const Case cases[] = {
+      {"cut.wpt", WptRecord(0) + WptRecord(2) + std::string(7, '\x01'), two,
+       {"2 waypoints read; 1 record left out: 1 cut short at the end of the file (7 of its 16 bytes)."}},
+      {"month.wpt", WptRecord(0) + badMonth + WptRecord(2), two,
+       {"2 waypoints read; 1 record left out: 1 unreadable (no valid time"}},
+      {"north.wpt", WptRecord(0) + north + WptRecord(2) + WptRecord(2) + std::string(3, '\x01'), two,
+       {"2 waypoints read; 3 records left out: 1 cut short", "1 unreadable", "1 of the same second as an earlier"}},
+      {"clean.wpt", WptRecord(0) + WptRecord(2), two, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    mapstores::ClearAll();
+    AddPoi(2000, 1, 1, 0, 0, 0, 1, 1, 0);  // replaced by what the file holds
+    page->FillWptList();
+    env.services.messages.clear();
+    f->calls.clear();
+    const QString path = QString::fromStdString((dir / c.name).string());
+    testenv::writeFile(dir / c.name, c.bytes);
+    env.services.openAnswers.push_back(path);
+    QTest::mouseClick(page->tbWptFileOpen, Qt::LeftButton);
+    EXPECT_EQ(StoreNames(), c.names);
+    EXPECT_EQ(page->RowCount(), int(c.names.size()));
+    EXPECT_EQ(f->calls, QStringList{"RefreshMap"});
+    EXPECT_EQ(f->windowTitle(), mainWindowTitle + path);
+    EXPECT_EQ(f->StatusText(1), S(1));
+    if (c.says.isEmpty()) {
+      EXPECT_EQ(f->StatusText(2), S(167));
+      EXPECT_TRUE(env.services.messages.empty());
+      continue;
+    }
+    EXPECT_EQ(f->StatusText(2), S(168));
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    const auto& m = env.services.messages[0];
+    EXPECT_EQ(m.icon, Icon::Warning);
+    EXPECT_EQ(m.caption, S(1));
+    EXPECT_TRUE(m.text.startsWith(path + "\n")) << m.text.toStdString();
+    for (const QString& part : c.says) EXPECT_TRUE(m.text.contains(part)) << m.text.toStdString();
+  }
+}
+
+// A file that cannot be read, or of which nothing can be read, is refused:
+// the waypoints, the list, the map and the title stay as they were.
 TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
   const fs::path dir = testenv::scratchDir("wpt-open");
   AddPoi(2014, 5, 3, 8, 0, 0, 1, 1, 0);
   page->FillWptList();
   const QString title = f->windowTitle();
-  // One sound record (2014-05-03 08:00:00 UTC, icon 2, 1.5 / -2.5).
-  const std::string good = {char(114), 5,    3, 8, 0, 0, 2, 0, char(0xF0), 0x49, 2, 0, 0x70, 0x2F, char(0xFC),
-                            char(0xFF)};
+  const std::string good = WptRecord();
   auto with = [&](std::size_t at, char byte) {
     std::string r = good;
     r[at] = byte;
@@ -511,23 +615,25 @@ TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
     const char* why;
   };
   const Bad files[] = {
-      {"cut.wpt", good + std::string(7, '\x01'), "ends inside"},
-      {"month.wpt", good + with(1, 13), "no valid time"},
-      {"north.wpt", good + with(11, 0x10), "beyond 90"},  // 2685 degrees
-      {"east.wpt", good + std::string(good, 0, 12) + "\x01\x02\x03\x04", "beyond 90"},
+      {"cut.wpt", std::string(7, '\x01'), "No waypoint could be read; 1 record left out: 1 cut short"},
+      {"month.wpt", with(1, 13) + with(11, 0x10), "No waypoint could be read; 2 records left out: 2 unreadable"},
+      {"east.wpt", std::string(good, 0, 12) + "\x01\x02\x03\x04" + std::string(good, 0, 9),
+       "2 records left out: 1 cut short at the end of the file (9 of its 16 bytes), 1 unreadable"},
   };
   for (const Bad& b : files) testenv::writeFile(dir / b.name, b.bytes);
-  std::vector<std::pair<fs::path, const char*>> cases = {{dir / "none.wpt", "No such file"}, {dir, ""}};
+  std::vector<std::pair<fs::path, const char*>> cases = {{dir / "none.wpt", "No such file"},
+                                                         {dir, "Is a directory"}};
   for (const Bad& b : files) cases.emplace_back(dir / b.name, b.why);
   for (const auto& [bad, why] : cases) {
     SCOPED_TRACE(bad.string());
     env.services.messages.clear();
     f->calls.clear();
     env.services.openAnswers.push_back(QString::fromStdString(bad.string()));
-    page->bgWptFile_OpenClick();
+    QTest::mouseClick(page->tbWptFileOpen, Qt::LeftButton);
     EXPECT_EQ(f->StatusText(2), S(168));
     ASSERT_EQ(env.services.messages.size(), 1u);
     EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(env.services.messages[0].text.startsWith(S(168) + ": " + QString::fromStdString(bad.string())));
     EXPECT_TRUE(env.services.messages[0].text.contains(QString::fromUtf8(why)))
         << env.services.messages[0].text.toStdString();
     EXPECT_EQ(StoreNames(), std::vector<std::string>{"2014/05/03 08:00:00"});
@@ -544,14 +650,18 @@ TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
     page->bgWptFile_OpenClick();
     EXPECT_FALSE(pipe.Opened());
     EXPECT_EQ(f->StatusText(2), S(168));
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_TRUE(env.services.messages[0].text.contains("This is not a file.")) << env.services.messages[0].text.toStdString();
     EXPECT_EQ(StoreNames(), std::vector<std::string>{"2014/05/03 08:00:00"});
   }
   // Whatever follows the end record (the 0xFF of erased memory) is not read.
   testenv::FixedZone zone("UTC0");
+  env.services.messages.clear();
   testenv::writeFile(dir / "ended.wpt", good + std::string(16, '\xFF') + "\x01\x02\x03");
   env.services.openAnswers.push_back(QString::fromStdString((dir / "ended.wpt").string()));
   page->bgWptFile_OpenClick();
   EXPECT_EQ(f->StatusText(2), S(167));
+  EXPECT_TRUE(env.services.messages.empty());
   ASSERT_EQ(poiStorage.GetCount(), 1);
   EXPECT_EQ(std::string(poiStorage.At(0)->Name), "2014/05/03 08:00:00");
   EXPECT_EQ(poiStorage.At(0)->Icon, 2);
@@ -612,15 +722,22 @@ TEST_F(WaypointPage, KmlExportOfTheSelectedRows) {
     opened.push_back(path);
     return true;
   });
+  // The button works only where a globe viewer is installed.
+  EXPECT_FALSE(page->tbWPTToGoogle->isEnabled());
+  f.reset();
+  env.services.applications << QStringLiteral("application/vnd.google-earth.kml+xml");
+  f = std::make_unique<WptMain>();
+  page = f->pgWaypoint;
+  f->PageLoaded = true;
+  ASSERT_TRUE(page->tbWPTToGoogle->isEnabled());
   for (int i = 0; i < 6; ++i) AddPoi(2014, 5, 3, 8, 0, i, 40 + i, 10 + i, 0);
   page->FillWptList();
-  page->tbWPTToGoogleClick();  // nothing selected: nothing written
+  QTest::mouseClick(page->tbWPTToGoogle, Qt::LeftButton);  // nothing selected: nothing written
   EXPECT_TRUE(opened.empty());
   for (int row : {4, 2})
     page->lvWpt->selectionModel()->select(page->lvWpt->model()->index(row, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  // (The button is enabled only where a globe viewer is installed.)
-  page->tbWPTToGoogleClick();
+  QTest::mouseClick(page->tbWPTToGoogle, Qt::LeftButton);
   ASSERT_EQ(opened.size(), 1u);
   const std::string kml = testenv::readFile(opened[0].toStdString());
   EXPECT_NE(kml.find("<name>Kartovex POI 2</name>"), std::string::npos);

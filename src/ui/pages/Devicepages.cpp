@@ -549,6 +549,8 @@ struct TDeviceTransfers::Download {
   // Reads the received file into the store; false leaves the store as it was.
   std::function<bool(const QString& path)> read;
   std::function<void()> refill;
+  // What the read left out of a damaged file; empty when it read it whole.
+  std::function<QString()> leftOut = nullptr;
 };
 
 void TDeviceTransfers::RunUpload(const Upload& u) {
@@ -578,9 +580,10 @@ void TDeviceTransfers::RunDownload(const Download& d) {
   DisabledWhile disabled(d.button);
   UiServices& ui = UiServices::Get();
   frame_.SetStatusText(1, Str(d.pageText));
-  auto fail = [&] {
+  auto fail = [&](const QString& reason = QString()) {
     frame_.SetStatusText(2, Str(168));
-    ui.MessageBox(Str(115), Str(117), UiServices::Icon::Error);
+    ui.MessageBox(reason.isEmpty() ? Str(115) : Str(115) + QStringLiteral("\n") + reason, Str(117),
+                  UiServices::Icon::Error);
   };
   if (FormWorkTask) return fail();
   TransferFile file;
@@ -595,11 +598,18 @@ void TDeviceTransfers::RunDownload(const Download& d) {
     ui.MessageBox(Str(119), Str(117), UiServices::Icon::Information);
     return;
   }
-  BusyCursor busy;
-  if (!d.read(file.Path())) return fail();
-  frame_.SetStatusText(2, Str(167));
+  bool read = false;
+  {
+    BusyCursor busy;
+    read = d.read(file.Path());
+  }
+  const QString leftOut = d.leftOut ? d.leftOut() : QString();
+  if (!read) return fail(leftOut);
+  // What was read is shown, but a file with records left out is no clean load.
+  frame_.SetStatusText(2, Str(leftOut.isEmpty() ? 167 : 168));
   d.refill();
   frame_.RefreshMap(0.0, 0.0);
+  if (!leftOut.isEmpty()) ui.MessageBox(leftOut, Str(117), UiServices::Icon::Warning);
 }
 
 void TDeviceTransfers::bgDestDevice_UploadClick() {
@@ -625,10 +635,19 @@ void TDeviceTransfers::bgWptDevice_UploadClick() {
              [](const QString& path) { return poiStorage.SaveDeviceFile(QFile::encodeName(path).constData()); }});
 }
 
+// Read as an opened waypoint file is: the whole records, and what was left out.
 void TDeviceTransfers::bgWptDevice_DownloadClick() {
+  PoiFileReport report;
   RunDownload({frame_.WaypointPage().tbDeviceDown, 1, wtDownloadWaypoints,
-               [](const QString& path) { return poiStorage.LoadDeviceFile(QFile::encodeName(path).constData()); },
-               [this] { frame_.FillWptList(); }});
+               [&report](const QString& path) {
+                 return poiStorage.LoadDeviceFile(QFile::encodeName(path).constData(), &report);
+               },
+               [this] { frame_.FillWptList(); },
+               [&report] {
+                 return report.LeftOut() == 0
+                            ? QString()
+                            : QStringLiteral("The device's waypoint file: ") + PoiFileReportText(report);
+               }});
 }
 
 void TDeviceTransfers::bgRouteDevice_UploadClick() {

@@ -23,7 +23,6 @@
 #include "Frmpoieditor.h"
 #include "Gpximport.h"
 #include "Jsescape.h"
-#include "Lebytes.h"
 #include "Mainframe.h"
 #include "Pathmanager.h"
 #include "Pngwrite.h"
@@ -122,51 +121,42 @@ void ShowFailure(const QString& path, const QString& reason) {
                                UiServices::Icon::Error);
 }
 
-// Why a device waypoint file cannot be opened whole: it cannot be read, it
-// ends inside a record, or a record before the end holds no time or no
-// position on the earth. Empty for a sound file. Loading such a file would
-// put part of it, or junk, in place of the waypoints.
-QString DeviceFileDamage(const QString& path) {
-  constexpr qsizetype kRecord = 16;
-  // A pipe or device would make the open wait for a writer for ever.
+// Why a device waypoint file could not be opened, in the system's words.
+QString OpenFailureReason(const QString& path) {
   const QFileInfo info(path);
-  if (info.exists() && !info.isFile()) return QStringLiteral("This is not a file.");
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return file.errorString();
-  QByteArray pending;
-  long long record = 0;
-  for (;;) {
-    const QByteArray chunk = file.read(kRecord * 4096);
-    if (chunk.isEmpty()) break;
-    pending += chunk;
-    qsizetype at = 0;
-    for (; at + kRecord <= pending.size(); at += kRecord) {
-      const auto* r = reinterpret_cast<const unsigned char*>(pending.constData() + at);
-      if (r[0] == 0xFF && r[1] == 0xFF && r[3] == 0xFF && r[4] == 0xFF) return {};  // the end record
-      ++record;
-      SystemTime local;
-      if (!DeviceRecordLocalTime(r, local))
-        return QStringLiteral("Waypoint %1 of the file holds no valid time: the file is damaged.").arg(record);
-      const auto lat = static_cast<std::int32_t>(lebytes::Get32(r + 8));
-      const auto lon = static_cast<std::int32_t>(lebytes::Get32(r + 12));
-      if (lat < -9000000 || lat > 9000000 || lon < -18000000 || lon > 18000000)
-        return QStringLiteral("Waypoint %1 of the file lies beyond 90 degrees latitude or 180 degrees longitude: "
-                              "the file is damaged.")
-            .arg(record);
-    }
-    pending.remove(0, at);
-  }
-  if (file.error() != QFileDevice::NoError) return file.errorString();
-  if (!pending.isEmpty())
-    return QStringLiteral("The file ends inside a waypoint (%1 of its 16 bytes): it is cut short or no waypoint file.")
-        .arg(pending.size());
-  return {};
+  if (!info.exists()) return QString::fromLocal8Bit(std::strerror(ENOENT));
+  if (info.isDir()) return QString::fromLocal8Bit(std::strerror(EISDIR));
+  // A pipe or device would make the open wait for a writer for ever.
+  if (!info.isFile()) return QStringLiteral("This is not a file.");
+  return QString::fromLocal8Bit(std::strerror(info.isReadable() ? EIO : EACCES));
+}
+
+QString Counted(int n, const char* one, const char* many) {
+  return Num(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
 QColor FromBgr(uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 uint32_t ToBgr(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16; }
 
 }  // namespace
+
+QString PoiFileReportText(const PoiFileReport& report) {
+  QStringList why;
+  if (report.CutShort > 0)
+    why << QStringLiteral("1 cut short at the end of the file (%1 of its 16 bytes)").arg(report.CutShort);
+  if (report.Unreadable > 0)
+    why << Num(report.Unreadable) +
+               QStringLiteral(" unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees "
+                              "longitude, or an icon number without a picture)");
+  if (report.SameTime > 0) why << Num(report.SameTime) + QStringLiteral(" of the same second as an earlier waypoint");
+  const QString kept = report.Kept == 0 ? QStringLiteral("No waypoint could be read")
+                                        : Counted(report.Kept, "waypoint", "waypoints") + QStringLiteral(" read");
+  QString text = kept + QStringLiteral("; ") + Counted(report.LeftOut(), "record", "records") +
+                 QStringLiteral(" left out: ") + why.join(QStringLiteral(", ")) + QLatin1Char('.');
+  // Such a file is refused whole.
+  if (report.Kept == 0) text += QStringLiteral(" The waypoints held stay as they were.");
+  return text;
+}
 
 TWaypointPage::TWaypointPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setObjectName(QStringLiteral("pgWaypoint"));
@@ -490,25 +480,22 @@ void TWaypointPage::bgWptFile_OpenClick() {
   const std::optional<QString> path = UiServices::Get().OpenFileName(d);
   if (!path) return;
   QCoreApplication::processEvents();
-  const QString damage = DeviceFileDamage(*path);
-  if (!damage.isEmpty()) {
+  PoiFileReport report;
+  if (!poiStorage.LoadDeviceFile(QFile::encodeName(*path).constData(), &report)) {
+    // The store is as it was: so are the list, the map and the title.
     frame_.SetStatusText(2, Str(168));
-    ShowFailure(*path, damage);
+    ShowFailure(*path, report.LeftOut() > 0 ? PoiFileReportText(report) : OpenFailureReason(*path));
     return;
   }
-  if (!poiStorage.LoadDeviceFile(QFile::encodeName(*path).constData())) {
-    // The store is as it was: so are the list and the map.
-    frame_.SetStatusText(2, Str(168));
-    const QString reason = QString::fromLocal8Bit(std::strerror(QFileInfo(*path).isDir() ? EISDIR
-                                                                : QFileInfo::exists(*path) ? EACCES
-                                                                                           : ENOENT));
-    ShowFailure(*path, reason);
-    return;
-  }
-  frame_.SetStatusText(2, Str(167));
+  // What was read is shown, but a file with records left out is no clean load.
+  const bool damaged = report.LeftOut() > 0;
+  frame_.SetStatusText(2, Str(damaged ? 168 : 167));
   FillWptList();
   frame_.RefreshMap(0.0, 0.0);
   frame_.SetTitleFile(*path);
+  if (damaged)
+    UiServices::Get().MessageBox(*path + QLatin1Char('\n') + PoiFileReportText(report), Str(1),
+                                 UiServices::Icon::Warning);
 }
 
 void TWaypointPage::bgWptFile_SaveClick() {

@@ -18,6 +18,11 @@
 class TMainFrame;
 class TProgramPage;
 class TWptListModel;
+struct PoiFileReport;
+
+// What a load of a damaged device waypoint file kept and left out, and why;
+// for a file refused whole, that the waypoints held stay.
+QString PoiFileReportText(const PoiFileReport& report);
 
 class TWaypointPage : public QWidget {
   Q_OBJECT
