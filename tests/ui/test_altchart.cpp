@@ -458,9 +458,47 @@ TEST_F(AltChart, AltitudeScaleFitsTheChart) {
       EXPECT_LE(axis->min(), m);
       EXPECT_GE(axis->max(), m);
     }
+    // The scale starts at the round step at or below the lowest point.
+    if (!metres.empty()) {
+      EXPECT_GT(axis->min() + step, *std::min_element(metres.begin(), metres.end()));
+    }
   }
   EXPECT_EQ(chart().altchartLeftAxis->min(), 0.0);  // empty: the starting scale
   EXPECT_EQ(chart().altchartLeftAxis->max(), 100.0);
+}
+
+// Rows at 0 m: the curve stays between the lowest and the highest
+// elevation, the scale and the area's floor start at 0.
+TEST_F(AltChart, CurveAndScaleStayWithinTheElevations) {
+  const std::vector<std::vector<int>> cases = {
+      {0, 0, 1200, 0, 350, 0}, {0, 0, 0, 812, 815, 0}, {0, 1, 0, 2000, 1990, 0, 0},
+      {500, 0, 0, 480, 0}, {-5, 0, 30, -12, 0}, {0, 0, 0}};
+  for (const auto& metres : cases) {
+    SCOPED_TRACE(testing::PrintToString(metres));
+    mapstores::ClearAll();
+    for (std::size_t i = 0; i < metres.size(); ++i) {
+      // Legs of unequal length, as a real route has them.
+      mapstores::AddRoutePoint(QString::number(i), 48.0, 11.0 + 0.01 * double(i * i + 1));
+      routeStorage.SetElevation(int(i), metres[i]);
+    }
+    page().FillRouteList(false, false);
+    chart().FillAltitudeChart();
+    const double lowest = *std::min_element(metres.begin(), metres.end());
+    const double highest = *std::max_element(metres.begin(), metres.end());
+    const QList<QPointF> curve = chart().altUpper->points();
+    ASSERT_EQ(curve.size(), qsizetype(metres.size() - 1) * 8 + 1);
+    for (const QPointF& p : curve) {
+      EXPECT_GE(p.y(), lowest) << p.x();
+      EXPECT_LE(p.y(), highest) << p.x();
+    }
+    const QValueAxis* axis = chart().altchartLeftAxis;
+    if (lowest == 0) {
+      EXPECT_EQ(axis->min(), 0.0);
+    }
+    EXPECT_LE(axis->min(), lowest);
+    EXPECT_GE(axis->max(), highest);
+    for (const QPointF& p : chart().altLower->points()) EXPECT_EQ(p.y(), axis->min());
+  }
 }
 
 TEST(AltChartCurve, RepeatedDistancesAndFewPoints) {

@@ -290,8 +290,10 @@ void TAltChart::FillAltitudeChart() {
     yMax = i == 0 ? curve[i].y() : std::max(yMax, curve[i].y());
   }
   const double span = std::max(yMax - yMin, 10.0);
-  // An empty chart keeps the scale it starts with.
-  const double bottom = curve.isEmpty() ? 0.0 : std::floor(yMin - span * 0.1);
+  // An empty chart keeps the scale it starts with. The scale starts at the
+  // round step at or below the lowest point, so rows at 0 m stand on 0; room
+  // is left above the highest.
+  const double bottom = curve.isEmpty() ? 0.0 : yMin;
   const double top = curve.isEmpty() ? 100.0 : std::ceil(yMax + span * 0.1);
   // The distance scale ends with the route, in round steps; the altitude
   // scale is widened to round numbers and the area stands on its lowest one.
