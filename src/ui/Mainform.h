@@ -51,7 +51,7 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   QString GetProgramVersion();
 
   void SetStatusText(int panel, const QString& text) override;
-  QString StatusText(int panel) const;
+  QString StatusText(int panel) const override;
   QLabel* StatusPanel(int panel) const;
   QWidget* FrameWindow() override { return this; }
   TMapBar MapBar() override;

@@ -83,6 +83,7 @@ class TMainFrame {
   // --- the frame ------------------------------------------------------------------
   // Status bar panels: 0 port, 1 operation, 2 result, 3 notes.
   virtual void SetStatusText(int panel, const QString& text) = 0;
+  virtual QString StatusText(int panel) const = 0;
   // The window that owns dialogs and message boxes.
   virtual QWidget* FrameWindow() = 0;
   virtual TMapBar MapBar() = 0;

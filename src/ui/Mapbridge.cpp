@@ -2,6 +2,7 @@
 // script calls and read-backs, the click reports and page switching.
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "Apconfig.h"
@@ -277,7 +278,10 @@ void TFormMain::HandleMapClick(const QString& report) {
         }
         return;
       }
-      if (index < 0 || index >= rows) return;
+      if (index < 0 || rows == 0) return;
+      // A report past the end (the page counts its own points) means the last
+      // row, so map and list stay together.
+      index = std::min(index, rows - 1);
       if (command == mcModify) {
         routeStorage.SetPosition(index, lat, lng, -1);
         if (apConfig->Altchart & kAltchartShown)

@@ -8,13 +8,16 @@
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "Fakehttp.h"
 #include "Frmrouteeditor.h"
 #include "Httpserver.h"
 #include "Routewindow.h"
 #include "Textfmt.h"
+#include "Tickclock.h"
 #include "Utility.h"
 
 namespace {
@@ -47,14 +50,23 @@ QJsonObject Body(const QByteArray& body) { return {{QStringLiteral("body"), QStr
 
 QString Routes(const QJsonArray& routes) { return QString::fromUtf8(QJsonDocument(routes).toJson()); }
 
+// The tick clock stands still unless a test moves it; it starts shortly
+// before the counter wraps.
+std::uint32_t tickNow = 0;
+std::uint32_t Tick() { return tickNow; }
+void Wait(std::uint32_t ms) { tickNow += ms; }
+
 class AltChart : public RouteWindow {
  protected:
   void SetUp() override {
     RouteWindow::SetUp();
     qunsetenv("TREVIK_MAPS_API_KEY");
     chart().Sleep = [this](int ms) { sleeps.push_back(ms); };
+    tickNow = 0xFFFFFFFFu - 30000;
+    tickclock::SetTickSource(Tick);
   }
   void TearDown() override {
+    tickclock::SetTickSource(nullptr);
     qunsetenv("TREVIK_ELEVATION_API_BASE");
     RouteWindow::TearDown();
   }
@@ -71,6 +83,17 @@ class AltChart : public RouteWindow {
     for (std::size_t i = 0; i < routeStorage.Count(); ++i) out.push_back(routeStorage.At(i)->Elevation);
     return out;
   }
+  // The window shown on the program settings page, whose options take clicks.
+  void ShowOptions() {
+    apConfig->VersionCheck = false;
+    f->resize(1000, 700);
+    f->show();
+    f->PageControl->setCurrentWidget(f->pgConfig);
+    f->PageControl1->setCurrentWidget(f->pgSetKVX);
+    QCoreApplication::processEvents();
+  }
+  // A click on a check box's square (its middle may lie past its caption).
+  static void ClickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
   QStringList Lines(const testenv::LocalHttpServer& server) {
     QStringList out;
     for (const auto& r : server.Requests()) out << r.line;
@@ -166,14 +189,21 @@ TEST_F(AltChart, AFailedRequestEndsTheRun) {
     const char* name;
     QJsonObject answer;
     int timeoutMs;
+    const char* says;
   } const cases[] = {
-      {"HTTP 500", {{"status", 500}, {"body", "oops"}}, 15000},
-      {"dropped", {{"drop", true}}, 15000},
-      {"truncated", {{"truncate", true}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 15000},
-      {"slow", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300},
+      {"HTTP 500", {{"status", 500}, {"body", "oops"}}, 15000, "The elevation service answered with an error (HTTP 500"},
+      {"HTTP 404", {{"status", 404}}, 15000, "The elevation service answered with an error (HTTP 404"},
+      {"dropped", {{"drop", true}}, 15000, "The elevation service gave no answer ("},
+      {"truncated", {{"truncate", true}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 15000,
+       "The elevation service gave no answer ("},
+      {"slow", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300,
+       "The elevation service gave no answer (timed out)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    // A minute on, the first row's answer ends the last case's run of
+    // failures, so each case starts a run of its own.
+    Wait(61000);
     testenv::LocalHttpServer server(
         Routes({At("48", "11", Body(Reply("OK", "433"))), At("48", "11.1", c.answer)}));
     ASSERT_NE(server.Port(), 0);
@@ -190,6 +220,8 @@ TEST_F(AltChart, AFailedRequestEndsTheRun) {
     EXPECT_EQ(Stored(), (std::vector<int>{433, 0, 0}));
     ASSERT_EQ(env.services.messages.size(), 1u);
     EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(env.services.messages[0].text.startsWith(QLatin1String(c.says)))
+        << env.services.messages[0].text.toStdString();
     EXPECT_EQ(chart().ChartPoints().size(), 3);
   }
 }
@@ -281,14 +313,20 @@ TEST_F(AltChart, DialogModifyFetchesTheNewElevation) {
   EXPECT_TRUE(http.Urls()[0].contains(Query("48.0123456", "11.1")));
 }
 
-// A point moved while the service is away: the failure is said once and the
-// refill that follows asks nothing more; the next action asks anew.
-TEST_F(AltChart, AFailedMoveOfAPointIsReportedOnce) {
+// With the chart on and the service away, editing the route shows one
+// message; while the service keeps failing the refills ask at most once a
+// minute and say so in the status bar only; the next answer ends the run,
+// and a later failure is shown again.
+TEST_F(AltChart, OneMessagePerRunOfFailures) {
   FakeHttpClient http;  // every request refused
-  Route({{48.0, 11.0}, {48.0, 11.1}});
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
   routeStorage.SetElevation(0, 300);
   page().FillRouteList(false, false);
   apConfig->Altchart = kAltchartShown;
+  const QString note = QStringLiteral("Elevation service failing: gave no answer (connection refused)");
+
+  // A move of a point asks for its elevation: the run starts with a message,
+  // and the refill that follows asks nothing more.
   Select({1});
   env.services.onDialog = [](QDialog& d) {
     auto& e = dynamic_cast<TFormRouteEditor&>(d);
@@ -298,21 +336,67 @@ TEST_F(AltChart, AFailedMoveOfAPointIsReportedOnce) {
   };
   page().lvRouteDblClick();
   EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.5);
-  EXPECT_EQ(Altitudes(), (QStringList{"300", "0"}));
-  EXPECT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(Altitudes(), (QStringList{"300", "0", "0"}));
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(env.services.messages[0].text,
+            QStringLiteral("The elevation service gave no answer (connection refused)."));
   EXPECT_EQ(http.Requests().size(), 1u);
-  EXPECT_EQ(chart().ChartPoints().size(), 2);
+  EXPECT_EQ(chart().ChartPoints().size(), 3);
 
-  QCoreApplication::processEvents();
-  f->OnMapClick(QStringLiteral("MODIFY:1(48.25,11.25)"));
-  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.25);
-  EXPECT_EQ(env.services.messages.size(), 2u);
+  // Adding, moving, inserting and deleting points within the minute: no
+  // request, no message, the note in the status bar; the rows keep 0 m.
+  map->values[QStringLiteral("result")] = QStringLiteral("15");
+  f->OnMapClick(QStringLiteral("ADD:3(48.2,11.2)"));
+  f->OnMapClick(QStringLiteral("MODIFY:3(48.25,11.25)"));
+  Select({1});
+  page().mnuAddlvPointClick();
+  Select({2});
+  page().bgRouteTable_DeleteClick();
+  Wait(59000);
+  f->SetStatusText(3, QString());  // a map regeneration clears the notes
+  page().FillRouteList(false, false);
+  EXPECT_EQ(routeStorage.Count(), 4u);
+  EXPECT_EQ(Altitudes(), (QStringList{"300", "0", "0", "0"}));
+  EXPECT_EQ(http.Requests().size(), 1u);
+  EXPECT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(f->StatusText(3), note);
+
+  // A minute after the last request: one more, still refused, said in the
+  // status bar only.
+  Wait(1001);
+  page().FillRouteList(false, false);
   EXPECT_EQ(http.Requests().size(), 2u);
+  page().FillRouteList(false, false);
+  EXPECT_EQ(http.Requests().size(), 2u);
+  EXPECT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(f->StatusText(3), note);
 
-  QCoreApplication::processEvents();
-  chart().FetchRouteElevations(true);
+  // An error status is an answer with an error; the run goes on.
+  Wait(60000);
+  http.SetHandler([](const HttpRequest&) {
+    return FakeHttpClient::Failed(QStringLiteral("HTTP 503 Service Unavailable"), 503);
+  });
+  page().FillRouteList(false, false);
   EXPECT_EQ(http.Requests().size(), 3u);
-  EXPECT_EQ(env.services.messages.size(), 3u);
+  EXPECT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(f->StatusText(3),
+            QStringLiteral("Elevation service failing: answered with an error (HTTP 503 Service Unavailable)"));
+
+  // The service answers again: every unknown row is asked, the note goes.
+  Wait(60000);
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OK", "700")); });
+  page().FillRouteList(false, false);
+  EXPECT_EQ(http.Requests().size(), 6u);
+  EXPECT_EQ(Altitudes(), (QStringList{"300", "700", "700", "700"}));
+  EXPECT_EQ(f->StatusText(3), QString());
+
+  // A new failure starts a new run: one message again, at once.
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Failed(QStringLiteral("timed out")); });
+  EXPECT_EQ(chart().FetchElevation(1, 2), 0);
+  EXPECT_EQ(env.services.messages.size(), 2u);
+  EXPECT_EQ(chart().FetchElevation(1, 2), 0);
+  EXPECT_EQ(http.Requests().size(), 7u);
+  EXPECT_EQ(env.services.messages.size(), 2u);
 }
 
 // ---------------------------------------------------------------------------
@@ -374,9 +458,47 @@ TEST_F(AltChart, AltitudeScaleFitsTheChart) {
       EXPECT_LE(axis->min(), m);
       EXPECT_GE(axis->max(), m);
     }
+    // The scale starts at the round step at or below the lowest point.
+    if (!metres.empty()) {
+      EXPECT_GT(axis->min() + step, *std::min_element(metres.begin(), metres.end()));
+    }
   }
   EXPECT_EQ(chart().altchartLeftAxis->min(), 0.0);  // empty: the starting scale
   EXPECT_EQ(chart().altchartLeftAxis->max(), 100.0);
+}
+
+// Rows at 0 m: the curve stays between the lowest and the highest
+// elevation, the scale and the area's floor start at 0.
+TEST_F(AltChart, CurveAndScaleStayWithinTheElevations) {
+  const std::vector<std::vector<int>> cases = {
+      {0, 0, 1200, 0, 350, 0}, {0, 0, 0, 812, 815, 0}, {0, 1, 0, 2000, 1990, 0, 0},
+      {500, 0, 0, 480, 0}, {-5, 0, 30, -12, 0}, {0, 0, 0}};
+  for (const auto& metres : cases) {
+    SCOPED_TRACE(testing::PrintToString(metres));
+    mapstores::ClearAll();
+    for (std::size_t i = 0; i < metres.size(); ++i) {
+      // Legs of unequal length, as a real route has them.
+      mapstores::AddRoutePoint(QString::number(i), 48.0, 11.0 + 0.01 * double(i * i + 1));
+      routeStorage.SetElevation(int(i), metres[i]);
+    }
+    page().FillRouteList(false, false);
+    chart().FillAltitudeChart();
+    const double lowest = *std::min_element(metres.begin(), metres.end());
+    const double highest = *std::max_element(metres.begin(), metres.end());
+    const QList<QPointF> curve = chart().altUpper->points();
+    ASSERT_EQ(curve.size(), qsizetype(metres.size() - 1) * 8 + 1);
+    for (const QPointF& p : curve) {
+      EXPECT_GE(p.y(), lowest) << p.x();
+      EXPECT_LE(p.y(), highest) << p.x();
+    }
+    const QValueAxis* axis = chart().altchartLeftAxis;
+    if (lowest == 0) {
+      EXPECT_EQ(axis->min(), 0.0);
+    }
+    EXPECT_LE(axis->min(), lowest);
+    EXPECT_GE(axis->max(), highest);
+    for (const QPointF& p : chart().altLower->points()) EXPECT_EQ(p.y(), axis->min());
+  }
 }
 
 TEST(AltChartCurve, RepeatedDistancesAndFewPoints) {
@@ -484,48 +606,75 @@ TEST_F(AltChartShown, MouseFollowsOnlyInFollowMode) {
 // ---------------------------------------------------------------------------
 // options and menus
 
+// The options, the chart's own menu and the map menu's item, pressed
+// through their widgets and actions.
 TEST_F(AltChart, SwitchingTheChartOnFetches) {
   FakeHttpClient http;
   http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OK", "42")); });
   TProgramPage& options = *f->pgSetKVX;
-  options.chkAltChart->setChecked(true);
-  chart().chkAltChartClick();  // empty route: nothing asked
+  ShowOptions();
+  options.chkAltChart->setChecked(false);
+  ClickBox(options.chkAltChart);  // empty route: nothing asked
+  EXPECT_TRUE(options.chkAltChart->isChecked());
   EXPECT_EQ(apConfig->Altchart & kAltchartShown, kAltchartShown);
   EXPECT_TRUE(options.chkAltChartFollow->isEnabled());
   EXPECT_TRUE(http.Requests().empty());
 
-  options.chkAltChart->setChecked(false);
-  chart().chkAltChartClick();
+  ClickBox(options.chkAltChart);
+  EXPECT_EQ(apConfig->Altchart & kAltchartShown, 0);
   Route({{48.0, 11.0}, {48.0, 11.1}});
   EXPECT_FALSE(options.chkAltChartFollow->isEnabled());
-  chart().mnuShowAltChartClick();  // on again, through the menu
+  f->mnuShowAltChart->trigger();  // on again, through the map menu
   EXPECT_TRUE(options.chkAltChart->isChecked());
   EXPECT_EQ(http.Requests().size(), 2u);
   EXPECT_EQ(Altitudes(), (QStringList{"42", "42"}));
   EXPECT_FALSE(chart().isHidden());
-  chart().mnuShowAltChartClick();
+  chart().mnuShowAltChart2->trigger();  // off, through the chart's menu
   EXPECT_TRUE(chart().isHidden());
   EXPECT_EQ(apConfig->Altchart & kAltchartShown, 0);
+  EXPECT_FALSE(options.chkAltChart->isChecked());
 
-  chart().mnuFollowModeClick();
+  chart().mnuFollowMode->trigger();
   EXPECT_EQ(apConfig->Altchart & kAltchartFollow, kAltchartFollow);
-  chart().pmnuAltChartPopup();
+  EXPECT_TRUE(options.chkAltChartFollow->isChecked());
+  options.chkAltChartFollow->setEnabled(true);
+  ClickBox(options.chkAltChartFollow);
+  EXPECT_EQ(apConfig->Altchart & kAltchartFollow, 0);
+  ClickBox(options.chkAltChartFollow);
+  EXPECT_EQ(apConfig->Altchart & kAltchartFollow, kAltchartFollow);
+
+  // A right click on the chart opens its menu, checked as the options are.
+  chart().show();
+  QCoreApplication::processEvents();
+  auto rightClick = [&] {
+    const QPoint at = chart().viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, chart().viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(chart().viewport(), &event);
+  };
+  rightClick();
+  EXPECT_TRUE(chart().pmnuAltChart->isVisible());
   EXPECT_TRUE(chart().mnuFollowMode->isChecked());
-  chart().mnuFollowModeClick();
-  chart().pmnuAltChartPopup();
+  EXPECT_FALSE(chart().mnuShowAltChart2->isChecked());
+  chart().pmnuAltChart->hide();
+  chart().mnuFollowMode->trigger();
+  rightClick();
   EXPECT_FALSE(chart().mnuFollowMode->isChecked());
+  chart().pmnuAltChart->hide();
 }
 
 TEST_F(AltChart, ColourPanel) {
   env.services.colourAnswers.push_back(std::nullopt);
   env.services.colourAnswers.push_back(QColor(0x12, 0x34, 0x56));
   const auto before = apConfig->AltchartCol;
-  chart().pnlAChartColorClick();  // cancelled
+  uibuild::TClickLabel* panel = f->pgSetKVX->pnlAChartColor;
+  ShowOptions();
+  QTest::mouseClick(panel, Qt::LeftButton);  // cancelled
+  EXPECT_EQ(env.services.colourAsked.size(), 1u);
   EXPECT_EQ(apConfig->AltchartCol, before);
-  chart().pnlAChartColorClick();
+  QTest::mouseClick(panel, Qt::LeftButton);
   EXPECT_EQ(apConfig->AltchartCol, 0x563412u);
   EXPECT_EQ(chart().altSeries->color(), QColor(0x12, 0x34, 0x56));
-  EXPECT_EQ(f->pgSetKVX->pnlAChartColor->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
 }
 
 // End to end: the list fill with the chart on asks the server and the chart

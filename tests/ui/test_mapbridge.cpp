@@ -255,17 +255,43 @@ std::vector<ClickCase> ClickCases() {
          EXPECT_DOUBLE_EQ(routeStorage.At(2)->Latitude, 5.5);
          EXPECT_EQ(routeStorage.At(2)->Elevation, 0);
        }},
-      {"route modify past the last row is ignored", omRoute, [](BridgeMain&) { Route(3, 3); },
-       QStringLiteral("MODIFY:3(5,6)"), {}, {}, {}, Icon::None,
-       [](BridgeMain&) { EXPECT_DOUBLE_EQ(routeStorage.At(2)->Latitude, 3.0); }},
+      // The page may count more points than the list shows: the last row.
+      {"route modify at the row count moves the last point", omRoute, [](BridgeMain&) { Route(5, 5); },
+       QStringLiteral("MODIFY:5(9.5,8.5)"), {}, {QStringLiteral("FillRouteList:1,1")}, {}, Icon::None,
+       [](BridgeMain& f) {
+         EXPECT_DOUBLE_EQ(routeStorage.At(4)->Latitude, 9.5);
+         EXPECT_DOUBLE_EQ(routeStorage.At(4)->Longitude, 8.5);
+         EXPECT_DOUBLE_EQ(routeStorage.At(3)->Latitude, 4.0);
+         EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 4);
+       }},
+      {"route modify far past the end moves the last point", omRoute,
+       [](BridgeMain&) {
+         Route(5, 5);
+         apConfig->Altchart = kAltchartShown;
+       },
+       QStringLiteral("MODIFY:7(9.5,8.5)"), {}, {QStringLiteral("FetchElevation"), QStringLiteral("FillRouteList:1,1")},
+       {}, Icon::None,
+       [](BridgeMain& f) {
+         EXPECT_DOUBLE_EQ(routeStorage.At(4)->Latitude, 9.5);
+         EXPECT_EQ(routeStorage.At(4)->Elevation, 321);
+         EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 4);
+       }},
+      {"route modify on an empty route does nothing", omRoute, [](BridgeMain&) {},
+       QStringLiteral("MODIFY:0(5,6)"), {}, {}, {}, Icon::None,
+       [](BridgeMain&) { EXPECT_EQ(routeStorage.Count(), 0u); }},
       {"route modify with a negative index is ignored", omRoute, [](BridgeMain&) { Route(3, 3); },
        QStringLiteral("MODIFY:-1(5,6)"), {}, {}, {}, Icon::None,
        [](BridgeMain&) { EXPECT_DOUBLE_EQ(routeStorage.At(0)->Latitude, 1.0); }},
       {"route select selects the row", omRoute, [](BridgeMain&) { Route(3, 3); }, QStringLiteral("SEL:2(0,0)"),
        {}, {}, {}, Icon::None, [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 2); }},
-      {"route select past the end is ignored", omRoute, [](BridgeMain&) { Route(3, 3); },
+      {"route select past the end selects the last row", omRoute, [](BridgeMain&) { Route(3, 3); },
        QStringLiteral("SEL:3(0,0)"), {}, {}, {}, Icon::None,
-       [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), -1); }},
+       [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 2); }},
+      {"route select far past the end selects the last row", omRoute, [](BridgeMain&) { Route(3, 3); },
+       QStringLiteral("SEL:99(0,0)"), {}, {}, {}, Icon::None,
+       [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), 2); }},
+      {"route select on an empty route does nothing", omRoute, [](BridgeMain&) {}, QStringLiteral("SEL:0(0,0)"),
+       {}, {}, {}, Icon::None, [](BridgeMain& f) { EXPECT_EQ(CurrentRow(f.pgRoute->lvRoute), -1); }},
       {"route report that does not parse", omRoute, [](BridgeMain&) { Route(1, 1); },
        QStringLiteral("ADD:0(abc,1)"), {}, {}, {}, Icon::None,
        [](BridgeMain&) { EXPECT_EQ(routeStorage.Count(), 1u); }},

@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 
+#include "Fakehttp.h"
 #include "Frmrouteeditor.h"
 #include "Routewindow.h"
+#include "Shellopen.h"
 #include "Testenv.h"
 #include "Textfmt.h"
+#include "Utility.h"
 
 namespace {
 
@@ -393,6 +398,199 @@ TEST_F(RoutePage, ModifyThroughTheDialog) {
 }
 
 // ---------------------------------------------------------------------------
+// the page's controls pressed through their widgets and actions, so that a
+// lost connection fails
+
+class RouteControls : public RouteWindow {
+ protected:
+  void SetUp() override {
+    RouteWindow::SetUp();
+    apConfig->VersionCheck = false;
+    f->resize(1000, 700);
+    f->show();
+    QCoreApplication::processEvents();
+    map->values[QStringLiteral("result")] = QStringLiteral("15");
+  }
+  // The dialog answers with this title and position.
+  void AnswerDialog(const QString& title, const QString& lat = {}, const QString& lng = {}) {
+    env.services.onDialog = [=](QDialog& d) {
+      auto& e = dynamic_cast<TFormRouteEditor&>(d);
+      e.edtTitle->setText(title);
+      if (!lat.isEmpty()) e.edtLat->setText(lat);
+      if (!lng.isEmpty()) e.edtLon->setText(lng);
+      e.btnOk->click();
+      return e.result();
+    };
+  }
+  // Opens the menu as a right click does (its popup handler runs), reads
+  // which items it offers and closes it again.
+  QStringList Offered(QMenu* menu) {
+    menu->popup(f->mapToGlobal(QPoint(200, 200)));
+    QStringList names;
+    for (QAction* a : menu->actions())
+      if (a->isVisible() && a->isEnabled()) names << a->objectName();
+    menu->hide();
+    return names;
+  }
+  QStringList Names() {
+    QStringList names;
+    for (std::size_t i = 0; i < routeStorage.Count(); ++i) names << routeStorage.At(i)->Name;
+    return names;
+  }
+};
+
+TEST_F(RouteControls, TableButtonsAndDoubleClick) {
+  Route({{48.0, 11.0}, {48.2, 11.2}});
+  AnswerDialog(QStringLiteral("A"), QStringLiteral("48.5"), QStringLiteral("11.5"));
+  QTest::mouseClick(page().tbRouteTableAdd, Qt::LeftButton);
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "A"}));
+  EXPECT_TRUE(map->scripts.contains(QStringLiteral("rte_addPoint(48.5,11.5,3)")));
+
+  Select({1});
+  AnswerDialog(QStringLiteral("B"));
+  QTest::mouseClick(page().tbRouteTableMod, Qt::LeftButton);
+  EXPECT_EQ(Names(), (QStringList{"0", "B", "A"}));
+  f->PageLoaded = true;  // the edit regenerated the page; as if it had loaded
+
+  // A double click on a row edits that row.
+  QTreeWidget* list = page().lvRoute;
+  AnswerDialog(QStringLiteral("C"));
+  const QPoint row0 = list->visualItemRect(list->topLevelItem(0)).center();
+  // A real double click: press and release, then the double click.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row0);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row0);
+  EXPECT_EQ(Names(), (QStringList{"C", "B", "A"}));
+  EXPECT_EQ(env.services.dialogsShown, 3);
+  f->PageLoaded = true;
+
+  Select({1});
+  map->scripts.clear();
+  QTest::mouseClick(page().tbRouteTableDel, Qt::LeftButton);
+  EXPECT_EQ(Names(), (QStringList{"C", "A"}));
+  EXPECT_EQ(map->scripts.value(0), QStringLiteral("rte_deletePoint(1)"));
+
+  QTest::mouseClick(page().tbRouteTableClear, Qt::LeftButton);
+  EXPECT_EQ(routeStorage.Count(), 0u);
+  EXPECT_EQ(map->scripts.last(), QStringLiteral("rte_deleteAllPoints()"));
+}
+
+TEST_F(RouteControls, FileButtonsAndShowOnMap) {
+  auto dir = testenv::scratchDir("route-controls");
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+  env.services.saveAnswers.push_back(Q(dir / "trip.rte"));
+  QTest::mouseClick(page().tbRouteSave, Qt::LeftButton);
+  EXPECT_TRUE(fs::exists(dir / "trip.rte"));
+  page().bgRouteTableItems3Click();
+  env.services.openAnswers.push_back(Q(dir / "trip.rte"));
+  QTest::mouseClick(page().tbRouteOpen, Qt::LeftButton);
+  EXPECT_EQ(routeStorage.Count(), 3u);
+
+  env.services.saveAnswers.push_back(Q(dir / "trip.gpx"));
+  QTest::mouseClick(page().tbgRouteGPX, Qt::LeftButton);
+  EXPECT_NE(testenv::readFile(dir / "trip.gpx").find("<rte>"), std::string::npos);
+
+  const std::string oldTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
+  setenv("TEMP", dir.c_str(), 1);
+  QStringList opened;
+  auto previous = desktop::SetShellOpener([&](const QString& path) {
+    opened << path;
+    return true;
+  });
+  page().tbgRouteKML->setEnabled(true);  // as where a globe viewer is installed
+  QTest::mouseClick(page().tbgRouteKML, Qt::LeftButton);
+  desktop::SetShellOpener(previous);
+  if (oldTemp.empty())
+    unsetenv("TEMP");
+  else
+    setenv("TEMP", oldTemp.c_str(), 1);
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_TRUE(fs::exists(opened[0].toStdString()));
+
+  map->navigated.clear();
+  QTest::mouseClick(page().chkShowRoute, Qt::LeftButton);
+  EXPECT_FALSE(page().chkShowRoute->isChecked());
+  EXPECT_EQ(map->navigated.size(), 1);
+
+  // The length unit of the device settings page rewrites the total.
+  f->pgSetTrevik->cmbLengthUnit->setCurrentIndex(1);
+  EXPECT_TRUE(page().TotalRouteDistance->text().endsWith(QStringLiteral(" Mile")));
+}
+
+TEST_F(RouteControls, RouteListMenu) {
+  FakeHttpClient http;
+  http.SetHandler([](const HttpRequest&) {
+    return FakeHttpClient::Ok("<ElevationResponse>\n <status>OK</status>\n <result>\n  <elevation>42</elevation>\n"
+                              " </result>\n</ElevationResponse>\n");
+  });
+  Route({{48.0, 11.0}, {48.2, 11.2}, {48.3, 11.3}, {48.5, 11.5}});
+  QMenu* menu = page().pmnuRoute;
+  EXPECT_EQ(Offered(menu), (QStringList{"mnuGetElevation", "mnuCloseLoop2"}));
+  Select({1});
+  EXPECT_EQ(Offered(menu), (QStringList{"mnuAddlvPoint", "mnuDeletelvPoint", "mnuGetElevation", "mnuCloseLoop2"}));
+
+  page().mnuAddlvPoint->trigger();  // beside row 1, at zoom 15
+  EXPECT_EQ(Names(), (QStringList{"0", "4", "1", "2", "3"}));
+  EXPECT_DOUBLE_EQ(routeStorage.At(1)->Latitude, 48.2 - 0.001);
+  EXPECT_EQ(CurrentRow(), 1);
+
+  page().mnuDeletelvPoint->trigger();
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "2", "3"}));
+
+  page().mnuCloseLoop2->trigger();
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "2", "3", "4"}));
+  EXPECT_DOUBLE_EQ(routeStorage.At(4)->Latitude, 48.0 - 0.0001);
+  EXPECT_FALSE(Offered(menu).contains(QStringLiteral("mnuCloseLoop2")));  // closed now
+
+  page().mnuGetElevation->trigger();
+  EXPECT_EQ(http.Requests().size(), 5u);
+  EXPECT_EQ(Cell(2, TRoutePage::colAltitude), QStringLiteral("42"));
+}
+
+TEST_F(RouteControls, MapMenu) {
+  Route({{48.0, 11.0}, {48.2, 11.2}, {48.3, 11.3}, {48.5, 11.5}});
+  const TRouteMapMenu& m = page().mapMenu;
+  EXPECT_EQ(Offered(m.menu), (QStringList{"mnuAddPoint", "mnuGetZoom", "mnuCloseLoop", "mnuShowAltChart"}));
+  Select({2});
+  EXPECT_EQ(Offered(m.menu), (QStringList{"mnuAddPoint", "mnuModifylvPoint", "mnuDeletePoint", "mnuGetZoom",
+                                          "mnuCloseLoop", "mnuShowAltChart"}));
+
+  // Insert at the mouse, before the selected row.
+  map->values[QStringLiteral("result")] = QStringLiteral("48.25");
+  map->values[QStringLiteral("result2")] = QStringLiteral("11.25");
+  m.mnuAddPoint->trigger();
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "4", "2", "3"}));
+  EXPECT_EQ(CurrentRow(), 2);
+
+  AnswerDialog(QStringLiteral("M"));
+  m.mnuModifylvPoint->trigger();
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "M", "2", "3"}));
+  f->PageLoaded = true;  // the edit regenerated the page; as if it had loaded
+
+  Select({2});
+  m.mnuDeletePoint->trigger();
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "2", "3"}));
+
+  m.mnuCloseLoop->trigger();
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "2", "3", "4"}));
+
+  // The hidden "Calculate arrows" item still computes them.
+  for (int i = 0; i < 5; ++i) routeStorage.SetTurn(i, ttNone);
+  page().FillRouteList(false, false);
+  m.mnuCalc->trigger();
+  EXPECT_EQ(routeStorage.At(0)->Turn, ttStraight);
+  EXPECT_NE(routeStorage.At(1)->Turn, ttNone);
+}
+
+// The track page's wand builds the route from the shown track.
+TEST_F(RouteControls, TrackWandBuildsTheRoute) {
+  Route({{1, 1}});
+  routetest::ShowTrackPoints(*f, {{47, 11, 5}, {48, 12, 6}, {49, 11, 7}});
+  QTest::mouseClick(f->pgTrack->spdAutoGeneratorTrk, Qt::LeftButton);
+  EXPECT_EQ(Names(), (QStringList{"0", "1", "2"}));
+  EXPECT_EQ(routeStorage.At(2)->Elevation, 7);
+}
+
+// ---------------------------------------------------------------------------
 // files
 
 class RouteFiles : public RouteWindow {};
@@ -503,6 +701,119 @@ class RouteBuilder : public RouteWindow {
     ShowTrackPoints(*f, shown);
   }
 };
+
+// A straight track northwards, 0.01 degrees a point, with some points moved
+// east: spikes that the simplification keeps (with the points beside them)
+// exactly when they stand out by more than its tolerance.
+std::vector<std::pair<double, double>> SpikedTrack(int n, const std::map<int, double>& spikes) {
+  std::vector<std::pair<double, double>> points;
+  for (int i = 0; i < n; ++i) {
+    const auto spike = spikes.find(i);
+    points.emplace_back(48.0 + i * 0.01, 11.0 + (spike == spikes.end() ? 0.0 : spike->second));
+  }
+  return points;
+}
+
+// Which track points the route was built from, by latitude.
+std::vector<int> RouteRows() {
+  std::vector<int> rows;
+  for (std::size_t i = 0; i < routeStorage.Count(); ++i)
+    rows.push_back(int(std::lround((routeStorage.At(i)->Latitude - 48.0) / 0.01)));
+  return rows;
+}
+
+// The first tolerance by the number of track points: 0.0005 degrees, 0.001
+// above 600 points, 0.002 above 1500. A spike just below it goes, one just
+// above it stays.
+TEST_F(RouteBuilder, TheToleranceStartsByTheTrackLength) {
+  struct Case {
+    int n;
+    double tolerance;
+  } const cases[] = {{200, 0.0005}, {600, 0.0005}, {601, 0.001}, {1500, 0.001}, {1501, 0.002}, {3000, 0.002}};
+  for (const Case& c : cases) {
+    for (double offset : {-0.0001, 0.0001}) {
+      SCOPED_TRACE(testing::Message() << c.n << " points, spike " << c.tolerance + offset);
+      const int m = c.n / 2;
+      TrackPoints(SpikedTrack(c.n, {{m, c.tolerance + offset}}));
+      page().GenerateRouteFromTrack();
+      const std::vector<int> want =
+          offset < 0 ? std::vector<int>{0, c.n - 1} : std::vector<int>{0, m - 1, m, m + 1, c.n - 1};
+      EXPECT_EQ(RouteRows(), want);
+      ASSERT_EQ(routeStorage.Count(), want.size());
+      for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(routeStorage.At(i)->Name, QString::number(i));
+        EXPECT_EQ(routeStorage.At(i)->Elevation, 100 + want[i]);  // the track point's altitude
+      }
+      EXPECT_EQ(page().RowCount(), int(want.size()));
+    }
+  }
+}
+
+// 601 points start with 0.001; while more than 100 points stay, the tolerance
+// grows by 0.0005. Spikes of 0.0012, 0.0014 and 0.0017 keep 113 points at
+// 0.001; at 0.0015 only the twelve of 0.0017 stay (38 points). A step of
+// 0.00025 would stop at 0.00125 (74 points), one of 0.001 at 0.002 (2).
+TEST_F(RouteBuilder, SixHundredAndOnePointsGrowTheToleranceInSteps) {
+  std::map<int, double> spikes;
+  std::vector<int> want{0};
+  int s = 0;
+  for (int i = 8; i < 597; i += 16, ++s) {
+    spikes[i] = s % 3 == 0 ? 0.0012 : s % 3 == 1 ? 0.0014 : 0.0017;
+    if (s % 3 == 2) want.insert(want.end(), {i - 1, i, i + 1});
+  }
+  want.push_back(600);
+  const std::vector<std::pair<double, double>> track = SpikedTrack(601, spikes);
+  // The track is what the comment says of it.
+  std::vector<double> x, y;
+  for (auto [lat, lng] : track) x.push_back(lat), y.push_back(lng);
+  auto kept = [&](double t) {
+    std::vector<std::int32_t> keep(x.size(), 0);
+    return SimplifyPolyline(x.data(), y.data(), int(x.size()), t, keep.data());
+  };
+  ASSERT_EQ(kept(0.001), 113);
+  ASSERT_EQ(kept(0.00125), 74);
+  ASSERT_EQ(kept(0.002), 2);
+
+  TrackPoints(track);
+  page().GenerateRouteFromTrack();
+  EXPECT_EQ(RouteRows(), want);
+  ASSERT_EQ(routeStorage.Count(), 38u);
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(routeStorage.At(i)->Name, QString::number(i));
+    EXPECT_EQ(routeStorage.At(i)->Elevation, 100 + want[i]);
+  }
+}
+
+// A track that keeps more than 100 points even after the 200 enlargements
+// (the last run at 0.101): the route takes the first 100 kept points in track
+// order. Spikes of 0.5 keep well over 100 points at any tolerance; lone
+// spikes of 0.1008 and 0.1012 near the start tell the last three runs apart.
+TEST_F(RouteBuilder, TooManyPointsAtTheLastToleranceFillTheRoute) {
+  std::map<int, double> spikes{{20, 0.1008}, {40, 0.5}, {70, 0.1012}};
+  for (int i = 122; i < 599; i += 4) spikes[i] = 0.5;
+  const std::vector<std::pair<double, double>> track = SpikedTrack(601, spikes);
+  std::vector<double> x, y;
+  for (auto [lat, lng] : track) x.push_back(lat), y.push_back(lng);
+  auto first100 = [&](double t) {
+    std::vector<std::int32_t> keep(x.size(), 0);
+    EXPECT_GT(SimplifyPolyline(x.data(), y.data(), int(x.size()), t, keep.data()), 100) << t;
+    std::vector<int> rows;
+    for (int i = 0; i < 601 && rows.size() < 100; ++i)
+      if (keep[std::size_t(i)]) rows.push_back(i);
+    return rows;
+  };
+  const std::vector<int> want = first100(0.101);
+  ASSERT_NE(first100(0.1005), want);
+  ASSERT_NE(first100(0.1015), want);
+
+  TrackPoints(track);
+  page().GenerateRouteFromTrack();
+  EXPECT_EQ(RouteRows(), want);
+  ASSERT_EQ(routeStorage.Count(), 100u);
+  EXPECT_EQ(routeStorage.At(99)->Name, QStringLiteral("99"));
+  EXPECT_EQ(page().RowCount(), 100);
+  EXPECT_TRUE(env.services.messages.empty());
+}
 
 TEST_F(RouteBuilder, ShortTracksAreTakenWhole) {
   for (int n : {0, 1, 2}) {

@@ -3,7 +3,6 @@
 #include <QChart>
 #include <QMouseEvent>
 #include <QPen>
-#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <chrono>
@@ -18,6 +17,7 @@
 #include "Routepage.h"
 #include "Routestorage.h"
 #include "Textfmt.h"
+#include "Tickclock.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
 #include "Utility.h"
@@ -27,6 +27,7 @@ using namespace uibuild;
 namespace {
 
 constexpr int kSmoothFactor = 8;
+constexpr std::uint32_t kFailingRetryMs = 60000;
 const QString kUnknown = QStringLiteral("0");
 const QString kUnresolved = QString::number(ELEVATION_ERROR);
 
@@ -130,6 +131,9 @@ void TAltChart::ApplyLanguage() {
 // elevation queries
 
 TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longitude) {
+  Answer answer;
+  // While the service keeps failing it is asked at most once a minute.
+  if (failing_ && tickclock::GetTickCount() - failedAt_ < kFailingRetryMs) return answer;
   QString url = ElevationServiceBase() + QStringLiteral("/maps/api/elevation/xml?locations=") + latitude +
                 QLatin1Char(',') + longitude + QStringLiteral("&sensor=false");
   const QString key = qEnvironmentVariable("TREVIK_MAPS_API_KEY");
@@ -137,29 +141,42 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
   HttpRequest request = frame_.HGoogleRequest(url);
   request.timeoutMs = TimeoutMs;
   const HttpReply reply = HttpClient::Instance().Get(request);
-  Answer answer;
   if (!reply.ok) {
-    answer.error = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
+    const QString reason = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
+    // An error status is an answer; anything else is none.
+    failure_ = reply.status >= 400 ? QStringLiteral("answered with an error (%1)").arg(reason)
+                                   : QStringLiteral("gave no answer (%1)").arg(reason);
+    failedAt_ = tickclock::GetTickCount();
+    if (!failing_) failureUnshown_ = true;
+    failing_ = true;
     return answer;
+  }
+  if (failing_) {
+    failing_ = false;
+    failureUnshown_ = false;
+    if (frame_.StatusText(3) == FailingNote()) frame_.SetStatusText(3, QString());
   }
   answer.ok = true;
   answer.metres = ParseElevationBody(reply.body, Sleep);
   return answer;
 }
 
-void TAltChart::ShowFailure(const QString& error) {
-  UiServices::Get().MessageBox(QStringLiteral("The elevation service gave no answer (%1).").arg(error), Str(115),
+QString TAltChart::FailingNote() const { return QStringLiteral("Elevation service failing: ") + failure_; }
+
+void TAltChart::ReportFailure() {
+  frame_.SetStatusText(3, FailingNote());
+  // One message per run of failures; the rest of the run goes to the status
+  // bar only.
+  if (!failureUnshown_) return;
+  failureUnshown_ = false;
+  UiServices::Get().MessageBox(QStringLiteral("The elevation service %1.").arg(failure_), Str(115),
                                UiServices::Icon::Error);
 }
 
 int TAltChart::FetchElevation(double latitude, double longitude) {
   const Answer answer = Query(textfmt::FloatToQStr(latitude), textfmt::FloatToQStr(longitude));
   if (!answer.ok) {
-    ShowFailure(answer.error);
-    // The caller refills the list next, which would ask the same service
-    // again and say so twice; that run is skipped. Later actions ask anew.
-    serviceFailed_ = true;
-    QTimer::singleShot(0, this, [this] { serviceFailed_ = false; });
+    ReportFailure();
     return 0;
   }
   return answer.metres == ELEVATION_ERROR ? 0 : answer.metres;
@@ -168,28 +185,23 @@ int TAltChart::FetchElevation(double latitude, double longitude) {
 void TAltChart::FetchRouteElevations(bool retry) {
   // A click while a run waits (its message is open) starts no second one.
   if (running_) return;
-  if (serviceFailed_) {
-    serviceFailed_ = false;
-    FillAltitudeChart();
-    return;
-  }
   running_ = true;
   QTreeWidget* list = frame_.RoutePage().lvRoute;
-  QString failure;
+  bool failed = false;
   {
     BusyCursor busy;
     const int rounds = retry ? 2 : 1;
     QString target = kUnknown;
-    for (int round = 0; round < rounds && failure.isEmpty(); ++round) {
+    for (int round = 0; round < rounds && !failed; ++round) {
       const bool last = round == rounds - 1;
-      for (int j = 0; j < list->topLevelItemCount() && failure.isEmpty(); ++j) {
+      for (int j = 0; j < list->topLevelItemCount() && !failed; ++j) {
         QTreeWidgetItem* row = list->topLevelItem(j);
         if (row->text(TRoutePage::colAltitude) != target) continue;
         const QString lat = row->text(TRoutePage::colLat), lng = row->text(TRoutePage::colLng);
         Answer answer = Query(lat, lng);
         if (answer.ok && answer.metres == ELEVATION_ERROR) answer = Query(lat, lng);
         if (!answer.ok) {
-          failure = answer.error;
+          failed = true;
           break;
         }
         int metres = answer.metres;
@@ -206,7 +218,7 @@ void TAltChart::FetchRouteElevations(bool retry) {
       if (list->topLevelItem(j)->text(TRoutePage::colAltitude) == kUnresolved)
         list->topLevelItem(j)->setText(TRoutePage::colAltitude, kUnknown);
   }
-  if (!failure.isEmpty()) ShowFailure(failure);
+  if (failed) ReportFailure();
   running_ = false;
   FillAltitudeChart();
 }
@@ -278,8 +290,10 @@ void TAltChart::FillAltitudeChart() {
     yMax = i == 0 ? curve[i].y() : std::max(yMax, curve[i].y());
   }
   const double span = std::max(yMax - yMin, 10.0);
-  // An empty chart keeps the scale it starts with.
-  const double bottom = curve.isEmpty() ? 0.0 : std::floor(yMin - span * 0.1);
+  // An empty chart keeps the scale it starts with. The scale starts at the
+  // round step at or below the lowest point, so rows at 0 m stand on 0; room
+  // is left above the highest.
+  const double bottom = curve.isEmpty() ? 0.0 : yMin;
   const double top = curve.isEmpty() ? 100.0 : std::ceil(yMax + span * 0.1);
   // The distance scale ends with the route, in round steps; the altitude
   // scale is widened to round numbers and the area stands on its lowest one.

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPointF>
 #include <QValueAxis>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -28,8 +29,13 @@ class TAltChart : public QChartView {
   // The elevation of one position in whole metres; 0 when none was read.
   int FetchElevation(double latitude, double longitude);
   // Queries every route row whose elevation is unknown ("0"), then refills
-  // the chart. One run at a time; a failed request ends the run with one
-  // message.
+  // the chart. One run at a time; a failed request ends the run.
+  //
+  // A failed request (no answer, time-out, an error status, a reply cut
+  // short) starts a run of failures, which the next answered request ends.
+  // The first failure of a run is shown in a message; later ones only in
+  // status panel 3, and while the run lasts the service is asked at most
+  // once a minute (by the tick clock).
   void FetchRouteElevations(bool retry);
   void FillAltitudeChart();
   void MarkChartPoint(bool repaint);
@@ -74,10 +80,12 @@ class TAltChart : public QChartView {
   struct Answer {
     bool ok = false;
     int metres = 0;
-    QString error;
   };
   Answer Query(const QString& latitude, const QString& longitude);
-  void ShowFailure(const QString& error);
+  // Tells of the current run of failures: its first time in a message,
+  // always in the status bar.
+  void ReportFailure();
+  QString FailingNote() const;
   void PlaceHighlight();
   double ValueAt(const QPointF& position) const;
 
@@ -87,8 +95,12 @@ class TAltChart : public QChartView {
   QGraphicsEllipseItem* highlight_ = nullptr;
   QPointF marked_;
   bool running_ = false;
-  // A single query of this action failed and was reported.
-  bool serviceFailed_ = false;
+  // The run of failures: whether one is on, the tick of its last request,
+  // what went wrong, and whether the user has yet to be told.
+  bool failing_ = false;
+  std::uint32_t failedAt_ = 0;
+  QString failure_;
+  bool failureUnshown_ = false;
 };
 
 // The elevation service's scheme and host: $TREVIK_ELEVATION_API_BASE, else
