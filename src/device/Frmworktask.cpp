@@ -170,19 +170,35 @@ void TFormWorkTask::Finish(int result) {
   if (!Finished) done(result);
 }
 
+void TFormWorkTask::reject() {
+  if (!Finished) FailureCause = tfUserCancelled;
+  done(mrCancel);
+}
+
+void TFormWorkTask::Fail(TaskFailure cause) {
+  if (Finished) return;
+  FailureCause = cause == tfNone ? tfFailed : cause;
+  done(mrCancel);
+}
+
 void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
+  // The worker stores its cause before it posts its failure.
+  const TaskFailure workerCause = Worker ? Worker->Failure() : tfFailed;
   switch (msg) {
     case WM_TASK_COMMAND_DONE: {
       if (Finished) return;
       switch (TaskCode) {
         case wtSetDeviceConfig:
         case wtSetLoggerConfig:
-          Finish(wParam == 0 ? mrOk : mrCancel);
+          if (wParam == 0)
+            Finish(mrOk);
+          else
+            Fail(workerCause);
           break;
         case wtGetDeviceConfig:
         case wtGetLoggerConfig:
           if (wParam != 0) {
-            Finish(mrCancel);
+            Fail(workerCause);
             break;
           }
           {
@@ -195,19 +211,25 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
             if (WorkTaskHost* host = Host())
               taken = TaskCode == wtGetDeviceConfig ? host->ShowDeviceConfig(Reply)
                                                     : host->ShowLoggerConfig(Reply);
-            Finish(taken ? mrOk : mrCancel);
+            if (taken)
+              Finish(mrOk);
+            else
+              Fail(tfBadReply);
           }
           break;
         default:
           if (WorkTaskHost* host = Host()) host->SetStatusPanelText(1, QStringLiteral("Illegal command"));
-          Finish(mrCancel);
+          Fail(workerCause);
           break;
       }
       break;
     }
     case WM_TASK_RECEIVE_DONE:
     case WM_TASK_SEND_DONE:
-      if (!Finished) Finish(wParam == 0 ? mrOk : mrCancel);
+      if (wParam == 0)
+        Finish(mrOk);
+      else
+        Fail(workerCause);
       break;
     case WM_TRANSFER_STATE:
       if (wParam >= 6) return;  // not a phase we know
@@ -218,4 +240,34 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
     default:
       break;
   }
+}
+
+QString TaskFailureText(TaskFailure cause, int port) {
+  switch (cause) {
+    case tfNone:
+      return QString();
+    case tfNoReply:
+      return QStringLiteral("The device did not answer in time.");
+    case tfRefused:
+      return QStringLiteral("The device refused the data.");
+    case tfDamaged:
+      return QStringLiteral("The data from the device arrived damaged.");
+    case tfDeviceCancelled:
+      return QStringLiteral("The device broke off the transfer.");
+    case tfLineLost:
+      return QStringLiteral("The connection to the device was lost.");
+    case tfFileRead:
+      return QStringLiteral("The transfer file could not be read.");
+    case tfFileWrite:
+      return QStringLiteral("The transfer file could not be written.");
+    case tfBadReply:
+      return QStringLiteral("The device's reply could not be read.");
+    case tfUserCancelled:
+      return QStringLiteral("The transfer was cancelled.");
+    case tfNoPort:
+      return QStringLiteral("COM %1 could not be opened.").arg(port);
+    case tfFailed:
+      break;
+  }
+  return QStringLiteral("The device task failed.");
 }

@@ -45,7 +45,10 @@ class TFormWorkTask : public QDialog {
 
   int ShowModal() { return exec(); }
   void done(int result) override;
-  void reject() override { done(mrCancel); }
+  // Closing the window (its close box, Escape) cancels the task.
+  void reject() override;
+  // Why the task failed once ShowModal gave mrCancel; tfNone after success.
+  TaskFailure Failure() const { return FailureCause; }
 
   // The worker's ::SplitReply, kept here for the window's callers.
   static void SplitReply(std::vector<std::string>& reply, const char* text) { ::SplitReply(reply, text); }
@@ -63,6 +66,7 @@ class TFormWorkTask : public QDialog {
                  const XModemTiming& timing);
   void WndProc(unsigned msg, uintptr_t wParam, intptr_t lParam);
   void Finish(int result);
+  void Fail(TaskFailure cause);
   WorkTaskHost* Host() const;
 
   int TaskCode;
@@ -76,8 +80,13 @@ class TFormWorkTask : public QDialog {
   std::vector<std::string> Reply;
   std::mutex Lock;
   bool Finished = false;
+  TaskFailure FailureCause = tfNone;
   bool CursorSet = false;
 };
+
+// The line that tells the user why a task failed: fixed English texts, as
+// the language files carry none. port: the COM port of tfNoPort.
+QString TaskFailureText(TaskFailure cause, int port);
 
 // Names the progress window while a device task runs; set and cleared by the
 // handlers that create and delete it.

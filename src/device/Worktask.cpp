@@ -50,6 +50,37 @@ void WorkTask::Run() {
   }
 }
 
+namespace {
+
+// The cause of the exception in flight, as the user is told it.
+TaskFailure CurrentFailure(TransferKind kind, const XModem* transfer) {
+  try {
+    throw;
+  } catch (const SerialException&) {
+    return tfLineLost;
+  } catch (const ProtException& e) {
+    switch (e.Code) {
+      case peTimeout:
+        return tfNoReply;
+      case peCancelled:
+        return tfDeviceCancelled;
+      case peTooManyRetries:
+        // The receiver gives up after ten failed packets: a device gone
+        // quiet is told apart from one whose packets do not check.
+        if (kind == tkSendFile) return tfRefused;
+        return transfer && transfer->PeerSilent() ? tfNoReply : tfDamaged;
+      default:
+        return tfLineLost;  // the port is closed or failed
+    }
+  } catch (const FileException& e) {
+    return e.Code == feOpenRead || e.Code == feRead ? tfFileRead : tfFileWrite;
+  } catch (...) {
+    return tfFailed;
+  }
+}
+
+}  // namespace
+
 void WorkTask::Execute() {
   const bool known = TaskCode >= 0 && TaskCode < WorkTaskCount;
   const TransferKind kind = known ? deviceCommands[TaskCode].Kind : tkNone;
@@ -61,10 +92,15 @@ void WorkTask::Execute() {
     posted = true;
     PostWindowMessage(NotifyWindow, msg, wParam, lParam);
   };
+  auto fail = [&](unsigned msg, TaskFailure cause, intptr_t lParam = 0) {
+    FailureCause.store(cause);
+    post(msg, 1, lParam);
+  };
 
+  std::unique_ptr<XModem> transfer;
   try {
     if (!known) {
-      post(WM_TASK_COMMAND_DONE, 1, 0);
+      fail(WM_TASK_COMMAND_DONE, tfFailed);
       return;
     }
     const DeviceCommand& row = deviceCommands[TaskCode];
@@ -81,30 +117,38 @@ void WorkTask::Execute() {
       ok = channel->SendCommand(command, row.Reply, CommandReplyTimeout);
     } catch (const SerialException& e) {
       channel.reset();
-      post(WM_TASK_COMMAND_DONE, 1, e.Code);
+      fail(WM_TASK_COMMAND_DONE, tfLineLost, e.Code);
       return;
     }
     channel.reset();  // the receive thread has ended: the reply stays untouched
+    // A reply that never came on a line whose reads failed is a lost line.
+    const TaskFailure noReply = Port->IsOpen() ? tfNoReply : tfLineLost;
 
     if (row.Kind == tkNone) {
-      post(WM_TASK_COMMAND_DONE, ok ? 0 : 1, 0);
+      if (ok)
+        post(WM_TASK_COMMAND_DONE, 0, 0);
+      else
+        fail(WM_TASK_COMMAND_DONE, noReply);
       return;
     }
     if (!ok) {
-      post(doneMessage, 1, 0);
+      fail(doneMessage, noReply);
       return;
     }
 
     Port->Reopen(TransferBaudRate);
-    XModem transfer(Port, NotifyWindow, Timing);
+    transfer = std::make_unique<XModem>(Port, NotifyWindow, Timing);
     const std::string path = HasFileName ? FileName : std::string();
     if (row.Kind == tkSendFile)
-      transfer.SendFile(path);
+      transfer->SendFile(path);
     else
-      transfer.ReceiveFile(path);
+      transfer->ReceiveFile(path);
+    transfer.reset();  // the file is closed before the window hears of the end
     post(doneMessage, 0, 0);
   } catch (...) {
-    if (!posted) post(doneMessage, 1, 0);
+    const TaskFailure cause = CurrentFailure(kind, transfer.get());
+    transfer.reset();
+    if (!posted) fail(doneMessage, cause);
   }
 }
 

@@ -47,6 +47,22 @@ constexpr unsigned WM_TASK_COMMAND_DONE = WM_USER + 200;  // wParam 0 ok / 1 fai
 constexpr unsigned WM_TASK_RECEIVE_DONE = WM_USER + 201;  // wParam 0 ok / 1 failed
 constexpr unsigned WM_TASK_SEND_DONE = WM_USER + 202;     // wParam 0 ok / 1 failed
 
+// Why a device task failed, so that the user can be told more than "Error".
+enum TaskFailure : int {
+  tfNone = 0,
+  tfNoReply,          // the device did not answer within the time
+  tfRefused,          // the device kept refusing our blocks or our end (NAK)
+  tfDamaged,          // the device's blocks kept arriving damaged
+  tfDeviceCancelled,  // the device broke the transfer off (CAN)
+  tfLineLost,         // the port failed: the line broke off or the device hung up
+  tfFileRead,         // the transfer file could not be read
+  tfFileWrite,        // the transfer file could not be written
+  tfBadReply,         // a settings reply the pages could not take
+  tfUserCancelled,    // the user closed the progress window
+  tfNoPort,           // the port could not be opened
+  tfFailed,           // anything else
+};
+
 constexpr uint32_t CommandReplyTimeout = 1500;
 constexpr int TransferBaudRate = 115200;
 
@@ -71,6 +87,9 @@ class WorkTask {
   // The worker does not look at the request: a running task ends by itself.
   void Terminate() { Terminated = true; }
   void WaitFor();
+  // Why the task failed; set before the failure message is posted, so the
+  // window reads it when that message arrives. tfNone until then.
+  TaskFailure Failure() const { return FailureCause.load(); }
 
  private:
   void Execute();
@@ -85,5 +104,6 @@ class WorkTask {
   bool HasFileName;
   XModemTiming Timing;
   std::atomic<bool> Terminated{false};
+  std::atomic<TaskFailure> FailureCause{tfNone};
   std::thread Thread;
 };

@@ -215,6 +215,7 @@ XModem::BlockResult XModem::ReceiveBlock() {
   uint8_t* p = Packet.get();
   const size_t size = static_cast<size_t>(PacketSize);
 
+  Silent = true;  // until a whole packet is there
   Timer timer = StartTimer(Timing.PacketStartTimeout);
   bool started = false;
   while (!started) {
@@ -247,6 +248,7 @@ XModem::BlockResult XModem::ReceiveBlock() {
         std::max(Port->Read(p + have, static_cast<int32_t>(std::min(waiting, size - have))), 0));
   }
 
+  Silent = false;
   const uint8_t number = p[1];
   if (p[2] != static_cast<uint8_t>(255 - number)) return BlockResult::Refused;
   const uint8_t* data = p + kDataOffset;

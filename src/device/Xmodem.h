@@ -58,6 +58,9 @@ class XModem {
   // Receives into a new file at the path (replacing one); returns after the end.
   // On failure the file keeps what was written so far.
   void ReceiveFile(const std::string& path);
+  // After a receive that gave up: whether the last packet that failed did not
+  // come in time (a device gone quiet) rather than came and did not check.
+  bool PeerSilent() const { return Silent; }
 
   static uint8_t Checksum(const uint8_t* data, size_t count);
   static uint16_t Crc16(uint16_t value, const uint8_t* data, size_t count);
@@ -93,6 +96,7 @@ class XModem {
   bool EndOfFile = false;
   bool CrcMode = false;
   bool BlockReceived = false;
+  bool Silent = false;
   int PacketSize = 1028;
   WindowHandle NotifyWindow;
   XModemTiming Timing;

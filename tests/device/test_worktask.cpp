@@ -63,6 +63,7 @@ class WorkTaskTest : public ::testing::Test {
     {
       WorkTask worker(code, p);
       worker.WaitFor();
+      failure = worker.Failure();
     }
     window.messages.clear();
     window.Collect();
@@ -80,6 +81,7 @@ class WorkTaskTest : public ::testing::Test {
   std::shared_ptr<devsim::SimXmodem> phase;
   Serial serial;
   Recorder window;
+  TaskFailure failure = tfNone;  // the last task's
   char buffer[1024];
   fs::path dir;
 };
@@ -190,15 +192,16 @@ TEST_F(WorkTaskTest, EveryFailureEndsInOneFailureMessage) {
     bool silent;      // the device does not answer the command
     bool cancel;      // the device cancels the transfer at block 2
     unsigned message;
+    TaskFailure cause;
   };
   const Case cases[] = {
-      {"no reply to a set", wtSetLoggerConfig, nullptr, true, false, WM_TASK_COMMAND_DONE},
-      {"no reply to a get", wtGetDeviceConfig, nullptr, true, false, WM_TASK_COMMAND_DONE},
-      {"no reply to an upload", wtUploadRoute, &missing, true, false, WM_TASK_SEND_DONE},
-      {"no reply to a download", wtDownloadRoute, &target, true, false, WM_TASK_RECEIVE_DONE},
-      {"download cancelled", wtDownloadTrackLog, &target, false, true, WM_TASK_RECEIVE_DONE},
+      {"no reply to a set", wtSetLoggerConfig, nullptr, true, false, WM_TASK_COMMAND_DONE, tfNoReply},
+      {"no reply to a get", wtGetDeviceConfig, nullptr, true, false, WM_TASK_COMMAND_DONE, tfNoReply},
+      {"no reply to an upload", wtUploadRoute, &missing, true, false, WM_TASK_SEND_DONE, tfNoReply},
+      {"no reply to a download", wtDownloadRoute, &target, true, false, WM_TASK_RECEIVE_DONE, tfNoReply},
+      {"download cancelled", wtDownloadTrackLog, &target, false, true, WM_TASK_RECEIVE_DONE, tfDeviceCancelled},
       // last: the device keeps waiting for the file a while
-      {"upload of a missing file", wtUploadWaypoints, &missing, false, false, WM_TASK_SEND_DONE},
+      {"upload of a missing file", wtUploadWaypoints, &missing, false, false, WM_TASK_SEND_DONE, tfFileRead},
   };
   auto st = sim.state();
   st.file(DeviceFile::TrackLog) = Pattern(5000);
@@ -224,6 +227,7 @@ TEST_F(WorkTaskTest, EveryFailureEndsInOneFailureMessage) {
     EXPECT_EQ(done[0].msg, c.message);
     EXPECT_EQ(done[0].wParam, 1u);
     EXPECT_EQ(done[0].lParam, 0);
+    EXPECT_EQ(failure, c.cause);
     if (c.cancel) {
       EXPECT_EQ(fs::file_size(target), 1024u);  // kept as far as it came
     }
@@ -245,6 +249,7 @@ TEST_F(WorkTaskTest, ClosedPortGivesTheTasksFailureMessage) {
     ASSERT_EQ(done.size(), 1u) << code;
     EXPECT_EQ(done[0].msg, message);
     EXPECT_EQ(done[0].wParam, 1u);
+    EXPECT_EQ(failure, tfLineLost) << code;
   }
 }
 
@@ -261,6 +266,7 @@ TEST_F(WorkTaskTest, ALineThatDiesBeforeTheCommandReportsTheSerialCode) {
   // The write fails in the port, or the receive thread found the line dead first.
   EXPECT_TRUE(done[0].lParam == seWriteFile || done[0].lParam == seNotOpen)
       << done[0].lParam;
+  EXPECT_EQ(failure, tfLineLost);
 }
 
 TEST(WorkTaskReply, SplitReply) {

@@ -404,11 +404,35 @@ TEST_F(XModemLine, ReceiverCancelsAfterTenFailures) {
     } catch (const ProtException& e) {
       EXPECT_EQ(e.Code, peTooManyRetries);
     }
+    EXPECT_TRUE(x.PeerSilent());
   }
   line->Join();
   EXPECT_EQ(seen, std::string(10, 'C') + "\x18\x18\x18");
   EXPECT_TRUE(fs::exists(out));
   EXPECT_EQ(fs::file_size(out), 0u);
+}
+
+// Packets that never check: the receiver gives up the same way, but knows
+// the device was not silent.
+TEST_F(XModemLine, ReceiverTellsDamageFromSilence) {
+  line->RunPeer([](testenv::PtyLink& l) {
+    std::string bad = {'\x02', '\x01', '\xFE'};
+    bad.append(1026, '\x55');  // data and a CRC that does not match it
+    for (int i = 0; i < 30; ++i) {
+      char c = 0;
+      if (l.read(&c, 1, 3000) != 1 || c == '\x18') return;
+      l.write(bad.data(), bad.size());
+    }
+  });
+  XModem x(&port, &window, FastTiming());
+  try {
+    x.ReceiveFile((dir / "received.bin").string());
+    ADD_FAILURE() << "no exception";
+  } catch (const ProtException& e) {
+    EXPECT_EQ(e.Code, peTooManyRetries);
+  }
+  EXPECT_FALSE(x.PeerSilent());
+  line->Join();
 }
 
 TEST_F(XModemLine, ReceiverKeepsWhatCameBeforeTheDeviceStopped) {

@@ -8,6 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -152,6 +156,17 @@ QStringList Tracks() {
   return out;
 }
 
+// Where a check box or radio button takes a click: the part its style
+// makes clickable (the indicator and the text, not the rest of its row).
+QPoint ClickPoint(const QAbstractButton* b) {
+  QStyleOptionButton opt;
+  opt.initFrom(b);
+  opt.text = b->text();
+  const auto element = qobject_cast<const QRadioButton*>(b) ? QStyle::SE_RadioButtonClickRect
+                                                             : QStyle::SE_CheckBoxClickRect;
+  return b->style()->subElementRect(element, &opt, b).center();
+}
+
 // A hung-up line comes back as a new one under the same port.
 devsim::Options Relinking() {
   devsim::Options o;
@@ -242,6 +257,18 @@ class DevicePages : public ::testing::Test {
     return out;
   }
   QString Result() const { return f->StatusText(2); }
+  // Brings a device page to the front as the user does, so that its
+  // controls are laid out and take clicks.
+  void Show(QWidget* page) {
+    f->show();
+    QCoreApplication::processEvents();
+    for (auto [tabs, tab] : {std::pair{f->PageControl, f->pgConfig}, std::pair{f->PageControl1, page}}) {
+      QTabBar* bar = tabs->tabBar();
+      if (tabs->currentWidget() != tab)
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs->indexOf(tab)).center());
+      ASSERT_EQ(tabs->currentWidget(), tab);
+    }
+  }
   // The track lines of the map page last written.
   int MapTrackLines() const {
     QFile page(pathManager->GetWebDir() + QLatin1Char('/') + kMapPageFileName);
@@ -371,8 +398,8 @@ TEST_F(DevicePages, DeviceReplySelectsListPositions) {
   EXPECT_EQ(d.cmbLengthUnit->currentText(), "meter, KM");
   EXPECT_EQ(d.csTurnDist->currentIndex(), -1);
   EXPECT_EQ(d.cmbConfigLang->currentIndex(), -1);
-  // Set refuses a list without a selection.
-  EXPECT_EQ(d.ParamText(), "");
+  // The two lists without a selection send what the device said.
+  EXPECT_EQ(d.ParamText(), ",9,15,255,30,-5,0,0");
 
   ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,3,30,10,0,1,0,0")));
   EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
@@ -389,12 +416,73 @@ TEST_F(DevicePages, DeviceReplySelectsListPositions) {
   EXPECT_EQ(d.csTurnDist->count(), 5);
   EXPECT_EQ(d.csTurnDist->currentText(), "30");
   EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
-  // Set with a list left without a selection sends nothing.
-  d.cmbHomeTimeZone->setCurrentIndex(-1);
+}
+
+// A value the device holds that no list offers goes back to it unchanged;
+// what the user chose goes with it.
+TEST_F(DevicePages, SetKeepsWhatTheListsCannotShow) {
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  Show(&d);
+  devsim::DeviceState st = sim.state();
+  st.device = {9, 15, 20, 7, 13, -13, 2};  // no list has any of these
+  sim.setState(st);
+  QTest::mouseClick(d.btnGetTrevikConfig, Qt::LeftButton);
+  for (const QComboBox* list : {d.cmbConfigLang, d.csTurnDist, d.cmbConfigBacklight, d.cmbConfigSuspend,
+                                d.cmbHomeTimeZone, d.cmbLocalTimeZone, d.cmbLengthUnit})
+    EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
   sim.clearReceived();
-  d.btnSetTrevikConfig->click();
+  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_EQ(Sentences(), QStringList{"POEM14,1,9,15,20,7,13,-13,2"});
+  const auto fields = [](const devsim::DeviceSettings& d) {
+    return std::vector<int>{d.language, d.turnDistance, d.backlight, d.suspend, d.homeZone, d.localZone,
+                            d.lengthUnit};
+  };
+  EXPECT_EQ(fields(sim.state().device), fields(st.device));
+
+  // A turn distance the list lacks, and the user changes the backlight.
+  st.device = {2, 15, 255, 30, -5, 1, 1};
+  sim.setState(st);
+  QTest::mouseClick(d.btnGetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(d.csTurnDist->currentIndex(), -1);
+  EXPECT_EQ(d.cmbConfigBacklight->currentText(), "ON");
+  d.cmbConfigBacklight->setCurrentIndex(3);  // "30"
+  sim.clearReceived();
+  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_EQ(Sentences(), QStringList{"POEM14,1,2,15,30,30,-5,1,1"});
+  EXPECT_EQ(sim.state().device.backlight, 30);
+  EXPECT_EQ(sim.state().device.turnDistance, 15);
+  EXPECT_TRUE(env.services.messages.empty());
+}
+
+// Nothing read and nothing chosen: the fields are named, nothing is sent.
+TEST_F(DevicePages, SetNamesTheFieldsThatNeedAChoice) {
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  Show(&d);
+  d.cmbConfigLang->setCurrentIndex(0);
+  d.cmbConfigBacklight->setCurrentIndex(1);
+  d.cmbConfigSuspend->setCurrentIndex(1);
+  d.cmbLengthUnit->setCurrentIndex(0);
+  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
   EXPECT_EQ(Result(), S(168));
   EXPECT_TRUE(Sentences().isEmpty());
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  const QString text = env.services.messages[0].text;
+  EXPECT_EQ(env.services.messages[0].caption, S(7));
+  // The turn distance's group, then the two zone labels, in the order sent.
+  EXPECT_TRUE(text.endsWith(S(57) + ", " + S(53) + ", " + S(54))) << text.toStdString();
+  EXPECT_FALSE(text.contains(S(51)));
+
+  // Chosen now: Set goes through.
+  env.services.messages.clear();
+  d.csTurnDist->setCurrentIndex(4);
+  d.cmbHomeTimeZone->setCurrentIndex(13);
+  d.cmbLocalTimeZone->setCurrentIndex(12);
+  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_EQ(Sentences(), QStringList{"POEM14,1,0,50,255,10,1,0,0"});
+  EXPECT_TRUE(env.services.messages.empty());
 }
 
 // ---------------------------------------------------------------------------
@@ -403,18 +491,22 @@ TEST_F(DevicePages, DeviceReplySelectsListPositions) {
 TEST_F(DevicePages, GetAndSetBothSettingsOnTheDevice) {
   TLoggerPage& l = *f->pgSetLogger;
   TDeviceSetPage& d = *f->pgSetTrevik;
-  l.btnGetLogConfig->click();
+  Show(&l);
+  QTest::mouseClick(l.btnGetLogConfig, Qt::LeftButton);
   EXPECT_EQ(l.edtConfigTime->value(), 60);
   EXPECT_EQ(l.lblPercentage->text(), "42.5");
   EXPECT_EQ(l.ShapeInner->width(), 142);
-  d.btnGetTrevikConfig->click();
+  Show(&d);
+  QTest::mouseClick(d.btnGetTrevikConfig, Qt::LeftButton);
   EXPECT_EQ(d.cmbConfigLang->currentText(), "Deutsch");
   EXPECT_EQ(d.cmbLocalTimeZone->currentIndex(), 13);
   EXPECT_EQ(FormWorkTask, nullptr);
 
   sim.clearReceived();
-  l.rdgProfile->Item(1)->click();
-  l.btnSetLogConfig->click();
+  Show(&l);
+  QTest::mouseClick(l.rdgProfile->Item(1), Qt::LeftButton, {}, ClickPoint(l.rdgProfile->Item(1)));
+  EXPECT_EQ(l.edtConfigDist->value(), 5);
+  QTest::mouseClick(l.btnSetLogConfig, Qt::LeftButton);
   EXPECT_EQ(Result(), S(167));
   d.cmbConfigLang->setCurrentIndex(3);
   d.csTurnDist->setCurrentIndex(3);
@@ -423,7 +515,8 @@ TEST_F(DevicePages, GetAndSetBothSettingsOnTheDevice) {
   d.cmbHomeTimeZone->setCurrentIndex(13);
   d.cmbLocalTimeZone->setCurrentIndex(12);
   d.cmbLengthUnit->setCurrentIndex(0);
-  d.btnSetTrevikConfig->click();
+  Show(&d);
+  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
   EXPECT_EQ(Result(), S(167));
   EXPECT_EQ(Sentences(), (QStringList{"POEM02,5,0,5,0,0,0,1", "POEM14,1,3,30,10,0,1,0,0"}));
   for (const auto& r : sim.received()) EXPECT_EQ(r.raw, devsim::Frame(r.body));
@@ -445,7 +538,9 @@ TEST_F(DevicePages, SilentDeviceChangesNothing) {
   devsim::Misbehaviour wrong;
   wrong.wrongReply = devsim::Frame("POEM101,1,0,2,0,3,0,1");
   sim.misbehave(wrong);
-  EXPECT_EQ(RunDeviceTask(f.get(), wtGetLoggerConfig, QString()), mrCancel);
+  QString why;
+  EXPECT_EQ(RunDeviceTask(f.get(), wtGetLoggerConfig, QString(), &why), mrCancel);
+  EXPECT_EQ(why, TaskFailureText(tfBadReply, kPort));
   EXPECT_EQ(l.edtConfigTime->value(), 0);
   EXPECT_TRUE(env.services.messages.empty());
 }
@@ -626,36 +721,51 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
     const char* what;
     std::function<void()> arrange;
     QToolButton* button;
-    bool transfer = false;  // the file phase starts
+    bool transfer;  // the file phase starts
+    TaskFailure cause;
   } cases[] = {
       {"silent device", [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); },
-       f->pgWaypoint->tbDeviceDown},
+       f->pgWaypoint->tbDeviceDown, false, tfNoReply},
       {"garbage reply", [&] { devsim::Misbehaviour m; m.wrongReply = "#garbage\r\n"; m.count = 1; sim.misbehave(m); },
-       f->pgRoute->tbgRouteDeviceDown},
+       f->pgRoute->tbgRouteDeviceDown, false, tfNoReply},
+      {"hang-up before the reply",
+       [&] { devsim::Misbehaviour m; m.hangUpAfter = 0; m.count = 1; sim.misbehave(m); },
+       f->pgRoute->tbgRouteDeviceDown, false, tfLineLost},
+      {"silent in the transfer",
+       [&] {
+         devsim::XmodemFaults x;
+         x.SilenceAtBlock = 2;
+         SetDevice(x);
+         deviceTransferTiming.PacketStartTimeout = 200;  // the silence is what we wait out
+       },
+       f->pgTrack->tbTrackDeviceDown, true, tfNoReply},
       {"hang-up in the transfer", [&] { devsim::XmodemFaults x; x.HangUpAtBlock = 2; SetDevice(x); },
-       f->pgTrack->tbTrackDeviceDown, true},
+       f->pgTrack->tbTrackDeviceDown, true, tfLineLost},
       {"cancelled by the device", [&] { devsim::XmodemFaults x; x.CancelAtBlock = 2; SetDevice(x); },
-       f->pgWaypoint->tbDeviceDown, true},
+       f->pgWaypoint->tbDeviceDown, true, tfDeviceCancelled},
       {"closed by the user",
        [&] {
          device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
          sim.setFilePhase(device);
          closer.start(20);
        },
-       f->pgWaypoint->tbDeviceDown, true},
+       f->pgWaypoint->tbDeviceDown, true, tfUserCancelled},
       {"full disk", [&] { diskFull = std::make_unique<testenv::FileSizeLimit>(2048); },
-       f->pgWaypoint->tbDeviceDown, true},
-      {"no port", [&] { apConfig->Port = 49; }, f->pgDest->bgDestDevice->Item(1)},
+       f->pgWaypoint->tbDeviceDown, true, tfFileWrite},
+      {"no port", [&] { apConfig->Port = 49; }, f->pgDest->bgDestDevice->Item(1), false, tfNoPort},
   };
   for (auto& c : cases) {
     SCOPED_TRACE(c.what);
     env.services.messages.clear();
     c.arrange();
-    c.button->click();
+    QTest::mouseClick(c.button, Qt::LeftButton);
     diskFull.reset();
     closer.stop();
+    deviceTransferTiming = transfertest::FastTiming();
     EXPECT_EQ(Result(), S(168));
-    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(117), S(115)}}));
+    // "Error", and below it why.
+    const QString why = TaskFailureText(c.cause, apConfig->Port);
+    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(117), S(115) + "\n" + why}}));
     EXPECT_EQ(Waypoints() + Route() + Tracks() + Dests(), before);
     EXPECT_TRUE(TransferFilesLeft().isEmpty()) << TransferFilesLeft().join(' ').toStdString();
     EXPECT_EQ(FormWorkTask, nullptr);
@@ -684,16 +794,7 @@ TEST_F(DevicePages, UploadsRefusedBeforeTheDevice) {
   EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(116), S(118)}}));
   EXPECT_EQ(env.services.messages[0].icon, Icon::Question);
   EXPECT_TRUE(Sentences().isEmpty());
-  // A device that does not take the file.
   env.services.answer = UiServices::Yes;
-  env.services.messages.clear();
-  devsim::XmodemFaults x;
-  x.CancelAtStart = true;
-  SetDevice(x);
-  f->pgRoute->tbgRouteDeviceUp->click();
-  EXPECT_EQ(Result(), S(168));
-  EXPECT_EQ(Messages().back(), std::pair(S(116), S(122)));
-  EXPECT_TRUE(sim.state().file(DeviceFile::Route).empty());
   // A full disk: the transfer file cannot be written.
   env.services.messages.clear();
   sim.clearReceived();
@@ -705,15 +806,8 @@ TEST_F(DevicePages, UploadsRefusedBeforeTheDevice) {
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_TRUE(Messages().back().second.startsWith(S(122) + "\nCan not write"));
   EXPECT_TRUE(Sentences().isEmpty());
-  // No port.
-  env.services.messages.clear();
-  apConfig->Port = 49;
-  f->pgRoute->tbgRouteDeviceUp->click();
-  EXPECT_EQ(Result(), S(168));
-  EXPECT_EQ(Messages().back(), std::pair(S(116), S(122)));
   // A store the device file cannot hold is refused before the device.
   env.services.messages.clear();
-  apConfig->Port = kPort;
   sim.clearReceived();
   for (int c = 0; c < 256; ++c) {  // one category more than the file holds
     const int cat = destStorage.AddCategory(QStringLiteral("C%1").arg(c));
@@ -729,15 +823,101 @@ TEST_F(DevicePages, UploadsRefusedBeforeTheDevice) {
   EXPECT_TRUE(TransferFilesLeft().isEmpty());
 }
 
+// An upload the device does not take says why, below "Upload failed.".
+TEST_F(DevicePages, FailedUploadsSayWhy) {
+  for (int n = 0; n < 300; ++n) AddWaypoint(n, n % 21, 47.5 + n * 0.001, 10.25);  // several blocks
+  QTimer closer;  // closes the progress window once a block has gone
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
+    if (!bytes.isEmpty() && !bytes.startsWith("0 ")) FormWorkTask->reject();
+  });
+  const auto faults = [&](auto set) {
+    return [&, set] {
+      devsim::XmodemFaults x;
+      set(x);
+      SetDevice(x);
+    };
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;
+    TaskFailure cause;
+    bool transfer = true;  // the file phase starts
+  } cases[] = {
+      {"silent device", [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); }, tfNoReply, false},
+      {"cancelled at the start", faults([](devsim::XmodemFaults& x) { x.CancelAtStart = true; }), tfDeviceCancelled},
+      {"a block refused", faults([](devsim::XmodemFaults& x) { x.NakBlock = 2; x.NakTimes = 99; }), tfRefused},
+      {"silent in the transfer",
+       [&] {
+         faults([](devsim::XmodemFaults& x) { x.SilenceAtBlock = 2; })();
+         deviceTransferTiming.AckTimeout = 300;
+       },
+       tfNoReply},
+      {"hang-up in the transfer", faults([](devsim::XmodemFaults& x) { x.HangUpAtBlock = 2; }), tfLineLost},
+      {"closed by the user",
+       [&] {
+         device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
+         sim.setFilePhase(device);
+         closer.start(20);
+       },
+       tfUserCancelled},
+      {"no port", [&] { apConfig->Port = 49; }, tfNoPort, false},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    env.services.messages.clear();
+    c.arrange();
+    const int transfers = device->Transfers.load();
+    QTest::mouseClick(f->pgWaypoint->tbDeviceUp, Qt::LeftButton);
+    closer.stop();
+    deviceTransferTiming = transfertest::FastTiming();
+    EXPECT_EQ(Result(), S(168));
+    ASSERT_EQ(Messages().size(), 2u);  // the question, then the failure
+    EXPECT_EQ(Messages()[1], std::pair(S(116), S(122) + "\n" + TaskFailureText(c.cause, apConfig->Port)));
+    EXPECT_EQ(env.services.messages[1].icon, Icon::Error);
+    EXPECT_TRUE(TransferFilesLeft().isEmpty());
+    EXPECT_TRUE(f->pgWaypoint->tbDeviceUp->isEnabled());
+    if (c.transfer) device->WaitForTransfers(transfers + 1, 5000);
+    // Closing the window does not stop the transfer: the device may still
+    // have taken the file.
+    devsim::DeviceState st = sim.state();
+    if (c.cause != tfUserCancelled) {
+      EXPECT_TRUE(st.file(DeviceFile::Waypoints).empty());
+    }
+    st.file(DeviceFile::Waypoints).clear();
+    sim.setState(st);
+    sim.behave();
+    SetDevice();
+  }
+}
+
 TEST_F(DevicePages, ConnectionPageControls) {
   TConnectPage& c = *f->pgConnect;
-  c.chkAutoConnect->click();
+  // Shift held as the settings tab opens offers the device manager.
+  env.services.shift = true;
+  Show(&c);
+  // Scan lists the one port of the sandbox; Connect makes the chosen one,
+  // where the device answers, the port.
+  apConfig->Port = 3;
+  QTest::mouseClick(c.btnScanComport, Qt::LeftButton);
+  ASSERT_EQ(c.cmbComPort->count(), 1);
+  EXPECT_EQ(c.cmbComPort->itemText(0), "COM 7");
+  EXPECT_EQ(c.cmbComPort->currentIndex(), -1);
+  c.cmbComPort->setCurrentIndex(0);
+  sim.clearReceived();
+  QTest::mouseClick(c.btnConnect, Qt::LeftButton);
+  EXPECT_EQ(apConfig->Port, kPort);
+  EXPECT_EQ(f->StatusText(0), "COM 7");
+  EXPECT_EQ(Sentences(), (QStringList{"POEM06", "POEM06"}));  // the chosen port, then the connection
+
+  QTest::mouseClick(c.chkAutoConnect, Qt::LeftButton, {}, ClickPoint(c.chkAutoConnect));
   EXPECT_FALSE(apConfig->AutoConnect);
   EXPECT_FALSE(c.btnScanComport->isEnabled());
-  c.chkAutoConnect->click();
+  QTest::mouseClick(c.chkAutoConnect, Qt::LeftButton, {}, ClickPoint(c.chkAutoConnect));
   EXPECT_TRUE(apConfig->AutoConnect);
   EXPECT_TRUE(c.btnScanComport->isEnabled());
-  c.btnDevManClick();
+  ASSERT_TRUE(c.btnDevMan->isVisible());
+  QTest::mouseClick(c.btnDevMan, Qt::LeftButton);
   ASSERT_EQ(env.services.messages.size(), 1u);
   EXPECT_TRUE(env.services.messages[0].text.contains("no device manager"));
 }

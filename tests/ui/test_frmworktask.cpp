@@ -127,6 +127,7 @@ class FormWorkTaskTest : public ::testing::Test {
     int result = window->ShowModal();
     bytes = window->lblBytes->text();
     caption = window->lblState->text();
+    failure = window->Failure();
     window.reset();
     FormWorkTask = nullptr;
     return result;
@@ -149,6 +150,7 @@ class FormWorkTaskTest : public ::testing::Test {
   FakeMain host;
   Spy spy;
   QString bytes, caption;
+  TaskFailure failure = tfNone;  // the last window's
   fs::path dir;
 };
 
@@ -252,12 +254,13 @@ TEST_F(FormWorkTaskTest, FailuresGiveCancel) {
     int code;
     bool silent;
     int cancelAtBlock;
+    TaskFailure cause;
   };
   const Case cases[] = {
-      {"get without reply", wtGetLoggerConfig, true, 0},
-      {"set without reply", wtSetLoggerConfig, true, 0},
-      {"download without reply", wtDownloadRoute, true, 0},
-      {"download cancelled by the device", wtDownloadTrackLog, false, 2},
+      {"get without reply", wtGetLoggerConfig, true, 0, tfNoReply},
+      {"set without reply", wtSetLoggerConfig, true, 0, tfNoReply},
+      {"download without reply", wtDownloadRoute, true, 0, tfNoReply},
+      {"download cancelled by the device", wtDownloadTrackLog, false, 2, tfDeviceCancelled},
   };
   auto st = sim.state();
   st.file(DeviceFile::TrackLog) = Pattern(5000);
@@ -279,6 +282,7 @@ TEST_F(FormWorkTaskTest, FailuresGiveCancel) {
     int result = c.code == wtSetLoggerConfig ? RunParam(c.code, ",1,0,1,0,1,0,1")
                                              : RunFile(c.code, QString::fromStdString(path.string()));
     EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(failure, c.cause);
     EXPECT_EQ(host.calls, 0);
     // A failed download leaves what came for the handler to read and remove.
     if (c.cancelAtBlock) {
@@ -309,10 +313,14 @@ TEST_F(FormWorkTaskTest, ClosingMidTransferReturnsAtOnceAndDeletionWaitsForTheWo
   FormWorkTask = window.get();
   window->installEventFilter(&spy);
   EXPECT_EQ(window->ShowModal(), mrCancel);
+  EXPECT_EQ(window->Failure(), tfUserCancelled);
   EXPECT_FALSE(doneBeforeReturn);
   EXPECT_GT(ThreadCount(), threads);  // the worker still runs
   window.reset();                     // waits until the transfer has given up
   FormWorkTask = nullptr;
+  // Success leaves no cause behind.
+  EXPECT_EQ(RunFile(wtGetLoggerConfig, QString()), mrOk);
+  EXPECT_EQ(failure, tfNone);
   EXPECT_LE(ThreadCount(), threads);  // none left behind
   EXPECT_EQ(fs::file_size(path), 2048u);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Apconfig.h"
+#include "Apexception.h"
 #include "Busycursor.h"
 #include "Deststorage.h"
 #include "Destpage.h"
@@ -467,6 +468,7 @@ void TDeviceSetPage::FillChoices() {
 bool TDeviceSetPage::ShowDeviceConfig(const std::vector<std::string>& reply) {
   const std::optional<DeviceConfig> config = ParseDeviceConfig(reply);
   if (!config) return false;
+  DeviceRead = config;
   const int32_t language = config->Language;
   cmbConfigLang->setCurrentIndex(language >= 0 && language < cmbConfigLang->count() ? language : -1);
   SelectValue(cmbConfigBacklight, backlightChoices, config->Backlight, ChoiceValue);
@@ -478,25 +480,59 @@ bool TDeviceSetPage::ShowDeviceConfig(const std::vector<std::string>& reply) {
   return true;
 }
 
-std::string TDeviceSetPage::ParamText() const {
-  for (const QComboBox* list : {cmbConfigLang, csTurnDist, cmbConfigBacklight, cmbConfigSuspend,
-                                cmbHomeTimeZone, cmbLocalTimeZone, cmbLengthUnit})
-    if (Row(list) < 0 || Row(list) >= list->count()) return {};
-  const uint16_t turn = uint16_t(textfmt::StrToIntDef(csTurnDist->currentText(), 100));
-  const auto zone = [](const QComboBox* list) {
-    return Row(list) < int(timeZoneValues.size()) ? timeZoneValues[size_t(Row(list))] : 0;
+// A list that shows no value sends what the device said it holds, so that
+// Set leaves that field as it is; with nothing read either, the field is
+// named and nothing is sent.
+std::string TDeviceSetPage::ParamText(QStringList* missing) const {
+  const std::optional<DeviceConfig>& read = DeviceRead;
+  QStringList unknown;
+  // The selected row's value, else the value read, else none.
+  const auto field = [&](const QComboBox* list, const QString& caption, auto rowValue,
+                         auto readValue) -> int32_t {
+    const int row = Row(list);
+    if (row >= 0 && row < list->count()) return rowValue(size_t(row));
+    if (read) return readValue(*read);
+    unknown << caption;
+    return 0;
   };
-  return DeviceParamText(Row(cmbConfigLang), turn, backlightChoices[size_t(Row(cmbConfigBacklight))].Value,
-                         suspendChoices[size_t(Row(cmbConfigSuspend))].Value, zone(cmbHomeTimeZone),
-                         zone(cmbLocalTimeZone), lengthUnitChoices[size_t(Row(cmbLengthUnit))].Value);
+  const auto zone = [](size_t row) { return row < timeZoneValues.size() ? timeZoneValues[row] : 0; };
+  const auto turnRow = [this](size_t row) {
+    return int32_t(uint16_t(textfmt::StrToIntDef(csTurnDist->itemText(int(row)), 100)));
+  };
+  const int32_t language = field(
+      cmbConfigLang, grpLanguage->title(), [](size_t row) { return int32_t(row); },
+      [](const DeviceConfig& c) { return c.Language; });
+  const int32_t turn =
+      field(csTurnDist, GroupBoxTurnDist->title(), turnRow, [](const DeviceConfig& c) { return c.TurnDistance; });
+  const int32_t backlight = field(
+      cmbConfigBacklight, lblBacklight->text(), [](size_t row) { return backlightChoices.at(row).Value; },
+      [](const DeviceConfig& c) { return int32_t(c.Backlight); });
+  const int32_t suspend = field(
+      cmbConfigSuspend, lblSuspend->text(), [](size_t row) { return suspendChoices.at(row).Value; },
+      [](const DeviceConfig& c) { return int32_t(c.Suspend); });
+  const int32_t home =
+      field(cmbHomeTimeZone, lblHome->text(), zone, [](const DeviceConfig& c) { return int32_t(c.HomeZone); });
+  const int32_t local =
+      field(cmbLocalTimeZone, lblLocal->text(), zone, [](const DeviceConfig& c) { return int32_t(c.LocalZone); });
+  const int32_t unit = field(
+      cmbLengthUnit, lblLength->text(), [](size_t row) { return lengthUnitChoices.at(row).Value; },
+      [](const DeviceConfig& c) { return int32_t(c.LengthUnit); });
+  if (missing) *missing = unknown;
+  if (!unknown.isEmpty()) return {};
+  return DeviceParamText(language, turn, backlight, suspend, home, local, unit);
 }
 
-// A list without a selection sends nothing: the device would take a guess.
+// A field that neither shows a value nor was read sends nothing: the device
+// would get a guess.
 void TDeviceSetPage::btnSetTrevikConfigClick() {
   frame_.SetStatusText(1, Str(7));
-  const std::string param = ParamText();
+  QStringList missing;
+  const std::string param = ParamText(&missing);
   if (param.empty()) {
     frame_.SetStatusText(2, Str(168));
+    UiServices::Get().MessageBox(
+        QStringLiteral("Please choose a value for: ") + missing.join(QStringLiteral(", ")), Str(7),
+        UiServices::Icon::Warning);
     return;
   }
   const int result = RunDeviceTask(frame_.FrameWindow(), wtSetDeviceConfig, param);
@@ -572,7 +608,8 @@ void TDeviceTransfers::RunUpload(const Upload& u) {
   TransferFile file;
   if (!file.Create()) return fail(122, QStringLiteral("Can not create a transfer file."));
   if (!u.write(file.Path())) return fail(122, QStringLiteral("Can not write the transfer file: ") + file.Path());
-  if (RunDeviceTask(frame_.FrameWindow(), u.task, file.Path()) != mrOk) return fail(122);
+  QString reason;
+  if (RunDeviceTask(frame_.FrameWindow(), u.task, file.Path(), &reason) != mrOk) return fail(122, reason);
   frame_.SetStatusText(2, Str(167));
 }
 
@@ -580,17 +617,18 @@ void TDeviceTransfers::RunDownload(const Download& d) {
   DisabledWhile disabled(d.button);
   UiServices& ui = UiServices::Get();
   frame_.SetStatusText(1, Str(d.pageText));
-  auto fail = [&](const QString& reason = QString()) {
+  // "Error", and below it why.
+  auto fail = [&](const QString& reason) {
     frame_.SetStatusText(2, Str(168));
-    ui.MessageBox(reason.isEmpty() ? Str(115) : Str(115) + QStringLiteral("\n") + reason, Str(117),
-                  UiServices::Icon::Error);
+    ui.MessageBox(Str(115) + QStringLiteral("\n") + reason, Str(117), UiServices::Icon::Error);
   };
-  if (FormWorkTask) return fail();
+  if (FormWorkTask) return fail(Str(121));
   TransferFile file;
-  if (!file.Create()) return fail();
+  if (!file.Create()) return fail(QStringLiteral("Can not create a transfer file."));
   // The file is read only after the worker has ended, and only when the
   // whole transfer succeeded: a cut-short file never reaches a store.
-  if (RunDeviceTask(frame_.FrameWindow(), d.task, file.Path()) != mrOk) return fail();
+  QString reason;
+  if (RunDeviceTask(frame_.FrameWindow(), d.task, file.Path(), &reason) != mrOk) return fail(reason);
   // A device that holds nothing (an empty log, say) sends an empty file:
   // that is no transfer error, and the collection stays as it was.
   if (QFileInfo(file.Path()).size() == 0) {
@@ -604,7 +642,7 @@ void TDeviceTransfers::RunDownload(const Download& d) {
     read = d.read(file.Path());
   }
   const QString leftOut = d.leftOut ? d.leftOut() : QString();
-  if (!read) return fail(leftOut);
+  if (!read) return fail(leftOut.isEmpty() ? QStringLiteral("The device sent a file that can not be read.") : leftOut);
   // What was read is shown, but a file with records left out is no clean load.
   frame_.SetStatusText(2, Str(leftOut.isEmpty() ? 167 : 168));
   d.refill();
@@ -679,26 +717,34 @@ void TDeviceTransfers::bgTrackDevice_DownloadClick() {
 
 namespace {
 template <class Arg>
-int RunTask(QWidget* owner, int task, const Arg& arg) {
+int RunTask(QWidget* owner, int task, const Arg& arg, QString* reason) {
   int result = mrCancel;
+  TaskFailure cause = tfFailed;
   TFormWorkTask* window = nullptr;
   try {
     window = new TFormWorkTask(owner, task, arg, apConfig->Port, deviceTransferTiming);
     FormWorkTask = window;
     result = window->ShowModal();
+    cause = window->Failure();
+  } catch (const SerialException&) {
+    // The port cannot be opened: the task failed.
+    result = mrCancel;
+    cause = tfNoPort;
   } catch (...) {
-    // A port that cannot be opened: the task failed.
     result = mrCancel;
   }
   delete window;  // waits for the worker
   FormWorkTask = nullptr;
+  if (reason) *reason = result == mrOk ? QString() : TaskFailureText(cause, apConfig->Port);
   return result;
 }
 }  // namespace
 
-int RunDeviceTask(QWidget* owner, int task, const QString& fileName) { return RunTask(owner, task, fileName); }
-int RunDeviceTask(QWidget* owner, int task, const std::string& paramText) {
-  return RunTask(owner, task, paramText);
+int RunDeviceTask(QWidget* owner, int task, const QString& fileName, QString* reason) {
+  return RunTask(owner, task, fileName, reason);
+}
+int RunDeviceTask(QWidget* owner, int task, const std::string& paramText, QString* reason) {
+  return RunTask(owner, task, paramText, reason);
 }
 
 void RunSettingsRead(QWidget* owner, int task) { RunDeviceTask(owner, task, QString()); }

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,8 +129,10 @@ class TDeviceSetPage : public QWidget {
   bool ShowDeviceConfig(const std::vector<std::string>& reply);
   void btnGetTrevikConfigClick();
   void btnSetTrevikConfigClick();
-  // The text the Set button sends now; empty while a list has no selection.
-  std::string ParamText() const;
+  // The text the Set button sends now: per field the selected row, else the
+  // value last read from the device. Empty while a field has neither; missing
+  // (when given) then gets the captions of those fields.
+  std::string ParamText(QStringList* missing = nullptr) const;
 
   QGroupBox* GroupBoxPowerMgr;
   QLabel *lblBacklight, *lblSuspend;
@@ -148,6 +151,8 @@ class TDeviceSetPage : public QWidget {
 
  private:
   TMainFrame& frame_;
+  // The last settings the device reported, as its own types hold them.
+  std::optional<DeviceConfig> DeviceRead;
 };
 
 // The transfers behind the device buttons of the list pages, and the choice
@@ -183,9 +188,10 @@ extern XModemTiming deviceTransferTiming;
 
 // Runs one device task in the progress window, owned by the main window, and
 // deletes the window (the worker has ended then). The window's modal result;
-// mrCancel also when the port cannot be opened.
-int RunDeviceTask(QWidget* owner, int task, const QString& fileName);
-int RunDeviceTask(QWidget* owner, int task, const std::string& paramText);
+// mrCancel also when the port cannot be opened. On failure, reason (when
+// given) gets the line that tells the user why.
+int RunDeviceTask(QWidget* owner, int task, const QString& fileName, QString* reason = nullptr);
+int RunDeviceTask(QWidget* owner, int task, const std::string& paramText, QString* reason = nullptr);
 // One of the device's two settings reads; the window hands the reply to the
 // frame, and every failure ends the read silently.
 void RunSettingsRead(QWidget* owner, int task);
