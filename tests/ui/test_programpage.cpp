@@ -206,7 +206,8 @@ TEST_F(ProgramPage, HomeRefreshAndZoom) {
     EXPECT_EQ(fake->scripts, z.scripts) << z.mode;
   }
 
-  // Without a loaded page nothing changes: no 0/0 home.
+  // Without a loaded page there is no centre to read: no 0/0 home, and no
+  // favourite; a refresh keeps the centre it has and loads the page anew.
   fake->scripts.clear();
   fake->navigated.clear();
   f->PageLoaded = false;
@@ -214,7 +215,9 @@ TEST_F(ProgramPage, HomeRefreshAndZoom) {
   f->btnRefresh->click();
   f->pgSetKVX->mnuFavAddClick();
   EXPECT_EQ(apConfig->Lat, 48.5);
-  EXPECT_TRUE(fake->navigated.isEmpty());
+  EXPECT_EQ(TGoogleHtml::MapCenterLat, -1.5);
+  EXPECT_EQ(fake->navigated.size(), 1);
+  EXPECT_TRUE(fake->scripts.isEmpty());
   EXPECT_TRUE(Favourites().isEmpty());
   EXPECT_TRUE(env.services.inputPrompts.isEmpty());
   // Nor when the page gives no centre.

@@ -215,9 +215,10 @@ bool TProgramPage::TakeMapCenter(bool asHome) {
 
 void TProgramPage::btnSetHomeClick() { TakeMapCenter(true); }
 
-// The next page opens where this one shows; the home stays.
+// The next page opens where this one shows; the home stays. Without a loaded
+// page (the last load or write failed) the stored centre stays, and the page
+// is written and loaded all the same: that is how the map comes back.
 void TProgramPage::btnRefreshClick() {
-  if (!frame_.PageLoaded) return;
   TakeMapCenter(false);
   frame_.RefreshMap(0.0, 1.0);
 }
