@@ -319,10 +319,16 @@ TEST_F(ProgramPage, VersionCheck) {
     {"path": "/v/dad-ivodedur/KVX/version.txt", "body": "V1.55\r\n2.0.1.55\r\nignored\r\n"},
     {"path": "/wrap/dad-ivodedur/KVX/version.txt", "body": "V1.65590\n2.0.1.55\n"},
     {"path": "/bom/dad-ivodedur/KVX/version.txt", "body": "\ufeffV1.56\n2.0.1.56"},
+    {"path": "/alone/dad-ivodedur/KVX/version.txt", "body": "V1.5"},
     {"path": "/noname/dad-ivodedur/KVX/version.txt", "body": "V1.99\n"},
+    {"path": "/junk3/dad-ivodedur/KVX/version.txt", "body": "V1.57\n2.0.1.57\n\u0000\u0001\u0002"},
     {"path": "/garbage/dad-ivodedur/KVX/version.txt", "body": "<html>oops</html>\nwhatever\n"},
+    {"path": "/binary/dad-ivodedur/KVX/version.txt", "body": "\u0089PNG\r\n\u001a\n\u0000\u0000\u0000\rIHDR"},
+    {"path": "/binname/dad-ivodedur/KVX/version.txt", "body": "V1.99\n\u0000\u0007x"},
     {"path": "/empty/dad-ivodedur/KVX/version.txt", "body": ""},
+    {"path": "/blank/dad-ivodedur/KVX/version.txt", "body": " \r\n\r\n"},
     {"path": "/gone/dad-ivodedur/KVX/version.txt", "status": 404, "body": "no"},
+    {"path": "/broke/dad-ivodedur/KVX/version.txt", "status": 500, "body": "V1.99\n2.0.1.99\n"},
     {"path": "/drop/dad-ivodedur/KVX/version.txt", "drop": true}
   ])"));
   ASSERT_NE(srv.Port(), 0);
@@ -333,34 +339,60 @@ TEST_F(ProgramPage, VersionCheck) {
     shown = v.lblVersionNum->text();
     return int(QDialog::Accepted);
   };
+  enum Outcome { kWindow, kNoNew, kFailed };
   const struct {
     const char* prefix;
     uint16_t build;
-    const char* dialog;  // the version shown, or "" for none
-    bool failed;         // the manual check says the check failed
+    Outcome outcome;
+    const char* text;  // the window's version, or what the failure names
   } cases[] = {
-      {"/v", 54, "2.0.1.55", false},      {"/v", 55, "", false},       {"/wrap", 54, "", false},
-      {"/wrap", 53, "2.0.1.55", false},   {"/bom", 55, "2.0.1.56", false},
-      {"/noname", 1, "", false},          {"/garbage", 0, "", false},  {"/empty", 0, "", false},
-      {"/gone", 0, "", true},             {"/drop", 0, "", true},
+      {"/v", 54, kWindow, "2.0.1.55"},
+      {"/v", 55, kNoNew, ""},
+      {"/v", 56, kNoNew, ""},
+      {"/wrap", 54, kNoNew, ""},  // 65590 is 54 on 16 bits
+      {"/wrap", 53, kWindow, "2.0.1.55"},
+      {"/bom", 55, kWindow, "2.0.1.56"},
+      {"/alone", 4, kWindow, ""},  // no name: the window all the same
+      {"/alone", 5, kNoNew, ""},
+      {"/noname", 1, kWindow, ""},
+      {"/junk3", 1, kWindow, "2.0.1.57"},  // lines after the second are not read
+      {"/garbage", 0, kFailed, "no build number"},
+      {"/binary", 0, kFailed, "not text"},
+      {"/binname", 0, kFailed, "not text"},
+      {"/empty", 0, kFailed, "empty"},
+      {"/blank", 0, kFailed, "empty"},
+      {"/gone", 0, kFailed, "404"},
+      {"/broke", 1, kFailed, "500"},
+      {"/drop", 0, kFailed, ""},
   };
   for (const auto& c : cases) {
     for (bool silent : {true, false}) {
       SCOPED_TRACE(std::string(c.prefix) + " build " + std::to_string(c.build) + (silent ? " silent" : ""));
       ScopedEnv host("TREVIK_MAKER_URL", srv.Url(QString::fromLatin1(c.prefix)).toUtf8());
       f->BuildNumber = c.build;
-      shown.clear();
+      shown = QStringLiteral("<none>");
       env.services.messages.clear();
       env.services.dialogsShown = 0;
       f->pgSetKVX->CheckNewVersion(silent);
-      EXPECT_EQ(shown, c.dialog);
-      EXPECT_EQ(env.services.dialogsShown, *c.dialog ? 1 : 0);
-      if (silent || *c.dialog) {
+      if (c.outcome == kWindow) {
+        EXPECT_EQ(env.services.dialogsShown, 1);
+        EXPECT_EQ(shown, c.text);
         EXPECT_TRUE(env.services.messages.empty());
+        continue;
+      }
+      EXPECT_EQ(env.services.dialogsShown, 0);
+      if (silent) {
+        EXPECT_TRUE(env.services.messages.empty());
+        continue;
+      }
+      ASSERT_EQ(env.services.messages.size(), 1u);
+      const auto& m = env.services.messages[0];
+      if (c.outcome == kNoNew) {
+        EXPECT_EQ(m.text, "No new version available!");
       } else {
-        ASSERT_EQ(env.services.messages.size(), 1u);
-        EXPECT_EQ(env.services.messages[0].text.startsWith("No new version available!"), !c.failed)
-            << env.services.messages[0].text.toStdString();
+        EXPECT_TRUE(m.text.startsWith("The version check failed: ")) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(QLatin1String(c.text))) << m.text.toStdString();
+        EXPECT_EQ(m.icon, Icon::Error);
       }
     }
   }
