@@ -4,7 +4,9 @@
 // version check against a local HTTP server.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QMenu>
+#include <QTabBar>
 #include <QTest>
 #include <map>
 
@@ -232,6 +234,161 @@ TEST_F(ProgramPage, HomeRefreshAndZoom) {
   Restart();
   EXPECT_EQ(apConfig->Lat, 47.25);
   EXPECT_EQ(TGoogleHtml::MapCenterLng, 9.5);
+}
+
+// Clicks a button, check box or click panel as the user does.
+void Press(QWidget* w) {
+  ASSERT_TRUE(w->isVisible()) << w->objectName().toStdString();
+  // A check box reacts to its box and caption, which start at its left edge.
+  const QPoint at = qobject_cast<QCheckBox*>(w) ? QPoint(w->height() / 2, w->height() / 2) : w->rect().center();
+  QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
+
+// Clicks an item of an open menu.
+void PressItem(QMenu* menu, QAction* item) {
+  ASSERT_TRUE(menu->isVisible());
+  ASSERT_NE(item, nullptr);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+// Opens a tab by clicking it.
+void OpenTab(QTabWidget* tabs, QWidget* page) {
+  QTabBar* bar = tabs->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs->indexOf(page)).center());
+  ASSERT_EQ(tabs->currentWidget(), page);
+}
+
+// Every control of the settings page, pressed through its widget, so that a
+// lost connection fails here.
+TEST_F(ProgramPage, PageControlsWorkThroughTheirWidgets) {
+  FakeHttpClient http;
+  env.services.shift = true;  // the proxy fields show to whoever holds Shift
+  f->show();
+  OpenTab(f->PageControl, f->pgConfig);
+  OpenTab(f->PageControl1, f->pgSetKVX);
+  TProgramPage& p = *f->pgSetKVX;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+
+  const struct {
+    QCheckBox* box;
+    std::function<bool()> stored;
+  } boxes[] = {
+      {p.chkBoostMode, [] { return apConfig->Boostmode; }},
+      {p.chkTrackImpMode, [] { return apConfig->TrkImpMode; }},
+      {p.chkSepTrack, [] { return apConfig->SepTrack; }},
+      {p.chkAutoZoom, [] { return apConfig->AutoZoom; }},
+      {p.chkCenterPSel, [] { return apConfig->CenterPSel; }},
+      {p.chkVersion, [] { return apConfig->VersionCheck; }},
+      {p.chkAltChartFollow, [] { return (apConfig->Altchart & 2) != 0; }},
+      {p.chkAltChart, [] { return (apConfig->Altchart & 1) != 0; }},
+      {p.chkTrackItems, [&] { return apConfig->ShowTrkPts && f->pgTrack->pnlTrackItems->isVisibleTo(f->pgTrack); }},
+  };
+  p.chkAltChart->setChecked(true);  // the follow box works only with the chart on
+  p.chkAltChartFollow->setEnabled(true);
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.box->objectName().toStdString());
+    const bool before = b.box->isChecked();
+    Press(b.box);
+    EXPECT_EQ(b.box->isChecked(), !before);
+    EXPECT_EQ(b.stored(), !before);
+  }
+  EXPECT_FALSE(p.chkAltChartFollow->isEnabled());  // the chart went off
+
+  // The icon preview follows the transparency box and the colour panel.
+  const qint64 preview = p.imgPOI->pixmap().cacheKey();
+  Press(p.chkPOITrans);
+  EXPECT_NE(p.imgPOI->pixmap().cacheKey(), preview);
+  env.services.colourAnswers = {QColor(1, 2, 3), QColor(4, 5, 6)};
+  Press(p.pnlPOIColor);
+  EXPECT_EQ(p.pnlPOIColor->palette().color(QPalette::Window), QColor(1, 2, 3));
+  Press(p.pnlAChartColor);
+  EXPECT_EQ(apConfig->AltchartCol, 0x060504u);
+  EXPECT_EQ(env.services.colourAsked.size(), 2u);
+
+  const QString icon = pathManager->GetWebDir() + QStringLiteral("/wpt0.png");
+  QFile::remove(icon);
+  Press(p.btnGeneratePOIs);
+  EXPECT_TRUE(QFileInfo::exists(icon));
+
+  // The proxy takes effect when a field is left with Enter.
+  QTest::keyClicks(p.edProxyServer, QStringLiteral("proxy.lan"));
+  QTest::keyClicks(p.edProxyPort, QStringLiteral("3128"));
+  QTest::keyClick(p.edProxyPort, Qt::Key_Return);
+  EXPECT_EQ(f->HGoogleProxy.Server, "proxy.lan");
+  EXPECT_EQ(f->HGoogleProxy.Port, 3128);
+
+  // The version check: a newer build with no name still shows the window.
+  http.ReplyBody(QString(), "V1.5");
+  f->BuildNumber = 4;
+  env.services.dialogsShown = 0;
+  Press(p.btnVersionCheck);
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  ASSERT_FALSE(http.Requests().empty());
+  EXPECT_EQ(http.Requests().back().proxyServer, "proxy.lan");
+
+  ScopedEnv host("TREVIK_MAKER_URL", "http://maker.test");
+  Press(p.lblProducer);
+  Press(p.lblFAQ);
+  EXPECT_EQ(env.services.opened,
+            (QStringList{"http://maker.test", "http://maker.test/faq/index.php?sid=17131&lang=en&action=show"}));
+}
+
+// The map bar's buttons and the favourites menu, pressed through the widgets.
+TEST_F(ProgramPage, MapBarWorksThroughItsWidgets) {
+  StartWith(QStringLiteral("F0=b;1.5000;-2.2500\r\nF1=A;3.0000;4.0000\r\n"));
+  f->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+
+  Center("48.5", "11.25");
+  Press(f->btnSetHome);
+  EXPECT_EQ(fake->scripts, QStringList{"setCenter(true)"});
+  EXPECT_EQ(apConfig->Lat, 48.5);
+
+  fake->scripts.clear();
+  Center("-1.5", "2");
+  Press(f->btnRefresh);
+  EXPECT_EQ(fake->scripts.value(0), "setCenter()");
+  EXPECT_EQ(TGoogleHtml::MapCenterLat, -1.5);
+  EXPECT_EQ(apConfig->Lat, 48.5);
+  EXPECT_EQ(fake->navigated.size(), 1);
+  // Without a loaded page the button still loads it anew.
+  Press(f->btnRefresh);
+  EXPECT_EQ(fake->navigated.size(), 2);
+  f->PageLoaded = true;
+
+  fake->scripts.clear();
+  f->Mode = omRoute;
+  Press(f->btnGetZoomLevel);
+  EXPECT_EQ(fake->scripts.value(0), "setMapToRoute()");
+
+  fake->scripts.clear();
+  Press(f->btnGoogleSearch);
+  EXPECT_TRUE(f->btnGoogleSearch->isChecked());
+  Press(f->btnGoogleSearch);
+  EXPECT_FALSE(f->btnGoogleSearch->isChecked());
+  EXPECT_EQ(fake->scripts, (QStringList{"showGoogleSearch(true)", "showGoogleSearch(false)"}));
+
+  // The favourites button opens the menu below itself, built afresh.
+  fake->scripts.clear();
+  Press(f->btnFav);
+  ASSERT_TRUE(f->mnuFav->isVisible());
+  EXPECT_EQ(f->mnuFav->pos(), f->btnFav->mapToGlobal(QPoint(0, f->btnFav->height())));
+  PressItem(f->mnuFav, Named(f->mnuFav, "NewMenuItem_0"));
+  EXPECT_EQ(fake->scripts, QStringList{"setLatLng(3,4)"});
+  EXPECT_FALSE(f->mnuFav->isVisible());
+
+  fake->scripts.clear();
+  Center("48.137154", "11.575382");
+  env.services.inputAnswers.push_back(QStringLiteral("Here"));
+  Press(f->btnFav);
+  PressItem(f->mnuFav, f->mnuFavAdd);
+  EXPECT_EQ(fake->scripts, QStringList{"getCenter()"});
+  EXPECT_TRUE(Favourites().contains("Here;48.1372;11.5754"));
+
+  Press(f->btnFav);
+  Named(f->mnuFavDel, "NewMenuItem2_0")->trigger();  // A
+  f->mnuFav->hide();
+  EXPECT_EQ(Favourites(), (QStringList{"b;1.5000;-2.2500", "Here;48.1372;11.5754"}));
 }
 
 TEST_F(ProgramPage, AddingFavourites) {
