@@ -113,10 +113,25 @@ QStringList TextLines(const QString& text) {
 VersionReply ParseVersionReply(const QByteArray& body) {
   QString text = QString::fromUtf8(body);
   if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-  const QStringList lines = TextLines(text);
   VersionReply reply;
-  // A single line is no version file (an error page, say).
-  if (lines.size() >= 2) reply.Build = textfmt::StrToIntDef(lines[0].mid(3).trimmed(), 0);
+  if (text.trimmed().isEmpty()) {
+    reply.Problem = QStringLiteral("the version file is empty");
+    return reply;
+  }
+  const QStringList lines = TextLines(text);
+  // Control characters or bytes that are no UTF-8 in the lines read: a
+  // binary file, not a version file.
+  for (const QString& line : lines.mid(0, 2))
+    for (QChar c : line)
+      if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F || c == QChar::ReplacementCharacter) {
+        reply.Problem = QStringLiteral("the version file is not text");
+        return reply;
+      }
+  if (!textfmt::TryStrToInt(lines[0].mid(3).trimmed(), reply.Build)) {
+    reply.Build = 0;
+    reply.Problem = QStringLiteral("the version file holds no build number");
+    return reply;
+  }
   reply.Name = lines.value(1).trimmed();
   return reply;
 }

@@ -45,12 +45,13 @@ int ParseElevationBody(const QByteArray& body, const std::function<void(int)>& w
 QStringList TextLines(const QString& text);
 
 // The maker's version file: line 1 is three characters and then the build
-// number, line 2 the version's name. Anything else reads as build 0.
+// number, line 2 the version's name; further lines are not read.
 struct VersionReply {
   int Build = 0;
-  QString Name;  // trimmed; empty when there is no second line
+  QString Name;     // trimmed; empty when there is no second line
+  QString Problem;  // why the file is no version file; empty when it is one
   // Whether it names a build after ours (the build compared on 16 bits).
-  bool NewerThan(std::uint16_t build) const { return std::uint16_t(Build) > build && !Name.isEmpty(); }
+  bool NewerThan(std::uint16_t build) const { return Problem.isEmpty() && std::uint16_t(Build) > build; }
 };
 VersionReply ParseVersionReply(const QByteArray& body);
 

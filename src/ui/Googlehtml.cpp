@@ -95,12 +95,14 @@ QString TGoogleHtml::Build() {
       "<html>"
       "<head>"
       "\t<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-16\" />"
-      "\t<script type=\"text/javascript\" src=\"");
+      // A script whose server names no charset would be read in the page's
+      // own encoding, UTF-16, and fail: the scripts are UTF-8.
+      "\t<script type=\"text/javascript\" charset=\"utf-8\" src=\"");
   s += MapsApiAddress();
   s += QLatin1String("\"></script>\t<script src=\"./");
   s += kMapScriptFileName;
   s += QLatin1String(
-      "\" type=\"text/javascript\"></script>"
+      "\" type=\"text/javascript\" charset=\"utf-8\"></script>"
       "<style type=text/css>"
       "   v\\:* {behavior:url(#default#VML);}"
       "</style>"

@@ -341,23 +341,34 @@ TEST(TextLines, EveryLineEnd) {
 
 // What the version check's window tests do not show.
 TEST(VersionReply, Fields) {
-  const struct { const char* body; int build; const char* name; } cases[] = {
-      {"V1.60\r2.0.1.60\r", 60, "2.0.1.60"},
-      {"V1. 61 \n  2.0.1.61  \nmore", 61, "2.0.1.61"},
-      {"V1.62x\n2.0.1.62", 0, "2.0.1.62"},
-      {"V1.$40\nhex", 64, "hex"},
-      {"63\nshort", 0, "short"},  // the first three characters are skipped
-      {"V1.64", 0, ""},
+  const struct { const char* body; int build; const char* name; const char* problem; } cases[] = {
+      {"V1.60\r2.0.1.60\r", 60, "2.0.1.60", ""},
+      {"V1. 61 \n  2.0.1.61  \nmore", 61, "2.0.1.61", ""},
+      {"V1.$40\nhex", 64, "hex", ""},
+      {"V1.64", 64, "", ""},
+      {"V1.-1\nx", -1, "x", ""},
+      {"V1.62x\n2.0.1.62", 0, "", "no build number"},
+      {"63\nshort", 0, "", "no build number"},  // the first three characters are skipped
+      {"V1.\nx", 0, "", "no build number"},
+      {"V1.65\n2.0\x01", 0, "", "not text"},
+      {"V1.\xff\xfe" "6\nx", 0, "", "not text"},
+      {"\n\n", 0, "", "empty"},
   };
   for (const auto& c : cases) {
     const VersionReply r = ParseVersionReply(QByteArray(c.body));
     EXPECT_EQ(r.Build, c.build) << c.body;
     EXPECT_EQ(r.Name, QString::fromUtf8(c.name)) << c.body;
+    if (*c.problem)
+      EXPECT_TRUE(r.Problem.contains(QLatin1String(c.problem))) << c.body << ": " << r.Problem.toStdString();
+    else
+      EXPECT_EQ(r.Problem, QString()) << c.body;
   }
-  // The build compares on 16 bits; a name is needed.
-  EXPECT_TRUE((VersionReply{65536 + 60, QStringLiteral("x")}).NewerThan(59));
-  EXPECT_FALSE((VersionReply{65536 + 60, QStringLiteral("x")}).NewerThan(60));
-  EXPECT_FALSE((VersionReply{60, QString()}).NewerThan(1));
+  // The build compares on 16 bits; a name is not needed, a readable file is.
+  EXPECT_TRUE((VersionReply{65536 + 60, QStringLiteral("x"), {}}).NewerThan(59));
+  EXPECT_FALSE((VersionReply{65536 + 60, QStringLiteral("x"), {}}).NewerThan(60));
+  EXPECT_TRUE((VersionReply{60, QString(), {}}).NewerThan(1));
+  EXPECT_FALSE((VersionReply{60, QStringLiteral("x"), QStringLiteral("bad")}).NewerThan(1));
+  EXPECT_TRUE(ParseVersionReply("V1.-1\nx").NewerThan(65534));  // -1 is 65535
 }
 
 // --- small helpers -----------------------------------------------------------------------------

@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (reply.Name != reply.Name.trimmed() || reply.Name.contains(QLatin1Char('\n')) ||
       reply.Name.contains(QLatin1Char('\r')))
     fuzz::Fail("version: the name is not one trimmed line");
-  if (reply.Name.isEmpty() && reply.NewerThan(0)) fuzz::Fail("version: newer without a name");
+  if (!reply.Problem.isEmpty() && (reply.NewerThan(0) || !reply.Name.isEmpty()))
+    fuzz::Fail("version: an unreadable file names a version");
   return 0;
 }

@@ -49,13 +49,13 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
   return true;
 }
 
-// Serves the files of tests/web over HTTP on 127.0.0.1, or answers 404 to
-// everything when told to.
+// Serves the files of tests/web over HTTP on 127.0.0.1 (on the given port,
+// or a free one), or answers 404 to everything when told to.
 class StubServer : public QObject {
  public:
-  StubServer() {
+  explicit StubServer(quint16 port = 0) {
     root_ = QString::fromStdString((testenv::sourceDir() / "tests" / "web").string());
-    server_.listen(QHostAddress::LocalHost, 0);
+    EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, port)) << server_.errorString().toStdString();
     QObject::connect(&server_, &QTcpServer::newConnection, this, [this] {
       while (QTcpSocket* s = server_.nextPendingConnection()) {
         QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] { Serve(s); });
@@ -65,7 +65,12 @@ class StubServer : public QObject {
   }
   QString Base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
   bool fail = false;
+  // Requests that arrive while this is set get no answer (a network that
+  // swallows packets); the page that asked never finishes loading.
+  bool hold = false;
   int requests = 0;
+  // The Content-Type of the files served; a plain static server names no charset.
+  QByteArray contentType = "text/javascript; charset=utf-8";
 
  private:
   void Serve(QTcpSocket* s) {
@@ -75,13 +80,14 @@ class StubServer : public QObject {
     const QList<QByteArray> words = buf.left(buf.indexOf("\r\n")).split(' ');
     pending_.remove(s);
     ++requests;
+    if (hold) return;
     QByteArray path = words.size() > 1 ? words[1] : QByteArray("/");
     if (path.contains('?')) path = path.left(path.indexOf('?'));
     QFile f(root_ + QString::fromLatin1(path));
     QByteArray reply;
     if (!fail && !path.contains("..") && f.open(QIODevice::ReadOnly)) {
       const QByteArray body = f.readAll();
-      reply = "HTTP/1.1 200 OK\r\nContent-Type: text/javascript; charset=utf-8\r\nContent-Length: " +
+      reply = "HTTP/1.1 200 OK\r\nContent-Type: " + contentType + "\r\nContent-Length: " +
               QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
     } else {
       reply = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";

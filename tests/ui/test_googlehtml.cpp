@@ -236,10 +236,15 @@ TEST_F(MapPage, MapsApiAddressComesFromTheEnvironment) {
   qunsetenv(kMapsApiKeyVariable);
 }
 
+// Both script elements say UTF-8: a server that names no charset would
+// otherwise have them read as UTF-16, the page's encoding.
 TEST_F(MapPage, PageNamesTheInstalledScriptFile) {
   TGoogleHtml html(QString{});
-  EXPECT_TRUE(html.Build().contains(QStringLiteral("<script src=\"./") + kMapScriptFileName +
-                                    QStringLiteral("\" type=\"text/javascript\">")));
+  const QString page = html.Build();
+  EXPECT_TRUE(page.contains(QStringLiteral("<script src=\"./") + kMapScriptFileName +
+                            QStringLiteral("\" type=\"text/javascript\" charset=\"utf-8\">")));
+  EXPECT_TRUE(page.contains(QStringLiteral("<script type=\"text/javascript\" charset=\"utf-8\" src=\"") +
+                            MapsApiAddress() + QStringLiteral("\">")));
 }
 
 TEST_F(MapPage, FailedWriteKeepsTheOldPageAndSaysWhy) {

@@ -4,6 +4,7 @@
 // click on the map reaches the route.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QTabBar>
 #include <QTcpServer>
 #include <QTest>
@@ -598,23 +599,30 @@ TEST(MapBridgeLive, ClickOnTheMapReachesTheRoute) {
   }
 }
 
-// No maps service (a closed port stands for a machine without network): the
-// map area and the status bar say that the map could not be loaded, and the
-// page still answers.
-TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
-  uitest::ProgramEnv env("MapBridgeLiveOffline");
-  quint16 closedPort = 0;
+// Points the maps API at a port on which nothing listens (a machine without
+// network) and starts the program with the shipped web files and these
+// settings on the real web engine; gives the port.
+quint16 StartWithoutMapsService(uitest::ProgramEnv& env, const QString& ini) {
+  quint16 port = 0;
   {
     QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    closedPort = probe.serverPort();
+    EXPECT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    port = probe.serverPort();
   }
-  qputenv(kMapsApiBaseVariable, QStringLiteral("http://127.0.0.1:%1").arg(closedPort).toUtf8());
-  ASSERT_TRUE(env.WriteShippedWebFiles());
-  env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
+  qputenv(kMapsApiBaseVariable, QStringLiteral("http://127.0.0.1:%1").arg(port).toUtf8());
+  EXPECT_TRUE(env.WriteShippedWebFiles());
+  env.WriteIni(ini);
   env.Start();
   mapstores::ClearAll();
   UseWebMapView();
+  return port;
+}
+
+// No maps service: the map area and the status bar say that the map could
+// not be loaded, and the page still answers.
+TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
+  uitest::ProgramEnv env("MapBridgeLiveOffline");
+  StartWithoutMapsService(env, QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
   {
     BridgeMain f;
     f.show();
@@ -627,6 +635,86 @@ TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
                                                "!!n && n.offsetHeight > 0 && n.textContent === 'The map could not be loaded.'"))
                     .toBool());
     EXPECT_EQ(f.GetZoomValue(), 12);
+  }
+  InstallMapViewFactory(nullptr);
+  qunsetenv(kMapsApiBaseVariable);
+}
+
+// Whether the page in the window's browser has built its map.
+bool MapShown(BridgeMain& f) {
+  auto* view = qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget());
+  if (!view || !f.PageLoaded) return false;
+  return mapweb::Eval(view->page(), QStringLiteral("typeof mapStub !== 'undefined' && mapStub.state().map")).toBool();
+}
+
+QJsonObject MapState(BridgeMain& f) {
+  return mapweb::StubState(qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget())->page());
+}
+
+// The refresh button brings the map back after a start without it: once
+// when the maps service could not be reached (a closed port, then a server
+// on it that first swallows the request, then answers), once when the page
+// could not be written at all (a folder where the page file goes) and so no
+// page was loaded. The map opens at the home position, which stays as it was.
+TEST(MapBridgeLive, RefreshBringsTheMapBack) {
+  uitest::ProgramEnv env("MapBridgeLiveRefresh");
+  const QString ini = QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\nLat=47.5\r\nLon=8.25\r\n");
+  const QJsonArray home{47.5, 8.25};
+  const quint16 port = StartWithoutMapsService(env, ini);
+  std::unique_ptr<mapweb::StubServer> server;
+  {
+    BridgeMain f;
+    f.show();
+    ASSERT_TRUE(mapweb::WaitFor([&] { return f.StatusText(3) == QStringLiteral("Can not load the map"); }));
+    ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
+    EXPECT_FALSE(MapShown(f));
+
+    // A service that takes the request and never answers: the page does not
+    // finish loading, and the map stays away.
+    server = std::make_unique<mapweb::StubServer>(port);
+    server->hold = true;
+    QTest::mouseClick(f.btnRefresh, Qt::LeftButton);
+    ASSERT_TRUE(mapweb::WaitFor([&] { return server->requests == 1; }));
+    EXPECT_FALSE(f.PageLoaded);
+
+    // It answers now: a press while no page is loaded loads it anew.
+    server->hold = false;
+    QTest::mouseClick(f.btnRefresh, Qt::LeftButton);
+    ASSERT_TRUE(mapweb::WaitFor([&] { return MapShown(f); }));
+    EXPECT_EQ(f.StatusText(3), QString());
+    EXPECT_EQ(MapState(f).value("center").toArray(), home);
+  }
+
+  // No page at all: the first page cannot be written.
+  env.WriteIni(ini);
+  env.Start();
+  const QString pagePath = pathManager->GetWebDir() + QLatin1Char('/') + kMapPageFileName;
+  QFile::remove(pagePath);
+  ASSERT_TRUE(QDir().mkpath(pagePath + QStringLiteral("/in-the-way")));
+  {
+    BridgeMain f;
+    f.show();
+    EXPECT_TRUE(f.StatusText(3).startsWith(QStringLiteral("Can not write map page: "))) << f.StatusText(3).toStdString();
+    EXPECT_EQ(f.StatusText(2), S(168));
+    EXPECT_FALSE(f.PageLoaded);
+
+    // Still in the way: the next press tries again and says so again.
+    f.SetStatusText(2, QString());
+    f.SetStatusText(3, QString());
+    QTest::mouseClick(f.btnRefresh, Qt::LeftButton);
+    EXPECT_TRUE(f.StatusText(3).startsWith(QStringLiteral("Can not write map page: ")));
+    EXPECT_EQ(f.StatusText(2), S(168));
+    EXPECT_FALSE(f.PageLoaded);
+
+    ASSERT_TRUE(QDir(pagePath).removeRecursively());
+    QTest::mouseClick(f.btnRefresh, Qt::LeftButton);
+    ASSERT_TRUE(mapweb::WaitFor([&] { return MapShown(f); }));
+    EXPECT_EQ(MapState(f).value("center").toArray(), home);
+    EXPECT_EQ(apConfig->Lat, 47.5);
+    EXPECT_EQ(apConfig->Lon, 8.25);
+    auto* web = dynamic_cast<WebMapView*>(f.MapBrowser());
+    ASSERT_NE(web, nullptr);
+    EXPECT_EQ(web->ConsoleErrors(), QStringList());
   }
   InstallMapViewFactory(nullptr);
   qunsetenv(kMapsApiBaseVariable);

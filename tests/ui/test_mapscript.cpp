@@ -355,6 +355,41 @@ TEST_F(MapScript, WithoutTheMapsApiEveryFunctionStillWorks) {
   EXPECT_FALSE(reports_.contains(QString(kMapUnavailableReport)));
 }
 
+// A maps API served without a charset (a plain static server, some proxies)
+// is still read as UTF-8: the page's script elements say so. The same page
+// without the attribute has the engine read the script in the page's own
+// encoding, UTF-16, and the map fails.
+TEST_F(MapScript, ScriptServedWithoutACharsetIsReadAsUtf8) {
+  server_->contentType = "text/javascript";
+  Load(2);
+  EXPECT_TRUE(Check(QStringLiteral("S().map && S().markers.length > 0")));
+
+  QFile page(webDir_ + QStringLiteral("/GoogleMap.htm"));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  QByteArray bytes = page.readAll();
+  const QString attribute = QStringLiteral(" charset=\"utf-8\"");
+  const QByteArray wide(reinterpret_cast<const char*>(attribute.utf16()), attribute.size() * 2);
+  EXPECT_EQ(bytes.count(wide), 2);  // the maps API and the companion script
+  bytes.replace(wide, QByteArray());
+  const QString barePath = webDir_ + QStringLiteral("/Bare.htm");
+  testenv::writeFile(barePath.toStdString(), bytes.toStdString());
+
+  QWidget host;
+  host.resize(800, 600);
+  WebMapView bare(&host);
+  bare.Widget()->resize(800, 600);
+  host.show();
+  int loaded = 0;
+  QStringList reports;
+  bare.onLoaded = [&loaded](bool ok) { loaded = ok ? 1 : -1; };
+  bare.onReport = [&reports](const QString& text) { reports << text; };
+  bare.Navigate(barePath);
+  ASSERT_TRUE(WaitFor([&] { return loaded != 0; }));
+  EXPECT_TRUE(WaitFor([&] { return reports.contains(QString(kMapUnavailableReport)); }, 10000));
+  auto* barePage = qobject_cast<QWebEngineView*>(bare.Widget())->page();
+  EXPECT_TRUE(Eval(barePage, QStringLiteral("typeof google === 'undefined' && map === null")).toBool());
+}
+
 }  // namespace
 
 namespace {

@@ -4,7 +4,9 @@
 // version check against a local HTTP server.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QMenu>
+#include <QTabBar>
 #include <QTest>
 #include <map>
 
@@ -206,7 +208,8 @@ TEST_F(ProgramPage, HomeRefreshAndZoom) {
     EXPECT_EQ(fake->scripts, z.scripts) << z.mode;
   }
 
-  // Without a loaded page nothing changes: no 0/0 home.
+  // Without a loaded page there is no centre to read: no 0/0 home, and no
+  // favourite; a refresh keeps the centre it has and loads the page anew.
   fake->scripts.clear();
   fake->navigated.clear();
   f->PageLoaded = false;
@@ -214,7 +217,9 @@ TEST_F(ProgramPage, HomeRefreshAndZoom) {
   f->btnRefresh->click();
   f->pgSetKVX->mnuFavAddClick();
   EXPECT_EQ(apConfig->Lat, 48.5);
-  EXPECT_TRUE(fake->navigated.isEmpty());
+  EXPECT_EQ(TGoogleHtml::MapCenterLat, -1.5);
+  EXPECT_EQ(fake->navigated.size(), 1);
+  EXPECT_TRUE(fake->scripts.isEmpty());
   EXPECT_TRUE(Favourites().isEmpty());
   EXPECT_TRUE(env.services.inputPrompts.isEmpty());
   // Nor when the page gives no centre.
@@ -229,6 +234,161 @@ TEST_F(ProgramPage, HomeRefreshAndZoom) {
   Restart();
   EXPECT_EQ(apConfig->Lat, 47.25);
   EXPECT_EQ(TGoogleHtml::MapCenterLng, 9.5);
+}
+
+// Clicks a button, check box or click panel as the user does.
+void Press(QWidget* w) {
+  ASSERT_TRUE(w->isVisible()) << w->objectName().toStdString();
+  // A check box reacts to its box and caption, which start at its left edge.
+  const QPoint at = qobject_cast<QCheckBox*>(w) ? QPoint(w->height() / 2, w->height() / 2) : w->rect().center();
+  QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
+
+// Clicks an item of an open menu.
+void PressItem(QMenu* menu, QAction* item) {
+  ASSERT_TRUE(menu->isVisible());
+  ASSERT_NE(item, nullptr);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+// Opens a tab by clicking it.
+void OpenTab(QTabWidget* tabs, QWidget* page) {
+  QTabBar* bar = tabs->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs->indexOf(page)).center());
+  ASSERT_EQ(tabs->currentWidget(), page);
+}
+
+// Every control of the settings page, pressed through its widget, so that a
+// lost connection fails here.
+TEST_F(ProgramPage, PageControlsWorkThroughTheirWidgets) {
+  FakeHttpClient http;
+  env.services.shift = true;  // the proxy fields show to whoever holds Shift
+  f->show();
+  OpenTab(f->PageControl, f->pgConfig);
+  OpenTab(f->PageControl1, f->pgSetKVX);
+  TProgramPage& p = *f->pgSetKVX;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+
+  const struct {
+    QCheckBox* box;
+    std::function<bool()> stored;
+  } boxes[] = {
+      {p.chkBoostMode, [] { return apConfig->Boostmode; }},
+      {p.chkTrackImpMode, [] { return apConfig->TrkImpMode; }},
+      {p.chkSepTrack, [] { return apConfig->SepTrack; }},
+      {p.chkAutoZoom, [] { return apConfig->AutoZoom; }},
+      {p.chkCenterPSel, [] { return apConfig->CenterPSel; }},
+      {p.chkVersion, [] { return apConfig->VersionCheck; }},
+      {p.chkAltChartFollow, [] { return (apConfig->Altchart & 2) != 0; }},
+      {p.chkAltChart, [] { return (apConfig->Altchart & 1) != 0; }},
+      {p.chkTrackItems, [&] { return apConfig->ShowTrkPts && f->pgTrack->pnlTrackItems->isVisibleTo(f->pgTrack); }},
+  };
+  p.chkAltChart->setChecked(true);  // the follow box works only with the chart on
+  p.chkAltChartFollow->setEnabled(true);
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.box->objectName().toStdString());
+    const bool before = b.box->isChecked();
+    Press(b.box);
+    EXPECT_EQ(b.box->isChecked(), !before);
+    EXPECT_EQ(b.stored(), !before);
+  }
+  EXPECT_FALSE(p.chkAltChartFollow->isEnabled());  // the chart went off
+
+  // The icon preview follows the transparency box and the colour panel.
+  const qint64 preview = p.imgPOI->pixmap().cacheKey();
+  Press(p.chkPOITrans);
+  EXPECT_NE(p.imgPOI->pixmap().cacheKey(), preview);
+  env.services.colourAnswers = {QColor(1, 2, 3), QColor(4, 5, 6)};
+  Press(p.pnlPOIColor);
+  EXPECT_EQ(p.pnlPOIColor->palette().color(QPalette::Window), QColor(1, 2, 3));
+  Press(p.pnlAChartColor);
+  EXPECT_EQ(apConfig->AltchartCol, 0x060504u);
+  EXPECT_EQ(env.services.colourAsked.size(), 2u);
+
+  const QString icon = pathManager->GetWebDir() + QStringLiteral("/wpt0.png");
+  QFile::remove(icon);
+  Press(p.btnGeneratePOIs);
+  EXPECT_TRUE(QFileInfo::exists(icon));
+
+  // The proxy takes effect when a field is left with Enter.
+  QTest::keyClicks(p.edProxyServer, QStringLiteral("proxy.lan"));
+  QTest::keyClicks(p.edProxyPort, QStringLiteral("3128"));
+  QTest::keyClick(p.edProxyPort, Qt::Key_Return);
+  EXPECT_EQ(f->HGoogleProxy.Server, "proxy.lan");
+  EXPECT_EQ(f->HGoogleProxy.Port, 3128);
+
+  // The version check: a newer build with no name still shows the window.
+  http.ReplyBody(QString(), "V1.5");
+  f->BuildNumber = 4;
+  env.services.dialogsShown = 0;
+  Press(p.btnVersionCheck);
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  ASSERT_FALSE(http.Requests().empty());
+  EXPECT_EQ(http.Requests().back().proxyServer, "proxy.lan");
+
+  ScopedEnv host("TREVIK_MAKER_URL", "http://maker.test");
+  Press(p.lblProducer);
+  Press(p.lblFAQ);
+  EXPECT_EQ(env.services.opened,
+            (QStringList{"http://maker.test", "http://maker.test/faq/index.php?sid=17131&lang=en&action=show"}));
+}
+
+// The map bar's buttons and the favourites menu, pressed through the widgets.
+TEST_F(ProgramPage, MapBarWorksThroughItsWidgets) {
+  StartWith(QStringLiteral("F0=b;1.5000;-2.2500\r\nF1=A;3.0000;4.0000\r\n"));
+  f->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+
+  Center("48.5", "11.25");
+  Press(f->btnSetHome);
+  EXPECT_EQ(fake->scripts, QStringList{"setCenter(true)"});
+  EXPECT_EQ(apConfig->Lat, 48.5);
+
+  fake->scripts.clear();
+  Center("-1.5", "2");
+  Press(f->btnRefresh);
+  EXPECT_EQ(fake->scripts.value(0), "setCenter()");
+  EXPECT_EQ(TGoogleHtml::MapCenterLat, -1.5);
+  EXPECT_EQ(apConfig->Lat, 48.5);
+  EXPECT_EQ(fake->navigated.size(), 1);
+  // Without a loaded page the button still loads it anew.
+  Press(f->btnRefresh);
+  EXPECT_EQ(fake->navigated.size(), 2);
+  f->PageLoaded = true;
+
+  fake->scripts.clear();
+  f->Mode = omRoute;
+  Press(f->btnGetZoomLevel);
+  EXPECT_EQ(fake->scripts.value(0), "setMapToRoute()");
+
+  fake->scripts.clear();
+  Press(f->btnGoogleSearch);
+  EXPECT_TRUE(f->btnGoogleSearch->isChecked());
+  Press(f->btnGoogleSearch);
+  EXPECT_FALSE(f->btnGoogleSearch->isChecked());
+  EXPECT_EQ(fake->scripts, (QStringList{"showGoogleSearch(true)", "showGoogleSearch(false)"}));
+
+  // The favourites button opens the menu below itself, built afresh.
+  fake->scripts.clear();
+  Press(f->btnFav);
+  ASSERT_TRUE(f->mnuFav->isVisible());
+  EXPECT_EQ(f->mnuFav->pos(), f->btnFav->mapToGlobal(QPoint(0, f->btnFav->height())));
+  PressItem(f->mnuFav, Named(f->mnuFav, "NewMenuItem_0"));
+  EXPECT_EQ(fake->scripts, QStringList{"setLatLng(3,4)"});
+  EXPECT_FALSE(f->mnuFav->isVisible());
+
+  fake->scripts.clear();
+  Center("48.137154", "11.575382");
+  env.services.inputAnswers.push_back(QStringLiteral("Here"));
+  Press(f->btnFav);
+  PressItem(f->mnuFav, f->mnuFavAdd);
+  EXPECT_EQ(fake->scripts, QStringList{"getCenter()"});
+  EXPECT_TRUE(Favourites().contains("Here;48.1372;11.5754"));
+
+  Press(f->btnFav);
+  Named(f->mnuFavDel, "NewMenuItem2_0")->trigger();  // A
+  f->mnuFav->hide();
+  EXPECT_EQ(Favourites(), (QStringList{"b;1.5000;-2.2500", "Here;48.1372;11.5754"}));
 }
 
 TEST_F(ProgramPage, AddingFavourites) {
@@ -316,10 +476,16 @@ TEST_F(ProgramPage, VersionCheck) {
     {"path": "/v/dad-ivodedur/KVX/version.txt", "body": "V1.55\r\n2.0.1.55\r\nignored\r\n"},
     {"path": "/wrap/dad-ivodedur/KVX/version.txt", "body": "V1.65590\n2.0.1.55\n"},
     {"path": "/bom/dad-ivodedur/KVX/version.txt", "body": "\ufeffV1.56\n2.0.1.56"},
+    {"path": "/alone/dad-ivodedur/KVX/version.txt", "body": "V1.5"},
     {"path": "/noname/dad-ivodedur/KVX/version.txt", "body": "V1.99\n"},
+    {"path": "/junk3/dad-ivodedur/KVX/version.txt", "body": "V1.57\n2.0.1.57\n\u0000\u0001\u0002"},
     {"path": "/garbage/dad-ivodedur/KVX/version.txt", "body": "<html>oops</html>\nwhatever\n"},
+    {"path": "/binary/dad-ivodedur/KVX/version.txt", "body": "\u0089PNG\r\n\u001a\n\u0000\u0000\u0000\rIHDR"},
+    {"path": "/binname/dad-ivodedur/KVX/version.txt", "body": "V1.99\n\u0000\u0007x"},
     {"path": "/empty/dad-ivodedur/KVX/version.txt", "body": ""},
+    {"path": "/blank/dad-ivodedur/KVX/version.txt", "body": " \r\n\r\n"},
     {"path": "/gone/dad-ivodedur/KVX/version.txt", "status": 404, "body": "no"},
+    {"path": "/broke/dad-ivodedur/KVX/version.txt", "status": 500, "body": "V1.99\n2.0.1.99\n"},
     {"path": "/drop/dad-ivodedur/KVX/version.txt", "drop": true}
   ])"));
   ASSERT_NE(srv.Port(), 0);
@@ -330,34 +496,60 @@ TEST_F(ProgramPage, VersionCheck) {
     shown = v.lblVersionNum->text();
     return int(QDialog::Accepted);
   };
+  enum Outcome { kWindow, kNoNew, kFailed };
   const struct {
     const char* prefix;
     uint16_t build;
-    const char* dialog;  // the version shown, or "" for none
-    bool failed;         // the manual check says the check failed
+    Outcome outcome;
+    const char* text;  // the window's version, or what the failure names
   } cases[] = {
-      {"/v", 54, "2.0.1.55", false},      {"/v", 55, "", false},       {"/wrap", 54, "", false},
-      {"/wrap", 53, "2.0.1.55", false},   {"/bom", 55, "2.0.1.56", false},
-      {"/noname", 1, "", false},          {"/garbage", 0, "", false},  {"/empty", 0, "", false},
-      {"/gone", 0, "", true},             {"/drop", 0, "", true},
+      {"/v", 54, kWindow, "2.0.1.55"},
+      {"/v", 55, kNoNew, ""},
+      {"/v", 56, kNoNew, ""},
+      {"/wrap", 54, kNoNew, ""},  // 65590 is 54 on 16 bits
+      {"/wrap", 53, kWindow, "2.0.1.55"},
+      {"/bom", 55, kWindow, "2.0.1.56"},
+      {"/alone", 4, kWindow, ""},  // no name: the window all the same
+      {"/alone", 5, kNoNew, ""},
+      {"/noname", 1, kWindow, ""},
+      {"/junk3", 1, kWindow, "2.0.1.57"},  // lines after the second are not read
+      {"/garbage", 0, kFailed, "no build number"},
+      {"/binary", 0, kFailed, "not text"},
+      {"/binname", 0, kFailed, "not text"},
+      {"/empty", 0, kFailed, "empty"},
+      {"/blank", 0, kFailed, "empty"},
+      {"/gone", 0, kFailed, "404"},
+      {"/broke", 1, kFailed, "500"},
+      {"/drop", 0, kFailed, ""},
   };
   for (const auto& c : cases) {
     for (bool silent : {true, false}) {
       SCOPED_TRACE(std::string(c.prefix) + " build " + std::to_string(c.build) + (silent ? " silent" : ""));
       ScopedEnv host("TREVIK_MAKER_URL", srv.Url(QString::fromLatin1(c.prefix)).toUtf8());
       f->BuildNumber = c.build;
-      shown.clear();
+      shown = QStringLiteral("<none>");
       env.services.messages.clear();
       env.services.dialogsShown = 0;
       f->pgSetKVX->CheckNewVersion(silent);
-      EXPECT_EQ(shown, c.dialog);
-      EXPECT_EQ(env.services.dialogsShown, *c.dialog ? 1 : 0);
-      if (silent || *c.dialog) {
+      if (c.outcome == kWindow) {
+        EXPECT_EQ(env.services.dialogsShown, 1);
+        EXPECT_EQ(shown, c.text);
         EXPECT_TRUE(env.services.messages.empty());
+        continue;
+      }
+      EXPECT_EQ(env.services.dialogsShown, 0);
+      if (silent) {
+        EXPECT_TRUE(env.services.messages.empty());
+        continue;
+      }
+      ASSERT_EQ(env.services.messages.size(), 1u);
+      const auto& m = env.services.messages[0];
+      if (c.outcome == kNoNew) {
+        EXPECT_EQ(m.text, "No new version available!");
       } else {
-        ASSERT_EQ(env.services.messages.size(), 1u);
-        EXPECT_EQ(env.services.messages[0].text.startsWith("No new version available!"), !c.failed)
-            << env.services.messages[0].text.toStdString();
+        EXPECT_TRUE(m.text.startsWith("The version check failed: ")) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(QLatin1String(c.text))) << m.text.toStdString();
+        EXPECT_EQ(m.icon, Icon::Error);
       }
     }
   }

@@ -215,9 +215,10 @@ bool TProgramPage::TakeMapCenter(bool asHome) {
 
 void TProgramPage::btnSetHomeClick() { TakeMapCenter(true); }
 
-// The next page opens where this one shows; the home stays.
+// The next page opens where this one shows; the home stays. Without a loaded
+// page (the last load or write failed) the stored centre stays, and the page
+// is written and loaded all the same: that is how the map comes back.
 void TProgramPage::btnRefreshClick() {
-  if (!frame_.PageLoaded) return;
   TakeMapCenter(false);
   frame_.RefreshMap(0.0, 1.0);
 }
@@ -323,13 +324,16 @@ void TProgramPage::CheckNewVersion(bool silent) {
     reply = HttpClient::Instance().Get(request);
   }
   UiServices& ui = UiServices::Get();
-  if (!reply.ok) {
+  // A check that learnt nothing must not say there is nothing new.
+  const VersionReply version = reply.ok ? ParseVersionReply(reply.body) : VersionReply{};
+  QString problem = version.Problem;
+  if (!reply.ok) problem = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
+  if (!problem.isEmpty()) {
     if (!silent)
-      ui.MessageBox(QStringLiteral("The version check failed: ") + reply.error, kVersionCaption,
-                    UiServices::Icon::Error);
+      ui.MessageBox(QStringLiteral("The version check failed: ") + problem, kVersionCaption, UiServices::Icon::Error);
     return;
   }
-  const VersionReply version = ParseVersionReply(reply.body);
+  // A newer build without a name still shows the window.
   if (version.NewerThan(frame_.BuildNumber)) {
     TFormNewVersion dialog(frame_.FrameWindow());
     dialog.SetVersion(version.Name, frame_.LanguageIndex() == 1);
