@@ -17,7 +17,8 @@ class FileBase {
   // 1 when the file was written, 0 when not.
   virtual int Save(const QString& path) = 0;
 
-  // Why the last Save failed, for the user (empty when nothing is known).
+  // Why the last Save failed when the data do not fit the format, for the
+  // user; empty when the file could not be written (the system knows why).
   const QString& Error() const { return error_; }
 
  protected:

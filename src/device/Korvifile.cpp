@@ -229,7 +229,7 @@ int KorviFile::Save(const QString& path) {
 
   // Written beside the target and renamed over it, so a failure leaves the
   // old file as it was.
-  return folders::WriteWholeFile(path, out) ? 1 : Fail(QStringLiteral("Could not write ") + path);
+  return folders::WriteWholeFile(path, out) ? 1 : Fail(QString());  // the system knows why
 }
 
 int KorviFile::Load(const QString& path) {

@@ -136,8 +136,9 @@ int ZavFile::Load(const QString& path) {
 
 int ZavFile::Save(const QString& path) {
   QSaveFile file(path);
-  const QString cannotWrite = QStringLiteral("Could not write ") + path;
-  if (!folders::OpenSaveFile(file)) return Fail(cannotWrite);
+  // A file that cannot be written has no reason of the format's own: the
+  // caller asks the system.
+  if (!folders::OpenSaveFile(file)) return Fail(QString());
   const int cp = codepage::RuntimeCodePage();
   bool ok = true;
   QString pending = kHeader;
@@ -171,7 +172,7 @@ int ZavFile::Save(const QString& path) {
   flush();
   if (!ok) {
     file.cancelWriting();
-    return Fail(cannotWrite);
+    return Fail(QString());
   }
-  return file.commit() ? 1 : Fail(cannotWrite);
+  return file.commit() ? 1 : Fail(QString());
 }

@@ -13,8 +13,7 @@
 #include <QStandardPaths>
 
 #include <fcntl.h>
-
-#include <cerrno>
+#include <sys/statvfs.h>
 
 namespace folders {
 
@@ -76,6 +75,19 @@ QString WhyNotWritable(const QString& filePath) {
   if (::access(QFile::encodeName(existing).constData(), W_OK) != 0) return said(errno);
   if (existing != dir) return said(ENOENT);
   return {};
+}
+
+QString WhyWriteFailed(const QString& filePath, int error) {
+  const QString why = WhyNotWritable(filePath);
+  if (!why.isEmpty()) return why;
+  int code = error != 0 ? error : EIO;
+  const QFileInfo target(filePath);
+  struct statvfs fs {};
+  if (target.isDir())
+    code = EISDIR;
+  else if (::statvfs(QFile::encodeName(target.absolutePath()).constData(), &fs) == 0 && fs.f_bavail == 0)
+    code = ENOSPC;
+  return QString::fromLocal8Bit(std::strerror(code));
 }
 
 bool FileExists(const QString& path) {

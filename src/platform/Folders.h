@@ -32,6 +32,11 @@ bool CreateFolder(const QString& path);
 // "Permission denied" for the nearest existing folder on its way); empty when
 // its folder exists and may be written into. Creates nothing.
 QString WhyNotWritable(const QString& filePath);
+// Why writing the file at `filePath` failed, as the system words it: what its
+// folder or the disk tells first (a missing or locked folder, a folder in the
+// file's place, a full disk), else `error` (the errno of the failed write, 0
+// when unknown), else an input/output error. Never empty.
+QString WhyWriteFailed(const QString& filePath, int error);
 
 bool FileExists(const QString& path);
 

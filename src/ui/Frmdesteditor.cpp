@@ -142,27 +142,46 @@ void TFormDestEditor::FillSubCategoryCombo(int category) {
 void TFormDestEditor::cmbCategoryChange() { FillSubCategoryCombo(cmbCategory->currentIndex()); }
 
 void TFormDestEditor::btnActClick() {
-  if (!Validate()) {
-    ShowError(123);
-    return;
-  }
+  if (!Validate()) return;
   const bool done = Mode == modeModify ? ModifyDestination() : AddDestination();
   if (done) accept();
 }
 
 bool TFormDestEditor::Validate() {
-  if (edtTitle->text().isEmpty() || edtLat->text().isEmpty() || edtLon->text().isEmpty()) return false;
-  // Only places on the earth: "nan", "inf" and what lies beyond the poles or
-  // the date line are no positions.
+  auto& ui = UiServices::Get();
+  if (edtTitle->text().isEmpty() || edtLat->text().isEmpty() || edtLon->text().isEmpty()) {
+    ShowError(123);
+    return false;
+  }
   double lat = 0, lon = 0;
+  // "nan" and "inf" are no numbers of a position either.
   if (!textfmt::TryStrToFloat(edtLat->text(), lat) || !textfmt::TryStrToFloat(edtLon->text(), lon) ||
-      !std::isfinite(lat) || !std::isfinite(lon) || std::fabs(lat) > 90 || std::fabs(lon) > 180) {
+      !std::isfinite(lat) || !std::isfinite(lon)) {
     ShowError(124);
+    ShowError(123);
+    return false;
+  }
+  // Only places on the earth: no file could hold one beyond the poles or the
+  // date line.
+  if (std::fabs(lat) > 90) {
+    ui.MessageBox(QStringLiteral("The latitude must lie between -90 and 90 degrees."), Str(115),
+                  UiServices::Icon::Error);
+    return false;
+  }
+  if (std::fabs(lon) > 180) {
+    ui.MessageBox(QStringLiteral("The longitude must lie between -180 and 180 degrees."), Str(115),
+                  UiServices::Icon::Error);
     return false;
   }
   // A destination must be filed under a sub-category, or no file would hold
   // it. Tested after the numbers, so a bad number is named whatever the category.
-  if (cmbCategory->currentIndex() < 0 || cmbSubCategory->currentIndex() < 0) return false;
+  if (cmbCategory->currentIndex() < 0 || cmbSubCategory->currentIndex() < 0) {
+    ui.MessageBox(QStringLiteral("The category \"%1\" has no sub-category. Add one with the category editor "
+                                 "first.")
+                      .arg(cmbCategory->currentText()),
+                  Str(115), UiServices::Icon::Error);
+    return false;
+  }
   Latitude = lat;
   Longitude = lon;
   return true;

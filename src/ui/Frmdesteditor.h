@@ -42,6 +42,7 @@ class TFormDestEditor : public QDialog {
   void ApplyCaptions();
   bool FillCategoryCombo();
   void FillSubCategoryCombo(int category);
+  // Checks the inputs; a refusal tells the user why and answers false.
   bool Validate();
   bool AddDestination();
   bool ModifyDestination();

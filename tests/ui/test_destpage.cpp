@@ -11,13 +11,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "Deststorage.h"
 #include "Fakemapview.h"
+#include "Filesizelimit.h"
 #include "Frmcateditor.h"
 #include "Frmdesteditor.h"
 #include "Googlehtml.h"
@@ -118,6 +122,14 @@ class DestPageTest : public ::testing::Test {
     return out;
   }
   QString Status(int panel) const { return f->StatusPanel(panel)->text(); }
+  // The window on show with this page in front, so that presses land on
+  // buttons of their real size.
+  void ShowPage() {
+    f->PageControl->setCurrentWidget(p);
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    ASSERT_TRUE(p->lvDest->isVisible());
+  }
 
   QStringList Rows() const {
     QStringList out;
@@ -400,11 +412,16 @@ TEST_F(DestPageTest, MgiReplacesTheCategoriesZavMergesByName) {
 }
 
 TEST_F(DestPageTest, DamagedFileLeavesTheDestinationsAsTheyWere) {
+  const QString good = SampleFile(QStringLiteral("good.zav"));
+  Open(good);
+  ASSERT_TRUE(f->windowTitle().endsWith(good));
+  EmptyStore();
+  p->InitDefaultCategories();
   AddDest(QStringLiteral("Mine"), 2, 0);
   const QString badMgi = FilePath(QStringLiteral("bad.mgi"));
-  QFile good(SampleFile(QStringLiteral("good.mgi")));
-  ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-  QByteArray bytes = good.readAll();
+  QFile goodMgi(SampleFile(QStringLiteral("good.mgi")));
+  ASSERT_TRUE(goodMgi.open(QIODevice::ReadOnly));
+  QByteArray bytes = goodMgi.readAll();
   bytes.truncate(bytes.size() / 2);  // cut short: the header promises more
   QFile bad(badMgi);
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
@@ -425,7 +442,8 @@ TEST_F(DestPageTest, DamagedFileLeavesTheDestinationsAsTheyWere) {
     EXPECT_EQ(MAX_TITLE_LEN, 32);
     EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(113), S(129)}}));
     EXPECT_EQ(Status(2), S(168));
-    EXPECT_TRUE(f->windowTitle().endsWith(path));
+    // Nothing of the file is held: the title still names the file before.
+    EXPECT_EQ(f->windowTitle(), mainWindowTitle + good);
     EXPECT_EQ(Rows(), QStringList({"Mine"}));
     EXPECT_EQ(fake->navigated.size(), 1);
   }
@@ -490,31 +508,62 @@ TEST_F(DestPageTest, SaveByExtensionAndItsFailures) {
   }
 }
 
-TEST_F(DestPageTest, FailedSaveShowsWhyAndKeepsTheOldFile) {
-  AddDest(QStringLiteral("Mine"), 2, 0);
-  // A store the device file cannot hold.
-  for (int c = 0; c < 300; ++c) destStorage.AddCategory(QStringLiteral("c%1").arg(c));
-  const QString mgi = FilePath(QStringLiteral("old.mgi"));
-  QFile old(mgi);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("old contents");
-  old.close();
-  const QString title = f->windowTitle();
-  Save(mgi);
-  EXPECT_TRUE(Status(2).startsWith(S(168) + QStringLiteral(": ")));
-  EXPECT_TRUE(Status(2).contains(QStringLiteral("255")));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].first, S(114));
-  EXPECT_EQ(f->windowTitle(), title);
-  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-  EXPECT_EQ(old.readAll(), QByteArray("old contents"));
-  old.close();
-
-  // A folder that is not there.
-  env.services.messages.clear();
-  Save(FilePath(QStringLiteral("nowhere/x.zav")));
-  EXPECT_TRUE(Status(2).startsWith(S(168) + QStringLiteral(": ")));
-  EXPECT_EQ(Messages().size(), 1u);
+TEST_F(DestPageTest, FailedSaveSaysFailedAndWhyAsEverySaveDoes) {
+  auto said = [](int code) { return QString::fromLocal8Bit(std::strerror(code)); };
+  QDir().mkpath(FilePath(QStringLiteral("folder.zav")));
+  struct Case {
+    const char* what;
+    const char* name;
+    std::function<void()> arrange;
+    std::uint64_t sizeLimit;  // 0: none
+    QString reason;
+    bool oldFile;
+  } const cases[] = {
+      {"no such folder", "nowhere/x.zav", [] {}, 0, said(ENOENT), false},
+      {"a folder in the file's place", "folder.zav", [] {}, 0, said(EISDIR), false},
+      {"full disk, zav", "full.zav", [] {}, 4096, said(EFBIG), true},
+      {"full disk, mgi", "full.mgi", [] {}, 4096, said(EFBIG), true},
+      {"more categories than the device file holds", "many.mgi",
+       [] {
+         for (int c = 0; c < 300; ++c) destStorage.AddCategory(QStringLiteral("c%1").arg(c));
+       },
+       0, QStringLiteral("The device file holds at most 255 categories."), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EmptyStore();
+    p->InitDefaultCategories();
+    // More than the size limit lets through.
+    for (int i = 0; i < 200; ++i) AddDest(QStringLiteral("Destination %1").arg(i), i % 8, 0);
+    c.arrange();
+    const QString path = FilePath(QString::fromLatin1(c.name));
+    if (c.oldFile) {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("old contents");
+    }
+    env.services.messages.clear();
+    const QString title = f->windowTitle();
+    env.services.saveAnswers.push_back(path);
+    {
+      std::optional<testenv::FileSizeLimit> limit;
+      if (c.sizeLimit) limit.emplace(c.sizeLimit);
+      QTest::mouseClick(p->bgDestFile->Item(1), Qt::LeftButton);
+    }
+    // Panel 2 holds the result alone; the box names the file and the reason.
+    EXPECT_EQ(Status(2), S(168));
+    EXPECT_EQ(Status(3), c.reason);
+    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
+                              {S(114), S(168) + QStringLiteral(": ") + path + QLatin1Char('\n') + c.reason}}));
+    EXPECT_EQ(env.services.messages.back().icon, Icon::Error);
+    EXPECT_EQ(f->windowTitle(), title);
+    if (c.oldFile) {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+      EXPECT_EQ(old.readAll(), QByteArray("old contents"));
+    }
+  }
+  EXPECT_TRUE(QFileInfo(FilePath(QStringLiteral("folder.zav"))).isDir());
 }
 
 TEST_F(DestPageTest, EmptyStoreSavesAsZav) {
@@ -893,6 +942,114 @@ TEST_F(DestPageTest, CategoryEditorClosedWithOkRefillsTheFilters) {
   EXPECT_EQ(p->RowCount(), 4);  // the filters and the list agree again
 }
 
+TEST_F(DestPageTest, ANewCategoryIsNamedAsNeedingASubCategory) {
+  ShowPage();
+  env.services.onDialog = [this](QDialog& d) {
+    if (auto* cat = qobject_cast<TFormCatEditor*>(&d)) {
+      cat->edtMainCat->setText(QStringLiteral("Bare"));
+      QTest::mouseClick(cat->bgMainCat->Item(0), Qt::LeftButton);
+      QTest::mouseClick(cat->btnClose, Qt::LeftButton);
+      return cat->result();
+    }
+    auto* e = qobject_cast<TFormDestEditor*>(&d);
+    if (!e) return int(QDialog::Rejected);
+    e->edtTitle->setText(QStringLiteral("Somewhere"));
+    Pick(e->cmbCategory, 8);
+    EXPECT_EQ(e->cmbSubCategory->count(), 0);
+    QTest::mouseClick(e->btnAct, Qt::LeftButton);
+    // Title, latitude and longitude are there: the message must not ask for them.
+    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
+                              {S(115), "The category \"Bare\" has no sub-category. Add one with the category "
+                                       "editor first."}}));
+    return e->result();
+  };
+  QTest::mouseClick(p->btnEditCat, Qt::LeftButton);
+  ASSERT_EQ(Categories().value(8), QStringLiteral("Bare"));
+  QTest::mouseClick(p->bgDestTable->Item(0), Qt::LeftButton);
+  EXPECT_EQ(env.services.dialogsShown, 2);
+  EXPECT_TRUE(destStorage.Items().empty());
+  EXPECT_TRUE(DstScripts().isEmpty());
+}
+
+// Every button of the page, its list's clicks and its Delete key, pressed as
+// the user presses them: a lost connection fails here.
+TEST_F(DestPageTest, ButtonsAndListReachTheirHandlers) {
+  ShowPage();
+  auto press = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); };
+  auto rowCentre = [&](int row) { return p->lvDest->visualRect(p->destModel->index(row, 0)).center(); };
+
+  env.services.openAnswers.push_back(SampleFile(QStringLiteral("press.zav")));
+  press(p->bgDestFile->Item(0));
+  ASSERT_EQ(Rows(), QStringList({"Luigi", "Kyoto", "Park"}));
+
+  const QString saved = FilePath(QStringLiteral("pressed.zav"));
+  env.services.saveAnswers.push_back(saved);
+  press(p->bgDestFile->Item(1));
+  EXPECT_TRUE(QFile::exists(saved));
+  EXPECT_EQ(f->windowTitle(), mainWindowTitle + saved);
+
+  // The device buttons: the upload asks first (no), the download finds no device.
+  Loaded();
+  env.services.answer = UiServices::No;
+  press(p->bgDestDevice->Item(0));
+  env.services.answer = UiServices::Ok;
+  apConfig->Port = 49;
+  press(p->bgDestDevice->Item(1));
+  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
+                            {S(116), S(118)}, {S(117), S(115) + "\nCOM 49 could not be opened."}}));
+
+  OnEditorType(QStringLiteral("Pressed"), QStringLiteral("1"), QStringLiteral("2"));
+  press(p->bgDestTable->Item(0));
+  ASSERT_EQ(Rows(), QStringList({"Luigi", "Kyoto", "Park", "Pressed"}));
+
+  // A click on a row selects it and shows it on the map.
+  Loaded();
+  QTest::mouseClick(p->lvDest->viewport(), Qt::LeftButton, {}, rowCentre(3));
+  EXPECT_EQ(DstScripts(), QStringList({"dst_jumpToPoint(3)"}));
+  OnEditor([](TFormDestEditor& e) { e.edtInfo->setText(QStringLiteral("modified")); });
+  press(p->bgDestTable->Item(1));
+  EXPECT_EQ(destStorage.FindItem(dlActive, QStringLiteral("Pressed"))->Info, QStringLiteral("modified"));
+
+  OnEditor([](TFormDestEditor& e) { e.edtInfo->setText(QStringLiteral("double")); });
+  // A widget's double click comes after the click of its first press.
+  QTest::mouseClick(p->lvDest->viewport(), Qt::LeftButton, {}, rowCentre(0));
+  QTest::mouseDClick(p->lvDest->viewport(), Qt::LeftButton, {}, rowCentre(0));
+  EXPECT_EQ(destStorage.FindItem(dlActive, QStringLiteral("Luigi"))->Info, QStringLiteral("double"));
+
+  QTest::mouseClick(p->lvDest->viewport(), Qt::LeftButton, {}, rowCentre(3));
+  QTest::keyClick(p->lvDest, Qt::Key_Delete);
+  EXPECT_EQ(Rows(), QStringList({"Luigi", "Kyoto", "Park"}));
+  QTest::mouseClick(p->lvDest->viewport(), Qt::LeftButton, {}, rowCentre(0));
+  press(p->bgDestTable->Item(2));
+  EXPECT_EQ(Rows(), QStringList({"Kyoto", "Park"}));
+
+  // The searches: the title search on with a text.
+  p->edtTitleSearch->setText(QStringLiteral("Par"));
+  press(p->btnDestSearch);
+  EXPECT_EQ(Rows(), QStringList({"Park"}));
+  press(p->btnDestSearch);
+  p->edtInfoSearch->setText(QStringLiteral("info K"));
+  press(p->btnInfoSearch);
+  EXPECT_EQ(Rows(), QStringList({"Kyoto"}));
+  press(p->btnInfoSearch);
+
+  env.services.onDialog = [](QDialog& d) {
+    auto* e = qobject_cast<TFormCatEditor*>(&d);
+    if (!e) return int(QDialog::Rejected);
+    e->edtMainCat->setText(QStringLiteral("Pressed"));
+    QTest::mouseClick(e->bgMainCat->Item(0), Qt::LeftButton);
+    QTest::mouseClick(e->btnClose, Qt::LeftButton);
+    return e->result();
+  };
+  press(p->btnEditCat);
+  const QStringList filters = ComboItems(p->cmbSelCategory);
+  EXPECT_EQ(filters.mid(filters.size() - 2), QStringList({"Pressed", S(12)}));
+
+  press(p->bgDestTable->Item(3));
+  EXPECT_EQ(destStorage.CategoryCount(), 0);
+  EXPECT_EQ(p->RowCount(), 0);
+}
+
 // --- destination editor ------------------------------------------------------------------------
 
 TEST_F(DestPageTest, EditorValidationTable) {
@@ -902,6 +1059,10 @@ TEST_F(DestPageTest, EditorValidationTable) {
   const auto r123 = std::pair<QString, QString>{S(115), S(123)};
   const auto r124 = std::pair<QString, QString>{S(115), S(124)};
   const auto r120 = std::pair<QString, QString>{S(115), S(120)};
+  const auto rLat = std::pair<QString, QString>{S(115), "The latitude must lie between -90 and 90 degrees."};
+  const auto rLon = std::pair<QString, QString>{S(115), "The longitude must lie between -180 and 180 degrees."};
+  const auto rSub = std::pair<QString, QString>{
+      S(115), "The category \"Bare\" has no sub-category. Add one with the category editor first."};
   struct Case {
     const char* name;
     QString title, lat, lon;
@@ -918,12 +1079,15 @@ TEST_F(DestPageTest, EditorValidationTable) {
       {"decimal comma", "T", "47,5", "2", -1, {r124, r123}, false},
       {"nan", "T", "nan", "2", -1, {r124, r123}, false},
       {"inf", "T", "1", "inf", -1, {r124, r123}, false},
-      {"beyond the pole", "T", "95", "2", -1, {r124, r123}, false},
-      {"beyond the date line", "T", "1", "180.5", -1, {r124, r123}, false},
+      {"beyond the north pole", "T", "95", "2", -1, {rLat}, false},
+      {"beyond the south pole", "T", "-91", "2", -1, {rLat}, false},
+      {"beyond the date line", "T", "1", "181", -1, {rLon}, false},
+      {"just beyond the date line", "T", "1", "-180.5", -1, {rLon}, false},
       {"edges of the earth", "Edge", "-90", "180", -1, {}, true},
       {"duplicate title", "Taken", "1", "2", -1, {r120}, false},
       {"duplicate after the cut", "12345678901234567890123456789012xyz", "1", "2", -1, {r120}, false},
-      {"category without sub-category", "T", "1", "2", 8, {r123}, false},
+      {"category without sub-category", "T", "1", "2", 8, {rSub}, false},
+      {"beyond the pole and a category without sub-category", "T", "95", "2", 8, {rLat}, false},
       {"bad number and a category without sub-category", "T", "47,5", "2", 8, {r124, r123}, false},
   };
   for (const Case& c : cases) {
@@ -934,11 +1098,8 @@ TEST_F(DestPageTest, EditorValidationTable) {
     e.edtTitle->setText(c.title);
     e.edtLat->setText(c.lat);
     e.edtLon->setText(c.lon);
-    if (c.category >= 0) {
-      e.cmbCategory->setCurrentIndex(c.category);
-      e.cmbCategoryChange();
-    }
-    e.btnActClick();
+    if (c.category >= 0) Pick(e.cmbCategory, c.category);
+    QTest::mouseClick(e.btnAct, Qt::LeftButton);
     EXPECT_EQ(Messages(), c.messages);
     EXPECT_EQ(e.result(), c.added ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(destStorage.Items().size(), before + (c.added ? 1 : 0));

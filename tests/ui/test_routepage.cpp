@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 
@@ -626,6 +628,8 @@ TEST_F(RouteFiles, SaveAndReopen) {
 TEST_F(RouteFiles, DamagedFileLeavesTheRoute) {
   auto dir = testenv::scratchDir("route-damaged");
   Route({{48.0, 11.0}});
+  f->SetTitleFile(QStringLiteral("/earlier/route.rte"));
+  const QString title = f->windowTitle();
   for (const std::string& bytes : {std::string("garbage"), std::string(20, '\0'), std::string()}) {
     testenv::writeFile(dir / "bad.rte", bytes);
     env.services.messages.clear();
@@ -636,6 +640,8 @@ TEST_F(RouteFiles, DamagedFileLeavesTheRoute) {
     EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
     ASSERT_EQ(page().RowCount(), 1);
     EXPECT_EQ(Cell(0, TRoutePage::colLat), QStringLiteral("48"));
+    // The route held is not the file's: the title does not name it.
+    EXPECT_EQ(f->windowTitle(), title);
   }
   // Cancelled: nothing.
   page().bgRouteFile_OpenClick();
@@ -649,12 +655,18 @@ TEST_F(RouteFiles, SavingAnEmptyRouteSaysSo) {
   EXPECT_EQ(env.services.messages[0].caption, S(114));
   EXPECT_EQ(env.services.messages[0].text, S(119));
   EXPECT_TRUE(env.services.fileDialogs.empty());
-  // A folder that cannot be written.
+  // A folder that is not there: the failure and the system's reason, as every save says it.
   Route({{1, 1}});
+  env.services.messages.clear();
+  const QString title = f->windowTitle();
   env.services.saveAnswers.push_back(QStringLiteral("/nonexistent-dir/x.rte"));
-  page().bgRouteFile_SaveClick();
+  page().tbRouteSave->click();
   EXPECT_EQ(f->StatusText(2), S(168));
-  EXPECT_EQ(env.services.messages.size(), 1u);
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(env.services.messages[0].caption, S(115));
+  EXPECT_EQ(env.services.messages[0].text,
+            S(168) + QStringLiteral(": /nonexistent-dir/x.rte\n") + QString::fromLocal8Bit(std::strerror(ENOENT)));
+  EXPECT_EQ(f->windowTitle(), title);
 }
 
 // GPX with and without Shift: valid GPX 1.1 that gpsbabel reads back.

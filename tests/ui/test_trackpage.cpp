@@ -128,6 +128,14 @@ class TrackPage : public ::testing::Test {
     return out;
   }
   QString Cell(int row, int column) const { return page->pointModel->Text(row, column); }
+  // The window on show with this page in front, so that presses land on
+  // buttons of their real size.
+  void ShowPage() {
+    f->PageControl->setCurrentWidget(page);
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    ASSERT_TRUE(page->lvTrack->isVisible());
+  }
   void ExpectSaveDialog(int filter, const char* suffix) const {
     ASSERT_FALSE(env.services.fileDialogs.empty());
     EXPECT_EQ(env.services.fileDialogs.back().filter, S(filter));
@@ -689,6 +697,180 @@ TEST_F(TrackPage, DamagedTrackFileSaysSo) {
       << env.services.messages[0].text.toStdString();
   ASSERT_EQ(trackStorage.Count(), 1u);
   EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("A"));
+}
+
+TEST_F(TrackPage, SavingWithNoTrackCheckedWritesNothingAndKeepsTheTitle) {
+  ShowPage();
+  mapstores::AddTrack(QStringLiteral("A"), 3, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 3, 0xFF00);
+  ShowTracks({false, false});
+  f->SetTitleFile(QStringLiteral("/earlier/tracks.trk"));
+  const QString title = f->windowTitle();
+  f->SetStatusText(2, S(167));  // the last command's outcome
+  const fs::path file = dir / "none.trk";
+  env.services.saveAnswers.push_back(Q(file));
+  QTest::mouseClick(page->tbTrackFileSave, Qt::LeftButton);
+  EXPECT_FALSE(fs::exists(file));
+  ASSERT_EQ(MessageTexts(), std::vector<QString>{S(114) + "|" + S(119)});
+  EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+  EXPECT_TRUE(env.services.fileDialogs.empty());
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_EQ(f->windowTitle(), title);
+  EXPECT_EQ(f->StatusText(2), S(168));
+  // One checked track is saved.
+  env.services.messages.clear();
+  page->SetRowChecked(1, true);
+  QTest::mouseClick(page->tbTrackFileSave, Qt::LeftButton);
+  EXPECT_TRUE(env.services.messages.empty());
+  EXPECT_TRUE(fs::exists(file));
+  EXPECT_EQ(f->windowTitle(), mainWindowTitle + Q(file));
+}
+
+TEST_F(TrackPage, TitleNamesTheFileWhoseTracksAreHeld) {
+  ShowPage();
+  const fs::path older = dir / "older.trk", cut = dir / "cut.trk", junk = dir / "junk.trk";
+  mapstores::AddTrack(QStringLiteral("A"), 3, 0xFF);
+  ShowTracks({true});
+  ASSERT_EQ(trackStorage.SaveToFile(Q(older)), 1);
+  trackStorage.Clear();
+  mapstores::AddTrack(QStringLiteral("C"), 3, 0xFF);
+  mapstores::AddTrack(QStringLiteral("D"), 3, 0xFF);
+  ShowTracks({true, true});
+  ASSERT_EQ(trackStorage.SaveToFile(Q(cut)), 2);
+  const std::string whole = testenv::readFile(cut);
+  testenv::writeFile(cut, whole.substr(0, whole.size() - 10));  // inside D
+  testenv::writeFile(junk, "not a track file");
+  trackStorage.Clear();
+  f->FillTrackList(false);
+
+  struct Step {
+    fs::path file;
+    QStringList held;
+    fs::path titled;
+  } const steps[] = {
+      {older, {"A"}, older},
+      {cut, {"C"}, cut},    // part of the file: its tracks are what is held
+      {junk, {"C"}, cut},   // nothing read: the tracks and the title stay
+      {dir / "missing.trk", {"C"}, cut},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.file.string());
+    env.services.openAnswers.push_back(Q(step.file));
+    QTest::mouseClick(page->tbTrackFileOpen, Qt::LeftButton);
+    QStringList held;
+    for (std::size_t i = 0; i < trackStorage.Count(); ++i) held << trackStorage.At(i)->Name();
+    EXPECT_EQ(held, step.held);
+    EXPECT_EQ(f->windowTitle(), mainWindowTitle + Q(step.titled));
+  }
+}
+
+// Every button and menu item of the page pressed as the user presses it: a
+// lost connection fails here.
+TEST_F(TrackPage, ButtonsAndMenuItemsReachTheirHandlers) {
+  ShowPage();
+  auto press = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); };
+  mapstores::AddTrack(QStringLiteral("A"), 5, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 9, 0xFF00);
+  ShowTracks({true, true});
+  const QString saved = Q(dir / "pressed.trk");
+  env.services.saveAnswers.push_back(saved);
+  press(page->tbTrackFileSave);
+  ASSERT_TRUE(QFile::exists(saved));
+  trackStorage.Clear();
+  f->FillTrackList(false);
+  env.services.openAnswers.push_back(saved);
+  press(page->tbTrackFileOpen);
+  ASSERT_EQ(page->RowCount(), 2);
+  ASSERT_EQ(page->PointRowCount(), 9);  // the last track is selected
+
+  // The point list: its buttons, its menu, the add to the route.
+  const std::pair<QToolButton*, int> jumps[] = {
+      {page->spdTItemEnd, 8}, {page->spdTItemCenter, 4}, {page->spdTItemTop, 0}};
+  for (const auto& [button, row] : jumps) {
+    press(button);
+    EXPECT_EQ(page->SelectedPointRow(), row) << button->objectName().toStdString();
+  }
+  const std::pair<QAction*, int> items[] = {{page->pmnuTEnd, 8}, {page->pmnuTMiddle, 4}, {page->pmnuTStart, 0}};
+  for (const auto& [action, row] : items) {
+    ASSERT_TRUE(page->pmnuTrackItems->actions().contains(action));
+    action->trigger();
+    EXPECT_EQ(page->SelectedPointRow(), row) << action->objectName().toStdString();
+  }
+  press(page->spdaddToRoute);
+  EXPECT_EQ(routeStorage.Count(), 1u);
+
+  // Playback, its speed and its stop.
+  QTest::keyClick(page->trbTrkSpeed, Qt::Key_End);
+  EXPECT_EQ(page->trbTrkSpeed->toolTip(), QStringLiteral("250 ms"));
+  press(page->spdTrackPlay);
+  EXPECT_TRUE(page->PlaybackActive());
+  press(page->spdTrackStopp);
+  EXPECT_FALSE(page->PlaybackActive());
+  EXPECT_FALSE(page->spdTrackPlay->isHidden());
+
+  // The exports: NMEA, GPX through its menu, KML without and with a viewer.
+  env.services.messages.clear();
+  env.services.saveAnswers.push_back(Q(dir / "pressed.nmea"));
+  press(page->tbTrackFileNME);
+  press(page->tbTrackFileGPX);
+  EXPECT_TRUE(page->pmnuGPX->isVisible());
+  env.services.saveAnswers.push_back(Q(dir / "pressed.gpx"));
+  page->mnuGPXExport->trigger();
+  page->pmnuGPX->hide();
+  env.services.saveAnswers.push_back(Q(dir / "pressed.kml"));
+  press(page->tbTrackFileKLM);
+  EXPECT_EQ(MessageTexts(), (std::vector<QString>{S(134) + "|" + S(135), S(133) + "|" + S(135),
+                                                  S(132) + "|" + S(135)}));
+  for (const char* name : {"pressed.nmea", "pressed.gpx", "pressed.kml"}) EXPECT_TRUE(fs::exists(dir / name)) << name;
+  f->GlobeViewerPresent = true;
+  env.services.applications << QStringLiteral("application/vnd.google-earth.kml+xml");
+  press(page->tbTrackFileKLM);
+  EXPECT_TRUE(page->pmnuKML->isVisible());
+  env.services.saveAnswers.push_back(Q(dir / "menu.kml"));
+  page->mnuKML->trigger();
+  EXPECT_TRUE(fs::exists(dir / "menu.kml"));
+  qputenv("TEMP", Q(dir).toLocal8Bit());
+  page->mnuCallGE->trigger();
+  qunsetenv("TEMP");
+  page->pmnuKML->hide();
+  EXPECT_EQ(env.services.opened.size(), 1);
+
+  // The GPX import through its menu item.
+  const fs::path gpx = dir / "pressed-import.gpx";
+  testenv::writeFile(gpx, R"(<?xml version="1.0" encoding="UTF-8"?>
+<gpx version="1.1" creator="test" xmlns="http://www.topografix.com/GPX/1/1">
+  <trk><name>Imported</name><trkseg><trkpt lat="48.0" lon="11.0"/><trkpt lat="48.1" lon="11.1"/></trkseg></trk>
+</gpx>
+)");
+  env.services.openAnswers.push_back(Q(gpx));
+  page->mnuGPXImport->trigger();
+  ASSERT_EQ(trackStorage.Count(), 1u);
+  EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("Imported"));
+
+  // The device's track log: no device on the port.
+  env.services.messages.clear();
+  apConfig->Port = 49;
+  press(page->tbTrackDeviceDown);
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{S(117) + "|" + S(115) + "\nCOM 49 could not be opened."});
+
+  // The table: modify, the header's check-all, delete, clear.
+  mapstores::AddTrack(QStringLiteral("E"), 3, 0xFF);
+  mapstores::AddTrack(QStringLiteral("F"), 3, 0xFF);
+  ShowTracks({false, false, false});
+  page->SelectRow(1);
+  env.services.onDialog = PickColourAndOk(env.services, QColor(0x12, 0x34, 0x56));
+  press(page->tbTrackTableMod);
+  EXPECT_EQ(trackStorage.At(1)->Color, 0x563412u);
+  QHeaderView* header = page->lvTrack->header();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
+  EXPECT_TRUE(page->RowChecked(0) && page->RowChecked(1) && page->RowChecked(2));
+  page->SelectRow(0);
+  press(page->tbTrackTableDel);
+  EXPECT_EQ(trackStorage.Count(), 2u);
+  press(page->tbTrackTableClear);
+  EXPECT_EQ(trackStorage.Count(), 0u);
+  EXPECT_EQ(page->RowCount(), 0);
 }
 
 // ---------------------------------------------------------------------------

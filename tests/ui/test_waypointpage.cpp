@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "Fakemapview.h"
+#include "Filesizelimit.h"
 #include "Fixedzone.h"
 #include "Frmgpsconverter.h"
 #include "Frmpoieditor.h"
@@ -521,7 +522,25 @@ TEST_F(WaypointPage, SaveRefusesAnEmptyListAndReportsFailuresAndLeftOuts) {
   EXPECT_EQ(env.services.messages[0].caption, S(115));
   EXPECT_TRUE(env.services.messages[0].text.startsWith(S(168) + ": " + missing));
   EXPECT_TRUE(env.services.messages[0].text.contains("No such file or directory")) << env.services.messages[0].text.toStdString();
+  EXPECT_EQ(f->StatusText(3), "No such file or directory");
   EXPECT_EQ(f->windowTitle(), title);
+
+  // A full disk: the write's own reason, and the old file stays.
+  for (int i = 0; i < 10; ++i) AddPoi(2014, 6, 1, 8, 0, i, 1, 1, 0);
+  env.services.messages.clear();
+  testenv::writeFile(dir / "full.wpt", "old contents");
+  env.services.saveAnswers.push_back(QString::fromStdString((dir / "full.wpt").string()));
+  {
+    testenv::FileSizeLimit limit(64);
+    page->bgWptFile_SaveClick();
+  }
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_TRUE(env.services.messages[0].text.endsWith("\nFile too large")) << env.services.messages[0].text.toStdString();
+  EXPECT_EQ(testenv::readFile(dir / "full.wpt"), "old contents");
+  EXPECT_EQ(f->windowTitle(), title);
+  poiStorage.Clear();
+  AddPoi(2014, 5, 3, 8, 0, 0, 1, 1, 0);
+  AddPoi(2014, 5, 3, 8, 0, 1, 1, 1, 1);
 
   // A waypoint the device file cannot hold is named in a warning.
   env.services.messages.clear();

@@ -9,10 +9,13 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 #include "Busycursor.h"
 #include "Deststorage.h"
+#include "Filefailure.h"
+#include "Folders.h"
 #include "Frmcateditor.h"
 #include "Frmdesteditor.h"
 #include "Jsescape.h"
@@ -344,7 +347,8 @@ void TDestPage::bgDestFile_OpenClick() {
   FillCategoryCombo();
   FillSubCategoryCombo(0);
   FillDestList();
-  frame_.SetTitleFile(*path);
+  // A file that failed left the destinations as they were, and so the title.
+  if (ok) frame_.SetTitleFile(*path);
   frame_.RefreshMap(0.0, 0.0);
 }
 
@@ -367,19 +371,22 @@ void TDestPage::bgDestFile_SaveClick() {
     return;
   }
   bool ok = false;
+  int error = 0;
   {
     BusyCursor busy;
+    errno = 0;
     ok = file->Save(*path) == 1;
+    error = errno;
   }
   if (ok) {
     frame_.SetStatusText(2, Str(167));
     frame_.SetTitleFile(*path);
-  } else {
-    // The writers leave the old file as it was.
-    const QString why = file->Error();
-    frame_.SetStatusText(2, why.isEmpty() ? Str(168) : Str(168) + QStringLiteral(": ") + why);
-    ui.MessageBox(why.isEmpty() ? Str(168) : why, Str(114), Icon::Error);
+    return;
   }
+  // The writers leave the old file as it was. A store that does not fit the
+  // format has the writer's reason; a file that could not be written the system's.
+  const QString reason = file->Error().isEmpty() ? folders::WhyWriteFailed(*path, error) : file->Error();
+  ReportFileFailure(frame_, Str(114), *path, reason);
 }
 
 // --- table -------------------------------------------------------------------------------------

@@ -5,12 +5,15 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
 #include "Apconfig.h"
 #include "Busycursor.h"
 #include "Devicepages.h"
+#include "Filefailure.h"
+#include "Folders.h"
 #include "Frmrouteeditor.h"
 #include "Mainframe.h"
 #include "Pathmanager.h"
@@ -316,15 +319,18 @@ std::optional<QString> TRoutePage::AskFileName(bool save, int filter, const QStr
   return save ? UiServices::Get().SaveFileName(d) : UiServices::Get().OpenFileName(d);
 }
 
-void TRoutePage::FileResult(bool ok, const QString& fileName, bool opened) {
-  frame_.SetStatusText(2, Str(ok ? 167 : 168));
-  if (!ok)
-    UiServices::Get().MessageBox((opened ? QStringLiteral("Can not read the file %1.")
-                                         : QStringLiteral("Can not write the file %1."))
-                                     .arg(QFileInfo(fileName).fileName()),
+void TRoutePage::FileResult(bool ok, const QString& fileName, bool opened, int error) {
+  if (ok) {
+    frame_.SetStatusText(2, Str(167));
+    frame_.SetTitleFile(fileName);
+  } else if (opened) {
+    // The route is as it was, and so is the title.
+    frame_.SetStatusText(2, Str(168));
+    UiServices::Get().MessageBox(QStringLiteral("Can not read the file %1.").arg(QFileInfo(fileName).fileName()),
                                  Str(115), Icon::Error);
-  // An opened file names the window even when it could not be read.
-  if (ok || opened) frame_.SetTitleFile(fileName);
+  } else {
+    ReportFileFailure(frame_, Str(115), fileName, folders::WhyWriteFailed(fileName, error));
+  }
 }
 
 void TRoutePage::bgRouteFile_OpenClick() {
@@ -335,7 +341,7 @@ void TRoutePage::bgRouteFile_OpenClick() {
   const bool ok = routeStorage.LoadDeviceFile(*file) == 1;
   FillRouteList(false, false);
   frame_.RefreshMap(0.0, 0.0);
-  FileResult(ok, *file, true);
+  FileResult(ok, *file, true, 0);
 }
 
 void TRoutePage::bgRouteFile_SaveClick() {
@@ -347,7 +353,9 @@ void TRoutePage::bgRouteFile_SaveClick() {
   }
   const std::optional<QString> file = AskFileName(true, 139, QStringLiteral("rte"));
   if (!file) return;
-  FileResult(routeStorage.SaveDeviceFile(*file, true) == 1, *file, false);
+  errno = 0;
+  const bool ok = routeStorage.SaveDeviceFile(*file, true) == 1;
+  FileResult(ok, *file, false, errno);
 }
 
 void TRoutePage::tbgRouteGPXClick() {
@@ -357,7 +365,9 @@ void TRoutePage::tbgRouteGPXClick() {
   const std::optional<QString> file = AskFileName(true, 142, QStringLiteral("gpx"));
   if (!file) return;
   // Shift adds the turns and a copy of the route as a track.
-  FileResult(ExportGpx(routeStorage, *file, true, !shift), *file, false);
+  errno = 0;
+  const bool ok = ExportGpx(routeStorage, *file, true, !shift);
+  FileResult(ok, *file, false, errno);
 }
 
 void TRoutePage::tbgRouteKMLClick() {

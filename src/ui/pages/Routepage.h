@@ -91,9 +91,9 @@ class TRoutePage : public QWidget {
   bool RouteHasRoom();
   bool ChartShown() const;
   std::optional<QString> AskFileName(bool save, int filter, const QString& suffix);
-  // The outcome in the status bar, a message when it failed, the file's name
-  // in the window title.
-  void FileResult(bool ok, const QString& fileName, bool opened);
+  // The outcome in the status bar, a message when it failed, and on success
+  // the file's name in the window title; `error` is the errno of a failed write.
+  void FileResult(bool ok, const QString& fileName, bool opened, int error);
 
   TMainFrame& frame_;
   bool quietSelection_ = false;

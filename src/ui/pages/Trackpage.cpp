@@ -13,10 +13,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #include "Apconfig.h"
 #include "Busycursor.h"
+#include "Filefailure.h"
+#include "Folders.h"
 #include "Frmgpximp.h"
 #include "Frmtrackeditor.h"
 #include "GPXDocument.h"
@@ -70,12 +71,6 @@ QString LocalStamp(double utc) {
   return Num(p.year).rightJustified(4, QLatin1Char('0')) + QLatin1Char('/') + Pad2(p.month) +
          QLatin1Char('/') + Pad2(p.day) + QLatin1Char(' ') + Pad2(p.hour) + QLatin1Char(':') +
          Pad2(p.minute) + QLatin1Char(':') + Pad2(p.second);
-}
-
-// What errno says about the last failed file call, or a plain text.
-QString FileErrorReason(int error) {
-  if (error == 0) return QStringLiteral("the file could not be written");
-  return QString::fromLocal8Bit(std::strerror(error));
 }
 
 }  // namespace
@@ -710,19 +705,12 @@ void TTrackPage::chkTrackItemsClick(bool checked) {
 // ============================================================================
 // files
 
-bool TTrackPage::NeedRows() {
-  if (RowCount() > 0) return true;
+bool TTrackPage::NeedRows(bool checked) {
+  for (int i = 0; i < RowCount(); ++i)
+    if (!checked || RowChecked(i)) return true;
+  frame_.SetStatusText(2, Str(168));
   UiServices::Get().MessageBox(Str(119), Str(114), UiServices::Icon::Error);
   return false;
-}
-
-void TTrackPage::ReportFailure(const QString& caption, const QString& path, const QString& reason) {
-  frame_.SetStatusText(2, Str(168));
-  frame_.SetStatusText(3, reason);
-  QString text = Str(168);
-  if (!path.isEmpty()) text += QLatin1Char('\n') + path;
-  if (!reason.isEmpty()) text += QStringLiteral("\n") + reason;
-  UiServices::Get().MessageBox(text, caption, UiServices::Icon::Error);
 }
 
 void TTrackPage::ReportExported(int captionNumber, int count) {
@@ -754,34 +742,36 @@ void TTrackPage::bgTrackFile_OpenClick() {
   ApplyTrackAutoSelect();
   frame_.ListRefilling = false;
   frame_.RefreshMap(0.0, 0.0);
-  if (ok) {
-    frame_.SetTitleFile(*path);
-    return;
-  }
+  // The title names the file whose tracks are held now, all or some of them;
+  // a file that gave none leaves the title to the tracks that stayed.
+  if (ok || replaced) frame_.SetTitleFile(*path);
+  if (ok) return;
   const QFileInfo info(*path);
   const QString reason = !info.exists()        ? QStringLiteral("The file does not exist.")
                          : !info.isFile()      ? QStringLiteral("This is not a file.")
                          : !info.isReadable()  ? QStringLiteral("The file cannot be read.")
                          : replaced ? QStringLiteral("The file is cut short; the complete tracks before the cut were read.")
                                                 : QStringLiteral("The file holds no complete track.");
-  ReportFailure(Str(3), *path, reason);
+  ReportFileFailure(frame_, Str(3), *path, reason);
 }
 
 void TTrackPage::bgTrackFile_SaveClick() {
   frame_.SetStatusText(1, Str(3));
-  if (!NeedRows()) return;
+  // The file takes the checked tracks only: with none checked there is nothing to save.
+  if (!NeedRows(true)) return;
   const std::optional<QString> path = AskSavePath(140, "trk");
   if (!path) return;
-  errno = 0;
   int result = 0;
+  int error = 0;
   {
     BusyCursor busy;
+    errno = 0;
     result = trackStorage.SaveToFile(*path);
+    error = errno;  // before the cursor's calls can touch it
   }
-  const int error = errno;
   // 0: not created; below 0: a write failed.
   if (result <= 0) {
-    ReportFailure(Str(114), *path, FileErrorReason(error));
+    ReportFileFailure(frame_, Str(114), *path, folders::WhyWriteFailed(*path, error));
     return;
   }
   frame_.SetStatusText(2, Str(167));
@@ -797,14 +787,15 @@ std::optional<QString> TTrackPage::AskSavePath(int filterNumber, const char* suf
 }
 
 int TTrackPage::RunExport(int captionNumber, const QString& path, int (*write)(TTrackStorage&, const QString&)) {
-  errno = 0;
   int count = 0;
+  int error = 0;
   {
     BusyCursor busy;
+    errno = 0;
     count = write(trackStorage, path);
+    error = errno;  // before the cursor's calls can touch it
   }
-  const int error = errno;
-  if (count < 0) ReportFailure(Str(captionNumber), path, FileErrorReason(error));
+  if (count < 0) ReportFileFailure(frame_, Str(captionNumber), path, folders::WhyWriteFailed(path, error));
   return count;
 }
 
@@ -859,12 +850,12 @@ void TTrackPage::ExportTracksKml(bool toViewer) {
   }
   const QString path = TempKmlPath();
   if (path.isEmpty()) {
-    ReportFailure(Str(132), TempBaseFolder(), QStringLiteral("No safe temporary folder for the KML file."));
+    ReportFileFailure(frame_, Str(132), TempBaseFolder(), QStringLiteral("No safe temporary folder for the KML file."));
     return;
   }
   if (RunExport(132, path, ExportKml) < 0) return;
   if (!UiServices::Get().OpenFile(path)) {
-    ReportFailure(Str(132), path, QStringLiteral("The desktop could not open the file."));
+    ReportFileFailure(frame_, Str(132), path, QStringLiteral("The desktop could not open the file."));
     return;
   }
   frame_.SetStatusText(2, Str(167));
@@ -902,7 +893,7 @@ void TTrackPage::ImportGpx(const QString& fileName) {
     return;
   }
   if (!failure.isNull()) {
-    ReportFailure(QStringLiteral("GPX Import"), QString(), failure);
+    ReportFileFailure(frame_, QStringLiteral("GPX Import"), fileName, failure);
     return;
   }
   frame_.SetStatusText(2, Str(ok ? 167 : 168));

@@ -126,10 +126,11 @@ class TTrackPage : public QWidget {
   void ClearSummary();
   void StopPlayback();
   void PlaybackStep();
-  // Status panel 2 "failed", the reason in panel 3 and a message box.
-  void ReportFailure(const QString& caption, const QString& path, const QString& reason);
+  // Status panel 2 "done" and the export's count in a message box.
   void ReportExported(int captionNumber, int count);
-  bool NeedRows();
+  // True when the list has a row (a checked one with `checked`); otherwise
+  // says there is no data.
+  bool NeedRows(bool checked = false);
   std::optional<QString> AskSavePath(int filterNumber, const char* suffix) const;
   // Runs an export that answers the track count, or below 0 when the file
   // could not be written (then reported); answers the same.

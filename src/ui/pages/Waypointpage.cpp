@@ -9,8 +9,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QVBoxLayout>
-#include <sys/statvfs.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +16,7 @@
 #include <memory>
 
 #include "Busycursor.h"
+#include "Filefailure.h"
 #include "Folders.h"
 #include "Frmgpsconverter.h"
 #include "Frmpoieditor.h"
@@ -94,32 +93,6 @@ class TWptListModel : public QAbstractTableModel {
 namespace {
 
 QString Num(long long v) { return QString::fromStdString(textfmt::IntToStr(v)); }
-
-// Why a file could not be written there, in the system's words.
-QString WriteFailureReason(const QString& path) {
-  const QFileInfo target(path);
-  const QFileInfo folder(target.absolutePath());
-  int code = EIO;
-  const QByteArray dir = QFile::encodeName(folder.absoluteFilePath());
-  struct statvfs fs {};
-  if (path.isEmpty() || !folder.exists())
-    code = ENOENT;
-  else if (!folder.isDir())
-    code = ENOTDIR;
-  else if (target.isDir())
-    code = EISDIR;
-  else if (::access(dir.constData(), W_OK) != 0)
-    code = errno;
-  else if (::statvfs(dir.constData(), &fs) == 0 && fs.f_bavail == 0)
-    code = ENOSPC;
-  return QString::fromLocal8Bit(std::strerror(code));
-}
-
-// Names the file that failed and why.
-void ShowFailure(const QString& path, const QString& reason) {
-  UiServices::Get().MessageBox(Str(168) + QStringLiteral(": ") + path + QLatin1Char('\n') + reason, Str(115),
-                               UiServices::Icon::Error);
-}
 
 // Why a device waypoint file could not be opened, in the system's words.
 QString OpenFailureReason(const QString& path) {
@@ -467,9 +440,8 @@ void TWaypointPage::chkShowPOIClick() { frame_.RefreshMap(0.0, 0.0); }
 // ============================================================================
 // files and exports
 
-void TWaypointPage::ReportWriteFailure(const QString& path) {
-  frame_.SetStatusText(2, Str(168));
-  ShowFailure(path, WriteFailureReason(path));
+void TWaypointPage::ReportWriteFailure(const QString& path, int error) {
+  ReportFileFailure(frame_, Str(115), path, folders::WhyWriteFailed(path, error));
 }
 
 void TWaypointPage::bgWptFile_OpenClick() {
@@ -483,8 +455,8 @@ void TWaypointPage::bgWptFile_OpenClick() {
   PoiFileReport report;
   if (!poiStorage.LoadDeviceFile(QFile::encodeName(*path).constData(), &report)) {
     // The store is as it was: so are the list, the map and the title.
-    frame_.SetStatusText(2, Str(168));
-    ShowFailure(*path, report.LeftOut() > 0 ? PoiFileReportText(report) : OpenFailureReason(*path));
+    ReportFileFailure(frame_, Str(115), *path,
+                      report.LeftOut() > 0 ? PoiFileReportText(report) : OpenFailureReason(*path));
     return;
   }
   // What was read is shown, but a file with records left out is no clean load.
@@ -513,8 +485,11 @@ void TWaypointPage::bgWptFile_SaveClick() {
   const std::optional<QString> path = ui.SaveFileName(d);
   if (!path) return;
   int leftOut = 0;
-  if (!poiStorage.SaveDeviceFile(QFile::encodeName(*path).constData(), &leftOut)) {
-    ReportWriteFailure(*path);
+  errno = 0;
+  const bool saved = poiStorage.SaveDeviceFile(QFile::encodeName(*path).constData(), &leftOut);
+  const int error = errno;
+  if (!saved) {
+    ReportWriteFailure(*path, error);
     return;
   }
   frame_.SetStatusText(2, Str(167));
@@ -540,8 +515,11 @@ void TWaypointPage::tbWPTToGPXClick() {
   rows.reserve(std::size_t(RowCount()));
   for (int r = 0; r < RowCount(); ++r)
     if (const sUserPOI* p = model_->Poi(r)) rows.push_back(MakePoiListRow(*p, false));
-  if (!ExportGpx(rows, *path)) {
-    ReportWriteFailure(*path);
+  errno = 0;
+  const bool exported = ExportGpx(rows, *path);
+  const int error = errno;
+  if (!exported) {
+    ReportWriteFailure(*path, error);
     return;
   }
   frame_.SetStatusText(2, Str(167));
@@ -562,7 +540,7 @@ void TWaypointPage::tbWPTToGoogleClick() {
   }
   if (ExportKml(rows) == kTemplateExportFailed) {
     const QString path = TempKmlPath();
-    ReportWriteFailure(path.isEmpty() ? TempBaseFolder() + QStringLiteral("/KVXFile.kml") : path);
+    ReportWriteFailure(path.isEmpty() ? TempBaseFolder() + QStringLiteral("/KVXFile.kml") : path, 0);
   }
 }
 
@@ -638,7 +616,7 @@ bool TWaypointPage::RenderPoiIcons(bool force, uint32_t colour, bool transparent
     const QByteArray png = EncodePng24(bitmap, transparent ? std::optional<QRgb>(FromBgr(colour).rgb()) : std::nullopt);
     if (png.isEmpty() || pathManager->GetWebDir().isEmpty() || !folders::WriteWholeFile(path, png)) {
       // The rest would fail the same way: one message, then stop.
-      ShowFailure(path, WriteFailureReason(path));
+      ShowFileFailure(Str(115), path, folders::WhyWriteFailed(path, 0));
       return false;
     }
   }

@@ -98,8 +98,9 @@ class TWaypointPage : public QWidget {
   // Listed rows that are selected, in list order.
   std::vector<int> SelectedRows() const;
   void ShowPreview(const QImage& image);
-  // Status and message of a file that could not be written.
-  void ReportWriteFailure(const QString& path);
+  // Status and message of a file that could not be written; `error` is the
+  // errno of the failed write (0 when unknown).
+  void ReportWriteFailure(const QString& path, int error);
 
   TMainFrame& frame_;
   TWptListModel* model_;
