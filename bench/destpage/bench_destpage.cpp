@@ -49,6 +49,7 @@ class BenchServices : public UiServices {
   bool OpenFile(const QString&) override { return false; }
   bool HasApplicationFor(const QString&) override { return false; }
   QDateTime Now() override { return QDateTime::currentDateTime(); }
+  bool WindowManagerPresent() override { return false; }
 };
 
 void Flush() {

@@ -3,6 +3,7 @@
 #include "Apconfig.h"
 #include "Serial.h"
 #include "Stringtable.h"
+#include "Uibuild.h"
 
 #include <QApplication>
 #include <QFile>
@@ -81,7 +82,7 @@ TFormWorkTask::~TFormWorkTask() {
 }
 
 void TFormWorkTask::FormCreate() {
-  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  uibuild::DialogFrame(this, true);
   setWindowTitle(QStringLiteral("Trevik AP"));
   setFixedSize(286, 150);
   setAutoFillBackground(true);

@@ -1,6 +1,9 @@
 #include "Controls.h"
 
 #include <QGridLayout>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QHBoxLayout>
 
 TButtonGroup::TButtonGroup(const QStringList& items, QWidget* parent) : QWidget(parent) {
@@ -66,4 +69,61 @@ int TRadioGroup::ItemIndex() const { return group_.checkedId(); }
 
 void TRadioGroup::SetItemIndex(int i) {
   if (auto* b = Item(i)) b->setChecked(true);
+}
+
+TWrapCheckBox::TWrapCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
+  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+}
+
+QRect TWrapCheckBox::IndicatorRect() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  return style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+}
+
+int TWrapCheckBox::TextLeft() const {
+  return IndicatorRect().right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
+}
+
+QRect TWrapCheckBox::TextRect(int width) const {
+  const int left = TextLeft();
+  return fontMetrics().boundingRect(QRect(left, 0, std::max(1, width - left), 100000),
+                                    Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text());
+}
+
+int TWrapCheckBox::heightForWidth(int width) const {
+  return std::max(IndicatorRect().height(), TextRect(width).height()) + 2;
+}
+
+QSize TWrapCheckBox::sizeHint() const {
+  // As wide as the caption on one line; the layout gives it less and asks
+  // for the height at that width.
+  const int width = TextLeft() + fontMetrics().horizontalAdvance(text()) + 2;
+  return {width, heightForWidth(width)};
+}
+
+QSize TWrapCheckBox::minimumSizeHint() const {
+  return {TextLeft() + fontMetrics().averageCharWidth() * 8, IndicatorRect().height() + 2};
+}
+
+void TWrapCheckBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QRect textRect = TextRect(width());
+  // The indicator beside the first line of the caption.
+  QRect indicator = IndicatorRect();
+  indicator.moveTop(1 + std::max(0, (fontMetrics().height() - indicator.height()) / 2));
+  option.rect = indicator;
+  style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, this);
+  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  painter.drawText(textRect.translated(0, 1), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text());
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = textRect.translated(0, 1).adjusted(-1, 0, 1, 0);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
 }

@@ -1,7 +1,9 @@
 #pragma once
-// Two small compound controls the pages use: a row of image buttons whose
-// items carry their own hints, and a titled group of radio buttons.
+// Small controls the pages use: a row of image buttons whose items carry
+// their own hints, a titled group of radio buttons, and a check box whose
+// caption wraps onto further lines instead of being cut.
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QStringList>
@@ -50,4 +52,26 @@ class TRadioGroup : public QGroupBox {
   int columns_;
   QButtonGroup group_;
   std::vector<QRadioButton*> buttons_;
+};
+
+// A check box whose caption takes as many lines as the width leaves it; a
+// click anywhere on the caption toggles it, as on a plain check box.
+class TWrapCheckBox : public QCheckBox {
+ public:
+  explicit TWrapCheckBox(const QString& text, QWidget* parent = nullptr);
+
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+ private:
+  // Where the indicator and the caption go in a box of the given width.
+  QRect IndicatorRect() const;
+  int TextLeft() const;
+  QRect TextRect(int width) const;
 };

@@ -33,8 +33,8 @@ QWidget* Column(QWidget* parent, QTreeWidget* list, QLineEdit* edit, TButtonGrou
 }  // namespace
 
 TFormCatEditor::TFormCatEditor(QWidget* owner, const QIcon& addIcon, const QIcon& renameIcon)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint) {
+    : QDialog(owner) {
+  uibuild::DialogFrame(this);
   setObjectName(QStringLiteral("FormCatEditor"));
   setWindowTitle(QStringLiteral("Category editor"));
   lvMainCat = ListView(this, "lvMainCat", {QStringLiteral("Category")}, {-1}, false);

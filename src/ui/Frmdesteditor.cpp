@@ -39,9 +39,7 @@ TFormDestEditor::~TFormDestEditor() {
 
 void TFormDestEditor::Build(const QIcon& icon) {
   setObjectName(QStringLiteral("FormDestEditor"));
-  // Only the system menu: no minimise or maximise box.
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
+  uibuild::DialogFrame(this);
   setWindowIcon(icon);
   lblTitle = Label(this, "lblTitle", QStringLiteral("Title"));
   lblCat = Label(this, "lblCat", QStringLiteral("Category"));

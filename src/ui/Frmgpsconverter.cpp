@@ -9,7 +9,8 @@
 #include "Textfmt.h"
 #include "Uibuild.h"
 
-TFormGPSConverter::TFormGPSConverter(QWidget* owner) : QDialog(owner, Qt::Tool) {
+TFormGPSConverter::TFormGPSConverter(QWidget* owner) : QDialog(owner) {
+  uibuild::DialogFrame(this, true);
   setObjectName(QStringLiteral("FormGPSConverter"));
   setWindowTitle(QStringLiteral("Coordinate converter"));
   auto* form = new QFormLayout(this);

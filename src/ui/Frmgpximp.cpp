@@ -8,11 +8,13 @@
 #include <QStyle>
 
 #include "Textfmt.h"
+#include "Uibuild.h"
 
 TGPXImpForm* GPXImpForm = nullptr;
 
 TGPXImpForm::TGPXImpForm(QWidget* owner)
-    : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(owner) {
+  uibuild::DialogFrame(this, true);
   setObjectName(QStringLiteral("GPXImpForm"));
   setWindowTitle(QStringLiteral("GPX Import"));
   setModal(false);

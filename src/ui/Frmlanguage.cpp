@@ -6,12 +6,13 @@
 #include <QScreen>
 
 #include "Stringtable.h"
+#include "Uibuild.h"
 
 TFormLanguage* FormLanguage = nullptr;
 
 TFormLanguage::TFormLanguage(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(owner) {
+  uibuild::DialogFrame(this);
   setObjectName(QStringLiteral("FormLanguage"));
   setWindowTitle(QStringLiteral("Language"));
   setFixedSize(214, 116);

@@ -7,6 +7,7 @@
 
 #include "Busycursor.h"
 #include "Pathmanager.h"
+#include "Uibuild.h"
 #include "pages/Programpage.h"
 #include "Uiservices.h"
 
@@ -16,7 +17,7 @@ TFormNewVersion* FormNewVersion = nullptr;
 
 TFormNewVersion::TFormNewVersion(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("FormNewVersion"));
-  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  uibuild::DialogFrame(this, true);
   setWindowTitle(QStringLiteral("Version check"));
   setFixedSize(277, 190);
   setAutoFillBackground(true);

@@ -22,8 +22,7 @@ QString WithDecimalPoint(QString text) { return text.replace(QLatin1Char(','), Q
 }  // namespace
 
 TFormPoiEditor::TFormPoiEditor(int mode, double latitude, double longitude, TMainFrame& frame)
-    : QDialog(frame.FrameWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(frame.FrameWindow()),
       Latitude(latitude),
       Longitude(longitude),
       Mode(mode) {
@@ -31,6 +30,7 @@ TFormPoiEditor::TFormPoiEditor(int mode, double latitude, double longitude, TMai
 }
 
 void TFormPoiEditor::FormCreate(TMainFrame& frame) {
+  uibuild::DialogFrame(this);
   setObjectName(QStringLiteral("FormPoiEditor"));
   setWindowTitle(QStringLiteral("POI-Editor"));
   setWindowIcon(frame.ilTab.Icon(1));

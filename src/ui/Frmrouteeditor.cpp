@@ -49,8 +49,7 @@ TFormRouteEditor::TFormRouteEditor(TMainFrame& frame, const RouteWpt& point)
 
 void TFormRouteEditor::FormCreate(TMainFrame& frame) {
   setObjectName(QStringLiteral("FormRouteEditor"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+  uibuild::DialogFrame(this);
   setFixedSize(401, 156);
   setWindowIcon(frame.ilTab.Icon(2));
   setWindowTitle(Str(146));

@@ -22,9 +22,9 @@ std::uint32_t QColorToTrackColor(const QColor& c) {
 }
 
 TFormTrackEditor::TFormTrackEditor(TTrackList* track, const QIcon& icon, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(owner),
       track_(track) {
+  uibuild::DialogFrame(this);
   setObjectName(QStringLiteral("FormTrackEditor"));
   setWindowTitle(QStringLiteral("Track Editor"));
   lblTitle = uibuild::Label(this, "lblTitle", QStringLiteral("Title"));
@@ -59,6 +59,10 @@ TFormTrackEditor::TFormTrackEditor(TTrackList* track, const QIcon& icon, QWidget
 
   if (track_) {
     edtTitle->setMaxLength(TTrackList::kMaxNameLength);
+    // Room for a whole title: digits are among the widest characters of a
+    // title, and the default one is a date and time.
+    edtTitle->setMinimumWidth(
+        edtTitle->fontMetrics().horizontalAdvance(QString(TTrackList::kMaxNameLength, QLatin1Char('0'))) + 16);
     edtTitle->setText(track_->Name());
     color_ = track_->Color & 0xFFFFFF;
     if (!icon.isNull()) setWindowIcon(icon);
@@ -69,6 +73,8 @@ TFormTrackEditor::TFormTrackEditor(TTrackList* track, const QIcon& icon, QWidget
     btnCancel->setText(Str(160));
   }
   ShowColor();
+  // A single border: the dialog keeps the size of its contents.
+  grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TFormTrackEditor::SetupDialog(int left, int top) { move(left, top); }

@@ -96,6 +96,7 @@ void TFormMain::BuildFrame() {
   actLayout->setContentsMargins(2, 2, 2, 2);
   PageControl = new QTabWidget(pnlAct);
   PageControl->setObjectName(QStringLiteral("PageControl"));
+  pageTabs_ = new TTabFit(PageControl);
   actLayout->addWidget(PageControl);
 
   pnlMap = new QWidget(Splitter1);
@@ -209,6 +210,7 @@ void TFormMain::BuildPages() {
   configLayout->setContentsMargins(0, 0, 0, 0);
   PageControl1 = new QTabWidget(pgConfig);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  configTabs_ = new TTabFit(PageControl1);
   configLayout->addWidget(PageControl1);
   pgConnect = new TConnectPage(*this, PageControl1);
   PageControl1->addTab(pgConnect, QStringLiteral("Connection"));
@@ -282,9 +284,7 @@ void TFormMain::FormCreate() {
   altchart->setVisible(chartShown);
   {
     const uint32_t bgr = apConfig->AltchartCol;
-    QPalette pal = pgSetKVX->pnlAChartColor->palette();
-    pal.setColor(QPalette::Window, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
-    pgSetKVX->pnlAChartColor->setPalette(pal);
+    uibuild::SetPanelColour(pgSetKVX->pnlAChartColor, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
   }
 
   // 9: the proxy of the HTTP client.
@@ -331,12 +331,15 @@ void TFormMain::ApplyPlacement() {
     resize(r.size());
   }
   if (apConfig->WState) {
-    // A desktop that does not maximise on request (or no window manager at
-    // all) would show the window at its normal size: cover the work area of
-    // its screen ourselves. The stored normal bounds stay in the settings.
-    QScreen* screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (screen) setGeometry(screen->availableGeometry());
+    // A window manager maximises the window itself and keeps the bounds above
+    // as its normal placement, which un-maximising brings back. A desktop
+    // without one ignores the request: there the window covers the work area
+    // of its screen by hand. Either way the stored bounds stay as they are.
+    if (!UiServices::Get().WindowManagerPresent()) {
+      QScreen* screen = QGuiApplication::screenAt(geometry().center());
+      if (!screen) screen = QGuiApplication::primaryScreen();
+      if (screen) setGeometry(screen->availableGeometry());
+    }
     setWindowState(windowState() | Qt::WindowMaximized);
   }
 }
@@ -352,11 +355,11 @@ void TFormMain::CopyButtonImages() {
     b->setToolButtonStyle(b->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
   pgTrack->SetPictures();
   pgRoute->imgRoute->setPixmap(ilTab.Pixmap(2));
-  PageControl->setTabIcon(PageControl->indexOf(pgDest), ilTab.Icon(0));
-  PageControl->setTabIcon(PageControl->indexOf(pgWaypoint), ilTab.Icon(1));
-  PageControl->setTabIcon(PageControl->indexOf(pgRoute), ilTab.Icon(2));
-  PageControl->setTabIcon(PageControl->indexOf(pgTrack), ilTab.Icon(3));
-  PageControl->setTabIcon(PageControl->indexOf(pgConfig), ilTab.Icon(4));
+  pageTabs_->SetIcon(pgDest, ilTab.Icon(0));
+  pageTabs_->SetIcon(pgWaypoint, ilTab.Icon(1));
+  pageTabs_->SetIcon(pgRoute, ilTab.Icon(2));
+  pageTabs_->SetIcon(pgTrack, ilTab.Icon(3));
+  pageTabs_->SetIcon(pgConfig, ilTab.Icon(4));
   // The tool-button strip: which picture stands where is ours to choose.
   TDestPage& d = *pgDest;
   TWaypointPage& w = *pgWaypoint;
@@ -402,18 +405,15 @@ void TFormMain::ApplyLanguage(int index) {
     return;
   }
 
-  auto tab = [](QTabWidget* tabs, QWidget* page, const QString& text) {
-    tabs->setTabText(tabs->indexOf(page), text);
-  };
-  tab(PageControl, pgDest, Str(0));
-  tab(PageControl, pgWaypoint, Str(1));
-  tab(PageControl, pgRoute, Str(2));
-  tab(PageControl, pgTrack, Str(3));
-  tab(PageControl, pgConfig, Str(4));
-  tab(PageControl1, pgConnect, Str(5));
-  tab(PageControl1, pgSetLogger, Str(6));
-  tab(PageControl1, pgSetTrevik, Str(7));
-  tab(PageControl1, pgSetKVX, QStringLiteral("KVX ") + Str(4));
+  pageTabs_->SetCaption(pgDest, Str(0));
+  pageTabs_->SetCaption(pgWaypoint, Str(1));
+  pageTabs_->SetCaption(pgRoute, Str(2));
+  pageTabs_->SetCaption(pgTrack, Str(3));
+  pageTabs_->SetCaption(pgConfig, Str(4));
+  configTabs_->SetCaption(pgConnect, Str(5));
+  configTabs_->SetCaption(pgSetLogger, Str(6));
+  configTabs_->SetCaption(pgSetTrevik, Str(7));
+  configTabs_->SetCaption(pgSetKVX, QStringLiteral("KVX ") + Str(4));
 
   pgDest->ApplyLanguage();
   pgWaypoint->ApplyLanguage();
@@ -466,6 +466,7 @@ void TFormMain::InitMainForm() {
   PageControl->setTabVisible(PageControl->indexOf(pgWaypoint), apConfig->Waypoint);
   PageControl->setTabVisible(PageControl->indexOf(pgRoute), apConfig->Route);
   PageControl->setTabVisible(PageControl->indexOf(pgTrack), apConfig->Track);
+  pageTabs_->Fit();
 
   if (apConfig->Port != -1 && apConfig->AutoConnect) {
     SetStatusText(0, QStringLiteral("COM ") + QString::number(apConfig->Port));
@@ -536,9 +537,9 @@ TMapBar TFormMain::MapBar() {
 void TFormMain::SetTitleFile(const QString& fileName) { setWindowTitle(mainWindowTitle + fileName); }
 
 QString TFormMain::TabCaption(QWidget* page) const {
-  for (QTabWidget* tabs : {PageControl, PageControl1}) {
-    const int i = tabs->indexOf(page);
-    if (i >= 0) return tabs->tabText(i);
+  for (TTabFit* tabs : {pageTabs_, configTabs_}) {
+    const QString caption = tabs->Caption(page);
+    if (!caption.isNull()) return caption;
   }
   return {};
 }

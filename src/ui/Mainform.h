@@ -25,6 +25,7 @@
 #include "Mainframe.h"
 #include "Mapmessage.h"
 #include "Mapview.h"
+#include "Tabfit.h"
 #include "pages/Altchart.h"
 #include "pages/Destpage.h"
 #include "pages/Devicepages.h"
@@ -211,6 +212,9 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
 
   QLabel* statusPanels_[4] = {};
   bool shownOnce_ = false;
+  // The captions of the two tab rows, kept readable at any panel width.
+  TTabFit* pageTabs_ = nullptr;
+  TTabFit* configTabs_ = nullptr;
   bool settingsWritten_ = false;
   bool settingsSaveReported_ = false;
 };

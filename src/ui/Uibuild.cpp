@@ -1,5 +1,8 @@
 #include "Uibuild.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -162,6 +165,61 @@ void SetPicture(QToolButton* button, const QIcon& icon) {
   button->setIcon(icon);
   button->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
   if (button->text().isEmpty()) button->setText(button->accessibleName());
+}
+
+void SetPanelColour(QLabel* panel, const QColor& colour) {
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, colour);
+  // Perceived brightness (ITU-R BT.601 weights).
+  const int brightness = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+  palette.setColor(QPalette::WindowText, brightness < 128 ? Qt::white : Qt::black);
+  panel->setPalette(palette);
+}
+
+namespace {
+
+// Widens a window to its caption when it is first shown, whatever sized it
+// (its own layout or fixed bounds) and whatever language its caption is in.
+class CaptionGuard : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+      auto* window = static_cast<QWidget*>(watched);
+      const int need = CaptionWidth(window->windowTitle());
+      if (window->width() < need) {
+        if (window->minimumWidth() == window->maximumWidth())
+          window->setFixedWidth(need);
+        else
+          window->setMinimumWidth(need);
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+void DialogFrame(QWidget* window, bool toolWindow) {
+  // Without CustomizeWindowHint Qt hands the desktop its default buttons.
+  window->setWindowFlags((toolWindow ? Qt::Tool : Qt::Dialog) | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  static CaptionGuard* guard = new CaptionGuard(qApp);
+  window->installEventFilter(guard);
+}
+
+int CaptionWidth(const QString& caption) {
+  // Title bars use a bold face, often larger than the window's; the icon and
+  // the buttons beside the title take about a hundred pixels.
+  QFont font = QApplication::font();
+  font.setBold(true);
+  if (font.pointSizeF() > 0)
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+  else if (font.pixelSize() > 0)
+    font.setPixelSize(font.pixelSize() * 115 / 100);
+  return QFontMetrics(font).horizontalAdvance(caption) + 110;
 }
 
 }  // namespace uibuild

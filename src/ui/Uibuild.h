@@ -45,6 +45,16 @@ QWidget* SideGroup(QWidget* parent, QLabel* label, const QList<QWidget*>& button
 QToolButton* PageTool(QWidget* parent, const char* name, const QString& text);
 // Shows the picture, or the caption when there is none.
 void SetPicture(QToolButton* button, const QIcon& icon);
+// A colour panel: the colour as its background, its caption in black or
+// white, whichever reads on it.
+void SetPanelColour(QLabel* panel, const QColor& colour);
+
+// The frame of a dialog or tool window: a title with the close button (and
+// the system menu) only, no minimise or maximise box.
+void DialogFrame(QWidget* window, bool toolWindow = false);
+// The width a window needs for the desktop to show all of `caption` in its
+// title bar, beside its icon and buttons.
+int CaptionWidth(const QString& caption);
 
 class TClickLabel : public QLabel {
   Q_OBJECT

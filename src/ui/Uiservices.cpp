@@ -6,11 +6,15 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include "Uibuild.h"
+#include "Windowmanager.h"
 
 namespace {
 
@@ -34,10 +38,16 @@ class DesktopServices final : public UiServices {
   int MessageBox(const QString& text, const QString& caption, Icon icon,
                  Buttons buttons) override {
     QMessageBox box(DialogParent());
+    uibuild::DialogFrame(&box);
     box.setWindowTitle(caption);
     // Texts carry file names and replies from outside: never markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // The box sizes itself to its text; it must be wide enough for its
+    // caption too, which only a spacer across its grid tells it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+      grid->addItem(new QSpacerItem(uibuild::CaptionWidth(caption), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                    grid->rowCount(), 0, 1, grid->columnCount());
     switch (icon) {
       case Icon::Information: box.setIcon(QMessageBox::Information); break;
       case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -72,18 +82,25 @@ class DesktopServices final : public UiServices {
   }
 
   std::optional<QColor> PickColour(const QColor& initial) override {
-    const QColor c = QColorDialog::getColor(initial, DialogParent());
+    QColorDialog dialog(initial, DialogParent());
+    uibuild::DialogFrame(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QColor c = dialog.selectedColor();
     if (!c.isValid()) return std::nullopt;
     return c;
   }
 
   std::optional<QString> InputText(const QString& caption, const QString& prompt,
                                    const QString& initial) override {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(DialogParent(), caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(DialogParent());
+    uibuild::DialogFrame(&dialog);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    dialog.setMinimumWidth(uibuild::CaptionWidth(caption));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
   }
 
   bool OpenUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
@@ -102,9 +119,12 @@ class DesktopServices final : public UiServices {
 
   QDateTime Now() override { return QDateTime::currentDateTime(); }
 
+  bool WindowManagerPresent() override { return windowmanager::Present(); }
+
  private:
   static std::optional<QString> Run(const FileDialog& d, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(DialogParent(), d.title, d.folder);
+    uibuild::DialogFrame(&dialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(QtFileFilter(d.filter));

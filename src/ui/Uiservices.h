@@ -56,6 +56,9 @@ class UiServices {
   virtual bool HasApplicationFor(const QString& mimeType) = 0;
   // The current local time.
   virtual QDateTime Now() = 0;
+  // Whether a window manager places and maximises the windows (a bare X
+  // server or an offscreen run has none).
+  virtual bool WindowManagerPresent() = 0;
 
   // The services in use (the desktop ones unless a test installed others).
   static UiServices& Get();

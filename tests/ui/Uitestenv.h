@@ -88,6 +88,7 @@ class FakeServices : public UiServices {
   }
   bool HasApplicationFor(const QString& mimeType) override { return applications.contains(mimeType); }
   QDateTime Now() override { return now.isValid() ? now : QDateTime::currentDateTime(); }
+  bool WindowManagerPresent() override { return windowManager; }
 
   std::vector<MessageRecord> messages;
   int answer = Ok;
@@ -103,6 +104,7 @@ class FakeServices : public UiServices {
   bool openSucceeds = true;
   QStringList applications;
   QDateTime now;
+  bool windowManager = false;
 
  private:
   template <typename T>

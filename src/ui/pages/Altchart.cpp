@@ -428,9 +428,7 @@ void TAltChart::pnlAChartColorClick() {
   TClickLabel* panel = frame_.ProgramPage().pnlAChartColor;
   const std::optional<QColor> chosen = UiServices::Get().PickColour(panel->palette().color(QPalette::Window));
   if (!chosen) return;
-  QPalette pal = panel->palette();
-  pal.setColor(QPalette::Window, *chosen);
-  panel->setPalette(pal);
+  uibuild::SetPanelColour(panel, *chosen);
   apConfig->AltchartCol = ToBgr(*chosen);
   FillAltitudeChart();
 }

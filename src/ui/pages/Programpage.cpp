@@ -73,9 +73,7 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   imgPOI = Label(grpPOIIcons, "imgPOI", QString());
   imgPOI->setFixedSize(24, 24);
   pnlPOIColor = colourPanel(grpPOIIcons, "pnlPOIColor", QStringLiteral("Color"));
-  QPalette white = pnlPOIColor->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  pnlPOIColor->setPalette(white);
+  SetPanelColour(pnlPOIColor, Qt::white);
   btnGeneratePOIs = Button(grpPOIIcons, "btnGeneratePOIs", QStringLiteral("Generate Icons"));
   chkPOITrans = CheckBox(grpPOIIcons, "chkPOITrans", QStringLiteral("Transparent mode"));
   icons->addWidget(imgPOI);

@@ -11,6 +11,7 @@
 
 #include "Apconfig.h"
 #include "Busycursor.h"
+#include "Controls.h"
 #include "Devicepages.h"
 #include "Filefailure.h"
 #include "Folders.h"
@@ -43,11 +44,9 @@ TRoutePage::TRoutePage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   imgRoute->setFixedSize(16, 16);
   chkShowRoute = CheckBox(this, "chkShowRoute", QStringLiteral("Show on map"));
   chkShowRoute->setChecked(true);
-  chkGenArrows = CheckBox(this, "chkGenArrows",
-                          QStringLiteral("Auto generate arrows only for new added route points"));
-  // A long caption must not widen the page panel.
-  chkGenArrows->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-  chkGenArrows->setMinimumWidth(50);
+  // A long caption wraps rather than widening the page panel or being cut.
+  chkGenArrows = new TWrapCheckBox(QStringLiteral("Auto generate arrows only for new added route points"), this);
+  chkGenArrows->setObjectName(QStringLiteral("chkGenArrows"));
   head->addWidget(imgRoute);
   head->addWidget(chkShowRoute);
   head->addStretch(1);

@@ -664,9 +664,7 @@ void TWaypointPage::pnlPOIColorClick() {
   const std::optional<QColor> chosen =
       UiServices::Get().PickColour(program_->pnlPOIColor->palette().color(QPalette::Window));
   if (!chosen) return;
-  QPalette palette = program_->pnlPOIColor->palette();
-  palette.setColor(QPalette::Window, *chosen);
-  program_->pnlPOIColor->setPalette(palette);
+  uibuild::SetPanelColour(program_->pnlPOIColor, *chosen);
   UpdatePoiPreview(ToBgr(*chosen));
 }
 
