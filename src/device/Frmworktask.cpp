@@ -82,7 +82,7 @@ TFormWorkTask::~TFormWorkTask() {
 }
 
 void TFormWorkTask::FormCreate() {
-  uibuild::DialogFrame(this, true);
+  uibuild::DialogFrame(this, uibuild::Frame::ToolWindow);
   setWindowTitle(QStringLiteral("Trevik AP"));
   setFixedSize(286, 150);
   setAutoFillBackground(true);

@@ -34,7 +34,7 @@ QWidget* Column(QWidget* parent, QTreeWidget* list, QLineEdit* edit, TButtonGrou
 
 TFormCatEditor::TFormCatEditor(QWidget* owner, const QIcon& addIcon, const QIcon& renameIcon)
     : QDialog(owner) {
-  uibuild::DialogFrame(this);
+  uibuild::DialogFrame(this, uibuild::Frame::SizeableDialog);
   setObjectName(QStringLiteral("FormCatEditor"));
   setWindowTitle(QStringLiteral("Category editor"));
   lvMainCat = ListView(this, "lvMainCat", {QStringLiteral("Category")}, {-1}, false);

@@ -10,7 +10,7 @@
 #include "Uibuild.h"
 
 TFormGPSConverter::TFormGPSConverter(QWidget* owner) : QDialog(owner) {
-  uibuild::DialogFrame(this, true);
+  uibuild::DialogFrame(this, uibuild::Frame::ToolWindow);
   setObjectName(QStringLiteral("FormGPSConverter"));
   setWindowTitle(QStringLiteral("Coordinate converter"));
   auto* form = new QFormLayout(this);

@@ -14,7 +14,7 @@ TGPXImpForm* GPXImpForm = nullptr;
 
 TGPXImpForm::TGPXImpForm(QWidget* owner)
     : QDialog(owner) {
-  uibuild::DialogFrame(this, true);
+  uibuild::DialogFrame(this, uibuild::Frame::ToolWindow);
   setObjectName(QStringLiteral("GPXImpForm"));
   setWindowTitle(QStringLiteral("GPX Import"));
   setModal(false);

@@ -17,7 +17,7 @@ TFormNewVersion* FormNewVersion = nullptr;
 
 TFormNewVersion::TFormNewVersion(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("FormNewVersion"));
-  uibuild::DialogFrame(this, true);
+  uibuild::DialogFrame(this, uibuild::Frame::ToolWindow);
   setWindowTitle(QStringLiteral("Version check"));
   setFixedSize(277, 190);
   setAutoFillBackground(true);

@@ -73,8 +73,6 @@ TFormTrackEditor::TFormTrackEditor(TTrackList* track, const QIcon& icon, QWidget
     btnCancel->setText(Str(160));
   }
   ShowColor();
-  // A single border: the dialog keeps the size of its contents.
-  grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TFormTrackEditor::SetupDialog(int left, int top) { move(left, top); }

@@ -156,10 +156,9 @@ void TFormMain::BuildFrame() {
     statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     statusPanels_[i]->setFrameShape(QFrame::Panel);
     statusPanels_[i]->setFrameShadow(QFrame::Sunken);
-    if (i < 3)
-      statusPanels_[i]->setFixedWidth(widths[i]);
-    else
-      statusPanels_[i]->setMinimumWidth(widths[i]);
+    // A panel keeps its width, and grows where a language's text needs more.
+    statusPanels_[i]->setMinimumWidth(widths[i]);
+    if (i < 3) statusPanels_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     StatusBar1->addWidget(statusPanels_[i], i == 3 ? 1 : 0);
   }
   statusPanels_[3]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -178,9 +178,12 @@ void SetPanelColour(QLabel* panel, const QColor& colour) {
 
 namespace {
 
-// Widens a window to its caption when it is first shown, whatever sized it
-// (its own layout or fixed bounds) and whatever language its caption is in.
-class CaptionGuard : public QObject {
+constexpr char kSizeable[] = "trevikSizeableFrame";
+
+// Sizes a window as it is shown, once its texts are in the language chosen:
+// a fixed one at what it has or its contents ask for, every one at least as
+// wide as its caption.
+class FrameGuard : public QObject {
  public:
   using QObject::QObject;
 
@@ -189,11 +192,12 @@ class CaptionGuard : public QObject {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
       auto* window = static_cast<QWidget*>(watched);
       const int need = CaptionWidth(window->windowTitle());
-      if (window->width() < need) {
-        if (window->minimumWidth() == window->maximumWidth())
-          window->setFixedWidth(need);
-        else
-          window->setMinimumWidth(need);
+      if (window->property(kSizeable).toBool()) {
+        if (window->minimumWidth() < need) window->setMinimumWidth(need);
+      } else {
+        QSize size = window->size().expandedTo(window->sizeHint());
+        size.setWidth(std::max(size.width(), need));
+        window->setFixedSize(size);
       }
     }
     return QObject::eventFilter(watched, event);
@@ -202,11 +206,12 @@ class CaptionGuard : public QObject {
 
 }  // namespace
 
-void DialogFrame(QWidget* window, bool toolWindow) {
+void DialogFrame(QWidget* window, Frame frame) {
   // Without CustomizeWindowHint Qt hands the desktop its default buttons.
-  window->setWindowFlags((toolWindow ? Qt::Tool : Qt::Dialog) | Qt::CustomizeWindowHint |
+  window->setWindowFlags((frame == Frame::ToolWindow ? Qt::Tool : Qt::Dialog) | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  static CaptionGuard* guard = new CaptionGuard(qApp);
+  window->setProperty(kSizeable, frame == Frame::SizeableDialog);
+  static FrameGuard* guard = new FrameGuard(qApp);
   window->installEventFilter(guard);
 }
 

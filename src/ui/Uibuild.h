@@ -50,8 +50,11 @@ void SetPicture(QToolButton* button, const QIcon& icon);
 void SetPanelColour(QLabel* panel, const QColor& colour);
 
 // The frame of a dialog or tool window: a title with the close button (and
-// the system menu) only, no minimise or maximise box.
-void DialogFrame(QWidget* window, bool toolWindow = false);
+// the system menu) only, no minimise or maximise box. A fixed one keeps the
+// size it has (or its contents ask for) when it is shown; every one is made
+// wide enough for its caption then.
+enum class Frame { FixedDialog, SizeableDialog, ToolWindow };
+void DialogFrame(QWidget* window, Frame frame = Frame::FixedDialog);
 // The width a window needs for the desktop to show all of `caption` in its
 // title bar, beside its icon and buttons.
 int CaptionWidth(const QString& caption);

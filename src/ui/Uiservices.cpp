@@ -38,16 +38,11 @@ class DesktopServices final : public UiServices {
   int MessageBox(const QString& text, const QString& caption, Icon icon,
                  Buttons buttons) override {
     QMessageBox box(DialogParent());
-    uibuild::DialogFrame(&box);
+    uibuild::DialogFrame(&box, uibuild::Frame::SizeableDialog);
     box.setWindowTitle(caption);
     // Texts carry file names and replies from outside: never markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    // The box sizes itself to its text; it must be wide enough for its
-    // caption too, which only a spacer across its grid tells it.
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-      grid->addItem(new QSpacerItem(uibuild::CaptionWidth(caption), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                    grid->rowCount(), 0, 1, grid->columnCount());
     switch (icon) {
       case Icon::Information: box.setIcon(QMessageBox::Information); break;
       case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -60,6 +55,12 @@ class DesktopServices final : public UiServices {
       case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
       case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
+    // The box sizes itself to its text; it must be wide enough for its
+    // caption too, which only a spacer across its grid tells it. (Setting
+    // the icon lays the box out anew, so this comes last.)
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+      grid->addItem(new QSpacerItem(uibuild::CaptionWidth(caption), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                    grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
       case QMessageBox::Ok: return Ok;
       case QMessageBox::Yes: return Yes;
@@ -83,7 +84,7 @@ class DesktopServices final : public UiServices {
 
   std::optional<QColor> PickColour(const QColor& initial) override {
     QColorDialog dialog(initial, DialogParent());
-    uibuild::DialogFrame(&dialog);
+    uibuild::DialogFrame(&dialog, uibuild::Frame::SizeableDialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QColor c = dialog.selectedColor();
     if (!c.isValid()) return std::nullopt;
@@ -93,12 +94,11 @@ class DesktopServices final : public UiServices {
   std::optional<QString> InputText(const QString& caption, const QString& prompt,
                                    const QString& initial) override {
     QInputDialog dialog(DialogParent());
-    uibuild::DialogFrame(&dialog);
+    uibuild::DialogFrame(&dialog, uibuild::Frame::SizeableDialog);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
     dialog.setTextValue(initial);
-    dialog.setMinimumWidth(uibuild::CaptionWidth(caption));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
   }
@@ -124,7 +124,7 @@ class DesktopServices final : public UiServices {
  private:
   static std::optional<QString> Run(const FileDialog& d, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(DialogParent(), d.title, d.folder);
-    uibuild::DialogFrame(&dialog);
+    uibuild::DialogFrame(&dialog, uibuild::Frame::SizeableDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(QtFileFilter(d.filter));

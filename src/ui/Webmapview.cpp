@@ -124,6 +124,13 @@ WebMapView::WebMapView(QWidget* parent) : d_(std::make_unique<Impl>()) {
       if (onLoaded) onLoaded(ok);
     });
   });
+
+  // Start the page's web contents now, before the window has a native
+  // window of its own: once they start, the view adds a child that draws
+  // through the GPU, and Qt makes a window that already has its native
+  // window anew for it, which loses a maximise the window manager was asked
+  // for. An empty script starts them without loading anything.
+  d_->page->runJavaScript(QString());
 }
 
 WebMapView::~WebMapView() {

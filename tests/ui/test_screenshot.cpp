@@ -9,8 +9,10 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "Frmlanguage.h"
 #include "Mainform.h"
@@ -18,6 +20,7 @@
 #include "Simulator.h"
 #include "Splashform.h"
 #include "Startup.h"
+#include "Stringtable.h"
 #include "Uitestenv.h"
 
 namespace {
@@ -79,6 +82,84 @@ TEST(Screenshot, Windows) {
   {
     TFormLanguage chooser;
     Save(chooser, "language.png");
+  }
+}
+
+// Every tab of both tab rows is readable at the default window size without
+// scroll arrows, in every language: whole, or shortened with its whole
+// caption as the tooltip. In English and German the long route check box
+// shows its whole caption, and a colour panel keeps its caption readable on
+// a dark colour. Pictures of each page in those two languages.
+TEST(Screenshot, LayoutAtTheDefaultSizeInEveryLanguage) {
+  for (int lang = 0; lang < int(languageTable.size()); ++lang) {
+    const QString file = QString::fromUtf16(languageTable[size_t(lang)].FileName);
+    SCOPED_TRACE(file.toStdString());
+    uitest::ProgramEnv env("screenshot-layout");
+    std::filesystem::copy_file(testenv::binDir() / file.toStdString(),
+                               std::filesystem::path(env.Exe().toStdString()) / file.toStdString(),
+                               std::filesystem::copy_options::overwrite_existing);
+    env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nLang=%1\r\n"
+                                "[SERIAL]\r\nPort=-1\r\n")
+                     .arg(lang));
+    env.Start();
+    TFormMain f;
+    ASSERT_EQ(f.StatusText(3), QString()) << "the language file did not load";
+    EXPECT_EQ(f.size(), QSize(1000, 720));
+    f.show();
+    f.PageControl->setCurrentWidget(f.pgConfig);
+    QTest::qWait(20);
+    for (QTabWidget* tabs : {f.PageControl, f.PageControl1}) {
+      SCOPED_TRACE(tabs->objectName().toStdString());
+      QTabBar* bar = tabs->tabBar();
+      for (QToolButton* arrow : bar->findChildren<QToolButton*>()) EXPECT_FALSE(arrow->isVisible());
+      for (int i = 0; i < tabs->count(); ++i) {
+        const QString caption = f.TabCaption(tabs->widget(i));
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << caption.toStdString();
+        if (tabs->tabText(i) != caption) {
+          EXPECT_EQ(tabs->tabToolTip(i), caption);
+          EXPECT_TRUE(tabs->tabText(i).endsWith(QChar(0x2026))) << tabs->tabText(i).toStdString();
+        }
+      }
+    }
+    // The status bar's panels show their texts whole ("not connected" in panel 0).
+    for (QLabel* panel : f.StatusBar1->findChildren<QLabel*>()) {
+      if (panel->text().isEmpty()) continue;
+      EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width())
+          << panel->objectName().toStdString() << ": " << panel->text().toStdString();
+    }
+    if (lang > 1) continue;
+
+    f.PageControl->setCurrentWidget(f.pgRoute);
+    QTest::qWait(20);
+    QCheckBox* arrows = f.pgRoute->chkGenArrows;
+    EXPECT_EQ(arrows->text(), strTable->GetString(20));
+    EXPECT_GE(arrows->height(), arrows->heightForWidth(arrows->width()));
+    EXPECT_LE(arrows->geometry().right(), f.pgRoute->width());
+
+    env.services.colourAnswers.push_back(QColor(0x10, 0x20, 0x40));
+    env.services.colourAnswers.push_back(QColor(0xF0, 0xF0, 0xD0));
+    for (int pick = 0; pick < 2; ++pick) {
+      QTest::mouseClick(f.pgSetKVX->pnlAChartColor, Qt::LeftButton);
+      const QPalette p = f.pgSetKVX->pnlAChartColor->palette();
+      EXPECT_GT(std::abs(p.color(QPalette::WindowText).lightness() - p.color(QPalette::Window).lightness()), 100);
+    }
+
+    const QString tag = lang == 0 ? QStringLiteral("en") : QStringLiteral("de");
+    struct {
+      QWidget* page;
+      QWidget* inner;
+      const char* name;
+    } const pages[] = {
+        {f.pgDest, nullptr, "destinations"}, {f.pgWaypoint, nullptr, "waypoints"},
+        {f.pgRoute, nullptr, "route"},       {f.pgTrack, nullptr, "tracks"},
+        {f.pgConfig, f.pgConnect, "connection"}, {f.pgConfig, f.pgSetLogger, "logger"},
+        {f.pgConfig, f.pgSetTrevik, "device"},   {f.pgConfig, f.pgSetKVX, "program"},
+    };
+    for (const auto& p : pages) {
+      f.PageControl->setCurrentWidget(p.page);
+      if (p.inner) f.PageControl1->setCurrentWidget(p.inner);
+      Save(f, QStringLiteral("layout-%1-%2.png").arg(tag, QLatin1String(p.name)));
+    }
   }
 }
 
