@@ -160,7 +160,9 @@ int RunProgram(TApplication& app, const StartupLinks& links) {
     if (!stopRequested) {
       main->show();
       app.setQuitOnLastWindowClosed(true);
-      app.exec();
+      // Showing runs pending events: a stop that came meanwhile has already
+      // asked every event loop to end, which a loop started later would miss.
+      if (!stopRequested) app.exec();
     }
     if (main->isVisible()) main->close();
   } catch (const std::exception& e) {

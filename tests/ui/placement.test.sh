@@ -98,12 +98,12 @@ normal() { ! xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED; }
 geometry_is() { [ "$(client_geometry)" = "$1" ]; }
 sized() { read -r _ _ w h <<<"$(client_geometry)"; [ "$w" = "$1" ] && [ "$h" = "$2" ]; }
 
-wait_exit() {
-  for _ in $(seq 1 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$app" 2>/dev/null && fail "the program did not end"
+wait_exit() {  # wait_exit <what>
+  for _ in $(seq 1 600); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app" 2>/dev/null && fail "$1: the program did not end"
   local rc=0
   wait "$app" || rc=$?
-  [ "$rc" = 0 ] || fail "the program ended with $rc"
+  [ "$rc" = 0 ] || fail "$1: the program ended with $rc"
 }
 
 # --- with a window manager ------------------------------------------------------
@@ -116,7 +116,7 @@ read -r nx ny _ _ <<<"$(client_geometry)"
 wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
 wait_for maximised || fail "maximise request not taken"
 wmctrl -i -c "$window"
-wait_exit
+wait_exit "maximised close"
 expect_bounds 1 "maximised close"
 
 start_program
@@ -129,7 +129,7 @@ wait_for normal || fail "un-maximise request not taken"
 wait_for geometry_is "$nx $ny 1000 720" ||
   fail "un-maximised: $(client_geometry), expected the first start's $nx $ny 1000 720"
 wmctrl -i -c "$window"
-wait_exit
+wait_exit "normal close"
 expect_bounds 0 "normal close"
 stop_x
 
@@ -140,7 +140,7 @@ start_program
 wait_for geometry_is "0 0 1280 1024" || fail "bare X, maximised start: $(client_geometry), expected the whole screen"
 # A log-out ends the program as a normal close does.
 kill -TERM "$app"
-wait_exit
+wait_exit "bare X, maximised close"
 expect_bounds 1 "bare X, maximised close"
 stop_x
 echo ok
