@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "Stringtable.h"
@@ -84,6 +85,26 @@ QAction* Separator(QMenu* menu, const char* name) {
   return a;
 }
 
+void KeepTitlesWhole(QHeaderView* header) {
+  auto fit = [header](int first, int last) {
+    const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 6;
+    QAbstractItemModel* model = header->model();
+    if (!model) return;
+    last = std::min(last, header->count() - 1);
+    for (int c = std::max(first, 0); c <= last; ++c) {
+      if (header->isSectionHidden(c)) continue;
+      const QString title = model->headerData(c, header->orientation(), Qt::DisplayRole).toString();
+      const int need = header->fontMetrics().horizontalAdvance(title) + margin;
+      if (header->sectionSize(c) < need) header->resizeSection(c, need);
+    }
+  };
+  QObject::connect(header->model(), &QAbstractItemModel::headerDataChanged, header,
+                   [fit](Qt::Orientation o, int first, int last) {
+                     if (o == Qt::Horizontal) fit(first, last);
+                   });
+  fit(0, header->count() - 1);
+}
+
 namespace {
 
 // What both kinds of report list share: whole-row selection, read only,
@@ -105,6 +126,9 @@ void SetUpReport(View* lv, const char* name, const QList<int>& widths, int colum
   }
 }
 
+QHeaderView* ColumnHeader(QTreeWidget* lv) { return lv->header(); }
+QHeaderView* ColumnHeader(QTableView* lv) { return lv->horizontalHeader(); }
+
 }  // namespace
 
 QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& columns,
@@ -115,6 +139,7 @@ QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& colu
   lv->setAllColumnsShowFocus(true);
   lv->setHeaderLabels(columns);
   SetUpReport(lv, name, widths, int(columns.size()), multiSelect);
+  KeepTitlesWhole(ColumnHeader(lv));
   return lv;
 }
 
@@ -132,6 +157,7 @@ QTableView* TableView(QWidget* parent, const char* name, QAbstractItemModel* mod
   lv->horizontalHeader()->setStretchLastSection(true);
   lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   SetUpReport(lv, name, widths, model->columnCount(), multiSelect);
+  KeepTitlesWhole(ColumnHeader(lv));
   return lv;
 }
 

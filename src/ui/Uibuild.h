@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
@@ -41,6 +42,9 @@ QTableView* TableView(QWidget* parent, const char* name, QAbstractItemModel* mod
                       const QList<int>& widths, bool multiSelect);
 // The side bar of a list page: a group label above its buttons.
 QWidget* SideGroup(QWidget* parent, QLabel* label, const QList<QWidget*>& buttons);
+// A list's columns widen where their titles (in the language just applied)
+// are wider; a column the user made narrower stays until the titles change.
+void KeepTitlesWhole(QHeaderView* header);
 // A 32x32 picture button of a list page's side bar.
 QToolButton* PageTool(QWidget* parent, const char* name, const QString& text);
 // Shows the picture, or the caption when there is none.

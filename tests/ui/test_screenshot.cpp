@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QStyle>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
@@ -128,6 +130,18 @@ TEST(Screenshot, LayoutAtTheDefaultSizeInEveryLanguage) {
           << panel->objectName().toStdString() << ": " << panel->text().toStdString();
     }
     if (lang > 1) continue;
+
+    // Every list shows its column titles whole.
+    for (QHeaderView* header : f.findChildren<QHeaderView*>()) {
+      if (header->orientation() != Qt::Horizontal || !header->model()) continue;
+      const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+      for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c)) continue;
+        const QString title = header->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GE(header->sectionSize(c), header->fontMetrics().horizontalAdvance(title) + margin)
+            << header->parentWidget()->objectName().toStdString() << ": " << title.toStdString();
+      }
+    }
 
     f.PageControl->setCurrentWidget(f.pgRoute);
     QTest::qWait(20);

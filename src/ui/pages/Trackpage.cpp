@@ -174,6 +174,7 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
         lvTrackItem->setColumnWidth(c, widths[c]);
     }
   }
+  uibuild::KeepTitlesWhole(lvTrackItem->horizontalHeader());
   items->addWidget(lvTrackItem, 1);
   Splitter2->addWidget(pnlTrackItems);
   page->addWidget(Splitter2, 1);

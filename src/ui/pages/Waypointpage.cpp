@@ -174,6 +174,7 @@ TWaypointPage::TWaypointPage(TMainFrame& frame, QWidget* parent) : QWidget(paren
   lvWpt->setColumnWidth(0, std::max(150, nameWidth));
   lvWpt->setColumnWidth(1, 80);
   lvWpt->setColumnWidth(2, 80);
+  KeepTitlesWhole(lvWpt->horizontalHeader());
   lvWpt->setContextMenuPolicy(Qt::CustomContextMenu);
   lvWpt->installEventFilter(this);
   page->addWidget(lvWpt, 1);
