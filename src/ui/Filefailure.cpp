@@ -1,5 +1,9 @@
 #include "Filefailure.h"
 
+#include <cerrno>
+
+#include "Busycursor.h"
+#include "Folders.h"
 #include "Mainframe.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
@@ -21,4 +25,21 @@ void ReportFileFailure(TMainFrame& frame, const QString& caption, const QString&
   frame.SetStatusText(2, Str(168));
   frame.SetStatusText(3, reason);
   ShowFileFailure(caption, path, reason);
+}
+
+bool WriteOrReport(TMainFrame& frame, const QString& caption, const QString& path,
+                   const std::function<bool()>& write, const std::function<QString()>& ownReason) {
+  bool ok = false;
+  int error = 0;
+  {
+    BusyCursor busy;
+    errno = 0;
+    ok = write();
+    error = errno;  // before the cursor's calls can touch it
+  }
+  if (ok) return true;
+  QString reason = ownReason ? ownReason() : QString();
+  if (reason.isEmpty()) reason = folders::WhyWriteFailed(path, error);
+  ReportFileFailure(frame, caption, path, reason);
+  return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The one way a page tells that a file could not be read or written.
 #include <QString>
+#include <functional>
 
 class TMainFrame;
 
@@ -14,3 +15,9 @@ void ShowFileFailure(const QString& caption, const QString& path, const QString&
 // Status panel 2 := string 168 alone and panel 3 := the reason (panel 2 is
 // too narrow for more), then the message box of ShowFileFailure.
 void ReportFileFailure(TMainFrame& frame, const QString& caption, const QString& path, const QString& reason);
+
+// Runs a write of `path` under the busy cursor and keeps the system's error
+// of it; when `write` fails, ReportFileFailure with the writer's own reason
+// (when `ownReason` gives one) or else why the system could not write there.
+bool WriteOrReport(TMainFrame& frame, const QString& caption, const QString& path,
+                   const std::function<bool()>& write, const std::function<QString()>& ownReason = {});

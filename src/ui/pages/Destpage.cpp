@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cerrno>
 #include <memory>
 
 #include "Busycursor.h"
@@ -370,23 +369,12 @@ void TDestPage::bgDestFile_SaveClick() {
     ui.MessageBox(Str(131), Str(114), Icon::Error);
     return;
   }
-  bool ok = false;
-  int error = 0;
-  {
-    BusyCursor busy;
-    errno = 0;
-    ok = file->Save(*path) == 1;
-    error = errno;
-  }
-  if (ok) {
-    frame_.SetStatusText(2, Str(167));
-    frame_.SetTitleFile(*path);
-    return;
-  }
   // The writers leave the old file as it was. A store that does not fit the
   // format has the writer's reason; a file that could not be written the system's.
-  const QString reason = file->Error().isEmpty() ? folders::WhyWriteFailed(*path, error) : file->Error();
-  ReportFileFailure(frame_, Str(114), *path, reason);
+  if (!WriteOrReport(frame_, Str(114), *path, [&] { return file->Save(*path) == 1; }, [&] { return file->Error(); }))
+    return;
+  frame_.SetStatusText(2, Str(167));
+  frame_.SetTitleFile(*path);
 }
 
 // --- table -------------------------------------------------------------------------------------

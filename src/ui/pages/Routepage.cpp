@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -318,18 +317,9 @@ std::optional<QString> TRoutePage::AskFileName(bool save, int filter, const QStr
   return save ? UiServices::Get().SaveFileName(d) : UiServices::Get().OpenFileName(d);
 }
 
-void TRoutePage::FileResult(bool ok, const QString& fileName, bool opened, int error) {
-  if (ok) {
-    frame_.SetStatusText(2, Str(167));
-    frame_.SetTitleFile(fileName);
-  } else if (opened) {
-    // The route is as it was, and so is the title.
-    frame_.SetStatusText(2, Str(168));
-    UiServices::Get().MessageBox(QStringLiteral("Can not read the file %1.").arg(QFileInfo(fileName).fileName()),
-                                 Str(115), Icon::Error);
-  } else {
-    ReportFileFailure(frame_, Str(115), fileName, folders::WhyWriteFailed(fileName, error));
-  }
+void TRoutePage::FileDone(const QString& fileName) {
+  frame_.SetStatusText(2, Str(167));
+  frame_.SetTitleFile(fileName);
 }
 
 void TRoutePage::bgRouteFile_OpenClick() {
@@ -340,7 +330,14 @@ void TRoutePage::bgRouteFile_OpenClick() {
   const bool ok = routeStorage.LoadDeviceFile(*file) == 1;
   FillRouteList(false, false);
   frame_.RefreshMap(0.0, 0.0);
-  FileResult(ok, *file, true, 0);
+  if (ok) {
+    FileDone(*file);
+    return;
+  }
+  // The route is as it was, and so is the title.
+  frame_.SetStatusText(2, Str(168));
+  UiServices::Get().MessageBox(QStringLiteral("Can not read the file %1.").arg(QFileInfo(*file).fileName()), Str(115),
+                               Icon::Error);
 }
 
 void TRoutePage::bgRouteFile_SaveClick() {
@@ -352,9 +349,8 @@ void TRoutePage::bgRouteFile_SaveClick() {
   }
   const std::optional<QString> file = AskFileName(true, 139, QStringLiteral("rte"));
   if (!file) return;
-  errno = 0;
-  const bool ok = routeStorage.SaveDeviceFile(*file, true) == 1;
-  FileResult(ok, *file, false, errno);
+  if (WriteOrReport(frame_, Str(115), *file, [&] { return routeStorage.SaveDeviceFile(*file, true) == 1; }))
+    FileDone(*file);
 }
 
 void TRoutePage::tbgRouteGPXClick() {
@@ -364,9 +360,8 @@ void TRoutePage::tbgRouteGPXClick() {
   const std::optional<QString> file = AskFileName(true, 142, QStringLiteral("gpx"));
   if (!file) return;
   // Shift adds the turns and a copy of the route as a track.
-  errno = 0;
-  const bool ok = ExportGpx(routeStorage, *file, true, !shift);
-  FileResult(ok, *file, false, errno);
+  if (WriteOrReport(frame_, Str(115), *file, [&] { return ExportGpx(routeStorage, *file, true, !shift); }))
+    FileDone(*file);
 }
 
 void TRoutePage::tbgRouteKMLClick() {

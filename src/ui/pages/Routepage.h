@@ -93,7 +93,8 @@ class TRoutePage : public QWidget {
   std::optional<QString> AskFileName(bool save, int filter, const QString& suffix);
   // The outcome in the status bar, a message when it failed, and on success
   // the file's name in the window title; `error` is the errno of a failed write.
-  void FileResult(bool ok, const QString& fileName, bool opened, int error);
+  // 167 and the file's name in the title.
+  void FileDone(const QString& fileName);
 
   TMainFrame& frame_;
   bool quietSelection_ = false;

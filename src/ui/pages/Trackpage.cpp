@@ -11,7 +11,6 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 
 #include "Apconfig.h"
@@ -762,19 +761,8 @@ void TTrackPage::bgTrackFile_SaveClick() {
   if (!NeedRows(true)) return;
   const std::optional<QString> path = AskSavePath(140, "trk");
   if (!path) return;
-  int result = 0;
-  int error = 0;
-  {
-    BusyCursor busy;
-    errno = 0;
-    result = trackStorage.SaveToFile(*path);
-    error = errno;  // before the cursor's calls can touch it
-  }
   // 0: not created; below 0: a write failed.
-  if (result <= 0) {
-    ReportFileFailure(frame_, Str(114), *path, folders::WhyWriteFailed(*path, error));
-    return;
-  }
+  if (!WriteOrReport(frame_, Str(114), *path, [&] { return trackStorage.SaveToFile(*path) > 0; })) return;
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
 }
@@ -789,14 +777,10 @@ std::optional<QString> TTrackPage::AskSavePath(int filterNumber, const char* suf
 
 int TTrackPage::RunExport(int captionNumber, const QString& path, int (*write)(TTrackStorage&, const QString&)) {
   int count = 0;
-  int error = 0;
-  {
-    BusyCursor busy;
-    errno = 0;
+  WriteOrReport(frame_, Str(captionNumber), path, [&] {
     count = write(trackStorage, path);
-    error = errno;  // before the cursor's calls can touch it
-  }
-  if (count < 0) ReportFileFailure(frame_, Str(captionNumber), path, folders::WhyWriteFailed(path, error));
+    return count >= 0;
+  });
   return count;
 }
 

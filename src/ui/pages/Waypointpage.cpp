@@ -441,10 +441,6 @@ void TWaypointPage::chkShowPOIClick() { frame_.RefreshMap(0.0, 0.0); }
 // ============================================================================
 // files and exports
 
-void TWaypointPage::ReportWriteFailure(const QString& path, int error) {
-  ReportFileFailure(frame_, Str(115), path, folders::WhyWriteFailed(path, error));
-}
-
 void TWaypointPage::bgWptFile_OpenClick() {
   frame_.SetStatusText(1, Str(1));
   UiServices::FileDialog d;
@@ -486,13 +482,9 @@ void TWaypointPage::bgWptFile_SaveClick() {
   const std::optional<QString> path = ui.SaveFileName(d);
   if (!path) return;
   int leftOut = 0;
-  errno = 0;
-  const bool saved = poiStorage.SaveDeviceFile(QFile::encodeName(*path).constData(), &leftOut);
-  const int error = errno;
-  if (!saved) {
-    ReportWriteFailure(*path, error);
+  if (!WriteOrReport(frame_, Str(115), *path,
+                     [&] { return poiStorage.SaveDeviceFile(QFile::encodeName(*path).constData(), &leftOut); }))
     return;
-  }
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
   if (leftOut > 0)
@@ -516,13 +508,7 @@ void TWaypointPage::tbWPTToGPXClick() {
   rows.reserve(std::size_t(RowCount()));
   for (int r = 0; r < RowCount(); ++r)
     if (const sUserPOI* p = model_->Poi(r)) rows.push_back(MakePoiListRow(*p, false));
-  errno = 0;
-  const bool exported = ExportGpx(rows, *path);
-  const int error = errno;
-  if (!exported) {
-    ReportWriteFailure(*path, error);
-    return;
-  }
+  if (!WriteOrReport(frame_, Str(115), *path, [&] { return ExportGpx(rows, *path); })) return;
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
 }
@@ -541,7 +527,8 @@ void TWaypointPage::tbWPTToGoogleClick() {
   }
   if (ExportKml(rows) == kTemplateExportFailed) {
     const QString path = TempKmlPath();
-    ReportWriteFailure(path.isEmpty() ? TempBaseFolder() + QStringLiteral("/KVXFile.kml") : path, 0);
+    const QString file = path.isEmpty() ? TempBaseFolder() + QStringLiteral("/KVXFile.kml") : path;
+    ReportFileFailure(frame_, Str(115), file, folders::WhyWriteFailed(file, 0));
   }
 }
 

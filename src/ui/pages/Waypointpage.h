@@ -100,7 +100,6 @@ class TWaypointPage : public QWidget {
   void ShowPreview(const QImage& image);
   // Status and message of a file that could not be written; `error` is the
   // errno of the failed write (0 when unknown).
-  void ReportWriteFailure(const QString& path, int error);
 
   TMainFrame& frame_;
   TWptListModel* model_;
