@@ -359,6 +359,7 @@ void TFormMain::CopyButtonImages() {
   pageTabs_->SetIcon(pgRoute, ilTab.Icon(2));
   pageTabs_->SetIcon(pgTrack, ilTab.Icon(3));
   pageTabs_->SetIcon(pgConfig, ilTab.Icon(4));
+  pageTabs_->Fit();
   // The tool-button strip: which picture stands where is ours to choose.
   TDestPage& d = *pgDest;
   TWaypointPage& w = *pgWaypoint;
@@ -413,6 +414,8 @@ void TFormMain::ApplyLanguage(int index) {
   configTabs_->SetCaption(pgSetLogger, Str(6));
   configTabs_->SetCaption(pgSetTrevik, Str(7));
   configTabs_->SetCaption(pgSetKVX, QStringLiteral("KVX ") + Str(4));
+  pageTabs_->Fit();
+  configTabs_->Fit();
 
   pgDest->ApplyLanguage();
   pgWaypoint->ApplyLanguage();

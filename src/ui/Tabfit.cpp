@@ -19,13 +19,11 @@ void TTabFit::Capture() {
 void TTabFit::SetCaption(QWidget* page, const QString& caption) {
   Capture();
   full_[page].caption = caption;
-  Fit();
 }
 
 void TTabFit::SetIcon(QWidget* page, const QIcon& icon) {
   Capture();
   full_[page].icon = icon;
-  Fit();
 }
 
 QString TTabFit::Caption(QWidget* page) const {

@@ -14,11 +14,13 @@ class TTabFit : public QObject {
  public:
   explicit TTabFit(QTabWidget* tabs);
 
+  // Each takes effect with the next Fit.
   void SetCaption(QWidget* page, const QString& caption);
   void SetIcon(QWidget* page, const QIcon& icon);
   // The full caption, however the tab shows it.
   QString Caption(QWidget* page) const;
-  // Lays the tabs out again for the widget's width (after tabs were shown or hidden).
+  // Lays the tabs out again for the widget's width: after new captions or
+  // pictures, or tabs shown or hidden; a resize does it by itself.
   void Fit();
 
  protected:

@@ -107,8 +107,11 @@ void KeepTitlesWhole(QHeaderView* header) {
 
 namespace {
 
+QHeaderView* ColumnHeader(QTreeWidget* lv) { return lv->header(); }
+QHeaderView* ColumnHeader(QTableView* lv) { return lv->horizontalHeader(); }
+
 // What both kinds of report list share: whole-row selection, read only,
-// the given column widths (0 hides a column).
+// the given column widths (0 hides a column), titles kept whole.
 template <class View>
 void SetUpReport(View* lv, const char* name, const QList<int>& widths, int columns, bool multiSelect) {
   lv->setObjectName(QString::fromLatin1(name));
@@ -124,10 +127,9 @@ void SetUpReport(View* lv, const char* name, const QList<int>& widths, int colum
     else if (widths[i] > 0)
       lv->setColumnWidth(i, widths[i]);
   }
+  KeepTitlesWhole(ColumnHeader(lv));
 }
 
-QHeaderView* ColumnHeader(QTreeWidget* lv) { return lv->header(); }
-QHeaderView* ColumnHeader(QTableView* lv) { return lv->horizontalHeader(); }
 
 }  // namespace
 
@@ -139,7 +141,6 @@ QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& colu
   lv->setAllColumnsShowFocus(true);
   lv->setHeaderLabels(columns);
   SetUpReport(lv, name, widths, int(columns.size()), multiSelect);
-  KeepTitlesWhole(ColumnHeader(lv));
   return lv;
 }
 
@@ -157,7 +158,6 @@ QTableView* TableView(QWidget* parent, const char* name, QAbstractItemModel* mod
   lv->horizontalHeader()->setStretchLastSection(true);
   lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   SetUpReport(lv, name, widths, model->columnCount(), multiSelect);
-  KeepTitlesWhole(ColumnHeader(lv));
   return lv;
 }
 
