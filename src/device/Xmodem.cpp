@@ -215,7 +215,7 @@ XModem::BlockResult XModem::ReceiveBlock() {
   uint8_t* p = Packet.get();
   const size_t size = static_cast<size_t>(PacketSize);
 
-  Silent = true;  // until a whole packet is there
+  Silent = true;  // until the peer sends anything at all
   Timer timer = StartTimer(Timing.PacketStartTimeout);
   bool started = false;
   while (!started) {
@@ -225,6 +225,7 @@ XModem::BlockResult XModem::ReceiveBlock() {
       continue;
     }
     if (Port->Read(p, 1) != 1) continue;
+    Silent = false;  // what comes is no packet, but it came
     if (p[0] == EOT) {
       EndOfFile = true;
       return BlockResult::Refused;
