@@ -176,6 +176,11 @@ void TFormWorkTask::reject() {
   done(mrCancel);
 }
 
+void TFormWorkTask::Fail() {
+  // The worker stores its cause before it posts its failure.
+  Fail(Worker ? Worker->Failure() : tfFailed);
+}
+
 void TFormWorkTask::Fail(TaskFailure cause) {
   if (Finished) return;
   FailureCause = cause == tfNone ? tfFailed : cause;
@@ -183,8 +188,6 @@ void TFormWorkTask::Fail(TaskFailure cause) {
 }
 
 void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
-  // The worker stores its cause before it posts its failure.
-  const TaskFailure workerCause = Worker ? Worker->Failure() : tfFailed;
   switch (msg) {
     case WM_TASK_COMMAND_DONE: {
       if (Finished) return;
@@ -194,12 +197,12 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
           if (wParam == 0)
             Finish(mrOk);
           else
-            Fail(workerCause);
+            Fail();
           break;
         case wtGetDeviceConfig:
         case wtGetLoggerConfig:
           if (wParam != 0) {
-            Fail(workerCause);
+            Fail();
             break;
           }
           {
@@ -220,7 +223,7 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
           break;
         default:
           if (WorkTaskHost* host = Host()) host->SetStatusPanelText(1, QStringLiteral("Illegal command"));
-          Fail(workerCause);
+          Fail();
           break;
       }
       break;
@@ -230,7 +233,7 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
       if (wParam == 0)
         Finish(mrOk);
       else
-        Fail(workerCause);
+        Fail();
       break;
     case WM_TRANSFER_STATE:
       if (wParam >= 6) return;  // not a phase we know

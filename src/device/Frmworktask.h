@@ -66,6 +66,8 @@ class TFormWorkTask : public QDialog {
                  const XModemTiming& timing);
   void WndProc(unsigned msg, uintptr_t wParam, intptr_t lParam);
   void Finish(int result);
+  // Ends with mrCancel for the worker's cause, or for the one given.
+  void Fail();
   void Fail(TaskFailure cause);
   WorkTaskHost* Host() const;
 

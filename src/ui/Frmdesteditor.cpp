@@ -18,7 +18,8 @@ TFormDestEditor* FormDestEditor = nullptr;
 
 namespace {
 
-void ShowError(int text) { UiServices::Get().MessageBox(Str(text), Str(115), UiServices::Icon::Error); }
+void ShowError(const QString& text) { UiServices::Get().MessageBox(text, Str(115), UiServices::Icon::Error); }
+void ShowError(int text) { ShowError(Str(text)); }
 
 }  // namespace
 
@@ -146,7 +147,6 @@ void TFormDestEditor::btnActClick() {
 }
 
 bool TFormDestEditor::Validate() {
-  auto& ui = UiServices::Get();
   if (edtTitle->text().isEmpty() || edtLat->text().isEmpty() || edtLon->text().isEmpty()) {
     ShowError(123);
     return false;
@@ -162,22 +162,18 @@ bool TFormDestEditor::Validate() {
   // Only places on the earth: no file could hold one beyond the poles or the
   // date line.
   if (std::fabs(lat) > 90) {
-    ui.MessageBox(QStringLiteral("The latitude must lie between -90 and 90 degrees."), Str(115),
-                  UiServices::Icon::Error);
+    ShowError(QStringLiteral("The latitude must lie between -90 and 90 degrees."));
     return false;
   }
   if (std::fabs(lon) > 180) {
-    ui.MessageBox(QStringLiteral("The longitude must lie between -180 and 180 degrees."), Str(115),
-                  UiServices::Icon::Error);
+    ShowError(QStringLiteral("The longitude must lie between -180 and 180 degrees."));
     return false;
   }
   // A destination must be filed under a sub-category, or no file would hold
   // it. Tested after the numbers, so a bad number is named whatever the category.
   if (cmbCategory->currentIndex() < 0 || cmbSubCategory->currentIndex() < 0) {
-    ui.MessageBox(QStringLiteral("The category \"%1\" has no sub-category. Add one with the category editor "
-                                 "first.")
-                      .arg(cmbCategory->currentText()),
-                  Str(115), UiServices::Icon::Error);
+    ShowError(QStringLiteral("The category \"%1\" has no sub-category. Add one with the category editor first.")
+                  .arg(cmbCategory->currentText()));
     return false;
   }
   Latitude = lat;

@@ -133,7 +133,7 @@ void TAltChart::ApplyLanguage() {
 TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longitude) {
   Answer answer;
   // While the service keeps failing it is asked at most once a minute.
-  if (failing_ && tickclock::GetTickCount() - failedAt_ < kFailingRetryMs) return answer;
+  if (!failure_.isEmpty() && tickclock::GetTickCount() - failedAt_ < kFailingRetryMs) return answer;
   QString url = ElevationServiceBase() + QStringLiteral("/maps/api/elevation/xml?locations=") + latitude +
                 QLatin1Char(',') + longitude + QStringLiteral("&sensor=false");
   const QString key = qEnvironmentVariable("TREVIK_MAPS_API_KEY");
@@ -143,18 +143,18 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
   const HttpReply reply = HttpClient::Instance().Get(request);
   if (!reply.ok) {
     const QString reason = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
+    // The first failure of a run is yet to be told.
+    if (failure_.isEmpty()) failureUnshown_ = true;
     // An error status is an answer; anything else is none.
     failure_ = reply.status >= 400 ? QStringLiteral("answered with an error (%1)").arg(reason)
                                    : QStringLiteral("gave no answer (%1)").arg(reason);
     failedAt_ = tickclock::GetTickCount();
-    if (!failing_) failureUnshown_ = true;
-    failing_ = true;
     return answer;
   }
-  if (failing_) {
-    failing_ = false;
-    failureUnshown_ = false;
+  if (!failure_.isEmpty()) {
     if (frame_.StatusText(3) == FailingNote()) frame_.SetStatusText(3, QString());
+    failure_.clear();
+    failureUnshown_ = false;
   }
   answer.ok = true;
   answer.metres = ParseElevationBody(reply.body, Sleep);

@@ -95,9 +95,8 @@ class TAltChart : public QChartView {
   QGraphicsEllipseItem* highlight_ = nullptr;
   QPointF marked_;
   bool running_ = false;
-  // The run of failures: whether one is on, the tick of its last request,
-  // what went wrong, and whether the user has yet to be told.
-  bool failing_ = false;
+  // The run of failures (on while failure_ says what went wrong): the tick
+  // of its last request and whether the user has yet to be told.
   std::uint32_t failedAt_ = 0;
   QString failure_;
   bool failureUnshown_ = false;

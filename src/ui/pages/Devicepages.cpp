@@ -484,39 +484,28 @@ bool TDeviceSetPage::ShowDeviceConfig(const std::vector<std::string>& reply) {
 // Set leaves that field as it is; with nothing read either, the field is
 // named and nothing is sent.
 std::string TDeviceSetPage::ParamText(QStringList* missing) const {
-  const std::optional<DeviceConfig>& read = DeviceRead;
+  const DeviceConfig was = DeviceRead.value_or(DeviceConfig{});
+  int32_t language = was.Language, turn = was.TurnDistance, backlight = was.Backlight, suspend = was.Suspend,
+          home = was.HomeZone, local = was.LocalZone, unit = was.LengthUnit;
   QStringList unknown;
   // The selected row's value, else the value read, else none.
-  const auto field = [&](const QComboBox* list, const QString& caption, auto rowValue,
-                         auto readValue) -> int32_t {
+  const auto take = [&](const QComboBox* list, const QString& caption, int32_t& value, auto rowValue) {
     const int row = Row(list);
-    if (row >= 0 && row < list->count()) return rowValue(size_t(row));
-    if (read) return readValue(*read);
-    unknown << caption;
-    return 0;
+    if (row >= 0 && row < list->count())
+      value = rowValue(size_t(row));
+    else if (!DeviceRead)
+      unknown << caption;
   };
   const auto zone = [](size_t row) { return row < timeZoneValues.size() ? timeZoneValues[row] : 0; };
-  const auto turnRow = [this](size_t row) {
+  take(cmbConfigLang, grpLanguage->title(), language, [](size_t row) { return int32_t(row); });
+  take(csTurnDist, GroupBoxTurnDist->title(), turn, [this](size_t row) {
     return int32_t(uint16_t(textfmt::StrToIntDef(csTurnDist->itemText(int(row)), 100)));
-  };
-  const int32_t language = field(
-      cmbConfigLang, grpLanguage->title(), [](size_t row) { return int32_t(row); },
-      [](const DeviceConfig& c) { return c.Language; });
-  const int32_t turn =
-      field(csTurnDist, GroupBoxTurnDist->title(), turnRow, [](const DeviceConfig& c) { return c.TurnDistance; });
-  const int32_t backlight = field(
-      cmbConfigBacklight, lblBacklight->text(), [](size_t row) { return backlightChoices.at(row).Value; },
-      [](const DeviceConfig& c) { return int32_t(c.Backlight); });
-  const int32_t suspend = field(
-      cmbConfigSuspend, lblSuspend->text(), [](size_t row) { return suspendChoices.at(row).Value; },
-      [](const DeviceConfig& c) { return int32_t(c.Suspend); });
-  const int32_t home =
-      field(cmbHomeTimeZone, lblHome->text(), zone, [](const DeviceConfig& c) { return int32_t(c.HomeZone); });
-  const int32_t local =
-      field(cmbLocalTimeZone, lblLocal->text(), zone, [](const DeviceConfig& c) { return int32_t(c.LocalZone); });
-  const int32_t unit = field(
-      cmbLengthUnit, lblLength->text(), [](size_t row) { return lengthUnitChoices.at(row).Value; },
-      [](const DeviceConfig& c) { return int32_t(c.LengthUnit); });
+  });
+  take(cmbConfigBacklight, lblBacklight->text(), backlight, [](size_t row) { return backlightChoices.at(row).Value; });
+  take(cmbConfigSuspend, lblSuspend->text(), suspend, [](size_t row) { return suspendChoices.at(row).Value; });
+  take(cmbHomeTimeZone, lblHome->text(), home, zone);
+  take(cmbLocalTimeZone, lblLocal->text(), local, zone);
+  take(cmbLengthUnit, lblLength->text(), unit, [](size_t row) { return lengthUnitChoices.at(row).Value; });
   if (missing) *missing = unknown;
   if (!unknown.isEmpty()) return {};
   return DeviceParamText(language, turn, backlight, suspend, home, local, unit);
