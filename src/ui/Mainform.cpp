@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
+#include <cstdio>
 #include <exception>
 
 #include "Apconfig.h"
@@ -35,6 +36,7 @@
 #include "Stringtable.h"
 #include "Textfmt.h"
 #include "Trackstorage.h"
+#include "Translators.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
 #include "Version.h"
@@ -404,6 +406,10 @@ void TFormMain::ApplyLanguage(int index) {
     SetStatusText(3, QStringLiteral("Can not load language: ") + shownName);
     return;
   }
+  // The program's own texts and Qt's dialogs follow the table's language.
+  if (!translators::Apply(translators::Folder(pathManager->GetExeDir()), QLatin1String(entry.Code)))
+    std::fprintf(stderr, "trevik-ap: no translations for %s in %s\n", entry.Code,
+                 qPrintable(translators::Folder(pathManager->GetExeDir())));
 
   pageTabs_->SetCaption(pgDest, Str(0));
   pageTabs_->SetCaption(pgWaypoint, Str(1));

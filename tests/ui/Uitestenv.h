@@ -139,6 +139,10 @@ class ProgramEnv {
       std::filesystem::copy_file(testenv::binDir() / f, root_ / "exe" / f, ec);
     }
     WriteExe("English.txt", NumberedLanguage(174));
+    // The program's own translations, as the build puts them beside it.
+    std::error_code ec;
+    std::filesystem::copy(testenv::binDir() / "translations", root_ / "exe" / "translations",
+                          std::filesystem::copy_options::recursive, ec);
     UiServices::Install(&services);
   }
   ~ProgramEnv() {
