@@ -535,10 +535,12 @@ void TFormMain::SetStatusText(int panel, const QString& text) {
     if (reasonExpected_) {
       reasonExpected_ = false;
       failureReason_ = text;
-    } else {
-      // A note replaces whatever panel 3 showed, a reason included.
-      statusNote_ = text;
+    } else if (text.isEmpty()) {
+      statusNote_.clear();
       failureReason_.clear();
+    } else {
+      // A note that comes later (the map page's, say) waits under the reason.
+      statusNote_ = text;
     }
     l->SetText(failureReason_.isEmpty() ? statusNote_ : failureReason_);
     return;

@@ -995,6 +995,10 @@ TEST_F(StatusBarResults, ASuccessReplacesTheFailureAndItsReason) {
   QTest::mouseClick(f->pgTrack->tbTrackFileOpen, Qt::LeftButton);
   EXPECT_EQ(f->StatusText(2), S(168));
   EXPECT_TRUE(f->StatusText(3).contains(QStringLiteral("holds no complete track"))) << f->StatusText(3).toStdString();
+  // A note that comes later, as the map page's does, waits under the reason.
+  const QString mapNote = QStringLiteral("Can not load the map");
+  f->SetStatusText(3, mapNote);
+  EXPECT_TRUE(f->StatusText(3).contains(QStringLiteral("holds no complete track")));
 
   // On another page, a connect that finds the device.
   OpenTab(f->PageControl, f->pgConfig);
@@ -1006,13 +1010,17 @@ TEST_F(StatusBarResults, ASuccessReplacesTheFailureAndItsReason) {
   QTest::mouseClick(c.btnConnect, Qt::LeftButton);
   EXPECT_EQ(f->StatusText(0), QStringLiteral("COM 7"));
   EXPECT_EQ(f->StatusText(2), S(167));
-  EXPECT_EQ(f->StatusText(3), note);
+  EXPECT_EQ(f->StatusText(3), mapNote);
 
   // A connect that finds nothing fails.
   sim.stop();
   QTest::mouseClick(c.btnConnect, Qt::LeftButton);
   EXPECT_EQ(f->StatusText(2), S(168));
-  EXPECT_EQ(f->StatusText(3), note);
+  EXPECT_EQ(f->StatusText(3), mapNote);
+  // Clearing panel 3, as a new map page does, clears the note.
+  f->SetStatusText(3, QString());
+  EXPECT_EQ(f->StatusText(3), QString());
+  EXPECT_EQ(f->StatusText(2), S(168));
 }
 
 TEST_F(StatusBarResults, ALongTextShowsItsBeginningAndWholeAsTooltip) {
