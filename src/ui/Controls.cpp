@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QPainter>
 #include <QStyle>
@@ -126,4 +127,67 @@ void TWrapCheckBox::paintEvent(QPaintEvent*) {
     focus.rect = textRect.translated(0, 1).adjusted(-1, 0, 1, 0);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
   }
+}
+
+TStatusPanel::TStatusPanel(int width, QWidget* parent) : QLabel(parent) {
+  setFrameShape(QFrame::Panel);
+  setFrameShadow(QFrame::Sunken);
+  // Reasons come from files, the system and the device: never markup.
+  setTextFormat(Qt::PlainText);
+  setMinimumWidth(width);
+}
+
+void TStatusPanel::SetText(const QString& text) {
+  setText(text);
+  UpdateTip();
+}
+
+QString TStatusPanel::OneLine() const {
+  // One line: a reason that holds line breaks reads on in the panel.
+  QString line = text();
+  line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  return line;
+}
+
+// Where the text goes: inside the frame, indented from it as a plain
+// framed label indents its text.
+static QRect PanelTextRect(const QLabel& label) {
+  const int indent = label.indent() >= 0 ? label.indent() : label.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+  const int m = label.margin();
+  return label.contentsRect().adjusted(m + indent, m, -(m + indent), -m);
+}
+
+bool TStatusPanel::Elided() const {
+  return fontMetrics().horizontalAdvance(OneLine()) > PanelTextRect(*this).width();
+}
+
+QSize TStatusPanel::minimumSizeHint() const {
+  // Any width down to its own: a long text is cut instead of widening the window.
+  return {minimumWidth(), QLabel::minimumSizeHint().height()};
+}
+
+void TStatusPanel::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  style()->drawItemText(&painter, PanelTextRect(*this), int(alignment()), palette(), isEnabled(), DisplayedText(),
+                        foregroundRole());
+}
+
+QString TStatusPanel::DisplayedText() const {
+  return fontMetrics().elidedText(OneLine(), Qt::ElideRight, PanelTextRect(*this).width());
+}
+
+void TStatusPanel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  UpdateTip();
+}
+
+void TStatusPanel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) UpdateTip();
+}
+
+void TStatusPanel::UpdateTip() {
+  const QString tip = Elided() ? text() : QString();
+  if (toolTip() != tip) setToolTip(tip);
 }

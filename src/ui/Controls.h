@@ -1,10 +1,12 @@
 #pragma once
 // Small controls the pages use: a row of image buttons whose items carry
-// their own hints, a titled group of radio buttons, and a check box whose
-// caption wraps onto further lines instead of being cut.
+// their own hints, a titled group of radio buttons, a check box whose
+// caption wraps onto further lines instead of being cut, and a status bar
+// panel that shows a long text's beginning.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
 #include <QToolButton>
@@ -74,4 +76,28 @@ class TWrapCheckBox : public QCheckBox {
   QRect IndicatorRect() const;
   int TextLeft() const;
   QRect TextRect(int width) const;
+};
+
+// A status bar panel at least `width` pixels wide. A text that does not fit
+// shows its beginning, cut at the end with an ellipsis, and the whole text
+// is the panel's tooltip. text() is always the whole text.
+class TStatusPanel : public QLabel {
+ public:
+  TStatusPanel(int width, QWidget* parent = nullptr);
+
+  void SetText(const QString& text);
+  // Whether the text is shown cut, and what the panel shows of it.
+  bool Elided() const;
+  QString DisplayedText() const;
+
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QString OneLine() const;
+  void UpdateTip();
 };

@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "Busycursor.h"
 #include "Pathmanager.h"
 #include "Uibuild.h"
 #include "pages/Programpage.h"
@@ -29,7 +28,8 @@ TFormNewVersion::TFormNewVersion(QWidget* owner) : QDialog(owner) {
   imgVendor->setObjectName(QStringLiteral("imgVendor"));
   imgVendor->setFixedSize(264, 69);
   if (pathManager) imgVendor->setPixmap(QPixmap(pathManager->GetExeDir() + QStringLiteral("Vendor.png")));
-  lblNewVersion = uibuild::Label(this, "lblNewVersion", QStringLiteral("New Version: "));
+  //: Followed by the new version's name, e.g. 2.0.1.55.
+  lblNewVersion = uibuild::Label(this, "lblNewVersion", tr("New Version: "));
   lblVersionNum = uibuild::Label(this, "lblVersionNum", QString());
   // The version's name comes from the web: shown as text, never as markup.
   lblVersionNum->setTextFormat(Qt::PlainText);
@@ -37,7 +37,7 @@ TFormNewVersion::TFormNewVersion(QWidget* owner) : QDialog(owner) {
   bold.setBold(true);
   lblVersionNum->setFont(bold);
   lblVersionNum->setStyleSheet(QStringLiteral("color: maroon"));
-  lblGoto = uibuild::ClickLabel(this, "lblGoto", QStringLiteral("Go to the download page"));
+  lblGoto = uibuild::ClickLabel(this, "lblGoto", tr("Go to the download page"));
   lblGoto->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline"));
   btnCancel = uibuild::Button(this, "btnCancel", Str(160));
   btnCancel->setDefault(true);
@@ -69,9 +69,6 @@ QString TFormNewVersion::DownloadUrl() const {
 }
 
 void TFormNewVersion::lblGotoClick() {
-  {
-    BusyCursor busy;
-    UiServices::Get().OpenUrl(DownloadUrl());
-  }
+  OpenWebPage(DownloadUrl(), windowTitle());
   accept();
 }

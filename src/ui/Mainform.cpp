@@ -115,15 +115,15 @@ void TFormMain::BuildFrame() {
   btnGoogleSearch = uibuild::ToolButton(pnlMapControl, "btnGoogleSearch", true);
   btnSetHome = uibuild::ToolButton(pnlMapControl, "btnSetHome");
   btnFav = uibuild::ToolButton(pnlMapControl, "btnFav");
-  btnRefresh->setText(QStringLiteral("Refresh"));
-  btnGetZoomLevel->setText(QStringLiteral("Zoom"));
-  btnGoogleSearch->setText(QStringLiteral("Search"));
-  btnSetHome->setText(QStringLiteral("Home"));
-  btnFav->setText(QStringLiteral("Favorites"));
+  btnRefresh->setText(tr("Refresh"));
+  btnGetZoomLevel->setText(tr("Zoom"));
+  btnGoogleSearch->setText(tr("Search"));
+  btnSetHome->setText(tr("Home"));
+  btnFav->setText(tr("Favorites"));
   for (QToolButton* b : {btnRefresh, btnGetZoomLevel, btnGoogleSearch, btnSetHome, btnFav})
     bar->addWidget(b);
   bar->addStretch(1);
-  lblLanguage = uibuild::Label(pnlMapControl, "lblLanguage", QStringLiteral("Language"));
+  lblLanguage = uibuild::Label(pnlMapControl, "lblLanguage", tr("Language"));
   cmbLanguage = uibuild::DropDownList(pnlMapControl, "cmbLanguage");
   bar->addWidget(lblLanguage);
   bar->addWidget(cmbLanguage);
@@ -154,12 +154,10 @@ void TFormMain::BuildFrame() {
   setStatusBar(StatusBar1);
   const int widths[4] = {100, 200, 100, 300};
   for (int i = 0; i < 4; ++i) {
-    statusPanels_[i] = new QLabel(StatusBar1);
+    statusPanels_[i] = new TStatusPanel(widths[i], StatusBar1);
     statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    statusPanels_[i]->setFrameShape(QFrame::Panel);
-    statusPanels_[i]->setFrameShadow(QFrame::Sunken);
-    // A panel keeps its width, and grows where a language's text needs more.
-    statusPanels_[i]->setMinimumWidth(widths[i]);
+    // A panel keeps its width, and grows where a language's text needs more
+    // and the window has room; otherwise the text is cut.
     if (i < 3) statusPanels_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     StatusBar1->addWidget(statusPanels_[i], i == 3 ? 1 : 0);
   }
@@ -176,37 +174,37 @@ void TFormMain::BuildFrame() {
 
   pmnuMap = new QMenu(this);
   pmnuMap->setObjectName(QStringLiteral("pmnuMap"));
-  mnuAddPoint = uibuild::MenuItem(pmnuMap, "mnuAddPoint", QStringLiteral("Insert point"));
-  mnuModifylvPoint = uibuild::MenuItem(pmnuMap, "mnuModifylvPoint", QStringLiteral("Modify"));
-  mnuDeletePoint = uibuild::MenuItem(pmnuMap, "mnuDeletePoint", QStringLiteral("Delete"));
-  mnuGetZoom = uibuild::MenuItem(pmnuMap, "mnuGetZoom", QStringLiteral("Zoom to fit"));
-  mnuCloseLoop = uibuild::MenuItem(pmnuMap, "mnuCloseLoop", QStringLiteral("Close loop"));
-  mnuShowAltChart = uibuild::MenuItem(pmnuMap, "mnuShowAltChart", QStringLiteral("Altitude chart"));
+  mnuAddPoint = uibuild::MenuItem(pmnuMap, "mnuAddPoint", tr("Insert point"));
+  mnuModifylvPoint = uibuild::MenuItem(pmnuMap, "mnuModifylvPoint", tr("Modify"));
+  mnuDeletePoint = uibuild::MenuItem(pmnuMap, "mnuDeletePoint", tr("Delete"));
+  mnuGetZoom = uibuild::MenuItem(pmnuMap, "mnuGetZoom", tr("Zoom to fit"));
+  mnuCloseLoop = uibuild::MenuItem(pmnuMap, "mnuCloseLoop", tr("Close loop"));
+  mnuShowAltChart = uibuild::MenuItem(pmnuMap, "mnuShowAltChart", tr("Altitude chart"));
   mnuShowAltChart->setCheckable(true);
-  mnuCalc = uibuild::MenuItem(pmnuMap, "mnuCalc", QStringLiteral("Calculate arrows"));
+  mnuCalc = uibuild::MenuItem(pmnuMap, "mnuCalc", tr("Calculate arrows"));
   mnuCalc->setVisible(false);
 
   mnuFav = new QMenu(this);
   mnuFav->setObjectName(QStringLiteral("mnuFav"));
   N8 = uibuild::Separator(mnuFav, "N8");
-  mnuFavAdd = uibuild::MenuItem(mnuFav, "mnuFavAdd", QStringLiteral("Add"));
+  mnuFavAdd = uibuild::MenuItem(mnuFav, "mnuFavAdd", tr("Add"));
   N9 = uibuild::Separator(mnuFav, "N9");
-  mnuFavDel = mnuFav->addMenu(QStringLiteral("Delete"));
+  mnuFavDel = mnuFav->addMenu(tr("Delete"));
   mnuFavDel->setObjectName(QStringLiteral("mnuFavDel"));
 }
 
 void TFormMain::BuildPages() {
   pgDest = new TDestPage(*this, PageControl);
-  PageControl->addTab(pgDest, QStringLiteral("Destinations"));
+  PageControl->addTab(pgDest, tr("Destinations"));
   pgWaypoint = new TWaypointPage(*this, PageControl);
-  PageControl->addTab(pgWaypoint, QStringLiteral("Waypoints"));
+  PageControl->addTab(pgWaypoint, tr("Waypoints"));
   pgRoute = new TRoutePage(*this, PageControl);
-  PageControl->addTab(pgRoute, QStringLiteral("Route"));
+  PageControl->addTab(pgRoute, tr("Route"));
   pgTrack = new TTrackPage(*this, PageControl);
-  PageControl->addTab(pgTrack, QStringLiteral("Tracks"));
+  PageControl->addTab(pgTrack, tr("Tracks"));
   pgConfig = new QWidget(PageControl);
   pgConfig->setObjectName(QStringLiteral("pgConfig"));
-  PageControl->addTab(pgConfig, QStringLiteral("Settings"));
+  PageControl->addTab(pgConfig, tr("Settings"));
   auto* configLayout = new QVBoxLayout(pgConfig);
   configLayout->setContentsMargins(0, 0, 0, 0);
   PageControl1 = new QTabWidget(pgConfig);
@@ -214,13 +212,13 @@ void TFormMain::BuildPages() {
   configTabs_ = new TTabFit(PageControl1);
   configLayout->addWidget(PageControl1);
   pgConnect = new TConnectPage(*this, PageControl1);
-  PageControl1->addTab(pgConnect, QStringLiteral("Connection"));
+  PageControl1->addTab(pgConnect, tr("Connection"));
   pgSetLogger = new TLoggerPage(*this, PageControl1);
-  PageControl1->addTab(pgSetLogger, QStringLiteral("Logger"));
+  PageControl1->addTab(pgSetLogger, tr("Logger"));
   pgSetTrevik = new TDeviceSetPage(*this, PageControl1);
   PageControl1->addTab(pgSetTrevik, QStringLiteral("Trevik"));
   pgSetKVX = new TProgramPage(*this, PageControl1);
-  PageControl1->addTab(pgSetKVX, QStringLiteral("KVX Settings"));
+  PageControl1->addTab(pgSetKVX, tr("KVX Settings"));
   deviceTransfers = new TDeviceTransfers(*this, this);
 
   // Work that spans pages is wired once they all exist.
@@ -463,12 +461,13 @@ void TFormMain::ApplyConfigCaptions() {
 // title, images and first fill
 
 void TFormMain::InitMainForm() {
-  mainWindowTitle = apConfig->Product + (pathManager->Portable ? QStringLiteral(" (USBMode) - ")
-                                                                : QStringLiteral(" - "));
+  //: The window title in portable mode: the product's name, then the file's name follows.
+  mainWindowTitle = pathManager->Portable ? tr("%1 (USBMode) - ").arg(apConfig->Product)
+                                          : apConfig->Product + QStringLiteral(" - ");
   setWindowTitle(mainWindowTitle);
   pgSetKVX->lblProduct->setText(QStringLiteral("Kartovex"));
   pgSetKVX->lblProducer->setText(QStringLiteral("Quorvex"));
-  pgSetKVX->lblVersion->setText(QStringLiteral("Version ") + GetProgramVersion());
+  pgSetKVX->lblVersion->setText(tr("Version %1").arg(GetProgramVersion()));
 
   PageControl->setTabVisible(PageControl->indexOf(pgDest), apConfig->Destination);
   PageControl->setTabVisible(PageControl->indexOf(pgWaypoint), apConfig->Waypoint);
@@ -503,7 +502,7 @@ void TFormMain::InitMainForm() {
 
 bool TFormMain::LoadImageList(const QString& fileName, TImageList& list, QColor mask) {
   if (list.AddMaskedFile(pathManager->GetExeDir() + fileName, mask)) return true;
-  SetStatusText(3, QStringLiteral("Can not load image: ") + fileName);
+  SetStatusText(3, tr("Can not load image: %1").arg(fileName));
   return false;
 }
 
@@ -526,7 +525,33 @@ QString TFormMain::GetProgramVersion() {
 // status bar and tabs
 
 void TFormMain::SetStatusText(int panel, const QString& text) {
-  if (QLabel* l = StatusPanel(panel)) l->setText(text);
+  TStatusPanel* l = StatusPanel(panel);
+  if (!l) return;
+  if (panel == 2) {
+    // A new result: the reason of the one before goes with it.
+    failureReason_.clear();
+    // Its reason is written in the same step, before the next event.
+    reasonExpected_ = text == Str(168);
+    if (reasonExpected_) QTimer::singleShot(0, this, [this] { reasonExpected_ = false; });
+    l->SetText(text);
+    StatusPanel(3)->SetText(statusNote_);
+    return;
+  }
+  if (panel == 3) {
+    if (reasonExpected_) {
+      reasonExpected_ = false;
+      failureReason_ = text;
+    } else if (text.isEmpty()) {
+      statusNote_.clear();
+      failureReason_.clear();
+    } else {
+      // A note that comes later (the map page's, say) waits under the reason.
+      statusNote_ = text;
+    }
+    l->SetText(failureReason_.isEmpty() ? statusNote_ : failureReason_);
+    return;
+  }
+  l->SetText(text);
 }
 
 QString TFormMain::StatusText(int panel) const {
@@ -534,7 +559,7 @@ QString TFormMain::StatusText(int panel) const {
   return l ? l->text() : QString();
 }
 
-QLabel* TFormMain::StatusPanel(int panel) const {
+TStatusPanel* TFormMain::StatusPanel(int panel) const {
   return panel >= 0 && panel < 4 ? statusPanels_[panel] : nullptr;
 }
 
@@ -783,8 +808,8 @@ bool TFormMain::SaveSettings() {
     settingsSaveReported_ = true;
     const QString path = apConfig->IniPath;
     QString why = folders::WhyNotWritable(path);
-    if (why.isEmpty()) why = QStringLiteral("write error");
-    UiServices::Get().MessageBox(QStringLiteral("The settings could not be saved to %1 (%2).").arg(path, why),
+    if (why.isEmpty()) why = tr("write error");
+    UiServices::Get().MessageBox(tr("The settings could not be saved to %1 (%2).").arg(path, why),
                                  mainWindowTitle.isEmpty() ? QStringLiteral("Trevik AP") : mainWindowTitle,
                                  UiServices::Icon::Warning);
   }

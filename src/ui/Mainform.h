@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "Frmworktask.h"
+#include "Controls.h"
 #include "Mainframe.h"
 #include "Mapmessage.h"
 #include "Mapview.h"
@@ -53,7 +54,7 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
 
   void SetStatusText(int panel, const QString& text) override;
   QString StatusText(int panel) const override;
-  QLabel* StatusPanel(int panel) const;
+  TStatusPanel* StatusPanel(int panel) const;
   QWidget* FrameWindow() override { return this; }
   TMapBar MapBar() override;
   void SetTitleFile(const QString& fileName) override;
@@ -210,7 +211,13 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   std::unique_ptr<MapView> mapView_;
   bool inMapClick_ = false;
 
-  QLabel* statusPanels_[4] = {};
+  TStatusPanel* statusPanels_[4] = {};
+  // Panel 3 shows the reason of the last result while it failed, else the
+  // standing note (thinned tracks, a language that could not be loaded).
+  QString statusNote_;
+  QString failureReason_;
+  // Panel 2 has just said failed: the next text of panel 3 is the reason.
+  bool reasonExpected_ = false;
   bool shownOnce_ = false;
   // The captions of the two tab rows, kept readable at any panel width.
   TTabFit* pageTabs_ = nullptr;

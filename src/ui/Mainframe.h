@@ -81,7 +81,11 @@ class TMainFrame {
   TImageList ilpmnu{16, 16};
 
   // --- the frame ------------------------------------------------------------------
-  // Status bar panels: 0 port, 1 operation, 2 result, 3 notes.
+  // Status bar panels: 0 port, 1 operation, 2 result, 3 notes. Panel 2 holds
+  // the result of the last action: a new one replaces it and takes away the
+  // reason of the one before. A text for panel 3 written in the same step as
+  // a failure (string 168) in panel 2 is that failure's reason; any other is
+  // a standing note, shown wherever no reason is. An empty text clears both.
   virtual void SetStatusText(int panel, const QString& text) = 0;
   virtual QString StatusText(int panel) const = 0;
   // The window that owns dialogs and message boxes.

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "Busycursor.h"
 #include "Uibuild.h"
 #include "Windowmanager.h"
 
@@ -43,6 +44,8 @@ class DesktopServices final : public UiServices {
     // Texts carry file names and replies from outside: never markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // A name, an address or a reason can be copied from the box.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     switch (icon) {
       case Icon::Information: box.setIcon(QMessageBox::Information); break;
       case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -175,6 +178,22 @@ void UiServices::Install(UiServices* services) { installed = services; }
 
 void ShowException(const QString& message) {
   UiServices::Get().MessageBox(message, QCoreApplication::applicationName(), UiServices::Icon::Error);
+}
+
+bool OpenWebPage(const QString& url, const QString& caption) {
+  UiServices& ui = UiServices::Get();
+  bool opened = false;
+  {
+    BusyCursor busy;
+    opened = ui.OpenUrl(url);
+  }
+  if (opened) return true;
+  ui.MessageBox(QCoreApplication::translate("UiServices",
+                                            "No program on this desktop could open the web page. Its address, "
+                                            "to copy into a web browser:\n\n%1")
+                    .arg(url),
+                caption, UiServices::Icon::Warning);
+  return false;
 }
 
 QString QtFileFilter(const QString& filter) { return QtFilters(filter).join(QStringLiteral(";;")); }

@@ -69,6 +69,10 @@ class UiServices {
 // Shows what escaped an event handler and lets the program go on.
 void ShowException(const QString& message);
 
+// Opens a web page in the desktop's browser. When no program could open it,
+// a box says so and shows the address, to be copied from there; false then.
+bool OpenWebPage(const QString& url, const QString& caption);
+
 // "Description|*.x;*.y|Other|*.z" in Qt's form: "Description (*.x *.y);;Other (*.z)".
 QString QtFileFilter(const QString& filter);
 // Filter n (1-based) of such a text in Qt's form; empty when there is none.

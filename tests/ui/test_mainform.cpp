@@ -8,16 +8,20 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTest>
 #include <filesystem>
 #include <QUrl>
 #include <QValueAxis>
 #include <stdexcept>
 
+#include "Filefailure.h"
 #include "Fontbank.h"
 #include "Googlehtml.h"
 #include "Frmlanguage.h"
 #include "Poistorage.h"
+#include "Portsandbox.h"
+#include "Simulator.h"
 #include "Mainform.h"
 #include "Uitestenv.h"
 
@@ -946,6 +950,114 @@ TEST_F(MainFormTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn) {
   bool ran = false;
   QTimer::singleShot(0, f.get(), [&] { ran = true; });
   ASSERT_TRUE(QTest::qWaitFor([&] { return ran; }));
+}
+
+// ---------------------------------------------------------------------------
+// the status bar: each result replaces the one before
+
+class StatusBarResults : public MainFormTest {
+ protected:
+  void SetUp() override {
+    sim.linkAs(ports.dir(), kPort);
+    sim.start();
+  }
+  void TearDown() override { sim.stop(); }
+
+  // Opens a tab by clicking it.
+  static void OpenTab(QTabWidget* tabs, QWidget* page) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs->indexOf(page)).center());
+    ASSERT_EQ(tabs->currentWidget(), page);
+  }
+
+  static constexpr int kPort = 7;
+  testenv::PortSandbox ports{"statusbar"};
+  devsim::Simulator sim{devsim::DeviceState()};
+};
+
+TEST_F(StatusBarResults, ASuccessReplacesTheFailureAndItsReason) {
+  // A picture that is missing leaves a note that stays.
+  env.RemoveExe("Menus.bmp");
+  auto f = Open(QStringLiteral("[SERIAL]\r\nPort=%1\r\n").arg(kPort));
+  const QString note = QStringLiteral("Can not load image: Menus.bmp");
+  ASSERT_EQ(f->StatusText(3), note);
+  f->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+
+  // A track file that holds no track fails, with its reason.
+  const QString bad = env.Path("bad.trk");
+  QFile file(bad);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a track file");
+  file.close();
+  OpenTab(f->PageControl, f->pgTrack);
+  env.services.openAnswers.push_back(bad);
+  QTest::mouseClick(f->pgTrack->tbTrackFileOpen, Qt::LeftButton);
+  EXPECT_EQ(f->StatusText(2), S(168));
+  EXPECT_TRUE(f->StatusText(3).contains(QStringLiteral("holds no complete track"))) << f->StatusText(3).toStdString();
+  // A note that comes later, as the map page's does, waits under the reason.
+  const QString mapNote = QStringLiteral("Can not load the map");
+  f->SetStatusText(3, mapNote);
+  EXPECT_TRUE(f->StatusText(3).contains(QStringLiteral("holds no complete track")));
+
+  // On another page, a connect that finds the device.
+  OpenTab(f->PageControl, f->pgConfig);
+  OpenTab(f->PageControl1, f->pgConnect);
+  TConnectPage& c = *f->pgConnect;
+  QTest::mouseClick(c.btnScanComport, Qt::LeftButton);
+  ASSERT_EQ(c.cmbComPort->count(), 1);
+  c.cmbComPort->setCurrentIndex(0);
+  QTest::mouseClick(c.btnConnect, Qt::LeftButton);
+  EXPECT_EQ(f->StatusText(0), QStringLiteral("COM 7"));
+  EXPECT_EQ(f->StatusText(2), S(167));
+  EXPECT_EQ(f->StatusText(3), mapNote);
+
+  // A connect that finds nothing fails.
+  sim.stop();
+  QTest::mouseClick(c.btnConnect, Qt::LeftButton);
+  EXPECT_EQ(f->StatusText(2), S(168));
+  EXPECT_EQ(f->StatusText(3), mapNote);
+  // Clearing panel 3 later, as a new map page does, clears the note.
+  QCoreApplication::processEvents();
+  f->SetStatusText(3, QString());
+  EXPECT_EQ(f->StatusText(3), QString());
+  EXPECT_EQ(f->StatusText(2), S(168));
+}
+
+TEST_F(StatusBarResults, ALongTextShowsItsBeginningAndWholeAsTooltip) {
+  auto f = Open();
+  f->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+  const int width = f->width();
+  const QString reason = QStringLiteral("The folder /home/user/Documents/Trevik/exports/2024/a long way down/tracks "
+                                        "can not be written: the disk is read-only, so nothing was saved there");
+  ReportFileFailure(*f, QStringLiteral("Save"), QStringLiteral("/home/user/a.trk"), reason);
+  QCoreApplication::processEvents();
+  TStatusPanel* panel = f->StatusPanel(3);
+  EXPECT_EQ(f->StatusText(3), reason);
+  EXPECT_EQ(f->width(), width);  // the window does not grow for it
+  ASSERT_TRUE(panel->Elided());
+  const QString shown = panel->DisplayedText();
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("The folder /home"))) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+  EXPECT_LT(shown.size(), reason.size());
+  EXPECT_EQ(panel->toolTip(), reason);
+
+  // A text that fits is shown whole, with no tooltip.
+  f->SetStatusText(2, S(167));
+  EXPECT_TRUE(f->StatusText(3).isEmpty());
+  f->SetStatusText(1, QStringLiteral("Connect COM 7 ..."));
+  EXPECT_FALSE(f->StatusPanel(1)->Elided());
+  EXPECT_EQ(f->StatusPanel(1)->DisplayedText(), QStringLiteral("Connect COM 7 ..."));
+  EXPECT_TRUE(f->StatusPanel(1)->toolTip().isEmpty());
+  EXPECT_TRUE(panel->toolTip().isEmpty());
+
+  // A wider window shows more of it.
+  ReportFileFailure(*f, QStringLiteral("Save"), QStringLiteral("/home/user/a.trk"), reason);
+  const qsizetype narrow = panel->DisplayedText().size();
+  f->resize(1500, f->height());
+  QCoreApplication::processEvents();
+  EXPECT_GT(panel->DisplayedText().size(), narrow);
 }
 
 }  // namespace

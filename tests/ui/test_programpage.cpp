@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QTabBar>
 #include <QTest>
@@ -594,6 +597,86 @@ TEST_F(ProgramPage, NewVersionDialogOpensTheDownloadPage) {
   // The version's name comes from the web: markup in it is shown as text.
   d.SetVersion(QStringLiteral("<img src=\"x.png\"><b>2.0</b>"), false);
   EXPECT_EQ(d.lblVersionNum->textFormat(), Qt::PlainText);
+}
+
+// A desktop with no browser: each link says that nothing could open its
+// address and shows the address.
+TEST_F(ProgramPage, LinksWithNoBrowserShowTheirAddress) {
+  ScopedEnv host("TREVIK_MAKER_URL", "https://maker.test");
+  env.services.openSucceeds = false;
+  f->show();
+  OpenTab(f->PageControl, f->pgConfig);
+  OpenTab(f->PageControl1, f->pgSetKVX);
+  TProgramPage& p = *f->pgSetKVX;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+  Press(p.lblProducer);
+  Press(p.lblFAQ);
+  {
+    TFormNewVersion d(f.get());
+    d.SetVersion(QStringLiteral("2.0.1.55"), true);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    Press(d.lblGoto);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+  }
+  const QStringList urls{"https://maker.test", "https://maker.test/faq/index.php?sid=17131&lang=en&action=show",
+                         "https://maker.test/de/software.html"};
+  EXPECT_EQ(env.services.opened, urls);
+  ASSERT_EQ(env.services.messages.size(), 3u);
+  const QString captions[] = {p.grpProduct->title(), p.grpProduct->title(), QStringLiteral("Version check")};
+  for (int i = 0; i < 3; ++i) {
+    const uitest::MessageRecord& m = env.services.messages[size_t(i)];
+    SCOPED_TRACE(m.text.toStdString());
+    EXPECT_TRUE(m.text.contains(QStringLiteral("No program")));
+    // The address stands on a line of its own, to be selected whole.
+    EXPECT_TRUE(m.text.split(QLatin1Char('\n')).contains(urls[i]));
+    EXPECT_EQ(m.caption, captions[i]);
+    EXPECT_EQ(m.icon, Icon::Warning);
+  }
+  // With a browser nothing is said.
+  env.services.openSucceeds = true;
+  Press(p.lblProducer);
+  EXPECT_EQ(env.services.messages.size(), 3u);
+}
+
+// The desktop's own box lets the address be selected and copied.
+TEST_F(ProgramPage, NoBrowserBoxTextCanBeSelected) {
+  UiServices::Install(nullptr);
+  UiServices& desktop = UiServices::Get();
+  // Fake services that answer "no browser" but show the desktop's real box.
+  class NoBrowser : public uitest::FakeServices {
+   public:
+    explicit NoBrowser(UiServices& desktop) : desktop_(desktop) { openSucceeds = false; }
+    int MessageBox(const QString& text, const QString& caption, Icon icon, Buttons buttons) override {
+      return desktop_.MessageBox(text, caption, icon, buttons);
+    }
+
+   private:
+    UiServices& desktop_;
+  } noBrowser(desktop);
+  UiServices::Install(&noBrowser);
+  ScopedEnv host("TREVIK_MAKER_URL", "https://maker.test");
+  QString shown;
+  bool selectable = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+      if (!label->text().contains(QStringLiteral("maker.test"))) continue;
+      shown = label->text();
+      selectable = label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+    }
+    box->accept();
+  });
+  poll.start(10);
+  TFormNewVersion d(f.get());
+  d.SetVersion(QStringLiteral("2.0.1.55"), false);
+  d.lblGotoClick();
+  poll.stop();
+  UiServices::Install(&env.services);
+  EXPECT_TRUE(shown.contains(QStringLiteral("https://maker.test/en/software.html"))) << shown.toStdString();
+  EXPECT_TRUE(selectable);
 }
 
 }  // namespace

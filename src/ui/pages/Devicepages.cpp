@@ -170,7 +170,7 @@ void TConnectPage::btnScanComportClick() {
   FillComPortCombo();
 }
 
-void TConnectPage::btnConnectClick() { ConnectDevice(*this, *apConfig); }
+void TConnectPage::btnConnectClick() { frame_.SetStatusText(2, Str(ConnectDevice(*this, *apConfig) ? 167 : 168)); }
 
 void TConnectPage::ProcessMessages() { QCoreApplication::processEvents(); }
 

@@ -72,9 +72,9 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   auto* icons = new QHBoxLayout(grpPOIIcons);
   imgPOI = Label(grpPOIIcons, "imgPOI", QString());
   imgPOI->setFixedSize(24, 24);
-  pnlPOIColor = colourPanel(grpPOIIcons, "pnlPOIColor", QStringLiteral("Color"));
+  pnlPOIColor = colourPanel(grpPOIIcons, "pnlPOIColor", tr("Color"));
   SetPanelColour(pnlPOIColor, Qt::white);
-  btnGeneratePOIs = Button(grpPOIIcons, "btnGeneratePOIs", QStringLiteral("Generate Icons"));
+  btnGeneratePOIs = Button(grpPOIIcons, "btnGeneratePOIs", tr("Generate Icons"));
   chkPOITrans = CheckBox(grpPOIIcons, "chkPOITrans", QStringLiteral("Transparent mode"));
   icons->addWidget(imgPOI);
   icons->addWidget(pnlPOIColor);
@@ -82,13 +82,13 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   icons->addWidget(chkPOITrans);
   page->addWidget(grpPOIIcons);
 
-  grpRoute = Group(this, "grpRoute", QStringLiteral("Route"));
+  grpRoute = Group(this, "grpRoute", tr("Route"));
   auto* route = new QGridLayout(grpRoute);
-  chkAltChart = CheckBox(grpRoute, "chkAltChart", QStringLiteral("Altitude chart"));
-  chkAltChartFollow = CheckBox(grpRoute, "chkAltChartFollow", QStringLiteral("Follow mode"));
-  pnlAChartColor = colourPanel(grpRoute, "pnlAChartColor", QStringLiteral("Color"));
-  chkCenterPSel = CheckBox(grpRoute, "chkCenterPSel", QStringLiteral("Center selected point"));
-  chkAutoZoom = CheckBox(grpRoute, "chkAutoZoom", QStringLiteral("AutoZoom"));
+  chkAltChart = CheckBox(grpRoute, "chkAltChart", tr("Altitude chart"));
+  chkAltChartFollow = CheckBox(grpRoute, "chkAltChartFollow", tr("Follow mode"));
+  pnlAChartColor = colourPanel(grpRoute, "pnlAChartColor", tr("Color"));
+  chkCenterPSel = CheckBox(grpRoute, "chkCenterPSel", tr("Center selected point"));
+  chkAutoZoom = CheckBox(grpRoute, "chkAutoZoom", tr("AutoZoom"));
   route->addWidget(chkAltChart, 0, 0);
   route->addWidget(pnlAChartColor, 0, 1);
   route->addWidget(chkAltChartFollow, 1, 0);
@@ -96,18 +96,18 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   route->addWidget(chkAutoZoom, 3, 0);
   page->addWidget(grpRoute);
 
-  grpTrack = Group(this, "grpTrack", QStringLiteral("Tracks"));
+  grpTrack = Group(this, "grpTrack", tr("Tracks"));
   auto* track = new QVBoxLayout(grpTrack);
-  chkBoostMode = CheckBox(grpTrack, "chkBoostMode", QStringLiteral("BoostMode"));
-  chkSepTrack = CheckBox(grpTrack, "chkSepTrack", QStringLiteral("Different Trackcolors "));
-  chkTrackImpMode = CheckBox(grpTrack, "chkTrackImpMode", QStringLiteral("Auto select all entries"));
-  chkTrackItems = CheckBox(grpTrack, "chkTrackItems", QStringLiteral("Trackpoint list"));
+  chkBoostMode = CheckBox(grpTrack, "chkBoostMode", tr("BoostMode"));
+  chkSepTrack = CheckBox(grpTrack, "chkSepTrack", tr("Different Trackcolors "));
+  chkTrackImpMode = CheckBox(grpTrack, "chkTrackImpMode", tr("Auto select all entries"));
+  chkTrackItems = CheckBox(grpTrack, "chkTrackItems", tr("Trackpoint list"));
   for (QCheckBox* c : {chkBoostMode, chkSepTrack, chkTrackImpMode, chkTrackItems}) track->addWidget(c);
   page->addWidget(grpTrack);
 
   grpMisc = Group(this, "grpMisc", QStringLiteral("Misc"));
   auto* misc = new QVBoxLayout(grpMisc);
-  chkVersion = CheckBox(grpMisc, "chkVersion", QStringLiteral("Check for new version at start"));
+  chkVersion = CheckBox(grpMisc, "chkVersion", tr("Check for new version at start"));
   misc->addWidget(chkVersion);
   page->addWidget(grpMisc);
 
@@ -120,7 +120,7 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   grpInternet->setVisible(false);
   page->addWidget(grpInternet);
 
-  grpProduct = Group(this, "grpProduct", QStringLiteral("Product"));
+  grpProduct = Group(this, "grpProduct", tr("Product"));
   auto* product = new QGridLayout(grpProduct);
   lblProduct = Label(grpProduct, "lblProduct", QString());
   lblProducer = ClickLabel(grpProduct, "lblProducer", QString());
@@ -301,7 +301,7 @@ void TProgramPage::mnuFavAddClick() {
   if (!name) return;
   // ";" separates the entry's fields.
   if (name->trimmed().isEmpty() || name->contains(QLatin1Char(';'))) {
-    ui.MessageBox(QStringLiteral("A favourite needs a name without \";\"."), QStringLiteral("Adding new Favorit"),
+    ui.MessageBox(tr("A favourite needs a name without \";\"."), QStringLiteral("Adding new Favorit"),
                   UiServices::Icon::Error);
     return;
   }
@@ -325,10 +325,10 @@ void TProgramPage::CheckNewVersion(bool silent) {
   // A check that learnt nothing must not say there is nothing new.
   const VersionReply version = reply.ok ? ParseVersionReply(reply.body) : VersionReply{};
   QString problem = version.Problem;
-  if (!reply.ok) problem = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
+  if (!reply.ok) problem = reply.error.isEmpty() ? tr("no reply") : reply.error;
   if (!problem.isEmpty()) {
     if (!silent)
-      ui.MessageBox(QStringLiteral("The version check failed: ") + problem, kVersionCaption, UiServices::Icon::Error);
+      ui.MessageBox(tr("The version check failed: %1").arg(problem), kVersionCaption, UiServices::Icon::Error);
     return;
   }
   // A newer build without a name still shows the window.
@@ -341,9 +341,10 @@ void TProgramPage::CheckNewVersion(bool silent) {
   if (!silent) ui.MessageBox(QStringLiteral("No new version available!"), kVersionCaption, UiServices::Icon::Information);
 }
 
-void TProgramPage::lblProducerClick() { UiServices::Get().OpenUrl(MakerUrl()); }
+void TProgramPage::lblProducerClick() { OpenWebPage(MakerUrl(), grpProduct->title()); }
 
 void TProgramPage::lblFAQClick() {
-  UiServices::Get().OpenUrl(MakerUrl() + QStringLiteral("/faq/index.php?sid=17131&lang=") +
-                            WebLanguage(frame_.LanguageIndex()) + QStringLiteral("&action=show"));
+  OpenWebPage(MakerUrl() + QStringLiteral("/faq/index.php?sid=17131&lang=") + WebLanguage(frame_.LanguageIndex()) +
+                  QStringLiteral("&action=show"),
+              grpProduct->title());
 }
