@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <algorithm>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Stringtable.h"
 
