@@ -1,10 +1,12 @@
 #include "Httpclient.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -21,12 +23,12 @@ HttpReply Failure(const QString& error) {
 
 QString NetworkErrorText(QNetworkReply::NetworkError error, const QString& qtText) {
   switch (error) {
-    case QNetworkReply::RemoteHostClosedError: return QStringLiteral("connection closed");
-    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("connection refused");
-    case QNetworkReply::HostNotFoundError: return QStringLiteral("host not found");
-    case QNetworkReply::ProxyConnectionClosedError: return QStringLiteral("proxy closed the connection");
-    case QNetworkReply::ProxyConnectionRefusedError: return QStringLiteral("proxy refused the connection");
-    case QNetworkReply::ProxyNotFoundError: return QStringLiteral("proxy not found");
+    case QNetworkReply::RemoteHostClosedError: return QCoreApplication::translate("HttpClient", "connection closed");
+    case QNetworkReply::ConnectionRefusedError: return QCoreApplication::translate("HttpClient", "connection refused");
+    case QNetworkReply::HostNotFoundError: return QCoreApplication::translate("HttpClient", "host not found");
+    case QNetworkReply::ProxyConnectionClosedError: return QCoreApplication::translate("HttpClient", "proxy closed the connection");
+    case QNetworkReply::ProxyConnectionRefusedError: return QCoreApplication::translate("HttpClient", "proxy refused the connection");
+    case QNetworkReply::ProxyNotFoundError: return QCoreApplication::translate("HttpClient", "proxy not found");
     default: return qtText;
   }
 }
@@ -67,16 +69,18 @@ HttpReply Fetch(const HttpRequest& request, const QUrl& url, int timeoutMs) {
   if (reply->isOpen()) result.body = reply->readAll();  // an aborted reply is closed
   const QNetworkReply::NetworkError error = reply->error();
   if (timedOut) {
-    result.error = QStringLiteral("timed out");
+    result.error = QCoreApplication::translate("HttpClient", "timed out");
   } else if (result.status >= 400) {
     const QString reason =
         reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
-    result.error = reason.isEmpty() ? QStringLiteral("HTTP %1").arg(result.status)
-                                    : QStringLiteral("HTTP %1 %2").arg(result.status).arg(reason);
+    result.error = reason.isEmpty()
+                       ? QCoreApplication::translate("HttpClient", "HTTP %1").arg(result.status)
+                       //: %1 the HTTP status number, %2 the server's reason phrase
+                       : QCoreApplication::translate("HttpClient", "HTTP %1 %2").arg(result.status).arg(reason);
   } else if (error != QNetworkReply::NoError) {
     result.error = NetworkErrorText(error, reply->errorString());
   } else if (result.status == 0) {
-    result.error = QStringLiteral("no HTTP reply");
+    result.error = QCoreApplication::translate("HttpClient", "no HTTP reply");
   } else {
     result.ok = true;
   }
@@ -88,7 +92,7 @@ class QtHttpClient final : public HttpClient {
  public:
   HttpReply Get(const HttpRequest& request) override {
     bool expected = false;
-    if (!busy_.compare_exchange_strong(expected, true)) return Failure(QStringLiteral("busy"));
+    if (!busy_.compare_exchange_strong(expected, true)) return Failure(QCoreApplication::translate("HttpClient", "busy"));
     HttpReply reply = GetOnce(request);
     busy_ = false;
     return reply;
@@ -99,14 +103,29 @@ class QtHttpClient final : public HttpClient {
     const QUrl url(request.url, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != "http" && scheme != "https"))
-      return Failure(QStringLiteral("bad URL"));
+      return Failure(QCoreApplication::translate("HttpClient", "bad URL"));
     if (!request.proxyServer.isEmpty() && request.proxyPort != 0 &&
         (request.proxyPort < 0 || request.proxyPort > 65535))
-      return Failure(QStringLiteral("bad proxy port"));
+      return Failure(QCoreApplication::translate("HttpClient", "bad proxy port"));
     const int timeoutMs = request.timeoutMs > 0 ? request.timeoutMs : 1;
-    // The caller's thread only waits: nothing of its own can run meanwhile.
     HttpReply reply;
-    std::thread worker([&] { reply = Fetch(request, url, timeoutMs); });
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) {
+      std::thread worker([&] { reply = Fetch(request, url, timeoutMs); });
+      worker.join();
+      return reply;
+    }
+    // On the application's thread the wait keeps the windows painted; user
+    // input (and a close of a window) stays queued until the answer is in.
+    QEventLoop loop;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+      reply = Fetch(request, url, timeoutMs);
+      done = true;
+      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    // The application's quit ends every loop; this one waits on regardless.
+    while (!done) loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();
     return reply;
   }

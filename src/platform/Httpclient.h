@@ -1,9 +1,11 @@
 #pragma once
 // A blocking HTTP GET for the elevation queries and the version check. The
-// request runs on a thread of its own while the caller's thread waits, so no
-// user input, timer or page callback can run in between; the wait is bounded
-// by the time-out. Built on QtNetwork, which only this file and the windows
-// use (library trevik_http).
+// request runs on a thread of its own while the caller's thread waits; on
+// the application's thread the wait runs a local event loop that repaints
+// but leaves user input queued, so no click or key is handled in between
+// (timers and posted events do run). The wait is bounded by the time-out.
+// Built on QtNetwork, which only this file and the windows use (library
+// trevik_http).
 #include <QByteArray>
 #include <QList>
 #include <QPair>

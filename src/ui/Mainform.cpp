@@ -639,19 +639,25 @@ void TFormMain::ToggleGoogleSearch() {
   btnGoogleSearchClick();
 }
 
-void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+bool TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
   const bool ctrl = shift.testFlag(Qt::ControlModifier);
   if (ctrl && key == Qt::Key_F) {
     ToggleGoogleSearch();
-    return;
+    return false;
   }
   // Enter, Delete and Ctrl+C belong to a text field that has the focus.
-  if (TextInputFocused()) return;
+  if (TextInputFocused()) return false;
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    if (Mode == omRoute)
+    // The editor's Enter goes no further: once the editor has closed, the
+    // key would reach the window again and open a second one.
+    if (Mode == omRoute) {
       lvRouteDblClick();
-    else if (Mode == omTrack)
+      return true;
+    }
+    if (Mode == omTrack) {
       lvTrackDblClick();
+      return true;
+    }
   } else if (key == Qt::Key_Delete) {
     if (Mode == omRoute)
       bgRouteTable_DeleteClick();
@@ -660,6 +666,7 @@ void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
   } else if (ctrl && key == Qt::Key_C) {
     btnSetHomeClick();
   }
+  return false;
 }
 
 bool TFormMain::InMap(QObject* target) const {
@@ -718,7 +725,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     QWidget* first = QApplication::focusWidget();
     if (w == (first ? first : static_cast<QWidget*>(this))) {
       auto* ke = static_cast<QKeyEvent*>(event);
-      FormKeyDown(ke->key(), ke->modifiers());
+      if (FormKeyDown(ke->key(), ke->modifiers())) return true;
     }
   }
   return QMainWindow::eventFilter(watched, event);

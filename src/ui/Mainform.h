@@ -69,8 +69,9 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   void FormActivate();
   void tmInitTimer();
   void cmbLanguageChange();
-  // Keys seen before the focused control (the key is not consumed).
-  void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+  // Keys seen before the focused control; true when the key is used up
+  // (Enter that opened an editor) and goes no further.
+  bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
   // Keys and right clicks inside the map; answers whether it handled them.
   bool ApplicationEvents1Message(QObject* target, QEvent* event);
   // Files dropped on the window: the first one is imported when it is GPX.

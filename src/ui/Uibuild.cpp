@@ -7,7 +7,9 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Stringtable.h"
 
@@ -85,16 +87,24 @@ QAction* Separator(QMenu* menu, const char* name) {
   return a;
 }
 
+namespace {
+
+// The width a column needs to show its whole title.
+int TitleWidth(const QHeaderView* header, int column) {
+  const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 6;
+  const QString title = header->model()->headerData(column, header->orientation(), Qt::DisplayRole).toString();
+  return header->fontMetrics().horizontalAdvance(title) + margin;
+}
+
+}  // namespace
+
 void KeepTitlesWhole(QHeaderView* header) {
   auto fit = [header](int first, int last) {
-    const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 6;
-    QAbstractItemModel* model = header->model();
-    if (!model) return;
+    if (!header->model()) return;
     last = std::min(last, header->count() - 1);
     for (int c = std::max(first, 0); c <= last; ++c) {
       if (header->isSectionHidden(c)) continue;
-      const QString title = model->headerData(c, header->orientation(), Qt::DisplayRole).toString();
-      const int need = header->fontMetrics().horizontalAdvance(title) + margin;
+      const int need = TitleWidth(header, c);
       if (header->sectionSize(c) < need) header->resizeSection(c, need);
     }
   };
@@ -105,7 +115,35 @@ void KeepTitlesWhole(QHeaderView* header) {
   fit(0, header->count() - 1);
 }
 
+void FitColumns(QAbstractItemView* view, QHeaderView* header, bool widenOnly) {
+  if (!view || !header || !header->model()) return;
+  // A stretched last column would take what is left, down to a sliver.
+  header->setStretchLastSection(false);
+  for (int c = 0; c < header->count(); ++c) {
+    if (header->isSectionHidden(c)) continue;
+    const int need = std::max({view->sizeHintForColumn(c) + 4, header->sectionSizeHint(c), TitleWidth(header, c)});
+    if (!widenOnly || header->sectionSize(c) < need) header->resizeSection(c, need);
+  }
+}
+
 namespace {
+
+// Every cell of a row asks for the row's tallest cell: a list measures a row
+// by the columns in view, so with the list scrolled sideways past the turn
+// pictures the rows would shrink below them.
+class WholeRowDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QAbstractItemModel* model = index.model();
+    if (!model) return size;
+    for (int c = 0; c < model->columnCount(index.parent()); ++c)
+      if (c != index.column())
+        size.setHeight(std::max(size.height(), QStyledItemDelegate::sizeHint(option, index.siblingAtColumn(c)).height()));
+    return size;
+  }
+};
 
 QHeaderView* ColumnHeader(QTreeWidget* lv) { return lv->header(); }
 QHeaderView* ColumnHeader(QTableView* lv) { return lv->horizontalHeader(); }
@@ -140,6 +178,7 @@ QTreeWidget* ListView(QWidget* parent, const char* name, const QStringList& colu
   lv->setUniformRowHeights(true);
   lv->setAllColumnsShowFocus(true);
   lv->setHeaderLabels(columns);
+  lv->setItemDelegate(new WholeRowDelegate(lv));
   SetUpReport(lv, name, widths, int(columns.size()), multiSelect);
   return lv;
 }

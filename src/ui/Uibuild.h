@@ -45,6 +45,10 @@ QWidget* SideGroup(QWidget* parent, QLabel* label, const QList<QWidget*>& button
 // A list's columns widen where their titles (in the language just applied)
 // are wider; a column the user made narrower stays until the titles change.
 void KeepTitlesWhole(QHeaderView* header);
+// Makes every shown column as wide as its widest value (of the rows the view
+// measures) and its title, or only wider (widenOnly); the last column does
+// not stretch, so a list whose columns do not fit scrolls sideways.
+void FitColumns(QAbstractItemView* view, QHeaderView* header, bool widenOnly = false);
 // A 32x32 picture button of a list page's side bar.
 QToolButton* PageTool(QWidget* parent, const char* name, const QString& text);
 // Shows the picture, or the caption when there is none.

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -249,6 +250,66 @@ TEST_F(AltChart, CallersFinishTheirWorkWhenTheServiceFails) {
   EXPECT_TRUE(f->pgTrack->spdAutoGeneratorTrk->isEnabled());
 }
 
+// While a slow service is waited for, the window repaints (the closed
+// editor is not left on it), the busy cursor shows and the status bar says
+// what the program waits for; afterwards the status bar is as it was.
+TEST_F(AltChart, WaitingForTheServiceRepaintsAndSaysSo) {
+  testenv::LocalHttpServer server(
+      Routes({At("48.5", "11.1", QJsonObject{{"delay", 1.5}, {"body", QString::fromUtf8(Reply("OK", "812"))}})}));
+  ASSERT_NE(server.Port(), 0);
+  Serve(server);
+  apConfig->VersionCheck = false;
+  f->resize(1000, 700);
+  f->show();
+  QCoreApplication::processEvents();
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  routeStorage.SetElevation(0, 5);
+  routeStorage.SetElevation(1, 5);
+  page().FillRouteList(false, false);
+  apConfig->Altchart = kAltchartShown;
+  f->SetStatusText(1, QStringLiteral("before"));
+
+  // Paints of the route list, counted once the editor has closed.
+  struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) ++paints;
+      return false;
+    }
+  } counter;
+  QString status;
+  bool busy = false, editorShown = true;
+  int paintsInWait = -1;
+  Select({1});
+  env.services.onDialog = [&](QDialog& d) {
+    auto& e = dynamic_cast<TFormRouteEditor&>(d);
+    // The real editor on show, closed with OK.
+    QTimer::singleShot(0, &e, [&] {
+      e.edtLat->setText(QStringLiteral("48.5"));
+      e.btnOk->click();
+      // Timers run only while the program waits in an event loop.
+      QTimer::singleShot(300, &e, [&] {
+        status = f->StatusText(1);
+        busy = QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        editorShown = e.isVisible();
+        page().lvRoute->viewport()->installEventFilter(&counter);
+        page().lvRoute->viewport()->update();
+      });
+      QTimer::singleShot(800, &counter, [&] { paintsInWait = counter.paints; });
+    });
+    return e.exec();
+  };
+  page().lvRouteDblClick();
+  page().lvRoute->viewport()->removeEventFilter(&counter);
+  EXPECT_EQ(routeStorage.At(1)->Elevation, 812);
+  EXPECT_EQ(status, QStringLiteral("Waiting for the elevation service ..."));
+  EXPECT_TRUE(busy);
+  EXPECT_FALSE(editorShown);
+  EXPECT_GT(paintsInWait, 0);
+  EXPECT_EQ(f->StatusText(1), QStringLiteral("before"));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 // A run asked for while one waits starts nothing.
 TEST_F(AltChart, OneRunAtATime) {
   FakeHttpClient http;
@@ -458,13 +519,48 @@ TEST_F(AltChart, AltitudeScaleFitsTheChart) {
       EXPECT_LE(axis->min(), m);
       EXPECT_GE(axis->max(), m);
     }
-    // The scale starts at the round step at or below the lowest point.
-    if (!metres.empty()) {
+    // The scale starts at the round step at or below the lowest point (a
+    // flat route gets a band below it).
+    if (!metres.empty() && metres.size() > 1) {
       EXPECT_GT(axis->min() + step, *std::min_element(metres.begin(), metres.end()));
     }
   }
   EXPECT_EQ(chart().altchartLeftAxis->min(), 0.0);  // empty: the starting scale
   EXPECT_EQ(chart().altchartLeftAxis->max(), 100.0);
+}
+
+// A route at one elevation shows a band of area under a line inside the
+// chart, on a scale of round steps around it; at 0 m it stands on 0.
+TEST_F(AltChart, AFlatRouteShowsABand) {
+  const struct {
+    std::vector<int> metres;
+    double low, high;
+  } cases[] = {{{137, 137, 137}, 120, 150}, {{8848}, 8830, 8860}, {{3, 3}, 0, 15}, {{-20, -20, -20}, -30, 0},
+               {{0, 0}, 0, 15}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.metres.front());
+    mapstores::ClearAll();
+    for (std::size_t i = 0; i < c.metres.size(); ++i) {
+      mapstores::AddRoutePoint(QString::number(i), 48.0, 11.0 + 0.1 * double(i));
+      routeStorage.SetElevation(int(i), c.metres[i]);
+    }
+    page().FillRouteList(false, false);
+    chart().FillAltitudeChart();
+    const QValueAxis* axis = chart().altchartLeftAxis;
+    EXPECT_EQ(axis->min(), c.low);
+    EXPECT_EQ(axis->max(), c.high);
+    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    EXPECT_LE(axis->tickCount(), 5);
+    EXPECT_NEAR(std::remainder(axis->min(), step), 0.0, 1e-9);
+    const double level = c.metres.front();
+    // The line lies inside the chart, not on an edge, except at 0 m.
+    if (level != 0) {
+      EXPECT_GT((level - axis->min()) / (axis->max() - axis->min()), 0.15);
+    }
+    EXPECT_LT((level - axis->min()) / (axis->max() - axis->min()), 0.8);
+    for (const QPointF& p : chart().altUpper->points()) EXPECT_NEAR(p.y(), level, 1e-9);
+    for (const QPointF& p : chart().altLower->points()) EXPECT_EQ(p.y(), axis->min());
+  }
 }
 
 // Rows at 0 m: the curve stays between the lowest and the highest

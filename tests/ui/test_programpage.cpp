@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <map>
 
 #include "Fakehttp.h"
@@ -561,6 +562,49 @@ TEST_F(ProgramPage, VersionCheck) {
   ASSERT_FALSE(requests.empty());
   EXPECT_EQ(requests[0].line, "GET /v/dad-ivodedur/KVX/version.txt HTTP/1.1");
   EXPECT_EQ(requests[0].Header("Accept"), "text/html, */*");
+}
+
+// A slow version server: the window repaints meanwhile, under the busy
+// cursor, and the status bar says what the program waits for.
+TEST_F(ProgramPage, VersionCheckWaitRepaintsAndSaysSo) {
+  testenv::LocalHttpServer srv(QStringLiteral(R"([
+    {"path": "/dad-ivodedur/KVX/version.txt", "delay": 1.2, "body": "V1.1\r\n2.0.1.1\r\n"}
+  ])"));
+  ASSERT_NE(srv.Port(), 0);
+  ScopedEnv host("TREVIK_MAKER_URL", srv.Url(QString()).toUtf8());
+  f->BuildNumber = 5;
+  f->resize(1000, 700);
+  f->show();
+  f->PageControl->setCurrentWidget(f->pgConfig);
+  f->PageControl1->setCurrentWidget(f->pgSetKVX);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+  struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) ++paints;
+      return false;
+    }
+  } counter;
+  QWidget* button = f->pgSetKVX->btnVersionCheck;
+  QString status;
+  bool busy = false;
+  int paintsInWait = -1;
+  QTimer::singleShot(300, &counter, [&] {
+    status = f->StatusText(1);
+    busy = QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    button->installEventFilter(&counter);
+    button->update();
+  });
+  QTimer::singleShot(800, &counter, [&] { paintsInWait = counter.paints; });
+  QTest::mouseClick(button, Qt::LeftButton);
+  button->removeEventFilter(&counter);
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(env.services.messages[0].text, "No new version available!");
+  EXPECT_EQ(status, QStringLiteral("Waiting for the version check ..."));
+  EXPECT_TRUE(busy);
+  EXPECT_GT(paintsInWait, 0);
+  EXPECT_NE(f->StatusText(1), status);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ProgramPage, VersionCheckNeverWaitsForever) {

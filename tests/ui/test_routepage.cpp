@@ -2,7 +2,13 @@
 // the map calls recorded by a fake map view.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QStyle>
+#include <QScrollBar>
+#include <QHeaderView>
+#include <QTimer>
+#include <functional>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -865,6 +871,130 @@ TEST_F(RouteBuilder, ZigzagOfFiveThousandPoints) {
   EXPECT_EQ(CurrentRow(), int(n) - 1);
   EXPECT_EQ(map->navigated.size(), 1);
   EXPECT_TRUE(f->pgTrack->spdAutoGeneratorTrk->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+using routetest::RouteWindow;
+class RouteKeys : public RouteWindow {};
+
+// The real editor on show, closed with Escape as a user does.
+std::function<int(QDialog&)> EscapeCloses() {
+  return [](QDialog& d) {
+    QTimer::singleShot(0, &d, [&d] { QTest::keyClick(&d, Qt::Key_Escape); });
+    return d.exec();
+  };
+}
+
+// Enter on a selected row opens one editor, and so does a double click.
+TEST_F(RouteKeys, EnterAndDoubleClickOpenOneEditor) {
+  apConfig->VersionCheck = false;
+  f->PageControl->setCurrentWidget(f->pgRoute);
+  f->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+  f->Mode = omRoute;
+  Route({{48.0, 11.0}, {48.0, 11.1}, {48.1, 11.1}});
+  page().SelectRow(1);
+  f->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+  page().lvRoute->setFocus();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), page().lvRoute);
+  env.services.onDialog = EscapeCloses();
+
+  QTest::keyClick(page().lvRoute, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(env.services.dialogsShown, 1);
+
+  env.services.dialogsShown = 0;
+  QWidget* rows = page().lvRoute->viewport();
+  const QPoint at(20, page().lvRoute->visualItemRect(page().lvRoute->topLevelItem(1)).center().y());
+  // A real double click: press and release, then the double click.
+  QTest::mouseClick(rows, Qt::LeftButton, {}, at);
+  QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  EXPECT_EQ(routeStorage.Count(), 3u);
+}
+
+}  // namespace
+
+namespace {
+
+// The nine shipped language files, by their position in the language list.
+const char* const kLanguageFiles[] = {"English.txt", "Deutsch.txt", "Dutch.txt",       "Spanish.txt",    "French.txt",
+                                      "Italiano.txt", "Japanese.txt", "SimpChinese.txt", "TranChinese.txt"};
+
+class RouteLayout : public RouteWindow {
+ protected:
+  void SetUp() override {
+    RouteWindow::SetUp();
+    for (const char* name : kLanguageFiles)
+      env.WriteExe(name, QByteArray::fromStdString(testenv::readFile(testenv::sourceDir() / "resources/ship" / name)));
+    apConfig->VersionCheck = false;
+    f->PageControl->setCurrentWidget(f->pgRoute);
+    f->show();  // at the window's default size
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+  }
+  // Columns no narrower than their title and every value, with the turn
+  // picture in the first.
+  void ExpectNothingCut() {
+    QTreeWidget* lv = page().lvRoute;
+    QHeaderView* header = lv->header();
+    const QFontMetrics fm = lv->fontMetrics();
+    const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int c = 0; c < header->count(); ++c) {
+      SCOPED_TRACE(c);
+      const QString title = lv->headerItem()->text(c);
+      EXPECT_GE(header->sectionSize(c), header->fontMetrics().horizontalAdvance(title) + headerMargin)
+          << title.toStdString();
+      for (int r = 0; r < lv->topLevelItemCount(); ++r) {
+        const QString text = lv->topLevelItem(r)->text(c);
+        const int picture = c == 0 ? lv->iconSize().width() + 4 : 0;
+        EXPECT_GE(header->sectionSize(c), fm.horizontalAdvance(text) + 6 + picture) << text.toStdString();
+      }
+    }
+    // What does not fit is reached by scrolling.
+    const int overhang = header->length() - lv->viewport()->width();
+    EXPECT_EQ(lv->horizontalScrollBar()->maximum(), std::max(overhang, 0));
+  }
+};
+
+// At the default size, in every language, no title or value of the route
+// list is cut; after an edit while the list is scrolled to the right the
+// rows keep their height.
+TEST_F(RouteLayout, ColumnsFitTheirTitlesAndValuesInEveryLanguage) {
+  const struct {
+    const char* title;
+    double lat, lng;
+    int metres;
+  } points[] = {{"Chamonix", 45.9237123, 6.8694321, 1035},
+                {"Sommet Aiguille du Midi", 45.8791234, 6.8873456, 3842},
+                {"München Marienplatz", 48.1373456, 11.5754321, 519},
+                {"Berggasthof Hohe Kanzel", 47.4211234, 11.6334567, 1789}};
+  for (std::size_t i = 0; i < std::size(points); ++i) {
+    mapstores::AddRoutePoint(QString::fromUtf8(points[i].title), points[i].lat, points[i].lng);
+    routeStorage.SetElevation(int(i), points[i].metres);
+  }
+  for (int language = 0; language < int(std::size(kLanguageFiles)); ++language) {
+    SCOPED_TRACE(kLanguageFiles[language]);
+    f->ApplyLanguage(language);
+    page().FillRouteList(true, false);
+    QCoreApplication::processEvents();
+    ExpectNothingCut();
+  }
+  QTreeWidget* lv = page().lvRoute;
+  const int height = lv->visualItemRect(lv->topLevelItem(0)).height();
+  EXPECT_GE(height, lv->iconSize().height());
+  lv->horizontalScrollBar()->setValue(lv->horizontalScrollBar()->maximum());
+  QCoreApplication::processEvents();
+  ASSERT_GT(lv->horizontalScrollBar()->value(), 0);
+  page().FillRouteList(false, false);  // as after an edit
+  QCoreApplication::processEvents();
+  for (int r = 0; r < lv->topLevelItemCount(); ++r)
+    EXPECT_EQ(lv->visualItemRect(lv->topLevelItem(r)).height(), height) << r;
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -217,6 +219,54 @@ TEST_F(TrackPage, PointListTable) {
   // What the view shows is the same text.
   EXPECT_EQ(page->lvTrackItem->model()->data(page->lvTrackItem->model()->index(1, 4)).toString(),
             QStringLiteral("40.08"));
+}
+
+// At the default size, in every language, the point list cuts no title and
+// no value in view, also with its vertical scroll bar showing and once it is
+// scrolled to far rows with wider numbers; what does not fit scrolls sideways.
+TEST_F(TrackPage, PointListColumnsFitTheirTitlesAndValuesInEveryLanguage) {
+  const char* const languages[] = {"English.txt", "Deutsch.txt", "Dutch.txt",       "Spanish.txt",    "French.txt",
+                                   "Italiano.txt", "Japanese.txt", "SimpChinese.txt", "TranChinese.txt"};
+  for (const char* name : languages)
+    env.WriteExe(name, QByteArray::fromStdString(testenv::readFile(testenv::sourceDir() / "resources/ship" / name)));
+  std::vector<sFile_TrkEntry> points;
+  // Steps of about 3 km a second: distances past 1000 km, speeds past 10000 km/h.
+  for (int i = 0; i < 500; ++i) points.push_back({-33.8568 + i * 0.001, 151.2153 - i * 0.03, 12, 45000.0 + i / 86400.0});
+  trackStorage.AddTrack(MakeTrack(QStringLiteral("far"), points));
+  f->FillTrackList(false);
+  ShowPage();
+  QTableView* lv = page->lvTrackItem;
+  ASSERT_TRUE(lv->isVisible());
+  QHeaderView* header = lv->horizontalHeader();
+  const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+  auto expectNothingCut = [&] {
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(lv->verticalScrollBar()->isVisible());
+    const int first = lv->rowAt(0), last = lv->rowAt(lv->viewport()->height() - 1);
+    ASSERT_GE(first, 0);
+    for (int c = 0; c < header->count(); ++c) {
+      if (header->isSectionHidden(c)) continue;
+      SCOPED_TRACE(c);
+      const QString title = lv->model()->headerData(c, Qt::Horizontal).toString();
+      EXPECT_GE(header->sectionSize(c), header->fontMetrics().horizontalAdvance(title) + headerMargin)
+          << title.toStdString();
+      for (int r = first; r <= (last < 0 ? first : last); ++r) {
+        const QString text = Cell(r, c);
+        EXPECT_GE(header->sectionSize(c), lv->fontMetrics().horizontalAdvance(text) + 6) << text.toStdString();
+      }
+    }
+    const int overhang = header->length() - lv->viewport()->width();
+    EXPECT_EQ(lv->horizontalScrollBar()->maximum(), std::max(overhang, 0));
+  };
+  for (int language = 0; language < int(std::size(languages)); ++language) {
+    SCOPED_TRACE(languages[language]);
+    f->ApplyLanguage(language);
+    f->FillTrackList(false);
+    page->SelectRow(0);
+    expectNothingCut();
+    lv->verticalScrollBar()->setValue(lv->verticalScrollBar()->maximum());
+    expectNothingCut();
+  }
 }
 
 TEST_F(TrackPage, PointListRowsAgreeWhicheverIsAskedFirst) {
@@ -711,7 +761,7 @@ TEST_F(TrackPage, SavingWithNoTrackCheckedWritesNothingAndKeepsTheTitle) {
   env.services.saveAnswers.push_back(Q(file));
   QTest::mouseClick(page->tbTrackFileSave, Qt::LeftButton);
   EXPECT_FALSE(fs::exists(file));
-  ASSERT_EQ(MessageTexts(), std::vector<QString>{S(114) + "|" + S(119)});
+  ASSERT_EQ(MessageTexts(), std::vector<QString>{S(114) + "|No track is checked, so nothing was written."});
   EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
   EXPECT_TRUE(env.services.fileDialogs.empty());
   EXPECT_FALSE(fs::exists(file));
@@ -721,9 +771,63 @@ TEST_F(TrackPage, SavingWithNoTrackCheckedWritesNothingAndKeepsTheTitle) {
   env.services.messages.clear();
   page->SetRowChecked(1, true);
   QTest::mouseClick(page->tbTrackFileSave, Qt::LeftButton);
-  EXPECT_TRUE(env.services.messages.empty());
+  EXPECT_EQ(MessageTexts(),
+            std::vector<QString>{S(114) + "|1 track(s) saved. 1 unchecked track(s) not saved."});
   EXPECT_TRUE(fs::exists(file));
   EXPECT_EQ(f->windowTitle(), mainWindowTitle + Q(file));
+}
+
+// The save says how many tracks it wrote and how many unchecked ones it
+// left out; the GPX and KML exports with no track checked say so and write
+// nothing.
+TEST_F(TrackPage, SavesAndExportsSayWhatTheyLeftOut) {
+  ShowPage();
+  mapstores::AddTrack(QStringLiteral("A"), 3, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 3, 0xFF00);
+  mapstores::AddTrack(QStringLiteral("C"), 3, 0xFF0000);
+  const struct {
+    std::vector<bool> checked;
+    const char* says;
+  } saves[] = {
+      {{true, false, true}, "2 track(s) saved. 1 unchecked track(s) not saved."},
+      {{true, true, true}, "3 track(s) saved."},
+      {{false, true, false}, "1 track(s) saved. 2 unchecked track(s) not saved."},
+  };
+  for (const auto& c : saves) {
+    SCOPED_TRACE(c.says);
+    ShowTracks(c.checked);
+    env.services.messages.clear();
+    const fs::path file = dir / "saved.trk";
+    env.services.saveAnswers.push_back(Q(file));
+    QTest::mouseClick(page->tbTrackFileSave, Qt::LeftButton);
+    ASSERT_EQ(MessageTexts(), std::vector<QString>{S(114) + "|" + QString::fromLatin1(c.says)});
+    EXPECT_EQ(env.services.messages[0].icon, Icon::Information);
+    EXPECT_TRUE(fs::exists(file));
+  }
+
+  ShowTracks({false, false, false});
+  struct Export {
+    const char* what;
+    QAction* action;
+    int caption;
+  } const exports[] = {{"GPX", page->mnuGPXExport, 133}, {"KML", page->mnuKML, 132}, {"viewer", page->mnuCallGE, 132}};
+  for (const Export& e : exports) {
+    SCOPED_TRACE(e.what);
+    env.services.messages.clear();
+    env.services.fileDialogs.clear();
+    env.services.opened.clear();
+    const fs::path file = dir / (std::string(e.what) + ".out");
+    env.services.saveAnswers.push_back(Q(file));
+    e.action->trigger();
+    env.services.saveAnswers.clear();
+    ASSERT_EQ(MessageTexts(),
+              std::vector<QString>{S(e.caption) + "|No track is checked, so nothing was written."});
+    EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(env.services.fileDialogs.empty());
+    EXPECT_TRUE(env.services.opened.isEmpty());
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(f->StatusText(2), S(168));
+  }
 }
 
 TEST_F(TrackPage, TitleNamesTheFileWhoseTracksAreHeld) {
@@ -1138,6 +1242,39 @@ TEST_F(TrackPage, EnterEditsAndDeleteDeletesOnTheTrackPage) {
   f->FormKeyDown(Qt::Key_Delete, Qt::NoModifier);
   ASSERT_EQ(trackStorage.Count(), 1u);
   EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("A"));
+}
+
+// Enter on a selected track row opens one editor (closed with Escape, as a
+// user does), and so does a double click on its title.
+TEST_F(TrackPage, EnterAndDoubleClickOpenOneEditor) {
+  mapstores::AddTrack(QStringLiteral("A"), 2, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 2, 0xFF);
+  ShowTracks({true, true});
+  ShowPage();
+  f->Mode = omTrack;
+  page->SelectRow(1);
+  f->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+  page->lvTrack->setFocus();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), page->lvTrack);
+  env.services.onDialog = [](QDialog& d) {
+    QTimer::singleShot(0, &d, [&d] { QTest::keyClick(&d, Qt::Key_Escape); });
+    return d.exec();
+  };
+  QTest::keyClick(page->lvTrack, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(env.services.dialogsShown, 1);
+
+  env.services.dialogsShown = 0;
+  const QRect title = page->lvTrack->visualItemRect(page->lvTrack->topLevelItem(1));
+  // A real double click on the title: press and release, then the double click.
+  const QPoint at(60, title.center().y());
+  QTest::mouseClick(page->lvTrack->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(page->lvTrack->viewport(), Qt::LeftButton, {}, at);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(env.services.dialogsShown, 1);
+  EXPECT_EQ(trackStorage.Count(), 2u);
 }
 
 // A pipe given as a file: neither the track file open nor the GPX import

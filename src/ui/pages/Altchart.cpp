@@ -16,6 +16,7 @@
 #include "Programpage.h"
 #include "Routepage.h"
 #include "Routestorage.h"
+#include "Servicewait.h"
 #include "Textfmt.h"
 #include "Tickclock.h"
 #include "Uibuild.h"
@@ -27,6 +28,7 @@ using namespace uibuild;
 namespace {
 
 constexpr int kSmoothFactor = 8;
+constexpr double kFlatBand = 20.0;
 constexpr std::uint32_t kFailingRetryMs = 60000;
 const QString kUnknown = QStringLiteral("0");
 const QString kUnresolved = QString::number(ELEVATION_ERROR);
@@ -63,8 +65,8 @@ TAltChart::TAltChart(TMainFrame& frame, QWidget* parent) : QChartView(parent), f
   chart->setMargins(QMargins(4, 4, 4, 4));
   altchartBottomAxis = new QValueAxis;
   altchartLeftAxis = new QValueAxis;
-  altchartBottomAxis->setTitleText(QStringLiteral("Distance"));
-  altchartLeftAxis->setTitleText(QStringLiteral("Altitude"));
+  altchartBottomAxis->setTitleText(tr("Distance"));
+  altchartLeftAxis->setTitleText(tr("Altitude"));
   for (QValueAxis* axis : {altchartBottomAxis, altchartLeftAxis}) {
     axis->setLinePenColor(Qt::gray);
     axis->setGridLinePen(QPen(Qt::gray, 1, Qt::DotLine));
@@ -94,9 +96,9 @@ TAltChart::TAltChart(TMainFrame& frame, QWidget* parent) : QChartView(parent), f
 
   pmnuAltChart = new QMenu(this);
   pmnuAltChart->setObjectName(QStringLiteral("pmnuAltChart"));
-  mnuShowAltChart2 = MenuItem(pmnuAltChart, "mnuShowAltChart2", QStringLiteral("Altitude chart"));
+  mnuShowAltChart2 = MenuItem(pmnuAltChart, "mnuShowAltChart2", tr("Altitude chart"));
   mnuShowAltChart2->setCheckable(true);
-  mnuFollowMode = MenuItem(pmnuAltChart, "mnuFollowMode", QStringLiteral("Follow mode"));
+  mnuFollowMode = MenuItem(pmnuAltChart, "mnuFollowMode", tr("Follow mode"));
   mnuFollowMode->setCheckable(true);
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QWidget::customContextMenuRequested, this,
@@ -140,14 +142,14 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
   if (!key.isEmpty()) url += QStringLiteral("&key=") + QString::fromLatin1(QUrl::toPercentEncoding(key));
   HttpRequest request = frame_.HGoogleRequest(url);
   request.timeoutMs = TimeoutMs;
-  const HttpReply reply = HttpClient::Instance().Get(request);
+  const HttpReply reply = WaitForService(frame_, tr("Waiting for the elevation service ..."), request);
   if (!reply.ok) {
-    const QString reason = reply.error.isEmpty() ? QStringLiteral("no reply") : reply.error;
+    const QString reason = reply.error.isEmpty() ? tr("no reply") : reply.error;
     // The first failure of a run is yet to be told.
     if (failure_.isEmpty()) failureUnshown_ = true;
     // An error status is an answer; anything else is none.
-    failure_ = reply.status >= 400 ? QStringLiteral("answered with an error (%1)").arg(reason)
-                                   : QStringLiteral("gave no answer (%1)").arg(reason);
+    failure_ = reason;
+    failureAnswered_ = reply.status >= 400;
     failedAt_ = tickclock::GetTickCount();
     return answer;
   }
@@ -161,7 +163,11 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
   return answer;
 }
 
-QString TAltChart::FailingNote() const { return QStringLiteral("Elevation service failing: ") + failure_; }
+QString TAltChart::FailingNote() const {
+  //: Status bar note; %1 is the reason, e.g. "timed out"
+  return failureAnswered_ ? tr("Elevation service failing: answered with an error (%1)").arg(failure_)
+                          : tr("Elevation service failing: gave no answer (%1)").arg(failure_);
+}
 
 void TAltChart::ReportFailure() {
   frame_.SetStatusText(3, FailingNote());
@@ -169,8 +175,9 @@ void TAltChart::ReportFailure() {
   // bar only.
   if (!failureUnshown_) return;
   failureUnshown_ = false;
-  UiServices::Get().MessageBox(QStringLiteral("The elevation service %1.").arg(failure_), Str(115),
-                               UiServices::Icon::Error);
+  const QString text = failureAnswered_ ? tr("The elevation service answered with an error (%1).").arg(failure_)
+                                        : tr("The elevation service gave no answer (%1).").arg(failure_);
+  UiServices::Get().MessageBox(text, Str(115), UiServices::Icon::Error);
 }
 
 int TAltChart::FetchElevation(double latitude, double longitude) {
@@ -218,6 +225,8 @@ void TAltChart::FetchRouteElevations(bool retry) {
       if (list->topLevelItem(j)->text(TRoutePage::colAltitude) == kUnresolved)
         list->topLevelItem(j)->setText(TRoutePage::colAltitude, kUnknown);
   }
+  // New elevations may be wider than the column.
+  FitColumns(list, list->header(), true);
   if (failed) ReportFailure();
   running_ = false;
   FillAltitudeChart();
@@ -288,6 +297,15 @@ void TAltChart::FillAltitudeChart() {
     xMax = std::max(xMax, curve[i].x());
     yMin = i == 0 ? curve[i].y() : std::min(yMin, curve[i].y());
     yMax = i == 0 ? curve[i].y() : std::max(yMax, curve[i].y());
+  }
+  // A flat route would shrink the area to a line on the axis: it gets a
+  // band of kFlatBand metres around its one elevation, not below 0 for a
+  // route above sea level.
+  if (!curve.isEmpty() && yMax == yMin) {
+    const double level = yMin;
+    yMin = level - kFlatBand / 2;
+    yMax = level + kFlatBand / 2;
+    if (level >= 0 && yMin < 0) yMin = 0;
   }
   const double span = std::max(yMax - yMin, 10.0);
   // An empty chart keeps the scale it starts with. The scale starts at the

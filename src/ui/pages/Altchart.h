@@ -95,10 +95,11 @@ class TAltChart : public QChartView {
   QGraphicsEllipseItem* highlight_ = nullptr;
   QPointF marked_;
   bool running_ = false;
-  // The run of failures (on while failure_ says what went wrong): the tick
+  // The run of failures (on while failure_ gives the reason): the tick
   // of its last request and whether the user has yet to be told.
   std::uint32_t failedAt_ = 0;
   QString failure_;
+  bool failureAnswered_ = false;  // an error status, not silence
   bool failureUnshown_ = false;
 };
 

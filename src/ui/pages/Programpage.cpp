@@ -14,6 +14,7 @@
 #include "Frmnewversion.h"
 #include "Googlehtml.h"
 #include "Httpclient.h"
+#include "Servicewait.h"
 #include "Mainframe.h"
 #include "Textfmt.h"
 #include "Uiservices.h"
@@ -316,11 +317,7 @@ void TProgramPage::btnVersionCheckClick() { CheckNewVersion(false); }
 void TProgramPage::CheckNewVersion(bool silent) {
   HttpRequest request = frame_.HGoogleRequest(MakerUrl() + QLatin1String(kVersionFilePath));
   request.timeoutMs = kVersionTimeoutMs;
-  HttpReply reply;
-  {
-    BusyCursor busy;
-    reply = HttpClient::Instance().Get(request);
-  }
+  const HttpReply reply = WaitForService(frame_, tr("Waiting for the version check ..."), request);
   UiServices& ui = UiServices::Get();
   // A check that learnt nothing must not say there is nothing new.
   const VersionReply version = reply.ok ? ParseVersionReply(reply.body) : VersionReply{};

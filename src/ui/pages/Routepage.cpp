@@ -124,6 +124,7 @@ void TRoutePage::AttachFrameControls(const TRouteMapMenu& map) {
 void TRoutePage::ApplyLanguage() {
   const int routeColumns[7] = {17, 10, 15, 16, 46, 21, 22};
   for (int c = 0; c < 7; ++c) lvRoute->headerItem()->setText(c, Str(routeColumns[c]));
+  FitColumns(lvRoute, lvRoute->header());
   tbRouteOpen->setToolTip(Str(99));
   tbRouteSave->setToolTip(Str(100));
   tbgRouteDeviceUp->setToolTip(Str(101));
@@ -251,6 +252,7 @@ void TRoutePage::FillRouteList(bool arrows, bool automatic) {
   }
   frame_.RouteTotalKm = total;
   ShowRouteDistance(frame_.DeviceSetPage().cmbLengthUnit->currentIndex(), total);
+  FitColumns(lvRoute, lvRoute->header());
   lvRoute->setUpdatesEnabled(true);
   quietSelection_ = false;
   DrawRouteArrows();

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -81,16 +82,19 @@ QString TrackSpanText(double firstUtc, double lastUtc) {
   if (!(span > 0) || !std::isfinite(span)) return QStringLiteral("0");
   const long long total = std::llround(span * 86400.0);
   if (total <= 0) return QStringLiteral("0");
-  return Num(total / 86400) + QStringLiteral(" Days ") + Pad2(total / 3600 % 24) + QLatin1Char(':') +
-         Pad2(total / 60 % 60) + QLatin1Char(':') + Pad2(total % 60);
+  //: Track's total time: %1 whole days, then hours, minutes and seconds
+  return QCoreApplication::translate("TTrackPage", "%1 Days %2:%3:%4")
+      .arg(Num(total / 86400), Pad2(total / 3600 % 24), Pad2(total / 60 % 60), Pad2(total % 60));
 }
 
 // "12.3456 KM" from a whole kilometre on, else "999.0000 M".
 QString TrackDistanceText(double metres) {
   if (!std::isfinite(metres)) metres = 0;
   if (std::trunc(metres / 1000.0) != 0)
-    return QString::fromLatin1(textfmt::FormatFixed(metres / 1000.0, 4)) + QStringLiteral(" KM");
-  return QString::fromLatin1(textfmt::FormatFixed(metres, 4)) + QStringLiteral(" M");
+    return QCoreApplication::translate("TTrackPage", "%1 KM")
+        .arg(QString::fromLatin1(textfmt::FormatFixed(metres / 1000.0, 4)));
+  //: Metres
+  return QCoreApplication::translate("TTrackPage", "%1 M").arg(QString::fromLatin1(textfmt::FormatFixed(metres, 4)));
 }
 
 // Language text 135 with the count put in place of its "%d"; the rest of
@@ -111,7 +115,7 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
 
   Splitter2 = new QSplitter(Qt::Vertical, this);
   Splitter2->setObjectName(QStringLiteral("Splitter2"));
-  lvTrack = ListView(Splitter2, "lvTrack", {QStringLiteral("Title"), QStringLiteral("Color")},
+  lvTrack = ListView(Splitter2, "lvTrack", {tr("Title"), tr("Color")},
                      {200, 60}, true);
   Splitter2->addWidget(lvTrack);
 
@@ -142,7 +146,7 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   trbTrkSpeed->setRange(0, 250);
   trbTrkSpeed->setTickInterval(50);
   trbTrkSpeed->setTickPosition(QSlider::TicksBelow);
-  trbTrkSpeed->setToolTip(QStringLiteral("100 ms"));
+  trbTrkSpeed->setToolTip(tr("%1 ms").arg(100));
   for (QWidget* w : std::initializer_list<QWidget*>{spdTItemTop, spdTItemCenter, spdTItemEnd,
                                                     spdaddToRoute, spdAutoGeneratorTrk,
                                                     spdTrackPlay, spdTrackStopp, trbTrkSpeed})
@@ -174,17 +178,25 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
     }
   }
   uibuild::KeepTitlesWhole(lvTrackItem->horizontalHeader());
+  // The view measures the rows near those in view: rows scrolled to widen
+  // the columns that are too narrow for them, once per burst of scrolling.
+  auto* widen = new QTimer(this);
+  widen->setSingleShot(true);
+  widen->setInterval(0);
+  connect(widen, &QTimer::timeout, this,
+          [this] { FitColumns(lvTrackItem, lvTrackItem->horizontalHeader(), true); });
+  connect(lvTrackItem->verticalScrollBar(), &QScrollBar::valueChanged, widen, qOverload<>(&QTimer::start));
   items->addWidget(lvTrackItem, 1);
   Splitter2->addWidget(pnlTrackItems);
   page->addWidget(Splitter2, 1);
 
   pmnuTrackItems = new QMenu(this);
   pmnuTrackItems->setObjectName(QStringLiteral("pmnuTrackItems"));
-  pmnuTStart = MenuItem(pmnuTrackItems, "pmnuTStart", QStringLiteral("Start"));
+  pmnuTStart = MenuItem(pmnuTrackItems, "pmnuTStart", tr("Start"));
   pmnuTStart->setData(0);
-  pmnuTMiddle = MenuItem(pmnuTrackItems, "pmnuTMiddle", QStringLiteral("Center"));
+  pmnuTMiddle = MenuItem(pmnuTrackItems, "pmnuTMiddle", tr("Center"));
   pmnuTMiddle->setData(1);
-  pmnuTEnd = MenuItem(pmnuTrackItems, "pmnuTEnd", QStringLiteral("End"));
+  pmnuTEnd = MenuItem(pmnuTrackItems, "pmnuTEnd", tr("End"));
   pmnuTEnd->setData(2);
   lvTrackItem->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lvTrackItem, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -192,11 +204,11 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   });
 
   auto* sums = new QGridLayout;
-  lblTrkStartTime = Label(this, "lblTrkStartTime", QStringLiteral("Start Time"));
-  lblTrkEndTime = Label(this, "lblTrkEndTime", QStringLiteral("End Time"));
-  lblTrkTotalTime = Label(this, "lblTrkTotalTime", QStringLiteral("Total Time"));
-  lblTrkTotalDist = Label(this, "lblTrkTotalDist", QStringLiteral("Total Distance"));
-  lblTrkTotalPoints = Label(this, "lblTrkTotalPoints", QStringLiteral("Total Points"));
+  lblTrkStartTime = Label(this, "lblTrkStartTime", tr("Start Time"));
+  lblTrkEndTime = Label(this, "lblTrkEndTime", tr("End Time"));
+  lblTrkTotalTime = Label(this, "lblTrkTotalTime", tr("Total Time"));
+  lblTrkTotalDist = Label(this, "lblTrkTotalDist", tr("Total Distance"));
+  lblTrkTotalPoints = Label(this, "lblTrkTotalPoints", tr("Total Points"));
   edtTrackStartTime = Edit(this, "edtTrackStartTime", true);
   edtTrackEndTime = Edit(this, "edtTrackEndTime", true);
   edtTrackTotalTime = Edit(this, "edtTrackTotalTime", true);
@@ -214,26 +226,26 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
 
   ToolBar3 = new QToolBar(this);
   ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
-  tbTrackFileOpen = PageTool(ToolBar3, "tbTrackFileOpen", QStringLiteral("Open"));
-  tbTrackFileSave = PageTool(ToolBar3, "tbTrackFileSave", QStringLiteral("Save"));
-  tbTrackFileKLM = PageTool(ToolBar3, "tbTrackFileKLM", QStringLiteral("KML"));
-  tbTrackFileGPX = PageTool(ToolBar3, "tbTrackFileGPX", QStringLiteral("GPX"));
-  tbTrackFileNME = PageTool(ToolBar3, "tbTrackFileNME", QStringLiteral("NMEA"));
-  tbTrackDeviceDown = PageTool(ToolBar3, "tbTrackDeviceDown", QStringLiteral("Download"));
-  tbTrackTableMod = PageTool(ToolBar3, "tbTrackTableMod", QStringLiteral("Modify"));
-  tbTrackTableDel = PageTool(ToolBar3, "tbTrackTableDel", QStringLiteral("Delete"));
-  tbTrackTableClear = PageTool(ToolBar3, "tbTrackTableClear", QStringLiteral("Clear"));
+  tbTrackFileOpen = PageTool(ToolBar3, "tbTrackFileOpen", tr("Open"));
+  tbTrackFileSave = PageTool(ToolBar3, "tbTrackFileSave", tr("Save"));
+  tbTrackFileKLM = PageTool(ToolBar3, "tbTrackFileKLM", tr("KML"));
+  tbTrackFileGPX = PageTool(ToolBar3, "tbTrackFileGPX", tr("GPX"));
+  tbTrackFileNME = PageTool(ToolBar3, "tbTrackFileNME", tr("NMEA"));
+  tbTrackDeviceDown = PageTool(ToolBar3, "tbTrackDeviceDown", tr("Download"));
+  tbTrackTableMod = PageTool(ToolBar3, "tbTrackTableMod", tr("Modify"));
+  tbTrackTableDel = PageTool(ToolBar3, "tbTrackTableDel", tr("Delete"));
+  tbTrackTableClear = PageTool(ToolBar3, "tbTrackTableClear", tr("Clear"));
   pmnuKML = new QMenu(this);
   pmnuKML->setObjectName(QStringLiteral("pmnuKML"));
-  mnuKML = MenuItem(pmnuKML, "mnuKML", QStringLiteral("Export"));
-  mnuCallGE = MenuItem(pmnuKML, "mnuCallGE", QStringLiteral("Google Earth..."));
+  mnuKML = MenuItem(pmnuKML, "mnuKML", tr("Export"));
+  mnuCallGE = MenuItem(pmnuKML, "mnuCallGE", tr("Google Earth..."));
   pmnuGPX = new QMenu(this);
   pmnuGPX->setObjectName(QStringLiteral("pmnuGPX"));
-  mnuGPXImport = MenuItem(pmnuGPX, "mnuGPXImport", QStringLiteral("Import"));
-  mnuGPXExport = MenuItem(pmnuGPX, "mnuGPXExport", QStringLiteral("Export"));
-  lblFile4 = Label(this, "lblFile4", QStringLiteral("File"));
-  lblDevice4 = Label(this, "lblDevice4", QStringLiteral("Device"));
-  lblTable4 = Label(this, "lblTable4", QStringLiteral("Table"));
+  mnuGPXImport = MenuItem(pmnuGPX, "mnuGPXImport", tr("Import"));
+  mnuGPXExport = MenuItem(pmnuGPX, "mnuGPXExport", tr("Export"));
+  lblFile4 = Label(this, "lblFile4", tr("File"));
+  lblDevice4 = Label(this, "lblDevice4", tr("Device"));
+  lblTable4 = Label(this, "lblTable4", tr("Table"));
   auto* side = new QHBoxLayout;
   side->addWidget(SideGroup(this, lblFile4,
                             {tbTrackFileOpen, tbTrackFileSave, tbTrackFileKLM, tbTrackFileGPX,
@@ -581,6 +593,7 @@ void TTrackPage::FillTrackPoints(int row) {
   pointModel->SetTrack(row);
   // Another track's points start at the top, not where the last list was.
   lvTrackItem->scrollToTop();
+  FitColumns(lvTrackItem, lvTrackItem->horizontalHeader());
 }
 
 int TTrackPage::SelectedPointRow() const {
@@ -690,7 +703,8 @@ void TTrackPage::StopPlayback() {
 void TTrackPage::spdTrackStoppClick() { StopPlayback(); }
 
 void TTrackPage::trbTrkSpeedChange() {
-  trbTrkSpeed->setToolTip(Num(trbTrkSpeed->value()) + QStringLiteral(" ms"));
+  //: Milliseconds per playback step
+  trbTrkSpeed->setToolTip(tr("%1 ms").arg(Num(trbTrkSpeed->value())));
 }
 
 void TTrackPage::chkTrackItemsClick(bool checked) {
@@ -705,11 +719,13 @@ void TTrackPage::chkTrackItemsClick(bool checked) {
 // ============================================================================
 // files
 
-bool TTrackPage::NeedRows(bool checked) {
+bool TTrackPage::NeedRows(bool checked, int captionNumber) {
   for (int i = 0; i < RowCount(); ++i)
     if (!checked || RowChecked(i)) return true;
   frame_.SetStatusText(2, Str(168));
-  UiServices::Get().MessageBox(Str(119), Str(114), UiServices::Icon::Error);
+  // Tracks that are there but unchecked are no empty list.
+  const QString text = RowCount() == 0 ? Str(119) : tr("No track is checked, so nothing was written.");
+  UiServices::Get().MessageBox(text, Str(captionNumber), UiServices::Icon::Error);
   return false;
 }
 
@@ -747,11 +763,11 @@ void TTrackPage::bgTrackFile_OpenClick() {
   if (ok || replaced) frame_.SetTitleFile(*path);
   if (ok) return;
   const QFileInfo info(*path);
-  const QString reason = !info.exists()        ? QStringLiteral("The file does not exist.")
-                         : !info.isFile()      ? QStringLiteral("This is not a file.")
-                         : !info.isReadable()  ? QStringLiteral("The file cannot be read.")
-                         : replaced ? QStringLiteral("The file is cut short; the complete tracks before the cut were read.")
-                                                : QStringLiteral("The file holds no complete track.");
+  const QString reason = !info.exists()        ? tr("The file does not exist.")
+                         : !info.isFile()      ? tr("This is not a file.")
+                         : !info.isReadable()  ? tr("The file cannot be read.")
+                         : replaced ? tr("The file is cut short; the complete tracks before the cut were read.")
+                                                : tr("The file holds no complete track.");
   ReportFileFailure(frame_, Str(3), *path, reason);
 }
 
@@ -765,6 +781,14 @@ void TTrackPage::bgTrackFile_SaveClick() {
   if (!WriteOrReport(frame_, Str(114), *path, [&] { return trackStorage.SaveToFile(*path) > 0; })) return;
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
+  // The file holds the checked tracks only: an unchecked one is gone after a
+  // restart unless it is saved too.
+  int saved = 0;
+  for (int i = 0; i < RowCount(); ++i) saved += RowChecked(i) ? 1 : 0;
+  const int left = RowCount() - saved;
+  QString text = tr("%n track(s) saved.", nullptr, saved);
+  if (left > 0) text += QLatin1Char(' ') + tr("%n unchecked track(s) not saved.", nullptr, left);
+  UiServices::Get().MessageBox(text, Str(114), UiServices::Icon::Information);
 }
 
 std::optional<QString> TTrackPage::AskSavePath(int filterNumber, const char* suffix) const {
@@ -817,7 +841,8 @@ void TTrackPage::mnuGPXImportClick() {
 
 void TTrackPage::mnuGPXExportClick() {
   frame_.SetStatusText(1, Str(3));
-  if (!NeedRows()) return;
+  // The export writes the checked tracks only.
+  if (!NeedRows(true, 133)) return;
   const std::optional<QString> path = AskSavePath(142, "gpx");
   if (!path) return;
   const int count = RunExport(133, *path, ExportGpx);
@@ -826,6 +851,8 @@ void TTrackPage::mnuGPXExportClick() {
 
 void TTrackPage::ExportTracksKml(bool toViewer) {
   frame_.SetStatusText(1, Str(3));
+  // The export writes the checked tracks only.
+  if (!NeedRows(true, 132)) return;
   if (!toViewer) {
     const std::optional<QString> path = AskSavePath(141, "kml");
     if (!path) return;
@@ -835,12 +862,12 @@ void TTrackPage::ExportTracksKml(bool toViewer) {
   }
   const QString path = TempKmlPath();
   if (path.isEmpty()) {
-    ReportFileFailure(frame_, Str(132), TempBaseFolder(), QStringLiteral("No safe temporary folder for the KML file."));
+    ReportFileFailure(frame_, Str(132), TempBaseFolder(), tr("No safe temporary folder for the KML file."));
     return;
   }
   if (RunExport(132, path, ExportKml) < 0) return;
   if (!UiServices::Get().OpenFile(path)) {
-    ReportFileFailure(frame_, Str(132), path, QStringLiteral("The desktop could not open the file."));
+    ReportFileFailure(frame_, Str(132), path, tr("The desktop could not open the file."));
     return;
   }
   frame_.SetStatusText(2, Str(167));

@@ -129,8 +129,8 @@ class TTrackPage : public QWidget {
   // Status panel 2 "done" and the export's count in a message box.
   void ReportExported(int captionNumber, int count);
   // True when the list has a row (a checked one with `checked`); otherwise
-  // says there is no data.
-  bool NeedRows(bool checked = false);
+  // says there is no data or no checked track, under string captionNumber.
+  bool NeedRows(bool checked = false, int captionNumber = 114);
   std::optional<QString> AskSavePath(int filterNumber, const char* suffix) const;
   // Runs an export that answers the track count, or below 0 when the file
   // could not be written (then reported); answers the same.
