@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -172,8 +173,24 @@ void TFormWorkTask::Finish(int result) {
 }
 
 void TFormWorkTask::reject() {
-  if (!Finished) FailureCause = tfUserCancelled;
-  done(mrCancel);
+  if (Finished || CancelRequested) return;
+  FailureCause = tfUserCancelled;
+  if (!Worker || Worker->Ended()) {
+    done(mrCancel);
+    return;
+  }
+  CancelRequested = true;
+  Worker->Terminate();
+  lblState->setText(tr("Cancelling ..."));
+  // The worker's last message closes the window; a worker that ends without
+  // one (it could not start its work) is noticed here.
+  auto* watch = new QTimer(this);
+  connect(watch, &QTimer::timeout, this, [this, watch] {
+    if (!Worker->Ended()) return;
+    watch->stop();
+    Finish(mrCancel);
+  });
+  watch->start(50);
 }
 
 void TFormWorkTask::Fail() {
@@ -183,6 +200,7 @@ void TFormWorkTask::Fail() {
 
 void TFormWorkTask::Fail(TaskFailure cause) {
   if (Finished) return;
+  if (CancelRequested) cause = tfUserCancelled;
   FailureCause = cause == tfNone ? tfFailed : cause;
   done(mrCancel);
 }
@@ -191,6 +209,10 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
   switch (msg) {
     case WM_TASK_COMMAND_DONE: {
       if (Finished) return;
+      if (CancelRequested) {
+        Fail(tfUserCancelled);
+        return;
+      }
       switch (TaskCode) {
         case wtSetDeviceConfig:
         case wtSetLoggerConfig:
@@ -230,13 +252,14 @@ void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {
     }
     case WM_TASK_RECEIVE_DONE:
     case WM_TASK_SEND_DONE:
-      if (wParam == 0)
+      // A cancelled task stays cancelled, even when its end came first.
+      if (wParam == 0 && !CancelRequested)
         Finish(mrOk);
       else
         Fail();
       break;
     case WM_TRANSFER_STATE:
-      if (wParam >= 6) return;  // not a phase we know
+      if (wParam >= 6 || CancelRequested) return;  // not a phase we know, or the cancel's caption stays
       lblState->setText(Captions[wParam]);
       if (wParam == tsBlockOk) ByteCount += 1024;
       lblBytes->setText(QString::number(ByteCount) + QStringLiteral(" Bytes"));
@@ -251,27 +274,29 @@ QString TaskFailureText(TaskFailure cause, int port) {
     case tfNone:
       return QString();
     case tfNoReply:
-      return QStringLiteral("The device did not answer in time.");
+      return TFormWorkTask::tr("The device did not answer in time.");
+    case tfUnexpectedReply:
+      return TFormWorkTask::tr("The device answered something unexpected.");
     case tfRefused:
-      return QStringLiteral("The device refused the data.");
+      return TFormWorkTask::tr("The device refused the data.");
     case tfDamaged:
-      return QStringLiteral("The data from the device arrived damaged.");
+      return TFormWorkTask::tr("The data from the device arrived damaged.");
     case tfDeviceCancelled:
-      return QStringLiteral("The device broke off the transfer.");
+      return TFormWorkTask::tr("The device broke off the transfer.");
     case tfLineLost:
-      return QStringLiteral("The connection to the device was lost.");
+      return TFormWorkTask::tr("The connection to the device was lost.");
     case tfFileRead:
-      return QStringLiteral("The transfer file could not be read.");
+      return TFormWorkTask::tr("The transfer file could not be read.");
     case tfFileWrite:
-      return QStringLiteral("The transfer file could not be written.");
+      return TFormWorkTask::tr("The transfer file could not be written.");
     case tfBadReply:
-      return QStringLiteral("The device's reply could not be read.");
+      return TFormWorkTask::tr("The device's reply could not be read.");
     case tfUserCancelled:
-      return QStringLiteral("The transfer was cancelled.");
+      return TFormWorkTask::tr("The transfer was cancelled.");
     case tfNoPort:
-      return QStringLiteral("COM %1 could not be opened.").arg(port);
+      return TFormWorkTask::tr("COM %1 could not be opened.").arg(port);
     case tfFailed:
       break;
   }
-  return QStringLiteral("The device task failed.");
+  return TFormWorkTask::tr("The device task failed.");
 }

@@ -45,7 +45,9 @@ class TFormWorkTask : public QDialog {
 
   int ShowModal() { return exec(); }
   void done(int result) override;
-  // Closing the window (its close box, Escape) cancels the task.
+  // Closing the window (its close box, Escape) cancels the task: the worker
+  // breaks it off, and the window, still painted and answering, closes with
+  // mrCancel once the worker has ended.
   void reject() override;
   // Why the task failed once ShowModal gave mrCancel; tfNone after success.
   TaskFailure Failure() const { return FailureCause; }
@@ -84,6 +86,7 @@ class TFormWorkTask : public QDialog {
   bool Finished = false;
   TaskFailure FailureCause = tfNone;
   bool CursorSet = false;
+  bool CancelRequested = false;
 };
 
 // The line that tells the user why a task failed: fixed English texts, as

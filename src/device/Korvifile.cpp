@@ -141,17 +141,17 @@ int KorviFile::Save(const QString& path) {
   const int nameLen = MAX_TITLE_LEN;
   const int textLen = MAX_INFO_LEN;
   if (nameLen < 1 || nameLen > 0xFFFF || textLen < 0 || textLen > 0xFFFF)
-    return Fail(QStringLiteral("The text lengths do not fit the device file."));
+    return Fail(tr("The text lengths do not fit the device file."));
 
   const DeviceIndex index = Store.BuildDeviceIndex();
   if (index.CategoryCount > 255)
-    return Fail(QStringLiteral("The device file holds at most 255 categories."));
+    return Fail(tr("The device file holds at most 255 categories."));
   for (int n : index.SubCategoryCounts)
     if (n > 0xFFFF)
-      return Fail(QStringLiteral("The device file holds at most 65535 sub-categories in a category."));
+      return Fail(tr("The device file holds at most 65535 sub-categories in a category."));
   for (int n : index.DestCounts)
     if (n > 0xFFFF)
-      return Fail(QStringLiteral("The device file holds at most 65535 destinations in a sub-category."));
+      return Fail(tr("The device file holds at most 65535 destinations in a sub-category."));
 
   TFontTable table(bank_);
   QByteArray out(kHeaderSize, '\0');
@@ -180,7 +180,7 @@ int KorviFile::Save(const QString& path) {
   for (const DestItem* d : index.Dests) {
     std::int32_t lat = 0, lon = 0;
     if (!ToFixed(d->Latitude, lat) || !ToFixed(d->Longitude, lon))
-      return Fail(QStringLiteral("A position does not fit the device file: ") + d->Title);
+      return Fail(tr("A position does not fit the device file: %1").arg(d->Title));
     texts.push_back(FitTo(d->Info, textLen));
     const auto len = static_cast<std::uint16_t>(texts.back().size());
     AppendU8(out, static_cast<std::uint8_t>(d->Category & 0xFF));
@@ -212,7 +212,7 @@ int KorviFile::Save(const QString& path) {
 
   const std::uint64_t end = static_cast<std::uint64_t>(out.size());
   if (end > std::numeric_limits<std::uint32_t>::max())
-    return Fail(QStringLiteral("The destinations do not fit into one device file."));
+    return Fail(tr("The destinations do not fit into one device file."));
 
   PutU16(out, 0, kVersion);
   PutU16(out, 4, kHeaderSize);

@@ -20,6 +20,7 @@
 // pads and ends names.
 #include "Filebase.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -33,6 +34,8 @@ extern const QString korviFileExtension;
 std::uint16_t ComputeHeaderChecksum(const std::uint8_t* bytes, int count);
 
 class KorviFile : public FileBase {
+  Q_DECLARE_TR_FUNCTIONS(KorviFile)
+
  public:
   // The glyphs come from `bank`, the process-wide font bank unless given.
   explicit KorviFile(DestStorage& store);

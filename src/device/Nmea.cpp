@@ -1,10 +1,15 @@
 #include "Nmea.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "Apexception.h"
 #include "Serial.h"
 #include "Timer.h"
+
+namespace {
+constexpr uint32_t kCancelSliceMs = 50;
+}
 
 Nmea::Nmea(Serial* port, char* buffer, int32_t bufferSize) : Port(port) {
   if (!port || !port->IsOpen() || !buffer || bufferSize < 1) throw ProtException(peNoPort, 0);
@@ -36,7 +41,7 @@ uint8_t Nmea::Checksum(const void* bytes, int32_t count) {
 }
 
 bool Nmea::SendCommand(const std::string& command, const std::string& expectedReply,
-                       uint32_t timeoutMs) {
+                       uint32_t timeoutMs, const std::atomic<bool>* cancel) {
   // Armed before anything is written, so that no reply can arrive unseen; a
   // signal left from an earlier expectation is not this command's reply.
   ReplyEvent.Reset();
@@ -50,8 +55,11 @@ bool Nmea::SendCommand(const std::string& command, const std::string& expectedRe
   if (expectedReply.empty()) return true;
   Timer timer;
   timer.Begin(timeoutMs);
+  // Short waits while a cancel may come, so that it is seen within them.
+  const uint32_t slice = cancel ? std::min<uint32_t>(timeoutMs, kCancelSliceMs) : timeoutMs;
   for (;;) {
+    if (cancel && cancel->load()) return false;
     if (timer.Expired()) return false;
-    if (ReplyEvent.WaitFor(timeoutMs)) return true;
+    if (ReplyEvent.WaitFor(slice)) return true;
   }
 }

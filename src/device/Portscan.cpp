@@ -129,6 +129,8 @@ bool ConnectDevice(ConnectionPage& page, ApConfig& config, const ProbeFunction& 
     if (probe(port, baud)) {
       page.SetStatusText(0, QStringLiteral("COM %1").arg(port));
       config.Port = port;
+      // The port list shows where the device was found.
+      page.FillComPortCombo();
       found = true;
       break;
     }

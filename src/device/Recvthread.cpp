@@ -22,6 +22,7 @@ void RecvThread::SetExpectedReply(const std::string& text) {
   std::lock_guard<std::mutex> guard(Lock);
   ExpectedReply = text;
   Armed = true;
+  otherSeen_.store(false);
 }
 
 void RecvThread::Terminate() { terminated_.store(true); }
@@ -47,16 +48,26 @@ void RecvThread::Body() {
 }
 
 bool SentenceAssembler::Feed(unsigned char byte) {
+  Stray_ = false;
   if (byte == '$') {
     Length_ = 0;
     InSentence = true;
     Overlong = false;
+    ChecksumLeft = 0;
     return false;
   }
-  if (!InSentence) return false;
+  if (!InSentence) {
+    if (ChecksumLeft > 0)
+      --ChecksumLeft;
+    else
+      Stray_ = byte != '\r' && byte != '\n';
+    return false;
+  }
   if (byte == '*') {
     InSentence = false;
-    return !Overlong && Length_ < BufferSize;  // room for the terminator
+    ChecksumLeft = 2;
+    Stray_ = Overlong || Length_ >= BufferSize;
+    return !Stray_;  // room for the terminator
   }
   if (Length_ < BufferSize - 1)
     Buffer[Length_++] = static_cast<char>(byte);
@@ -69,15 +80,18 @@ void RecvThread::Execute() {
   while (!terminated_.load()) {
     unsigned char byte = 0;
     if (Port->Read(&byte, 1) != 1) continue;
-    if (!Sentence.Feed(byte)) continue;
-    const int32_t length = Sentence.Length();
+    const bool ended = Sentence.Feed(byte);
     std::lock_guard<std::mutex> guard(Lock);
-    size_t want = ExpectedReply.size();
-    if (Armed && static_cast<size_t>(length) >= want &&
-        std::memcmp(Buffer, ExpectedReply.data(), want) == 0) {
-      Buffer[length] = '\0';
-      ReplyEvent->Set();
-      return;
+    if (!Armed) continue;
+    if (ended) {
+      const int32_t length = Sentence.Length();
+      const size_t want = ExpectedReply.size();
+      if (static_cast<size_t>(length) >= want && std::memcmp(Buffer, ExpectedReply.data(), want) == 0) {
+        Buffer[length] = '\0';
+        ReplyEvent->Set();
+        return;
+      }
     }
+    if (ended || Sentence.Stray()) otherSeen_.store(true);
   }
 }

@@ -31,6 +31,9 @@ class SentenceAssembler {
   // bytes are then at the start of the buffer, which has room for one more.
   bool Feed(unsigned char byte);
   int32_t Length() const { return Length_; }
+  // Whether the last byte fed was no part of a sentence, its checksum or a
+  // line end (noise), or ended one too long for the buffer.
+  bool Stray() const { return Stray_; }
 
  private:
   char* Buffer;
@@ -38,6 +41,8 @@ class SentenceAssembler {
   int32_t Length_ = 0;
   bool InSentence = false;
   bool Overlong = false;
+  int ChecksumLeft = 0;  // checksum digits still to come after "*"
+  bool Stray_ = false;
 };
 
 class RecvThread {
@@ -57,6 +62,9 @@ class RecvThread {
   void Terminate();
   void WaitFor();
   bool Finished() const { return finished_.load(); }
+  // Whether anything but the expected reply arrived since the last
+  // SetExpectedReply: a device that answers, but not what was asked.
+  bool OtherSeen() const { return otherSeen_.load(); }
   // What ended the thread, if anything was thrown (a failed read).
   std::exception_ptr FatalException() const;
 
@@ -77,5 +85,6 @@ class RecvThread {
   std::exception_ptr fatal_;
   std::atomic<bool> terminated_{false};
   std::atomic<bool> finished_{false};
+  std::atomic<bool> otherSeen_{false};
   std::thread thread_;
 };

@@ -48,6 +48,7 @@ void WorkTask::Run() {
   } catch (...) {
     // Execute reports every failure itself; nothing may leave the thread.
   }
+  Ended_.store(true);
 }
 
 namespace {
@@ -93,7 +94,8 @@ void WorkTask::Execute() {
     PostWindowMessage(NotifyWindow, msg, wParam, lParam);
   };
   auto fail = [&](unsigned msg, TaskFailure cause, intptr_t lParam = 0) {
-    FailureCause.store(cause);
+    // Whatever a cancel made fail, the user asked for it.
+    FailureCause.store(Terminated.load() ? tfUserCancelled : cause);
     post(msg, 1, lParam);
   };
 
@@ -114,15 +116,17 @@ void WorkTask::Execute() {
     auto channel = std::make_unique<Nmea>(Port, Buffer, BufferSize);
     bool ok = false;
     try {
-      ok = channel->SendCommand(command, row.Reply, CommandReplyTimeout);
+      ok = channel->SendCommand(command, row.Reply, CommandReplyTimeout, &Terminated);
     } catch (const SerialException& e) {
       channel.reset();
       fail(WM_TASK_COMMAND_DONE, tfLineLost, e.Code);
       return;
     }
+    const bool other = !ok && channel->OtherReplySeen();
     channel.reset();  // the receive thread has ended: the reply stays untouched
-    // A reply that never came on a line whose reads failed is a lost line.
-    const TaskFailure noReply = Port->IsOpen() ? tfNoReply : tfLineLost;
+    // A reply that never came on a line whose reads failed is a lost line;
+    // a device that sent something else did answer.
+    const TaskFailure noReply = !Port->IsOpen() ? tfLineLost : other ? tfUnexpectedReply : tfNoReply;
 
     if (row.Kind == tkNone) {
       if (ok)
@@ -138,6 +142,7 @@ void WorkTask::Execute() {
 
     Port->Reopen(TransferBaudRate);
     transfer = std::make_unique<XModem>(Port, NotifyWindow, Timing);
+    transfer->SetCancelFlag(&Terminated);
     const std::string path = HasFileName ? FileName : std::string();
     if (row.Kind == tkSendFile)
       transfer->SendFile(path);

@@ -51,6 +51,7 @@ constexpr unsigned WM_TASK_SEND_DONE = WM_USER + 202;     // wParam 0 ok / 1 fai
 enum TaskFailure : int {
   tfNone = 0,
   tfNoReply,          // the device did not answer within the time
+  tfUnexpectedReply,  // the device answered, but not what the command asks for
   tfRefused,          // the device kept refusing our blocks or our end (NAK)
   tfDamaged,          // the device's blocks kept arriving damaged
   tfDeviceCancelled,  // the device broke the transfer off (CAN)
@@ -84,9 +85,13 @@ class WorkTask {
   WorkTask(const WorkTask&) = delete;
   WorkTask& operator=(const WorkTask&) = delete;
 
-  // The worker does not look at the request: a running task ends by itself.
+  // Breaks the task off: the wait for a reply ends, and a running transfer
+  // is cancelled towards the device (CAN), both within a few milliseconds.
+  // The task then fails with tfUserCancelled.
   void Terminate() { Terminated = true; }
   void WaitFor();
+  // The thread body has returned (its last message, if any, is posted).
+  bool Ended() const { return Ended_.load(); }
   // Why the task failed; set before the failure message is posted, so the
   // window reads it when that message arrives. tfNone until then.
   TaskFailure Failure() const { return FailureCause.load(); }
@@ -104,6 +109,7 @@ class WorkTask {
   bool HasFileName;
   XModemTiming Timing;
   std::atomic<bool> Terminated{false};
+  std::atomic<bool> Ended_{false};
   std::atomic<TaskFailure> FailureCause{tfNone};
   std::thread Thread;
 };

@@ -74,11 +74,29 @@ void XModem::Post(TransferState state) {
 }
 
 void XModem::Pause(uint32_t ms) {
-  if (ms) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  // In short naps, so that a cancel is not held up by a pause.
+  constexpr uint32_t kNap = 20;
+  while (ms > 0) {
+    CheckCancel();
+    const uint32_t nap = std::min(ms, kNap);
+    std::this_thread::sleep_for(std::chrono::milliseconds(nap));
+    ms -= nap;
+  }
+}
+
+void XModem::CheckCancel() {
+  if (!CancelRequested()) return;
+  // CAN twice or more ends the transfer on the peer's side, sending or
+  // receiving; what the peer still sends is left unread.
+  for (int i = 0; i < 3; ++i) SendByte(CAN);
+  DropInput();
+  File.Close();
+  throw ProtException(peCancelled, 0, "");
 }
 
 bool XModem::NextByte(const Timer& timer, uint8_t& byte) {
   while (InputPos >= Input.size()) {
+    CheckCancel();
     if (timer.Expired()) return false;
     const size_t waiting = static_cast<size_t>(std::max(Port->GetBytesWaiting(), 0));
     if (waiting == 0) {
@@ -156,6 +174,7 @@ void XModem::SendFile(const std::string& path) {
   Port->Purge();
   int endRounds = 0;
   while (State != stDone) {
+    CheckCancel();
     switch (State) {
       case stStart:
         Post(tsStart);
@@ -219,6 +238,7 @@ XModem::BlockResult XModem::ReceiveBlock() {
   Timer timer = StartTimer(Timing.PacketStartTimeout);
   bool started = false;
   while (!started) {
+    CheckCancel();
     if (timer.Expired()) return BlockResult::Refused;
     if (Port->GetBytesWaiting() <= 0) {
       Idle();
@@ -239,6 +259,7 @@ XModem::BlockResult XModem::ReceiveBlock() {
   size_t have = 1;
   timer = StartTimer(Timing.PacketRestTimeout);
   while (have < size) {
+    CheckCancel();
     if (timer.Expired()) return BlockResult::Refused;
     const size_t waiting = static_cast<size_t>(std::max(Port->GetBytesWaiting(), 0));
     if (waiting == 0) {
@@ -281,6 +302,7 @@ void XModem::ReceiveFile(const std::string& path) {
   Pause(Timing.OpenPause);
   Port->Purge();
   for (;;) {
+    if (State != stDone) CheckCancel();
     switch (State) {
       case stDone:
         return;

@@ -6,6 +6,7 @@
 #include "Bestfile.h"
 #include "Windowmessage.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -58,6 +59,11 @@ class XModem {
   // Receives into a new file at the path (replacing one); returns after the end.
   // On failure the file keeps what was written so far.
   void ReceiveFile(const std::string& path);
+  // A flag that, once set, breaks the transfer off: the peer gets CAN bytes
+  // and the transfer throws ProtException peCancelled within a few
+  // milliseconds. Not owned; null: none.
+  void SetCancelFlag(const std::atomic<bool>* flag) { CancelFlag = flag; }
+  bool CancelRequested() const { return CancelFlag && CancelFlag->load(); }
   // After a receive that gave up: whether the last packet that failed did not
   // come in time (a device gone quiet) rather than came and did not check.
   bool PeerSilent() const { return Silent; }
@@ -86,6 +92,8 @@ class XModem {
   void Post(TransferState state);
   void Pause(uint32_t ms);
   [[noreturn]] void CancelReceive();
+  // Breaks the transfer off when asked to.
+  void CheckCancel();
 
   int State = 0;
   Serial* Port;
@@ -102,4 +110,5 @@ class XModem {
   XModemTiming Timing;
   std::vector<uint8_t> Input;  // bytes taken from the port, not yet examined
   size_t InputPos = 0;
+  const std::atomic<bool>* CancelFlag = nullptr;
 };

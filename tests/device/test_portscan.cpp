@@ -262,7 +262,7 @@ TEST_F(ConnectTest, ScansAndProbesUntilTheDeviceAnswers) {
   config.AutoConnect = false;
   EXPECT_TRUE(ConnectDevice(page, config));
   EXPECT_TRUE(page.autoScan);
-  EXPECT_EQ(page.fills, 1);
+  EXPECT_EQ(page.fills, 2);  // after the scan, and with the port found
   EXPECT_EQ(Table(), (std::vector<int32_t>{1, 3, 5}));
   EXPECT_EQ(config.Port, 3);
   EXPECT_EQ(page.last(0), "COM 3");

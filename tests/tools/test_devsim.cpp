@@ -25,6 +25,22 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
+// A big log for long downloads: the whole blocks of the log held, again and
+// again, then empty blocks to the size.
+TEST(DeviceState, GrowsTheTrackLog) {
+  devsim::DeviceState s;
+  std::string& log = s.file(devsim::DeviceFile::TrackLog);
+  log = std::string(4096, 'a') + std::string(4096, 'b') + "tail";
+  s.GrowTrackLog(20000);
+  ASSERT_EQ(log.size(), 20000u);
+  EXPECT_EQ(log.substr(0, 8192 + 4), std::string(4096, 'a') + std::string(4096, 'b') + "tail");
+  EXPECT_EQ(log.substr(8196, 8192), std::string(4096, 'a') + std::string(4096, 'b'));
+  EXPECT_EQ(log.substr(16388), std::string(20000 - 16388, '\xFF'));
+  devsim::DeviceState empty;
+  empty.GrowTrackLog(5000);
+  EXPECT_EQ(empty.file(devsim::DeviceFile::TrackLog), std::string(5000, '\xFF'));
+}
+
 TEST(DeviceState, SavesAndLoadsEverything) {
   fs::path dir = testenv::scratchDir("devstate");
   devsim::DeviceState s;
@@ -287,6 +303,7 @@ TEST(SimulatorProgramTest, PlaysTheDeviceOnALinkedPort) {
       {{"--silent"}, false},
       {{"--wrong", "$POEM1*00\\r\\n", "--times", "5"}, false},
       {{"--slow-final-ack", "60"}, true},
+      {{"--log-size", "2"}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args[0]);
@@ -309,7 +326,7 @@ TEST(SimulatorProgramTest, PlaysTheDeviceOnALinkedPort) {
 TEST(SimulatorProgramTest, RefusesBadArguments) {
   for (std::vector<std::string> args : {std::vector<std::string>{"--com", "100"},
                                         {"--garbage", "\\q"}, {"--bogus"},
-                                        {"--slow-final-ack", "-1"}}) {
+                                        {"--slow-final-ack", "-1"}, {"--log-size", "x"}}) {
     testenv::PortSandbox ports("devsim-bad");
     SimulatorProgram prog(ports.dir(), args);
     EXPECT_EQ(prog.ready(), "");

@@ -4,7 +4,9 @@
 // against the device simulator on a pseudo-terminal, with real files.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -388,18 +390,17 @@ TEST_F(DevicePages, DeviceReplySelectsListPositions) {
   EXPECT_EQ(d.cmbLengthUnit->currentText(), "feet, mile");
   EXPECT_EQ(d.ParamText(), ",2,20,255,30,-5,1,1");
 
-  // Low 8 bits; a value without a row keeps the selection; an unknown
-  // distance or language leaves no selection.
+  // Low 8 bits; a value without a row leaves no selection, in every list.
   ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,9,15,511,7,300,x,0")));
   EXPECT_EQ(d.cmbConfigBacklight->currentText(), "ON");
-  EXPECT_EQ(d.cmbConfigSuspend->currentText(), "30");
-  EXPECT_EQ(d.cmbHomeTimeZone->currentIndex(), 7);   // 300 -> 44: no zone
-  EXPECT_EQ(d.cmbLocalTimeZone->currentIndex(), 12); // "x" -> 0
+  EXPECT_EQ(d.cmbConfigSuspend->currentIndex(), -1);  // 7: no row
+  EXPECT_EQ(d.cmbHomeTimeZone->currentIndex(), -1);   // 300 -> 44: no zone
+  EXPECT_EQ(d.cmbLocalTimeZone->currentIndex(), 12);  // "x" -> 0
   EXPECT_EQ(d.cmbLengthUnit->currentText(), "meter, KM");
   EXPECT_EQ(d.csTurnDist->currentIndex(), -1);
   EXPECT_EQ(d.cmbConfigLang->currentIndex(), -1);
-  // The two lists without a selection send what the device said.
-  EXPECT_EQ(d.ParamText(), ",9,15,255,30,-5,0,0");
+  // The lists without a selection send what the device said.
+  EXPECT_EQ(d.ParamText(), ",9,15,255,7,44,0,0");
 
   ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,3,30,10,0,1,0,0")));
   EXPECT_EQ(d.ParamText(), ",3,30,10,0,1,0,0");
@@ -542,7 +543,170 @@ TEST_F(DevicePages, SilentDeviceChangesNothing) {
   EXPECT_EQ(RunDeviceTask(f.get(), wtGetLoggerConfig, QString(), &why), mrCancel);
   EXPECT_EQ(why, TaskFailureText(tfBadReply, kPort));
   EXPECT_EQ(l.edtConfigTime->value(), 0);
+  // Each failure said so (the reasons: SettingsFailuresSayWhy).
+  ASSERT_EQ(env.services.messages.size(), 2u);
+  for (const auto& m : env.services.messages) EXPECT_EQ(m.caption, S(6));
+}
+
+// Get and Set on both pages say that they failed and why; a Get that fails
+// leaves the page as it was and does not keep an earlier "Done".
+TEST_F(DevicePages, SettingsFailuresSayWhy) {
+  TLoggerPage& l = *f->pgSetLogger;
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  struct Button {
+    const char* what;
+    QWidget* page;
+    QPushButton* button;
+    int pageText;
+    const char* failed;
+  } buttons[] = {
+      {"logger Get", &l, l.btnGetLogConfig, 6, "The settings could not be read from the device."},
+      {"logger Set", &l, l.btnSetLogConfig, 6, "The settings could not be sent to the device."},
+      {"device Get", &d, d.btnGetTrevikConfig, 7, "The settings could not be read from the device."},
+      {"device Set", &d, d.btnSetTrevikConfig, 7, "The settings could not be sent to the device."},
+  };
+  struct Fault {
+    const char* what;
+    std::function<void()> arrange;
+    TaskFailure cause;
+  } faults[] = {
+      {"silent", [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); }, tfNoReply},
+      {"hung up", [&] { devsim::Misbehaviour m; m.hangUpAfter = 0; m.count = 1; sim.misbehave(m); }, tfLineLost},
+      {"wrong reply",
+       [&] { devsim::Misbehaviour m; m.wrongReply = devsim::Frame("POEM999,1"); m.count = 1; sim.misbehave(m); },
+       tfUnexpectedReply},
+      {"no device", [&] { apConfig->Port = 49; }, tfNoPort},
+  };
+  // A device page that shows what the device holds, before every case.
+  ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,2,20,255,30,-5,1,1")));
+  const std::string shown = d.ParamText();
+  for (const Button& b : buttons)
+    for (const Fault& fault : faults) {
+      SCOPED_TRACE(std::string(b.what) + ", " + fault.what);
+      Show(b.page);
+      f->SetStatusText(2, S(167));  // an earlier success
+      env.services.messages.clear();
+      sim.clearReceived();
+      fault.arrange();
+      QTest::mouseClick(b.button, Qt::LeftButton);
+      EXPECT_EQ(f->StatusText(1), S(b.pageText));
+      EXPECT_EQ(Result(), S(168));
+      ASSERT_EQ(env.services.messages.size(), 1u);
+      EXPECT_EQ(env.services.messages[0].caption, S(b.pageText));
+      EXPECT_EQ(env.services.messages[0].text,
+                QString::fromUtf8(b.failed) + "\n" + TaskFailureText(fault.cause, apConfig->Port));
+      EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+      EXPECT_EQ(l.lblPercentage->text(), "?");
+      EXPECT_EQ(l.edtConfigTime->value(), 0);
+      EXPECT_EQ(d.ParamText(), shown);
+      EXPECT_EQ(FormWorkTask, nullptr);
+      apConfig->Port = kPort;
+      sim.behave();
+    }
+  // The device answers again: Get says so.
+  env.services.messages.clear();
+  Show(&l);
+  QTest::mouseClick(l.btnGetLogConfig, Qt::LeftButton);
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_EQ(l.lblPercentage->text(), "42.5");
   EXPECT_TRUE(env.services.messages.empty());
+}
+
+// A choice made before a Get that reads a value no row shows is not kept:
+// the list shows nothing, and Set sends the value read.
+TEST_F(DevicePages, GetDropsAChoiceTheDeviceValueReplaces) {
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  Show(&d);
+  devsim::DeviceState st = sim.state();
+  st.device.backlight = 30;
+  sim.setState(st);
+  QTest::mouseClick(d.btnGetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(d.cmbConfigBacklight->currentText(), "30");
+  // The user chooses 10 and sets it.
+  d.cmbConfigBacklight->showPopup();
+  QAbstractItemView* popup = d.cmbConfigBacklight->view();
+  QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(popup->model()->index(2, 0)).center());
+  ASSERT_EQ(d.cmbConfigBacklight->currentText(), "10");
+  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(sim.state().device.backlight, 10);
+  // The device now holds 20, which no row shows.
+  st = sim.state();
+  st.device.backlight = 20;
+  st.device.suspend = 45;
+  sim.setState(st);
+  QTest::mouseClick(d.btnGetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_EQ(d.cmbConfigBacklight->currentIndex(), -1);
+  EXPECT_EQ(d.cmbConfigBacklight->currentText(), "");
+  EXPECT_EQ(d.cmbConfigSuspend->currentIndex(), -1);
+  sim.clearReceived();
+  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_EQ(Sentences(), QStringList{"POEM14,1,2,20,20,45,-5,1,1"});
+  EXPECT_EQ(sim.state().device.backlight, 20);
+  EXPECT_EQ(sim.state().device.suspend, 45);
+  EXPECT_TRUE(env.services.messages.empty());
+}
+
+// Escape in the progress window during a big track-log download breaks the
+// transfer off towards the device at once; the window keeps answering until
+// the worker has ended, and the tracks held stay as they were.
+TEST_F(DevicePages, CancellingABigTrackLogDownload) {
+  mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  const QStringList before = Tracks();
+  devsim::DeviceState st = sim.state();
+  st.GrowTrackLog(size_t(24) << 20);
+  const int blocks = int(st.file(DeviceFile::TrackLog).size() / 1024);
+  sim.setState(st);
+  const int transfers = device->Transfers.load(), succeeded = device->Succeeded.load();
+
+  QElapsedTimer clock;
+  clock.start();
+  qint64 cancelledAt = -1, lastTick = -1, longestGap = 0;
+  bool cancellingShown = false;
+  QTimer ticker;  // the event loop's pulse, and the user's Escape
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    const qint64 now = clock.elapsed();
+    if (cancelledAt >= 0 && lastTick >= 0) longestGap = std::max(longestGap, now - lastTick);
+    lastTick = now;
+    if (!FormWorkTask) return;
+    if (cancelledAt >= 0) {
+      // Still there while the worker ends, and painted.
+      FormWorkTask->repaint();
+      return;
+    }
+    const QString bytes = FormWorkTask->lblBytes->text();
+    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
+    cancelledAt = now;
+    lastTick = now;
+    QTest::keyClick(FormWorkTask, Qt::Key_Escape);
+    cancellingShown = FormWorkTask && FormWorkTask->isVisible() && FormWorkTask->lblState->text() == "Cancelling ...";
+  });
+  ticker.start(10);
+  f->show();
+  QTest::mouseClick(f->pgTrack->tbTrackDeviceDown, Qt::LeftButton);
+  const qint64 returnedAt = clock.elapsed();
+  ticker.stop();
+  longestGap = std::max(longestGap, returnedAt - lastTick);  // up to the handler's end
+  ASSERT_GE(cancelledAt, 0);
+  // Well under the whole log: the device was told to stop.
+  ASSERT_TRUE(device->WaitForTransfers(transfers + 1, 5000));
+  EXPECT_EQ(device->Succeeded.load(), succeeded);
+  EXPECT_LT(device->PacketsSeen.load(), blocks / 4);
+  EXPECT_LT(returnedAt - cancelledAt, 2000);
+  EXPECT_LT(longestGap, 1000);
+  EXPECT_TRUE(cancellingShown);
+  EXPECT_EQ(Result(), S(168));
+  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
+                            {S(117), S(115) + "\n" + TaskFailureText(tfUserCancelled, kPort)}}));
+  EXPECT_EQ(Tracks(), before);
+  EXPECT_TRUE(f->calls.isEmpty());
+  EXPECT_TRUE(TransferFilesLeft().isEmpty());
+  EXPECT_EQ(FormWorkTask, nullptr);
+  // The device takes the next command.
+  env.services.messages.clear();
+  f->pgSetLogger->btnGetLogConfig->click();
+  EXPECT_EQ(Result(), S(167));
 }
 
 // ---------------------------------------------------------------------------
@@ -714,6 +878,7 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
     const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
     if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
     ++closed;
+    closer.stop();
     FormWorkTask->reject();
   });
 
@@ -727,7 +892,7 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
       {"silent device", [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); },
        f->pgWaypoint->tbDeviceDown, false, tfNoReply},
       {"garbage reply", [&] { devsim::Misbehaviour m; m.wrongReply = "#garbage\r\n"; m.count = 1; sim.misbehave(m); },
-       f->pgRoute->tbgRouteDeviceDown, false, tfNoReply},
+       f->pgRoute->tbgRouteDeviceDown, false, tfUnexpectedReply},
       {"hang-up before the reply",
        [&] { devsim::Misbehaviour m; m.hangUpAfter = 0; m.count = 1; sim.misbehave(m); },
        f->pgRoute->tbgRouteDeviceDown, false, tfLineLost},
@@ -829,7 +994,9 @@ TEST_F(DevicePages, FailedUploadsSayWhy) {
   QTimer closer;  // closes the progress window once a block has gone
   QObject::connect(&closer, &QTimer::timeout, [&] {
     const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
-    if (!bytes.isEmpty() && !bytes.startsWith("0 ")) FormWorkTask->reject();
+    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
+    closer.stop();
+    FormWorkTask->reject();
   });
   const auto faults = [&](auto set) {
     return [&, set] {
@@ -878,12 +1045,9 @@ TEST_F(DevicePages, FailedUploadsSayWhy) {
     EXPECT_TRUE(TransferFilesLeft().isEmpty());
     EXPECT_TRUE(f->pgWaypoint->tbDeviceUp->isEnabled());
     if (c.transfer) device->WaitForTransfers(transfers + 1, 5000);
-    // Closing the window does not stop the transfer: the device may still
-    // have taken the file.
+    // Closing the window breaks the transfer off: the device has taken nothing.
     devsim::DeviceState st = sim.state();
-    if (c.cause != tfUserCancelled) {
-      EXPECT_TRUE(st.file(DeviceFile::Waypoints).empty());
-    }
+    EXPECT_TRUE(st.file(DeviceFile::Waypoints).empty());
     st.file(DeviceFile::Waypoints).clear();
     sim.setState(st);
     sim.behave();
@@ -920,6 +1084,28 @@ TEST_F(DevicePages, ConnectionPageControls) {
   QTest::mouseClick(c.btnDevMan, Qt::LeftButton);
   ASSERT_EQ(env.services.messages.size(), 1u);
   EXPECT_TRUE(env.services.messages[0].text.contains("no device manager"));
+}
+
+// A Connect that scans shows the port where it found the device, and the
+// manual set-up's radio button keeps its check.
+TEST_F(DevicePages, ConnectShowsThePortFound) {
+  TConnectPage& c = *f->pgConnect;
+  Show(&c);
+  comPortCount = 0;
+  apConfig->Port = 3;
+  c.FillComPortCombo();
+  ASSERT_EQ(c.cmbComPort->currentIndex(), -1);
+  ASSERT_TRUE(c.rdoManualConfig->isChecked());
+  QTest::mouseClick(c.btnConnect, Qt::LeftButton);
+  EXPECT_EQ(apConfig->Port, kPort);
+  EXPECT_EQ(f->StatusText(0), "COM 7");
+  EXPECT_EQ(c.cmbComPort->currentText(), "COM 7");
+  EXPECT_TRUE(c.rdoManualConfig->isChecked());
+  EXPECT_TRUE(c.rdoAutoScan->isChecked());  // the Connect scanned
+  // And after a Scan.
+  QTest::mouseClick(c.btnScanComport, Qt::LeftButton);
+  EXPECT_EQ(c.cmbComPort->currentText(), "COM 7");
+  EXPECT_TRUE(c.rdoManualConfig->isChecked());
 }
 
 }  // namespace

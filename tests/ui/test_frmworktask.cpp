@@ -292,37 +292,41 @@ TEST_F(FormWorkTaskTest, FailuresGiveCancel) {
   }
 }
 
-TEST_F(FormWorkTaskTest, ClosingMidTransferReturnsAtOnceAndDeletionWaitsForTheWorker) {
+// Closing the window mid-transfer breaks the transfer off towards the
+// device: the window stays, answering, until the worker has ended, then
+// gives mrCancel; deleting it does not wait for the rest of the file.
+TEST_F(FormWorkTaskTest, ClosingMidTransferCancelsItTowardsTheDevice) {
+  constexpr size_t kBlocks = 400;
   auto st = sim.state();
-  st.file(DeviceFile::Waypoints) = Pattern(8000);
+  st.file(DeviceFile::Waypoints) = Pattern(kBlocks * 1024);
   sim.setState(st);
-  devsim::XmodemFaults f;
-  f.SilenceAtBlock = 3;  // the transfer then runs into its retries
-  SetDevice(f);
   const size_t threads = ThreadCount();
-  bool doneBeforeReturn = false;
+  bool closed = false, stayed = false;
   spy.after = [&](unsigned msg, uintptr_t w) {
-    if (msg == WM_TRANSFER_STATE && w == tsBlockOk) FormWorkTask->close();
-    if (msg == WM_TASK_RECEIVE_DONE) doneBeforeReturn = true;
+    if (msg != WM_TRANSFER_STATE || w != tsBlockOk || closed) return;
+    closed = true;
+    FormWorkTask->close();
+    stayed = FormWorkTask->isVisible() && FormWorkTask->lblState->text() == "Cancelling ...";
   };
   const fs::path path = dir / "TVQ_close";
-  XModemTiming t = Fast();
-  t.PacketStartTimeout = 300;  // the silence is what the worker waits out
   auto window = std::make_unique<TFormWorkTask>(&host, wtDownloadWaypoints,
-                                                QString::fromStdString(path.string()), kPort, t);
+                                                QString::fromStdString(path.string()), kPort, Fast());
   FormWorkTask = window.get();
   window->installEventFilter(&spy);
   EXPECT_EQ(window->ShowModal(), mrCancel);
   EXPECT_EQ(window->Failure(), tfUserCancelled);
-  EXPECT_FALSE(doneBeforeReturn);
-  EXPECT_GT(ThreadCount(), threads);  // the worker still runs
-  window.reset();                     // waits until the transfer has given up
+  EXPECT_TRUE(stayed);
+  window.reset();
   FormWorkTask = nullptr;
-  // Success leaves no cause behind.
+  // The device heard the cancel and stopped sending.
+  ASSERT_TRUE(device->WaitForTransfers(1, 5000));
+  EXPECT_EQ(device->Succeeded.load(), 0);
+  EXPECT_LT(device->PacketsSeen.load(), int(kBlocks / 4));
+  EXPECT_LT(fs::file_size(path), kBlocks * 1024 / 4);
+  // The line works for the next task; success leaves no cause behind.
   EXPECT_EQ(RunFile(wtGetLoggerConfig, QString()), mrOk);
   EXPECT_EQ(failure, tfNone);
   EXPECT_LE(ThreadCount(), threads);  // none left behind
-  EXPECT_EQ(fs::file_size(path), 2048u);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

@@ -390,13 +390,16 @@ TEST_F(StartupTest, ConnectedStartReadsBothSettingsFromTheDevice) {
   EXPECT_EQ(FormWorkTask, nullptr);
 }
 
-TEST_F(StartupTest, SettingsReadOnAPortThatDoesNotOpenEndsSilently) {
+// A read that fails says so, as the Get buttons do.
+TEST_F(StartupTest, SettingsReadOnAPortThatDoesNotOpenSaysWhy) {
   env.WriteIni("[GUI]\r\nFirst=0\r\n[SERIAL]\r\nPort=12\r\n");  // nothing linked as COM12
   env.Start();
   ReplyMain* made = nullptr;
   auto main = CreateWindows(true, [&] { return made = new ReplyMain; });
   EXPECT_TRUE(made->replies.empty());
-  EXPECT_TRUE(env.services.messages.empty());
+  ASSERT_EQ(env.services.messages.size(), 2u);  // the logger's read, then the device's
+  for (const auto& m : env.services.messages)
+    EXPECT_TRUE(m.text.endsWith(TaskFailureText(tfNoPort, 12))) << m.text.toStdString();
   EXPECT_EQ(FormWorkTask, nullptr);
 }
 

@@ -2,6 +2,7 @@
 
 #include "Textfmt.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -9,6 +10,15 @@
 namespace fs = std::filesystem;
 
 namespace devsim {
+
+void DeviceState::GrowTrackLog(size_t bytes) {
+  constexpr size_t kBlock = 4096;  // the logger's block
+  std::string& log = file(DeviceFile::TrackLog);
+  const std::string whole = log.substr(0, log.size() / kBlock * kBlock);
+  if (!whole.empty())
+    while (log.size() + whole.size() <= bytes) log += whole;
+  log.resize(std::max(log.size(), bytes), '\xFF');
+}
 
 namespace {
 

@@ -8,6 +8,7 @@
 //   tracklog.dat      the raw GPS log
 // A missing file keeps the default; a bad settings line throws.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -43,6 +44,11 @@ struct DeviceState {
 
   std::string& file(DeviceFile f) { return files[static_cast<int>(f)]; }
   const std::string& file(DeviceFile f) const { return files[static_cast<int>(f)]; }
+
+  // Makes the track log `bytes` long (a big log for trying long downloads):
+  // the log held, repeated in whole 4096-byte blocks, then empty blocks
+  // (0xFF) to the size.
+  void GrowTrackLog(size_t bytes);
 
   static DeviceState Load(const std::filesystem::path& dir);  // throws std::runtime_error
   void Save(const std::filesystem::path& dir) const;           // throws std::runtime_error

@@ -6,7 +6,8 @@
 // links /tmp/ports/COM3 to a new pseudo-terminal and answers there until it
 // is stopped (Ctrl+C). Misbehaviour for the replies: --silent, --garbage
 // TEXT, --wrong TEXT, --delay MS, --hangup N, --times N (TEXT takes \r \n \0
-// \xHH \\ escapes); for the file transfers --slow-final-ack MS.
+// \xHH \\ escapes); for the file transfers --slow-final-ack MS; a big track
+// log for long downloads: --log-size MB.
 #include "Portmap.h"
 #include "Simulator.h"
 #include "Simxmodem.h"
@@ -37,13 +38,16 @@ int Usage(const char* why) {
   std::fprintf(stderr,
                "usage: trevik-devsim [--ports DIR] [--com N] [--device PATH] [--state DIR]\n"
                "                     [--silent] [--garbage TEXT] [--wrong TEXT] [--delay MS]\n"
-               "                     [--hangup N] [--times N] [--slow-final-ack MS] [-v]\n"
+               "                     [--hangup N] [--times N] [--slow-final-ack MS]\n"
+               "                     [--log-size MB] [-v]\n"
                "  --ports DIR   folder of COMn links (default $TREVIK_PORTS_DIR)\n"
                "  --com N       link the pseudo-terminal there as COMn (default 1)\n"
                "  --device PATH talk on this node instead of a new pseudo-terminal\n"
                "  --state DIR   load device.txt and the device files from DIR; uploads are\n"
                "                saved there\n"
                "  --slow-final-ack MS  sending a file, read the answer to the EOT this late\n"
+               "  --log-size MB make the track log this big: the log loaded, repeated, then\n"
+               "                empty log blocks\n"
                "  -v            print every sentence\n");
   return 2;
 }
@@ -85,6 +89,7 @@ int main(int argc, char** argv) {
   bool misbehave = false;
   bool verbose = false;
   devsim::XmodemFaults faults;
+  int logSizeMb = 0;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -125,6 +130,8 @@ int main(int argc, char** argv) {
     } else if (a == "--slow-final-ack") {
       if (!number(faults.SlowFinalAckMs) || faults.SlowFinalAckMs < 0)
         return Usage("--slow-final-ack needs milliseconds");
+    } else if (a == "--log-size") {
+      if (!number(logSizeMb) || logSizeMb < 0 || logSizeMb > 1024) return Usage("--log-size needs 0..1024 MB");
     } else if (a == "-v" || a == "--verbose") {
       verbose = true;
     } else if (a == "-h" || a == "--help") {
@@ -139,6 +146,7 @@ int main(int argc, char** argv) {
   try {
     devsim::DeviceState state;
     if (!options.stateDir.empty()) state = devsim::DeviceState::Load(options.stateDir);
+    if (logSizeMb > 0) state.GrowTrackLog(static_cast<size_t>(logSizeMb) << 20);
     options.relinkAfterHangUp = true;
     devsim::Simulator sim(state, options);
     sim.setVerbose(verbose);

@@ -61,7 +61,8 @@ void FillChoiceList(QComboBox* list, const std::array<ConfigChoice, N>& choices)
   list->setCurrentIndex(-1);
 }
 
-// The first row whose value is v; the list keeps its selection without one.
+// The first row whose value is v. Without one the list shows no selection,
+// so that Set sends the value read rather than an earlier choice.
 template <size_t N, class T>
 void SelectValue(QComboBox* list, const std::array<T, N>& values, int32_t v,
                  int32_t (*value)(const T&)) {
@@ -70,6 +71,7 @@ void SelectValue(QComboBox* list, const std::array<T, N>& values, int32_t v,
       list->setCurrentIndex(int(i));
       return;
     }
+  list->setCurrentIndex(-1);
 }
 int32_t ChoiceValue(const ConfigChoice& c) { return c.Value; }
 int32_t ZoneValue(const int32_t& z) { return z; }
@@ -118,6 +120,27 @@ class TransferFile {
   std::unique_ptr<QTemporaryFile> file_;
 };
 
+// Runs a settings read (no parameter text) or write and says how it went:
+// panel 1 the page, panel 2 done or failed, and a failure's box with why.
+template <class Arg>
+bool RunSettingsTask(TMainFrame& frame, int pageText, int task, const Arg& arg) {
+  frame.SetStatusText(1, Str(pageText));
+  QString reason;
+  const bool ok = RunDeviceTask(frame.FrameWindow(), task, arg, &reason) == mrOk;
+  frame.SetStatusText(2, Str(ok ? 167 : 168));
+  if (!ok) {
+    const bool reading = task == wtGetDeviceConfig || task == wtGetLoggerConfig;
+    const QString what = reading ? QCoreApplication::translate("Devicepages", "The settings could not be read from the device.")
+                                 : QCoreApplication::translate("Devicepages", "The settings could not be sent to the device.");
+    UiServices::Get().MessageBox(what + QStringLiteral("\n") + reason, Str(pageText), UiServices::Icon::Error);
+  }
+  return ok;
+}
+
+// The string numbers of the two settings pages' names.
+constexpr int kLoggerPageText = 6;
+constexpr int kDevicePageText = 7;
+
 }  // namespace
 
 // ============================================================================
@@ -133,6 +156,9 @@ TConnectPage::TConnectPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   rdoAutoScan = new QRadioButton(QStringLiteral("Auto Scan"), GroupBoxSerialPort);
   rdoAutoScan->setObjectName(QStringLiteral("rdoAutoScan"));
   rdoAutoScan->setVisible(false);
+  // The hidden button only records a Connect's choice: it must not take
+  // the check away from the one the user sees.
+  rdoAutoScan->setAutoExclusive(false);
   rdoManualConfig = new QRadioButton(QStringLiteral("Manual configuration"), GroupBoxSerialPort);
   rdoManualConfig->setObjectName(QStringLiteral("rdoManualConfig"));
   rdoManualConfig->setChecked(true);
@@ -197,10 +223,10 @@ void TConnectPage::chkAutoConnectClick(bool checked) {
 
 void TConnectPage::btnDevManClick() {
   UiServices::Get().MessageBox(
-      QStringLiteral("This desktop has no device manager. The device's serial port is one of "
-                     "/dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* or /dev/rfcomm*; Scan finds it, and "
-                     "your user must be in the dialout group to open it."),
-      QStringLiteral("Device manager"), UiServices::Icon::Information);
+      tr("This desktop has no device manager. The device's serial port is one of "
+         "/dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* or /dev/rfcomm*; Scan finds it, and "
+         "your user must be in the dialout group to open it."),
+      tr("Device manager"), UiServices::Icon::Information);
 }
 
 // ============================================================================
@@ -300,12 +326,12 @@ void TLoggerPage::ApplyLanguage() {
   btnSetLogConfig->setText(Str(162));
 }
 
-void TLoggerPage::btnGetLogConfigClick() { RunSettingsRead(frame_.FrameWindow(), wtGetLoggerConfig); }
+void TLoggerPage::btnGetLogConfigClick() {
+  RunSettingsTask(frame_, kLoggerPageText, wtGetLoggerConfig, QString());
+}
 
 void TLoggerPage::btnSetLogConfigClick() {
-  frame_.SetStatusText(1, Str(6));
-  const int result = RunDeviceTask(frame_.FrameWindow(), wtSetLoggerConfig, ParamText());
-  frame_.SetStatusText(2, Str(result == mrOk ? 167 : 168));
+  RunSettingsTask(frame_, kLoggerPageText, wtSetLoggerConfig, ParamText());
 }
 
 std::string TLoggerPage::ParamText() const {
@@ -455,7 +481,7 @@ void TDeviceSetPage::FillTurnDistances() {
 }
 
 void TDeviceSetPage::btnGetTrevikConfigClick() {
-  RunSettingsRead(frame_.FrameWindow(), wtGetDeviceConfig);
+  RunSettingsTask(frame_, kDevicePageText, wtGetDeviceConfig, QString());
 }
 
 void TDeviceSetPage::FillChoices() {
@@ -514,18 +540,16 @@ std::string TDeviceSetPage::ParamText(QStringList* missing) const {
 // A field that neither shows a value nor was read sends nothing: the device
 // would get a guess.
 void TDeviceSetPage::btnSetTrevikConfigClick() {
-  frame_.SetStatusText(1, Str(7));
   QStringList missing;
   const std::string param = ParamText(&missing);
   if (param.empty()) {
+    frame_.SetStatusText(1, Str(kDevicePageText));
     frame_.SetStatusText(2, Str(168));
-    UiServices::Get().MessageBox(
-        QStringLiteral("Please choose a value for: ") + missing.join(QStringLiteral(", ")), Str(7),
-        UiServices::Icon::Warning);
+    UiServices::Get().MessageBox(tr("Please choose a value for: %1").arg(missing.join(QStringLiteral(", "))),
+                                 Str(kDevicePageText), UiServices::Icon::Warning);
     return;
   }
-  const int result = RunDeviceTask(frame_.FrameWindow(), wtSetDeviceConfig, param);
-  frame_.SetStatusText(2, Str(result == mrOk ? 167 : 168));
+  RunSettingsTask(frame_, kDevicePageText, wtSetDeviceConfig, param);
 }
 
 // ============================================================================
@@ -595,8 +619,8 @@ void TDeviceTransfers::RunUpload(const Upload& u) {
   }
   if (FormWorkTask) return fail(121);
   TransferFile file;
-  if (!file.Create()) return fail(122, QStringLiteral("Can not create a transfer file."));
-  if (!u.write(file.Path())) return fail(122, QStringLiteral("Can not write the transfer file: ") + file.Path());
+  if (!file.Create()) return fail(122, tr("Can not create a transfer file."));
+  if (!u.write(file.Path())) return fail(122, tr("Can not write the transfer file: %1").arg(file.Path()));
   QString reason;
   if (RunDeviceTask(frame_.FrameWindow(), u.task, file.Path(), &reason) != mrOk) return fail(122, reason);
   frame_.SetStatusText(2, Str(167));
@@ -613,7 +637,7 @@ void TDeviceTransfers::RunDownload(const Download& d) {
   };
   if (FormWorkTask) return fail(Str(121));
   TransferFile file;
-  if (!file.Create()) return fail(QStringLiteral("Can not create a transfer file."));
+  if (!file.Create()) return fail(tr("Can not create a transfer file."));
   // The file is read only after the worker has ended, and only when the
   // whole transfer succeeded: a cut-short file never reaches a store.
   QString reason;
@@ -631,7 +655,7 @@ void TDeviceTransfers::RunDownload(const Download& d) {
     read = d.read(file.Path());
   }
   const QString leftOut = d.leftOut ? d.leftOut() : QString();
-  if (!read) return fail(leftOut.isEmpty() ? QStringLiteral("The device sent a file that can not be read.") : leftOut);
+  if (!read) return fail(leftOut.isEmpty() ? tr("The device sent a file that can not be read.") : leftOut);
   // What was read is shown, but a file with records left out is no clean load.
   frame_.SetStatusText(2, Str(leftOut.isEmpty() ? 167 : 168));
   d.refill();
@@ -673,7 +697,7 @@ void TDeviceTransfers::bgWptDevice_DownloadClick() {
                [&report] {
                  return report.LeftOut() == 0
                             ? QString()
-                            : QStringLiteral("The device's waypoint file: ") + PoiFileReportText(report);
+                            : tr("The device's waypoint file: %1").arg(PoiFileReportText(report));
                }});
 }
 
@@ -736,4 +760,3 @@ int RunDeviceTask(QWidget* owner, int task, const std::string& paramText, QStrin
   return RunTask(owner, task, paramText, reason);
 }
 
-void RunSettingsRead(QWidget* owner, int task) { RunDeviceTask(owner, task, QString()); }

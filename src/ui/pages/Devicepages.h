@@ -192,6 +192,4 @@ extern XModemTiming deviceTransferTiming;
 // given) gets the line that tells the user why.
 int RunDeviceTask(QWidget* owner, int task, const QString& fileName, QString* reason = nullptr);
 int RunDeviceTask(QWidget* owner, int task, const std::string& paramText, QString* reason = nullptr);
-// One of the device's two settings reads; the window hands the reply to the
-// frame, and every failure ends the read silently.
-void RunSettingsRead(QWidget* owner, int task);
+
