@@ -37,6 +37,7 @@
 #include "Trackstorage.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Unsaved.h"
 #include "Version.h"
 
 TFormMain* FormMain = nullptr;
@@ -727,6 +728,8 @@ void TFormMain::HandleDroppedFile(const QStringList& files) {
 // close and shutdown
 
 bool TFormMain::FormCloseQuery() {
+  // A No keeps the window, and a playback running in it goes on.
+  if (!unsaved::MayClose()) return false;
   PlaybackRunning = false;
   return true;
 }
