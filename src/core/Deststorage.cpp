@@ -120,6 +120,23 @@ void DestItemList::Retitle(DestItem* item, const QString& oldTitle) {
 
 DestStorage::~DestStorage() { ClearAll(); }
 
+std::uint64_t DestStorage::Fingerprint() const {
+  ContentHash h;
+  h.Value(categories_.Size());
+  for (int c = 0; c < categories_.Size(); ++c) {
+    h.Text(categories_.At(c));
+    const NameList& group = groups_[static_cast<std::size_t>(c)];
+    h.Value(group.Size());
+    for (int s = 0; s < group.Size(); ++s) h.Text(group.At(s));
+  }
+  h.Value(active_.size());
+  for (const auto& d : active_) {
+    h.Text(d->Title).Text(d->Info);
+    h.Value(d->Category).Value(d->SubCategory).Value(d->Latitude).Value(d->Longitude);
+  }
+  return h.Result();
+}
+
 int DestStorage::LocateOrCut(const NameList& names, const QString& name) const {
   const int exact = names.Locate(name);
   return exact >= 0 ? exact : names.Locate(CutName(name));

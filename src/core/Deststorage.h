@@ -6,6 +6,7 @@
 // (only ClearAll removes them). Names and titles compare exactly, code unit
 // by code unit. Lookups by name and title go through hash indexes, so loading
 // many destinations stays fast.
+#include "Changemark.h"
 #include "Destitem.h"
 
 #include <QHash>
@@ -133,9 +134,10 @@ class DestItemList {
   std::uint64_t revision_ = 0;
 };
 
-class DestStorage {
+// Its change mark covers the categories, sub-categories and destinations.
+class DestStorage : public ChangeMark {
  public:
-  DestStorage() = default;
+  DestStorage() { MarkSaved(); }
   DestStorage(const DestStorage&) = delete;
   DestStorage& operator=(const DestStorage&) = delete;
   ~DestStorage();
@@ -197,6 +199,9 @@ class DestStorage {
   void MergeFrom(DestStorage& other);
 
   DeviceIndex BuildDeviceIndex() const;
+
+ protected:
+  std::uint64_t Fingerprint() const override;
 
  private:
   DestItemList& ListOf(DestList list) { return list == dlActive ? active_ : removed_; }

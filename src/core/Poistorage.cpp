@@ -108,7 +108,18 @@ void sUserPOI::SetName(std::string_view name) {
   std::memcpy(Name, name.data(), n);
 }
 
-TPoiStorage::TPoiStorage() = default;
+TPoiStorage::TPoiStorage() { MarkSaved(); }
+
+std::uint64_t TPoiStorage::Fingerprint() const {
+  ContentHash h;
+  h.Value(items_.size());
+  for (const auto& p : items_) {
+    h.Text(std::string_view(p->Name, ::strnlen(p->Name, sizeof p->Name)));
+    h.Value(p->Year).Value(p->Month).Value(p->Day).Value(p->Hour).Value(p->Minute).Value(p->Second);
+    h.Value(p->Icon).Value(p->Latitude).Value(p->Longitude);
+  }
+  return h.Result();
+}
 TPoiStorage::~TPoiStorage() = default;
 
 void TPoiStorage::Index(sUserPOI* p) {
@@ -237,6 +248,7 @@ bool TPoiStorage::LoadDeviceFile(const char* path, PoiFileReport* report) {
   byName_ = std::move(loaded.byName_);
   byFolded_ = std::move(loaded.byFolded_);
   cursor_ = 0;
+  MarkSaved();
   return true;
 }
 

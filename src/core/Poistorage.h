@@ -6,6 +6,8 @@
 // latitude and longitude * 100000 as signed 32-bit integers. The records end
 // at the end of the file or at a record whose bytes 0, 1, 3 and 4 are 0xFF;
 // a record of nothing but 0x1A is a transfer's padding.
+#include "Changemark.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,7 +44,7 @@ struct PoiFileReport {
   int LeftOut() const { return (CutShort > 0 ? 1 : 0) + Unreadable + SameTime; }
 };
 
-class TPoiStorage {
+class TPoiStorage : public ChangeMark {
  public:
   TPoiStorage();
   ~TPoiStorage();
@@ -70,7 +72,8 @@ class TPoiStorage {
   void Clear();
 
   // Null path: true and nothing done. Load: the waypoints of the file's
-  // whole, sound records take the store's place, and report (when given)
+  // whole, sound records take the store's place (the change mark is
+  // cleared), and report (when given)
   // says what was kept and what was left out; false and the store unchanged
   // when the file cannot be read or none of its records can be kept. Save:
   // false when any write fails, the old file then stays as it was; leftOut
@@ -80,6 +83,9 @@ class TPoiStorage {
   bool SaveDeviceFile(const char* path, int* leftOut = nullptr) const;
 
   int IconCount = 0;  // number of waypoint icons; set once at start
+
+ protected:
+  std::uint64_t Fingerprint() const override;
 
  private:
   bool Matches(const sUserPOI& p) const;

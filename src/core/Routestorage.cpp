@@ -47,8 +47,16 @@ bool readAt(QFile& f, qint64 offset, std::size_t n, std::vector<unsigned char>& 
 
 }  // namespace
 
-RouteStorage::RouteStorage(const TFontBank& bank) : bank_(bank) {}
-RouteStorage::RouteStorage() : bank_(fontBank) {}
+RouteStorage::RouteStorage(const TFontBank& bank) : bank_(bank) { MarkSaved(); }
+RouteStorage::RouteStorage() : bank_(fontBank) { MarkSaved(); }
+
+std::uint64_t RouteStorage::Fingerprint() const {
+  ContentHash h;
+  h.Value(points_.size());
+  for (const auto& p : points_)
+    h.Text(p->Name).Value(p->Turn).Value(p->Latitude).Value(p->Longitude).Value(p->Elevation);
+  return h.Result();
+}
 
 int RouteStorage::indexOf(const QString& name) const {
   for (std::size_t i = 0; i < points_.size(); ++i)
@@ -241,5 +249,6 @@ int RouteStorage::LoadDeviceFile(const QString& path) {
   }
   points_.swap(loaded);
   cursor_ = 0;
+  MarkSaved();
   return 1;
 }

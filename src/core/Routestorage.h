@@ -10,6 +10,8 @@
 // UTF-16 unit per code, entry 0 is 0) and one font-bank glyph per entry.
 #include <QString>
 
+#include "Changemark.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -45,7 +47,7 @@ struct RouteWpt {
   std::int32_t Elevation = 0;  // metres; 0 while none is known
 };
 
-class RouteStorage {
+class RouteStorage : public ChangeMark {
  public:
   static constexpr std::int32_t MaxPoints = 100;
   static constexpr int kMaxNameLength = 32;
@@ -89,8 +91,11 @@ class RouteStorage {
   int SaveDeviceFile(const QString& path, bool withElevation) const;
   // 1 for success. A file that cannot be read, a bad checksum, an unknown
   // version, or a table or points outside the file give 0 and leave the
-  // route as it was.
+  // route as it was. A load clears the change mark.
   int LoadDeviceFile(const QString& path);
+
+ protected:
+  std::uint64_t Fingerprint() const override;
 
  private:
   int indexOf(const QString& name) const;

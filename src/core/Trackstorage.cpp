@@ -187,6 +187,16 @@ bool TTrackStorage::DeleteTrackAt(std::size_t row) {
   return true;
 }
 
+std::uint64_t TTrackStorage::Fingerprint() const {
+  ContentHash h;
+  h.Value(tracks_.size());
+  for (const auto& t : tracks_) {
+    h.Text(t->Name()).Value(t->Distance).Value(t->Color).Value(t->Count());
+    h.Add(t->Points().data(), t->Count() * sizeof(sFile_TrkEntry));
+  }
+  return h.Result();
+}
+
 int TTrackStorage::SaveToFile(const QString& path) const {
   QSaveFile file(path);
   if (!folders::OpenSaveFile(file)) return 0;
@@ -207,6 +217,10 @@ int TTrackStorage::SaveToFile(const QString& path) const {
   }
   flush();
   if (!ok || !file.commit()) return kSaveFailed;
+  // An unchecked track is not in the file, so it is still unsaved work.
+  bool everyTrack = true;
+  for (std::size_t row = 0; row < tracks_.size(); ++row) everyTrack = everyTrack && IsRowChecked(row);
+  if (everyTrack) MarkSaved();
   return static_cast<int>(tracks_.size());
 }
 
@@ -235,6 +249,7 @@ bool TTrackStorage::LoadFromFile(const QString& path) {
   if (loaded.empty()) return false;
   tracks_.swap(loaded);
   cursor_ = 0;
+  MarkSaved();
   return whole;
 }
 
@@ -280,5 +295,6 @@ bool TTrackStorage::LoadDeviceFile(const QString& path) {
   if (imported.empty()) return false;
   tracks_.swap(imported);
   cursor_ = 0;
+  MarkSaved();
   return true;
 }

@@ -9,6 +9,8 @@
 // altitude, UTC time as a day-count date-time, all doubles).
 #include <QString>
 
+#include "Changemark.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -61,8 +63,10 @@ class TTrackList {
   QString name_;
 };
 
-class TTrackStorage {
+class TTrackStorage : public ChangeMark {
  public:
+  TTrackStorage() { MarkSaved(); }
+
   // Tells whether the track list's row at a position is checked; the rows
   // follow the store's order. Without one every track counts as checked.
   using RowCheckedQuery = std::function<bool(std::size_t row)>;
@@ -87,21 +91,26 @@ class TTrackStorage {
 
   // Writes the tracks whose rows are checked. Returns the number of tracks
   // in the store, 0 when the file cannot be created, kSaveFailed when a
-  // write fails (the previous file then stays as it was).
+  // write fails (the previous file then stays as it was). The change mark is
+  // cleared only when every track went into the file.
   static constexpr int kSaveFailed = -1;
   int SaveToFile(const QString& path) const;
 
   // Replaces the tracks with those of a track file. True when the whole
   // file was read. A cut-short file keeps the complete tracks before the
   // cut and gives false; a file without one complete track leaves the store
-  // as it was.
+  // as it was. A load that replaced the tracks clears the change mark.
   bool LoadFromFile(const QString& path);
 
   // Replaces the tracks with those of a downloaded GPS log: a non-zero
   // segment flag starts a track, fixes before the first start are dropped,
   // and so are tracks of fewer than two points. True when at least one track
-  // was found; otherwise the store stays as it was.
+  // was found; otherwise the store stays as it was. A load clears the change
+  // mark.
   bool LoadDeviceFile(const QString& path);
+
+ protected:
+  std::uint64_t Fingerprint() const override;
 
  private:
   std::vector<std::unique_ptr<TTrackList>> tracks_;

@@ -39,6 +39,7 @@
 #include "Translators.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Unsaved.h"
 #include "Version.h"
 
 TFormMain* FormMain = nullptr;
@@ -765,6 +766,8 @@ void TFormMain::HandleDroppedFile(const QStringList& files) {
 // close and shutdown
 
 bool TFormMain::FormCloseQuery() {
+  // A No keeps the window, and a playback running in it goes on.
+  if (!unsaved::MayClose()) return false;
   PlaybackRunning = false;
   return true;
 }

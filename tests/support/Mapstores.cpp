@@ -16,6 +16,11 @@ void ClearAll() {
   routeStorage.Clear();
   trackStorage.Clear();
   trackStorage.SetRowCheckedQuery(nullptr);
+  // Empty stores hold nothing unsaved, whatever was saved before.
+  destStorage.MarkSaved();
+  poiStorage.MarkSaved();
+  routeStorage.MarkSaved();
+  trackStorage.MarkSaved();
 }
 
 void AddDest(const QString& title, double lat, double lng) {

@@ -8,7 +8,7 @@
 
 namespace mapstores {
 
-void ClearAll();  // every store empty, every track row checked
+void ClearAll();  // every store empty with nothing unsaved, every track row checked
 void AddDest(const QString& title, double lat, double lng);
 void AddWaypoint(const std::string& name, double lat, double lng, int icon);
 void AddRoutePoint(const QString& name, double lat, double lng);

@@ -77,10 +77,12 @@ class RouteWindow : public ::testing::Test {
     QTreeWidgetItem* item = page().lvRoute->currentItem();
     return item && item->isSelected() ? page().lvRoute->indexOfTopLevelItem(item) : -1;
   }
-  // Points named "0", "1", ... in the store and the list; nothing recorded yet.
+  // Points named "0", "1", ... in the store and the list, as if just loaded
+  // (nothing unsaved); nothing recorded yet.
   void Route(const std::vector<std::pair<double, double>>& points) {
     for (std::size_t i = 0; i < points.size(); ++i)
       mapstores::AddRoutePoint(QString::number(i), points[i].first, points[i].second);
+    routeStorage.MarkSaved();
     page().FillRouteList(false, false);
     map->scripts.clear();
     env.services.messages.clear();

@@ -244,6 +244,7 @@ TEST_F(AltChart, CallersFinishTheirWorkWhenTheServiceFails) {
   EXPECT_EQ(Cell(0, TRoutePage::colLat), QStringLiteral("48.25"));
 
   routetest::ShowTrackPoints(*f, {{47, 11, 0}, {48, 12, 0}, {49, 11, 0}});
+  env.services.answer = UiServices::Yes;  // the points above are unsaved work
   page().GenerateRouteFromTrack();
   EXPECT_EQ(routeStorage.Count(), 3u);
   EXPECT_EQ(CurrentRow(), 2);

@@ -46,6 +46,7 @@ QString S(int n) { return QStringLiteral("S%1").arg(n); }
 void EmptyStore() {
   DestStorage empty;
   destStorage.ReplaceWith(empty);
+  destStorage.MarkSaved();
   MAX_TITLE_LEN = MAX_CATEGORY_LEN = 32;
   MAX_INFO_LEN = 200;
 }
@@ -54,7 +55,10 @@ DestItem* AddDest(const QString& title, int category, int sub, const QString& in
                   double lat = 48, double lng = 11) {
   auto item = std::make_unique<DestItem>(title, category, sub, info, lat, lng);
   DestItem* raw = item.get();
-  return destStorage.AddItem(dlActive, item) == drOk ? raw : nullptr;
+  const bool added = destStorage.AddItem(dlActive, item) == drOk;
+  // As if loaded: the commands these tests run ask nothing.
+  destStorage.MarkSaved();
+  return added ? raw : nullptr;
 }
 
 QStringList StoreTitles() {
@@ -1045,6 +1049,7 @@ TEST_F(DestPageTest, ButtonsAndListReachTheirHandlers) {
   const QStringList filters = ComboItems(p->cmbSelCategory);
   EXPECT_EQ(filters.mid(filters.size() - 2), QStringList({"Pressed", S(12)}));
 
+  env.services.answer = UiServices::Yes;  // the new category is unsaved work
   press(p->bgDestTable->Item(3));
   EXPECT_EQ(destStorage.CategoryCount(), 0);
   EXPECT_EQ(p->RowCount(), 0);

@@ -796,9 +796,9 @@ TEST_F(DevicePages, DamagedWaypointDownloadKeepsTheWholeRecordsAndSaysSo) {
     QString text;
   } cases[] = {
       {"one bad record", record(1, 5) + record(2, 13) + record(3, 5), {"FillWptList"}, Icon::Warning,
-       "The device's waypoint file: 2 waypoints read; 1 record left out: 1 unreadable (no valid time"},
+       "The device's waypoint file: 2 waypoint(s) read. 1 record(s) left out: 1 unreadable (no valid time"},
       {"nothing readable", record(1, 13) + record(2, 0), {}, Icon::Error,
-       S(115) + "\nThe device's waypoint file: No waypoint could be read; 2 records left out: 2 unreadable"},
+       S(115) + "\nThe device's waypoint file: No waypoint could be read. 2 record(s) left out: 2 unreadable"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -838,12 +838,85 @@ TEST_F(DevicePages, TrackLogDownloadShowsItsTracks) {
   EXPECT_TRUE(f->pgTrack->tbTrackDeviceDown->isEnabled());
 }
 
+// The log's tracks replace those held: with changes held the user is asked
+// first, and No starts no transfer; saved tracks are replaced unasked.
+TEST_F(DevicePages, TrackLogDownloadAsksBeforeReplacingUnsavedTracks) {
+  devsim::DeviceState st = sim.state();
+  st.file(DeviceFile::TrackLog) = TrackLog({4, 6});
+  sim.setState(st);
+  const QString saved = env.Path("saved.trk");
+  for (const bool save : {false, true}) {
+    for (const int answer : {int(UiServices::Yes), int(UiServices::No)}) {
+      SCOPED_TRACE(std::string(save ? "saved" : "changed") + (answer == UiServices::Yes ? ", Yes" : ", No"));
+      mapstores::ClearAll();
+      mapstores::AddTrack(QStringLiteral("mine"), 3, 0xFF);
+      if (save) {
+        f->pgTrack->FillTrackList(false);
+        f->pgTrack->SetRowChecked(0, true);
+        env.services.saveAnswers.push_back(saved);
+        f->pgTrack->tbTrackFileSave->click();
+        ASSERT_FALSE(trackStorage.HasUnsavedChanges());
+      }
+      env.services.messages.clear();
+      env.services.answer = answer;
+      const int before = device->Transfers.load();
+      f->pgTrack->tbTrackDeviceDown->click();
+      const bool asked = !save;
+      const bool carriedOut = save || answer == UiServices::Yes;
+      ASSERT_EQ(env.services.messages.size(), asked ? 1u : 0u);
+      if (asked) {
+        EXPECT_EQ(env.services.messages[0].icon, Icon::Question);
+        EXPECT_EQ(env.services.messages[0].caption, S(3));
+      }
+      if (carriedOut) {
+        device->WaitForTransfers(before + 1, 5000);
+        EXPECT_EQ(Result(), S(167));
+        EXPECT_EQ(Tracks().size(), 2);
+        // The downloaded tracks are the device's: nothing unsaved.
+        EXPECT_FALSE(trackStorage.HasUnsavedChanges());
+      } else {
+        EXPECT_EQ(device->Transfers.load(), before);
+        EXPECT_EQ(Tracks(), QStringList{"mine|3"});
+        EXPECT_EQ(FormWorkTask, nullptr);
+      }
+    }
+  }
+}
+
+// What the device has is saved: an upload clears the change mark, a failed
+// one keeps it; a download that joins what is held keeps a saved store saved.
+TEST_F(DevicePages, SendingClearsTheChangeMark) {
+  AddWaypoint(1, 3, 47.5, 10.25);
+  mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+  mapstores::AddDest(QStringLiteral("Rathaus"), 48.13743, 11.57549);
+  const ChangeMark* marks[] = {&destStorage, &poiStorage, &routeStorage};
+  for (const ChangeMark* m : marks) ASSERT_TRUE(m->HasUnsavedChanges());
+
+  apConfig->Port = 49;  // no such port: the upload fails
+  f->pgWaypoint->tbDeviceUp->click();
+  EXPECT_EQ(Result(), S(168));
+  EXPECT_TRUE(poiStorage.HasUnsavedChanges());
+  apConfig->Port = kPort;
+
+  Transfer(f->pgDest->bgDestDevice->Item(0));
+  Transfer(f->pgWaypoint->tbDeviceUp);
+  Transfer(f->pgRoute->tbgRouteDeviceUp);
+  for (const ChangeMark* m : marks) EXPECT_FALSE(m->HasUnsavedChanges());
+
+  Transfer(f->pgDest->bgDestDevice->Item(1));
+  EXPECT_FALSE(destStorage.HasUnsavedChanges());
+  mapstores::AddDest(QStringLiteral("Eigenes"), 3, 4);
+  Transfer(f->pgDest->bgDestDevice->Item(1));
+  EXPECT_TRUE(destStorage.HasUnsavedChanges());
+}
+
 // A device without a log sends an empty file: no error, nothing changes.
 TEST_F(DevicePages, EmptyTrackLogSaysThereIsNoData) {
   devsim::DeviceState st = sim.state();
   st.file(DeviceFile::TrackLog).clear();
   sim.setState(st);
   mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  trackStorage.MarkSaved();  // as if loaded: the download asks nothing
   const int before = device->Transfers.load();
   f->pgTrack->tbTrackDeviceDown->click();
   device->WaitForTransfers(before + 1, 5000);
@@ -861,6 +934,7 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
   AddWaypoint(1, 3, 47.5, 10.25);
   mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
   mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  trackStorage.MarkSaved();  // as if loaded: the downloads ask nothing
   mapstores::AddDest(QStringLiteral("Rathaus"), 48.13743, 11.57549);
   devsim::DeviceState st = sim.state();
   st.file(DeviceFile::TrackLog) = TrackLog({400, 400, 400});  // several blocks

@@ -477,6 +477,7 @@ TEST_F(RouteControls, TableButtonsAndDoubleClick) {
   EXPECT_EQ(Names(), (QStringList{"C", "A"}));
   EXPECT_EQ(map->scripts.value(0), QStringLiteral("rte_deletePoint(1)"));
 
+  env.services.answer = UiServices::Yes;  // the edits above are unsaved work
   QTest::mouseClick(page().tbRouteTableClear, Qt::LeftButton);
   EXPECT_EQ(routeStorage.Count(), 0u);
   EXPECT_EQ(map->scripts.last(), QStringLiteral("rte_deleteAllPoints()"));
@@ -701,6 +702,7 @@ TEST_F(RouteFiles, GpxExports) {
     EXPECT_NE(back.find("3,48.100000,11.100000,"), std::string::npos) << back;
   }
   // An empty route asks nothing.
+  env.services.answer = UiServices::Yes;
   page().bgRouteTableItems3Click();
   const std::size_t asked = env.services.fileDialogs.size();
   page().tbgRouteGPXClick();
@@ -748,6 +750,7 @@ TEST_F(RouteBuilder, TheToleranceStartsByTheTrackLength) {
     int n;
     double tolerance;
   } const cases[] = {{200, 0.0005}, {600, 0.0005}, {601, 0.001}, {1500, 0.001}, {1501, 0.002}, {3000, 0.002}};
+  env.services.answer = UiServices::Yes;  // each built route replaces the last
   for (const Case& c : cases) {
     for (double offset : {-0.0001, 0.0001}) {
       SCOPED_TRACE(testing::Message() << c.n << " points, spike " << c.tolerance + offset);

@@ -116,8 +116,9 @@ class TrackPage : public ::testing::Test {
     f->calls.clear();
   }
   // Tracks as the store holds them, listed, and a map page drawn from the
-  // given checks.
+  // given checks; as if just loaded, nothing unsaved.
   void ShowTracks(const std::vector<bool>& checked) {
+    trackStorage.MarkSaved();
     f->FillTrackList(false);
     for (int i = 0; i < int(checked.size()); ++i) page->SetRowChecked(i, checked[std::size_t(i)]);
     f->RefreshMap(0, 0);
@@ -543,6 +544,7 @@ TEST_F(TrackPage, DeletingRowsWithEqualNamesKeepsListAndStoreInStep) {
   EXPECT_EQ(trackStorage.Count(), 2u);
   EXPECT_TRUE(fake->navigated.isEmpty());
 
+  env.services.answer = UiServices::Yes;  // the deletions are unsaved work
   page->tbTrackTableClear->click();
   EXPECT_EQ(trackStorage.Count(), 0u);
   EXPECT_EQ(page->RowCount(), 0);
@@ -597,6 +599,7 @@ TEST_F(TrackPage, PlaybackRunsToTheEndAndStops) {
 
 TEST_F(TrackPage, PlaybackStopsOnStopCloseDeleteAndRefill) {
   mapstores::AddTrack(QStringLiteral("T"), 1000, 0xFF);
+  trackStorage.MarkSaved();  // the window closes without a question
   f->FillTrackList(false);
   page->SelectRow(0);
   page->trbTrkSpeed->setValue(5);
@@ -972,6 +975,7 @@ TEST_F(TrackPage, ButtonsAndMenuItemsReachTheirHandlers) {
   page->SelectRow(0);
   press(page->tbTrackTableDel);
   EXPECT_EQ(trackStorage.Count(), 2u);
+  env.services.answer = UiServices::Yes;  // the edits above are unsaved work
   press(page->tbTrackTableClear);
   EXPECT_EQ(trackStorage.Count(), 0u);
   EXPECT_EQ(page->RowCount(), 0);

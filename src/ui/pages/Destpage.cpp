@@ -24,6 +24,7 @@
 #include "Textfmt.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Unsaved.h"
 #include "Zavfile.h"
 
 using namespace uibuild;
@@ -223,12 +224,15 @@ void TDestPage::InitDefaultCategories() {
       {"Cafe/Hotel", "Fast Food"}, {"Service", "ATM"},        {"Culture", "Antiguity"},
       {"Leisure", "Amusement Park"}, {"Sports", "Golf course"}, {"Store", "Electrical"},
       {"Transport", "Airport"},    {"Navigation", "Bridge"}};
+  // The defaults are nobody's work: a store with nothing unsaved stays so.
+  const bool clean = !destStorage.HasUnsavedChanges();
   for (const auto& row : defaults) {
     // Filed under the index the category got, so a store that is not empty
     // still pairs each name with its own sub-category.
     const int c = destStorage.AddCategory(QString::fromLatin1(row[0]));
     destStorage.AddSubCategory(c, QString::fromLatin1(row[1]));
   }
+  if (clean) destStorage.MarkSaved();
 }
 
 void TDestPage::FillCategoryCombo() {
@@ -322,6 +326,10 @@ void TDestPage::bgDestFile_OpenClick() {
     ui.MessageBox(Str(131), Str(113), Icon::Error);
     return;
   }
+  // Only a store that the load empties loses anything: with no destination
+  // the file's categories join those held, unless it is a device file.
+  const bool replaces = IsKorviFile(*path) || !destStorage.Items(dlActive).empty();
+  if (replaces && !unsaved::MayDiscard(unsaved::Command::OpenDestinations)) return;
   bool ok = false;
   {
     BusyCursor busy;
@@ -337,6 +345,7 @@ void TDestPage::bgDestFile_OpenClick() {
     }
   }
   if (ok) {
+    destStorage.MarkSaved();
     frame_.SetStatusText(2, Str(167));
   } else {
     frame_.SetStatusText(2, Str(168));
@@ -373,6 +382,7 @@ void TDestPage::bgDestFile_SaveClick() {
   // format has the writer's reason; a file that could not be written the system's.
   if (!WriteOrReport(frame_, Str(114), *path, [&] { return file->Save(*path) == 1; }, [&] { return file->Error(); }))
     return;
+  destStorage.MarkSaved();
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
 }
@@ -454,6 +464,7 @@ void TDestPage::bgDestTable_DeleteClick() {
 }
 
 void TDestPage::bgDestTableItems3Click() {
+  if (!unsaved::MayDiscard(unsaved::Command::DeleteAllDestinations)) return;
   destStorage.ClearAll();
   // The filters must not offer categories that are gone.
   FillCategoryCombo();

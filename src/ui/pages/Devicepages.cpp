@@ -28,6 +28,7 @@
 #include "Trackstorage.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Unsaved.h"
 #include "Waypointpage.h"
 
 using namespace uibuild;
@@ -589,6 +590,7 @@ struct TDeviceTransfers::Upload {
   int task;
   bool empty;
   std::function<bool(const QString& path)> write;
+  const ChangeMark& mark;  // cleared once the device has the collection
 };
 
 struct TDeviceTransfers::Download {
@@ -600,6 +602,9 @@ struct TDeviceTransfers::Download {
   std::function<void()> refill;
   // What the read left out of a damaged file; empty when it read it whole.
   std::function<QString()> leftOut = nullptr;
+  // A download that joins what is held: when that was all saved, so is the
+  // whole after it (a download that replaces clears the mark in its store).
+  const ChangeMark* joins = nullptr;
 };
 
 void TDeviceTransfers::RunUpload(const Upload& u) {
@@ -623,6 +628,7 @@ void TDeviceTransfers::RunUpload(const Upload& u) {
   if (!u.write(file.Path())) return fail(122, tr("Can not write the transfer file: %1").arg(file.Path()));
   QString reason;
   if (RunDeviceTask(frame_.FrameWindow(), u.task, file.Path(), &reason) != mrOk) return fail(122, reason);
+  u.mark.MarkSaved();
   frame_.SetStatusText(2, Str(167));
 }
 
@@ -649,11 +655,13 @@ void TDeviceTransfers::RunDownload(const Download& d) {
     ui.MessageBox(Str(119), Str(117), UiServices::Icon::Information);
     return;
   }
+  const bool wasSaved = d.joins && !d.joins->HasUnsavedChanges();
   bool read = false;
   {
     BusyCursor busy;
     read = d.read(file.Path());
   }
+  if (read && wasSaved) d.joins->MarkSaved();
   const QString leftOut = d.leftOut ? d.leftOut() : QString();
   if (!read) return fail(leftOut.isEmpty() ? tr("The device sent a file that can not be read.") : leftOut);
   // What was read is shown, but a file with records left out is no clean load.
@@ -665,7 +673,7 @@ void TDeviceTransfers::RunDownload(const Download& d) {
 
 void TDeviceTransfers::bgDestDevice_UploadClick() {
   RunUpload({frame_.DestPage().bgDestDevice, 0, wtUploadDestinations, destStorage.Items(dlActive).empty(),
-             [](const QString& path) { return KorviFile(destStorage).Save(path) == 1; }});
+             [](const QString& path) { return KorviFile(destStorage).Save(path) == 1; }, destStorage});
 }
 
 // The received destinations join those already held.
@@ -678,12 +686,14 @@ void TDeviceTransfers::bgDestDevice_DownloadClick() {
                  frame_.FillCategoryCombo();
                  frame_.FillSubCategoryCombo(0);
                  frame_.FillDestList();
-               }});
+               },
+               nullptr, &destStorage});
 }
 
 void TDeviceTransfers::bgWptDevice_UploadClick() {
   RunUpload({frame_.WaypointPage().tbDeviceUp, 1, wtUploadWaypoints, poiStorage.GetCount() == 0,
-             [](const QString& path) { return poiStorage.SaveDeviceFile(QFile::encodeName(path).constData()); }});
+             [](const QString& path) { return poiStorage.SaveDeviceFile(QFile::encodeName(path).constData()); },
+             poiStorage});
 }
 
 // Read as an opened waypoint file is: the whole records, and what was left out.
@@ -703,7 +713,7 @@ void TDeviceTransfers::bgWptDevice_DownloadClick() {
 
 void TDeviceTransfers::bgRouteDevice_UploadClick() {
   RunUpload({frame_.RoutePage().tbgRouteDeviceUp, 2, wtUploadRoute, routeStorage.Count() == 0,
-             [](const QString& path) { return routeStorage.SaveDeviceFile(path, false) == 1; }});
+             [](const QString& path) { return routeStorage.SaveDeviceFile(path, false) == 1; }, routeStorage});
 }
 
 void TDeviceTransfers::bgRouteDevice_DownloadClick() {
@@ -714,12 +724,15 @@ void TDeviceTransfers::bgRouteDevice_DownloadClick() {
 
 // The log's tracks replace those held.
 void TDeviceTransfers::bgTrackDevice_DownloadClick() {
+  if (!unsaved::MayDiscard(unsaved::Command::DownloadTrackLog)) return;
   BusyCursor busy;
   RunDownload({frame_.TrackPage().tbTrackDeviceDown, 3, wtDownloadTrackLog,
                [](const QString& path) { return trackStorage.LoadDeviceFile(path); },
                [this] {
                  frame_.ListRefilling = true;
                  frame_.FillTrackList(apConfig->SepTrack);
+                 // The device's tracks, in the colours the list gave them.
+                 trackStorage.MarkSaved();
                  frame_.ApplyTrackAutoSelect();
                  frame_.ListRefilling = false;
                }});

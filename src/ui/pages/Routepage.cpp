@@ -24,6 +24,7 @@
 #include "Trackstorage.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Unsaved.h"
 #include "Utility.h"
 
 using namespace uibuild;
@@ -338,7 +339,7 @@ void TRoutePage::bgRouteFile_OpenClick() {
   }
   // The route is as it was, and so is the title.
   frame_.SetStatusText(2, Str(168));
-  UiServices::Get().MessageBox(QStringLiteral("Can not read the file %1.").arg(QFileInfo(*file).fileName()), Str(115),
+  UiServices::Get().MessageBox(tr("Can not read the file %1.").arg(QFileInfo(*file).fileName()), Str(115),
                                Icon::Error);
 }
 
@@ -351,8 +352,10 @@ void TRoutePage::bgRouteFile_SaveClick() {
   }
   const std::optional<QString> file = AskFileName(true, 139, QStringLiteral("rte"));
   if (!file) return;
-  if (WriteOrReport(frame_, Str(115), *file, [&] { return routeStorage.SaveDeviceFile(*file, true) == 1; }))
+  if (WriteOrReport(frame_, Str(115), *file, [&] { return routeStorage.SaveDeviceFile(*file, true) == 1; })) {
+    routeStorage.MarkSaved();
     FileDone(*file);
+  }
 }
 
 void TRoutePage::tbgRouteGPXClick() {
@@ -380,8 +383,9 @@ void TRoutePage::chkShowRouteClick() { frame_.RefreshMap(0.0, 1.0); }
 namespace {
 
 void TitleTaken(TFormRouteEditor& d) {
-  UiServices::Get().MessageBox(QStringLiteral("A route point with this title already exists."), Str(115),
-                               Icon::Error);
+  UiServices::Get().MessageBox(
+      QCoreApplication::translate("TRoutePage", "A route point with this title already exists."), Str(115),
+      Icon::Error);
   d.edtTitle->setFocus();
   d.edtTitle->selectAll();
 }
@@ -457,6 +461,7 @@ void TRoutePage::bgRouteTable_DeleteClick() {
 }
 
 void TRoutePage::bgRouteTableItems3Click() {
+  if (!unsaved::MayDiscard(unsaved::Command::ClearRoute)) return;
   routeStorage.Clear();
   FillRouteList(true, false);
   frame_.ExecScript(QStringLiteral("rte_deleteAllPoints()"));
@@ -555,6 +560,7 @@ void TRoutePage::GenerateRouteFromTrack() {
   const std::vector<sFile_TrkEntry>& points = track->Points();
   const int n = int(std::min<std::size_t>(points.size(), std::size_t(frame_.TrackPage().PointRowCount())));
   if (n < 1) return;
+  if (!unsaved::MayDiscard(unsaved::Command::RouteFromTrack)) return;
   wand->setEnabled(false);
   {
     BusyCursor busy;

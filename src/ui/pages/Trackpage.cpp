@@ -33,6 +33,7 @@
 #include "Trackstorage.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Unsaved.h"
 #include "Utility.h"
 #include "pages/Programpage.h"
 #include "pages/Routepage.h"
@@ -575,6 +576,7 @@ void TTrackPage::bgTrackTableItems1Click() {
 }
 
 void TTrackPage::bgTrackTableItems2Click() {
+  if (!unsaved::MayDiscard(unsaved::Command::ClearTracks)) return;
   trackStorage.Clear();
   FillTrackList(false);
   frame_.RefreshMap(0.0, 0.0);
@@ -880,6 +882,7 @@ bool TTrackPage::IsGoogleEarthInstalled() {
 void TTrackPage::ImportGpx(const QString& fileName) {
   // A file dropped while an import runs waits for the user to drop it again.
   if (importing_) return;
+  if (!unsaved::MayDiscard(unsaved::Command::ImportGpx)) return;
   importing_ = true;
   frame_.SetStatusText(1, Str(3));
   bool ok = false;
@@ -894,14 +897,14 @@ void TTrackPage::ImportGpx(const QString& fileName) {
       cancelled = true;
     } catch (const std::exception& e) {
       failure = QString::fromLocal8Bit(e.what());
-      if (failure.isEmpty()) failure = QStringLiteral("The file could not be read.");
+      if (failure.isEmpty()) failure = tr("The file could not be read.");
     }
     GPXImpForm = nullptr;
   }
   importing_ = false;
   if (cancelled) {
     frame_.SetStatusText(2, Str(168));
-    frame_.SetStatusText(3, QStringLiteral("GPX import cancelled"));
+    frame_.SetStatusText(3, tr("GPX import cancelled"));
     return;
   }
   if (!failure.isNull()) {
@@ -911,6 +914,9 @@ void TTrackPage::ImportGpx(const QString& fileName) {
   frame_.SetStatusText(2, Str(ok ? 167 : 168));
   frame_.ListRefilling = true;
   FillTrackList(apConfig->SepTrack);
+  // The tracks are the file's now, in the colours the list gave them; the
+  // waypoints it brought join those held, which are no file's as a whole.
+  trackStorage.MarkSaved();
   frame_.FillWptList();
   ApplyTrackAutoSelect();
   frame_.ListRefilling = false;

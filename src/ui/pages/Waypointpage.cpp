@@ -31,6 +31,7 @@
 #include "Textfmt.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
+#include "Unsaved.h"
 #include "Utility.h"
 #include "pages/Programpage.h"
 
@@ -100,12 +101,8 @@ QString OpenFailureReason(const QString& path) {
   if (!info.exists()) return QString::fromLocal8Bit(std::strerror(ENOENT));
   if (info.isDir()) return QString::fromLocal8Bit(std::strerror(EISDIR));
   // A pipe or device would make the open wait for a writer for ever.
-  if (!info.isFile()) return QStringLiteral("This is not a file.");
+  if (!info.isFile()) return QCoreApplication::translate("TWaypointPage", "This is not a file.");
   return QString::fromLocal8Bit(std::strerror(info.isReadable() ? EIO : EACCES));
-}
-
-QString Counted(int n, const char* one, const char* many) {
-  return Num(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
 QColor FromBgr(uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
@@ -114,21 +111,31 @@ uint32_t ToBgr(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.green())
 }  // namespace
 
 QString PoiFileReportText(const PoiFileReport& report) {
+  // Each reason is a whole phrase; only the list of them is joined.
   QStringList why;
   if (report.CutShort > 0)
-    why << QStringLiteral("1 cut short at the end of the file (%1 of its 16 bytes)").arg(report.CutShort);
+    why << QCoreApplication::translate("TWaypointPage",
+                                       "one record cut short at the end of the file (%1 of its 16 bytes)")
+               .arg(report.CutShort);
   if (report.Unreadable > 0)
-    why << Num(report.Unreadable) +
-               QStringLiteral(" unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees "
-                              "longitude, or an icon number without a picture)");
-  if (report.SameTime > 0) why << Num(report.SameTime) + QStringLiteral(" of the same second as an earlier waypoint");
-  const QString kept = report.Kept == 0 ? QStringLiteral("No waypoint could be read")
-                                        : Counted(report.Kept, "waypoint", "waypoints") + QStringLiteral(" read");
-  QString text = kept + QStringLiteral("; ") + Counted(report.LeftOut(), "record", "records") +
-                 QStringLiteral(" left out: ") + why.join(QStringLiteral(", ")) + QLatin1Char('.');
+    why << QCoreApplication::translate("TWaypointPage",
+                                       "%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 "
+                                       "degrees longitude, or an icon number without a picture)",
+                                       nullptr, report.Unreadable);
+  if (report.SameTime > 0)
+    why << QCoreApplication::translate("TWaypointPage", "%n of the same second as an earlier waypoint", nullptr,
+                                       report.SameTime);
+  const QString leftOut =
+      //: %1 is a list of reasons, each with its count.
+      QCoreApplication::translate("TWaypointPage", "%n record(s) left out: %1.", nullptr, report.LeftOut())
+          .arg(why.join(QStringLiteral(", ")));
   // Such a file is refused whole.
-  if (report.Kept == 0) text += QStringLiteral(" The waypoints held stay as they were.");
-  return text;
+  if (report.Kept == 0)
+    //: %1 says how many records were left out and why.
+    return QCoreApplication::translate("TWaypointPage", "No waypoint could be read. %1 The waypoints held stay as they were.")
+        .arg(leftOut);
+  //: %1 says how many records were left out and why.
+  return QCoreApplication::translate("TWaypointPage", "%n waypoint(s) read. %1", nullptr, report.Kept).arg(leftOut);
 }
 
 TWaypointPage::TWaypointPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
@@ -431,6 +438,7 @@ void TWaypointPage::bgWptTable_DeleteClick() {
 }
 
 void TWaypointPage::bgWptTableItems2Click() {
+  if (!unsaved::MayDiscard(unsaved::Command::ClearWaypoints)) return;
   poiStorage.Clear();
   FillWptList();
   frame_.RefreshMap(0.0, 0.0);
@@ -485,13 +493,15 @@ void TWaypointPage::bgWptFile_SaveClick() {
   if (!WriteOrReport(frame_, Str(115), *path,
                      [&] { return poiStorage.SaveDeviceFile(QFile::encodeName(*path).constData(), &leftOut); }))
     return;
+  // A waypoint the file could not hold is still unsaved work.
+  if (leftOut == 0) poiStorage.MarkSaved();
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
   if (leftOut > 0)
-    ui.MessageBox(QStringLiteral("%1 of %2 waypoints could not be written to the device file (a time or position "
-                                 "it cannot hold) and were left out.")
-                      .arg(leftOut)
-                      .arg(poiStorage.GetCount()),
+    ui.MessageBox(tr("%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot "
+                     "hold) and were left out.",
+                     nullptr, poiStorage.GetCount())
+                      .arg(leftOut),
                   Str(114), UiServices::Icon::Warning);
 }
 

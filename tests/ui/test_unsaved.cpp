@@ -1,0 +1,378 @@
+// Work that is in no file and not on the device is not thrown away unasked:
+// the commands that replace or clear a collection, and closing the window,
+// ask first when the collection holds changes, and only then. Driven through
+// the real widgets with the real stores and files; the answers are scripted.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include "Deststorage.h"
+#include "Frmtrackeditor.h"
+#include "Mainform.h"
+#include "Mapstores.h"
+#include "Poistorage.h"
+#include "Routestorage.h"
+#include "Routewindow.h"
+#include "Trackstorage.h"
+#include "Uitestenv.h"
+#include "Zavfile.h"
+
+namespace {
+
+using Icon = UiServices::Icon;
+using routetest::RouteMain;
+using uitest::FakeMapView;
+
+QString S(int n) { return QStringLiteral("S%1").arg(n); }
+
+// What each collection holds, as names, categories marked.
+QStringList Dests() {
+  QStringList out;
+  for (int c = 0; c < destStorage.CategoryCount(); ++c) out << "cat:" + destStorage.GetCategory(c).value_or("?");
+  for (const auto& d : destStorage.Items()) out << d->Title;
+  return out;
+}
+QStringList Waypoints() {
+  QStringList out;
+  for (int i = 0; i < poiStorage.GetCount(); ++i) out << QString::fromUtf8(poiStorage.At(i)->Name);
+  return out;
+}
+QStringList Route() {
+  QStringList out;
+  for (std::size_t i = 0; i < routeStorage.Count(); ++i) out << routeStorage.At(i)->Name;
+  return out;
+}
+QStringList Tracks() {
+  QStringList out;
+  for (std::size_t i = 0; i < trackStorage.Count(); ++i) out << trackStorage.At(i)->Name();
+  return out;
+}
+
+class Unsaved : public ::testing::Test {
+ protected:
+  Unsaved() : env(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+
+  void SetUp() override {
+    mapstores::ClearAll();
+    uitest::UseFakeMapView(map);
+    env.WriteIni(uitest::AllPagesIni());
+    env.Start();
+    f = std::make_unique<RouteMain>();
+    f->PageLoaded = true;
+    apConfig->Altchart = 0;
+    dir = env.Path("files");
+    QDir().mkpath(dir);
+    // A destination file of someone else's: its own category, one place.
+    DestStorage theirs;
+    const int c = theirs.AddCategory(QStringLiteral("Theirs"));
+    theirs.AddSubCategory(c, QStringLiteral("Sub"));
+    auto item = std::make_unique<DestItem>(QStringLiteral("Other"), c, 0, QString(), 47.0, 11.0);
+    theirs.AddItem(dlActive, item);
+    ASSERT_EQ(ZavFile(theirs).Save(dir + "/theirs.zav"), 1);
+    QFile gpx(dir + "/imported.gpx");
+    ASSERT_TRUE(gpx.open(QIODevice::WriteOnly));
+    gpx.write(R"(<?xml version="1.0"?>
+<gpx version="1.1" creator="test" xmlns="http://www.topografix.com/GPX/1/1">
+<trk><name>imported</name><trkseg>
+<trkpt lat="48.0" lon="11.0"><ele>500</ele><time>2024-05-01T10:00:00Z</time></trkpt>
+<trkpt lat="48.1" lon="11.1"><ele>510</ele><time>2024-05-01T10:01:00Z</time></trkpt>
+</trkseg></trk></gpx>
+)");
+  }
+  void TearDown() override {
+    f.reset();
+    InstallMapViewFactory(nullptr);
+    mapstores::ClearAll();
+  }
+
+  // The question boxes asked so far.
+  int Questions() const {
+    int n = 0;
+    for (const auto& m : env.services.messages) n += m.icon == Icon::Question;
+    return n;
+  }
+
+  uitest::ProgramEnv env;
+  FakeMapView* map = nullptr;
+  std::unique_ptr<RouteMain> f;
+  QString dir;
+};
+
+// One collection: how the user fills it, how it is saved through its page,
+// and what it holds.
+struct Collection {
+  const ChangeMark& mark;
+  std::function<void(RouteMain&)> fill;
+  std::function<void(RouteMain&, uitest::FakeServices&, const QString& dir)> save;
+  std::function<QStringList()> content;
+};
+
+Collection DestCollection() {
+  return {destStorage,
+          [](RouteMain& f) {
+            mapstores::AddDest(QStringLiteral("Home"), 48.1, 11.5);
+            f.pgDest->FillCategoryCombo();
+            f.pgDest->FillDestList();
+          },
+          [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
+            s.saveAnswers.push_back(dir + "/mine.zav");
+            f.pgDest->bgDestFile->Item(1)->click();
+          },
+          Dests};
+}
+// A waypoint the device file can hold: its time is a real one.
+void AddWaypoint() {
+  auto* p = new sUserPOI;
+  p->Year = 2024;
+  p->Month = 5;
+  p->Day = 1;
+  p->Hour = 10;
+  p->Icon = 3;
+  p->Latitude = 47.5;
+  p->Longitude = 10.25;
+  p->SetName("2024/05/01 10:00:00");
+  if (!poiStorage.Add(p)) delete p;
+}
+
+Collection WaypointCollection() {
+  return {poiStorage,
+          [](RouteMain& f) {
+            AddWaypoint();
+            f.pgWaypoint->FillWptList();
+          },
+          [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
+            s.saveAnswers.push_back(dir + "/mine.wpt");
+            f.pgWaypoint->tbWptFileSave->click();
+          },
+          Waypoints};
+}
+Collection RouteCollection() {
+  return {routeStorage,
+          [](RouteMain& f) {
+            mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+            mapstores::AddRoutePoint(QStringLiteral("Goal"), 48.2, 11.6);
+            f.pgRoute->FillRouteList(false, false);
+          },
+          [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
+            s.saveAnswers.push_back(dir + "/mine.rte");
+            f.pgRoute->tbRouteSave->click();
+          },
+          Route};
+}
+Collection TrackCollection() {
+  return {trackStorage,
+          [](RouteMain& f) {
+            mapstores::AddTrack(QStringLiteral("mine"), 3, 0xFF);
+            f.pgTrack->FillTrackList(false);
+            f.pgTrack->SetRowChecked(0, true);
+          },
+          [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
+            s.saveAnswers.push_back(dir + "/mine.trk");
+            f.pgTrack->tbTrackFileSave->click();
+          },
+          Tracks};
+}
+
+// Every command that replaces or clears a collection, with changes held and
+// with everything saved, answered Yes and No. Yes (or no question) carries
+// the command out; No leaves everything as it was.
+TEST_F(Unsaved, CommandsAskOnlyWhenTheirCollectionHoldsChanges) {
+  struct Command {
+    const char* what;
+    Collection collection;
+    int caption;  // the page's name
+    std::function<void(RouteMain&, uitest::FakeServices&, const QString& dir)> run;
+    QStringList after;
+  } commands[] = {
+      {"open a destination file", DestCollection(), 0,
+       [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
+         s.openAnswers.push_back(dir + "/theirs.zav");
+         f.pgDest->bgDestFile->Item(0)->click();
+       },
+       {"cat:Theirs", "Other"}},
+      {"delete all destinations", DestCollection(), 0,
+       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgDest->bgDestTable->Item(3)->click(); },
+       {}},
+      {"clear the waypoints", WaypointCollection(), 1,
+       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgWaypoint->tbWptTableClear->click(); }, {}},
+      {"clear the route", RouteCollection(), 2,
+       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgRoute->tbRouteTableClear->click(); }, {}},
+      {"route from the track", RouteCollection(), 2,
+       [](RouteMain& f, uitest::FakeServices&, const QString&) {
+         routetest::ShowTrackPoints(f, {{47, 11, 5}, {48, 12, 6}, {49, 11, 7}});
+         f.pgTrack->spdAutoGeneratorTrk->click();
+       },
+       {"0", "1", "2"}},
+      {"import a GPX file", TrackCollection(), 3,
+       [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
+         s.openAnswers.push_back(dir + "/imported.gpx");
+         f.pgTrack->mnuGPXImport->trigger();
+       },
+       {"imported"}},
+      {"clear the tracks", TrackCollection(), 3,
+       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgTrack->tbTrackTableClear->click(); }, {}},
+  };
+  for (const Command& c : commands) {
+    for (const bool saved : {false, true}) {
+      for (const int answer : {int(UiServices::Yes), int(UiServices::No)}) {
+        SCOPED_TRACE(std::string(c.what) + (saved ? ", saved" : ", changed") +
+                     (answer == UiServices::Yes ? ", Yes" : ", No"));
+        mapstores::ClearAll();
+        c.collection.fill(*f);
+        if (saved) {
+          c.collection.save(*f, env.services, dir);
+          ASSERT_FALSE(c.collection.mark.HasUnsavedChanges());
+        } else {
+          ASSERT_TRUE(c.collection.mark.HasUnsavedChanges());
+        }
+        const QStringList before = c.collection.content();
+        ASSERT_FALSE(before.isEmpty());
+        env.services.messages.clear();
+        env.services.answer = answer;
+
+        c.run(*f, env.services, dir);
+
+        if (saved) {
+          EXPECT_EQ(Questions(), 0);
+        } else {
+          ASSERT_FALSE(env.services.messages.empty());
+          const auto& q = env.services.messages.front();
+          EXPECT_EQ(q.icon, Icon::Question);
+          EXPECT_EQ(q.caption, S(c.caption));
+          EXPECT_TRUE(q.text.contains("not saved")) << q.text.toStdString();
+          EXPECT_EQ(Questions(), 1);
+        }
+        const bool carriedOut = saved || answer == UiServices::Yes;
+        EXPECT_EQ(c.collection.content(), carriedOut ? c.after : before);
+        env.services.openAnswers.clear();
+      }
+    }
+  }
+}
+
+// A collection just loaded holds nothing unsaved, so the command that
+// replaces it asks nothing; nor does one over an empty collection.
+TEST_F(Unsaved, LoadedOrEmptyCollectionsAreReplacedWithoutAQuestion) {
+  env.services.answer = UiServices::No;
+  env.services.openAnswers.push_back(dir + "/imported.gpx");
+  f->pgTrack->mnuGPXImport->trigger();
+  ASSERT_EQ(Tracks(), QStringList{"imported"});
+  env.services.openAnswers.push_back(dir + "/imported.gpx");
+  f->pgTrack->mnuGPXImport->trigger();
+  EXPECT_EQ(Questions(), 0);
+  EXPECT_EQ(Tracks(), QStringList{"imported"});
+
+  // With no destination held the file's categories join the defaults.
+  env.services.openAnswers.push_back(dir + "/theirs.zav");
+  f->pgDest->bgDestFile->Item(0)->click();
+  ASSERT_TRUE(Dests().contains("Other"));
+  f->pgDest->bgDestTable->Item(3)->click();
+  EXPECT_EQ(Questions(), 0);
+  EXPECT_TRUE(Dests().isEmpty());
+  // Emptied, the store is no longer what the file holds.
+  EXPECT_TRUE(destStorage.HasUnsavedChanges());
+}
+
+// The default categories are no user's work; a category of one's own is.
+TEST_F(Unsaved, OwnCategoriesCountTheDefaultsDoNot) {
+  mapstores::ClearAll();
+  f->InitDefaultCategories();
+  EXPECT_FALSE(destStorage.HasUnsavedChanges());
+  destStorage.AddCategory(QStringLiteral("Mine"));
+  EXPECT_TRUE(destStorage.HasUnsavedChanges());
+  // With no destination held the file's categories join those held: nothing
+  // is lost, so nothing is asked.
+  env.services.answer = UiServices::No;
+  env.services.openAnswers.push_back(dir + "/theirs.zav");
+  f->pgDest->bgDestFile->Item(0)->click();
+  EXPECT_EQ(Questions(), 0);
+  EXPECT_TRUE(Dests().contains("cat:Mine"));
+  EXPECT_TRUE(Dests().contains("Other"));
+}
+
+// Edits made in an editor through the item itself, and on the map, count.
+TEST_F(Unsaved, EditsInEditorsAndOnTheMapCount) {
+  RouteCollection().fill(*f);
+  RouteCollection().save(*f, env.services, dir);
+  ASSERT_FALSE(routeStorage.HasUnsavedChanges());
+  f->Mode = omRoute;
+  f->OnMapClick(QStringLiteral("MODIFY:0(48.25,11.25)"));
+  EXPECT_TRUE(routeStorage.HasUnsavedChanges());
+
+  TrackCollection().fill(*f);
+  TrackCollection().save(*f, env.services, dir);
+  ASSERT_FALSE(trackStorage.HasUnsavedChanges());
+  f->pgTrack->SelectRow(0);
+  env.services.onDialog = [this](QDialog& d) {
+    auto& editor = dynamic_cast<TFormTrackEditor&>(d);
+    env.services.colourAnswers.push_back(QColor(1, 2, 3));
+    editor.btnSelect->click();
+    editor.btnOk->click();
+    return d.result();
+  };
+  f->pgTrack->lvTrackDblClick();
+  EXPECT_TRUE(trackStorage.HasUnsavedChanges());
+  // Changed back by hand, it is as saved again.
+  trackStorage.At(0)->Color = 0xFF;
+  EXPECT_FALSE(trackStorage.HasUnsavedChanges());
+}
+
+// A track file that leaves out unchecked tracks has not saved them.
+TEST_F(Unsaved, TrackSaveOfSomeTracksKeepsTheOthersUnsaved) {
+  mapstores::AddTrack(QStringLiteral("one"), 3, 0xFF);
+  mapstores::AddTrack(QStringLiteral("two"), 3, 0xFF00);
+  f->pgTrack->FillTrackList(false);
+  f->pgTrack->SetRowChecked(0, true);
+  f->pgTrack->SetRowChecked(1, false);
+  env.services.saveAnswers.push_back(dir + "/some.trk");
+  f->pgTrack->tbTrackFileSave->click();
+  ASSERT_TRUE(QFile::exists(dir + "/some.trk"));
+  EXPECT_TRUE(trackStorage.HasUnsavedChanges());
+  f->pgTrack->SetRowChecked(1, true);
+  env.services.saveAnswers.push_back(dir + "/all.trk");
+  f->pgTrack->tbTrackFileSave->click();
+  EXPECT_FALSE(trackStorage.HasUnsavedChanges());
+}
+
+// Closing the window asks once, naming every collection with changes; No
+// keeps the window open with everything in it.
+TEST_F(Unsaved, ClosingAsksOnlyWithChanges) {
+  f->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+  // Nothing changed: it closes at once.
+  EXPECT_TRUE(f->close());
+  EXPECT_EQ(Questions(), 0);
+
+  f->show();
+  WaypointCollection().fill(*f);
+  TrackCollection().fill(*f);
+  env.services.answer = UiServices::No;
+  EXPECT_FALSE(f->close());
+  EXPECT_TRUE(f->isVisible());
+  ASSERT_EQ(Questions(), 1);
+  const QString text = env.services.messages.back().text;
+  EXPECT_TRUE(text.contains(S(1))) << text.toStdString();
+  EXPECT_TRUE(text.contains(S(3))) << text.toStdString();
+  EXPECT_FALSE(text.contains(S(0))) << text.toStdString();
+  EXPECT_FALSE(text.contains(S(2))) << text.toStdString();
+  EXPECT_EQ(Waypoints().size(), 1);
+
+  env.services.answer = UiServices::Yes;
+  EXPECT_TRUE(f->close());
+  EXPECT_FALSE(f->isVisible());
+  EXPECT_EQ(Questions(), 2);
+
+  // Saved, it closes without a word.
+  f->show();
+  WaypointCollection().save(*f, env.services, dir);
+  TrackCollection().save(*f, env.services, dir);
+  env.services.answer = UiServices::No;
+  EXPECT_TRUE(f->close());
+  EXPECT_EQ(Questions(), 2);
+}
+
+}  // namespace
