@@ -1,5 +1,7 @@
 #include "Utility.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -309,4 +311,23 @@ QString GetDelimitedField(const QString& text, const QString& delimiter, int n) 
   }
   const qsizetype p = rest.indexOf(delimiter);
   return p < 0 ? rest : rest.left(p);
+}
+
+QString ReadCoordinate(const QString& text, CoordinateAxis axis, double& out) {
+  const bool latitude = axis == CoordinateAxis::Latitude;
+  QString typed = text;
+  typed.replace(QLatin1Char(','), QLatin1Char('.'));
+  double v = 0;
+  // The parser refuses "nan", "inf" and overflow, so v is finite.
+  if (!textfmt::TryStrToFloat(typed, v))
+    return latitude ? QCoreApplication::translate("Utility", "The latitude must be a number between -90 and 90 degrees.")
+                    : QCoreApplication::translate("Utility",
+                                                  "The longitude must be a number between -180 and 180 degrees.");
+  // Only places on the earth: no file could hold one beyond the poles or the
+  // date line.
+  if (std::fabs(v) > (latitude ? 90.0 : 180.0))
+    return latitude ? QCoreApplication::translate("Utility", "The latitude must lie between -90 and 90 degrees.")
+                    : QCoreApplication::translate("Utility", "The longitude must lie between -180 and 180 degrees.");
+  out = v;
+  return QString();
 }

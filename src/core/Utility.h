@@ -118,3 +118,11 @@ void ConvertFromDeviceCodes(char16_t* chars, const std::uint16_t* codes, int cou
 // The n-th (1-based) field of text split at a one-character delimiter;
 // empty for n <= 0, an empty delimiter or a missing field.
 QString GetDelimitedField(const QString& text, const QString& delimiter, int n);
+
+// A latitude or longitude as a user types it: "." or "," as the decimal
+// separator (a German or French desktop gives ","), blanks around allowed,
+// -90..90 or -180..180 degrees. Sets out and answers the empty text, or
+// answers the reason to show, in the chosen language, naming the field and
+// its range.
+enum class CoordinateAxis { Latitude, Longitude };
+QString ReadCoordinate(const QString& text, CoordinateAxis axis, double& out);

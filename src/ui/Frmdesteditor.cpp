@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <memory>
 
+#include "Coordinateedit.h"
 #include "Deststorage.h"
 #include "Textfmt.h"
 #include "Uibuild.h"
@@ -42,20 +42,21 @@ void TFormDestEditor::Build(const QIcon& icon) {
   setObjectName(QStringLiteral("FormDestEditor"));
   uibuild::DialogFrame(this);
   setWindowIcon(icon);
-  lblTitle = Label(this, "lblTitle", QStringLiteral("Title"));
-  lblCat = Label(this, "lblCat", QStringLiteral("Category"));
-  lblSubCat = Label(this, "lblSubCat", QStringLiteral("Subcategory"));
-  lblInfo = Label(this, "lblInfo", QStringLiteral("Info"));
-  lblLat = Label(this, "lblLat", QStringLiteral("Latitude"));
-  lblLng = Label(this, "lblLng", QStringLiteral("Longitude"));
+  // The captions come from the table (ApplyCaptions, FormCreate).
+  lblTitle = Label(this, "lblTitle", QString());
+  lblCat = Label(this, "lblCat", QString());
+  lblSubCat = Label(this, "lblSubCat", QString());
+  lblInfo = Label(this, "lblInfo", QString());
+  lblLat = Label(this, "lblLat", QString());
+  lblLng = Label(this, "lblLng", QString());
   edtTitle = Edit(this, "edtTitle");
   cmbCategory = DropDownList(this, "cmbCategory");
   cmbSubCategory = DropDownList(this, "cmbSubCategory");
   edtInfo = Edit(this, "edtInfo");
   edtLat = Edit(this, "edtLat");
   edtLon = Edit(this, "edtLon");
-  btnAct = Button(this, "btnAct", QStringLiteral("Add"));
-  btnClose = Button(this, "btnClose", QStringLiteral("Close"));
+  btnAct = Button(this, "btnAct", QString());
+  btnClose = Button(this, "btnClose", QString());
   // Enter does not press OK; Escape cancels (QDialog's own key).
   btnAct->setAutoDefault(false);
   btnClose->setAutoDefault(false);
@@ -152,27 +153,11 @@ bool TFormDestEditor::Validate() {
     return false;
   }
   double lat = 0, lon = 0;
-  // "nan" and "inf" are no numbers of a position either.
-  if (!textfmt::TryStrToFloat(edtLat->text(), lat) || !textfmt::TryStrToFloat(edtLon->text(), lon) ||
-      !std::isfinite(lat) || !std::isfinite(lon)) {
-    ShowError(124);
-    ShowError(123);
-    return false;
-  }
-  // Only places on the earth: no file could hold one beyond the poles or the
-  // date line.
-  if (std::fabs(lat) > 90) {
-    ShowError(QStringLiteral("The latitude must lie between -90 and 90 degrees."));
-    return false;
-  }
-  if (std::fabs(lon) > 180) {
-    ShowError(QStringLiteral("The longitude must lie between -180 and 180 degrees."));
-    return false;
-  }
+  if (!ReadCoordinateEdits(edtLat, edtLon, lat, lon)) return false;
   // A destination must be filed under a sub-category, or no file would hold
   // it. Tested after the numbers, so a bad number is named whatever the category.
   if (cmbCategory->currentIndex() < 0 || cmbSubCategory->currentIndex() < 0) {
-    ShowError(QStringLiteral("The category \"%1\" has no sub-category. Add one with the category editor first.")
+    ShowError(tr("The category \"%1\" has no sub-category. Add one with the category editor first.")
                   .arg(cmbCategory->currentText()));
     return false;
   }

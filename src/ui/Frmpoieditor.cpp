@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cmath>
 
+#include "Coordinateedit.h"
 #include "Mainframe.h"
 #include "Textfmt.h"
 #include "Uibuild.h"
@@ -36,7 +36,8 @@ void TFormPoiEditor::FormCreate(TMainFrame& frame) {
   setWindowIcon(frame.ilTab.Icon(1));
   auto* grid = new QGridLayout(this);
   lblTitle = uibuild::Label(this, "lblTitle", Str(10));
-  lblIcon = uibuild::Label(this, "lblIcon", QStringLiteral("Icon"));
+  //: The label of the waypoint's picture choice.
+  lblIcon = uibuild::Label(this, "lblIcon", tr("Icon"));
   lblLat = uibuild::Label(this, "lblLat", Str(15));
   lblLng = uibuild::Label(this, "lblLng", Str(16));
   edtTitle = uibuild::Edit(this, "edtTitle", true);
@@ -94,16 +95,12 @@ bool TFormPoiEditor::ValidateAndStore() {
   const QString title = edtTitle->text();
   const QString lat = edtLat->text(), lon = edtLon->text();
   // "0" is what the table's add puts there: the user has not entered one.
-  if (title.isEmpty() || lat.isEmpty() || lon.isEmpty() || lat == QLatin1String("0") || lon == QLatin1String("0"))
-    return false;
-  edtLat->setText(WithDecimalPoint(lat));
-  edtLon->setText(WithDecimalPoint(lon));
-  double la = 0, lo = 0;
-  if (!textfmt::TryStrToFloat(edtLat->text(), la) || !textfmt::TryStrToFloat(edtLon->text(), lo) ||
-      !std::isfinite(la) || !std::isfinite(lo) || std::fabs(la) > 90.0 || std::fabs(lo) > 180.0) {
-    UiServices::Get().MessageBox(Str(124), Str(115), UiServices::Icon::Error);
+  if (title.isEmpty() || lat.isEmpty() || lon.isEmpty() || lat == QLatin1String("0") || lon == QLatin1String("0")) {
+    UiServices::Get().MessageBox(Str(123), Str(115), UiServices::Icon::Error);
     return false;
   }
+  double la = 0, lo = 0;
+  if (!ReadCoordinateEdits(edtLat, edtLon, la, lo)) return false;
   Latitude = la;
   Longitude = lo;
   Icon = cmbIcons->currentIndex();
@@ -112,10 +109,8 @@ bool TFormPoiEditor::ValidateAndStore() {
 }
 
 void TFormPoiEditor::btnActClick() {
-  if (!ValidateAndStore()) {
-    UiServices::Get().MessageBox(Str(123), Str(115), UiServices::Icon::Error);
-    return;
-  }
+  // The check has told the user why it failed.
+  if (!ValidateAndStore()) return;
   if (Mode == kAdd || Mode == kModify) accept();
 }
 

@@ -26,8 +26,8 @@ class TFormPoiEditor : public QDialog {
   void btnCloseClick();
   void edtLatExit();
   void edtLonExit();
-  // Reads the inputs into the fields; false when one is missing, "0", no
-  // number, or not a position on the earth (the number messages are shown).
+  // Reads the inputs into the fields; false, after one message that says
+  // why, when one is missing, "0", no number, or not a position on the earth.
   bool ValidateAndStore();
 
   double Latitude;

@@ -2,13 +2,12 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <cmath>
 
+#include "Coordinateedit.h"
 #include "Mainframe.h"
 #include "Routestorage.h"
 #include "Textfmt.h"
 #include "Uibuild.h"
-#include "Uiservices.h"
 
 using uibuild::Str;
 
@@ -17,21 +16,6 @@ TFormRouteEditor* FormRouteEditor = nullptr;
 namespace {
 
 constexpr int kTurnCount = ttSharpRight + 1;
-
-// A coordinate from an edit; refuses text that is no number or lies outside
-// the range, with the framework's conversion message.
-bool ReadCoordinate(QLineEdit* edit, double limit, double& out) {
-  double v = 0;
-  if (textfmt::TryStrToFloat(edit->text().trimmed(), v) && std::isfinite(v) && std::fabs(v) <= limit) {
-    out = v;
-    return true;
-  }
-  UiServices::Get().MessageBox(QStringLiteral("'%1' is not a valid coordinate").arg(edit->text()),
-                               Str(115), UiServices::Icon::Error);
-  edit->setFocus();
-  edit->selectAll();
-  return false;
-}
 
 }  // namespace
 
@@ -97,7 +81,7 @@ void TFormRouteEditor::btnOkClick() {
     return;
   }
   double lat = 0, lon = 0;
-  if (!ReadCoordinate(edtLat, 90.0, lat) || !ReadCoordinate(edtLon, 180.0, lon)) return;
+  if (!ReadCoordinateEdits(edtLat, edtLon, lat, lon)) return;
   Latitude = lat;
   Longitude = lon;
   Turn = cbbTurn->currentIndex() < 0 ? 0 : cbbTurn->currentIndex();

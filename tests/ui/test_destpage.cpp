@@ -337,6 +337,51 @@ TEST_F(DestPageTest, CategoryChoiceRefillsTheSubCategoriesAndTheList) {
   EXPECT_EQ(p->RowCount(), 0);
 }
 
+// A language file whose kept line N reads "<prefix><N>".
+QByteArray Language(const char* prefix) {
+  QByteArray text;
+  for (int n = 0; n < 174; ++n) text += prefix + QByteArray::number(n) + "\r\n";
+  return text;
+}
+
+TEST_F(DestPageTest, FilterAllEntriesFollowTheLanguageAndKeepTheChoice) {
+  env.WriteExe("French.txt", Language("fr"));
+  env.WriteExe("Japanese.txt", Language("ja"));
+  FilterData();
+  p->FillDestList();
+  ASSERT_EQ(ComboItems(p->cmbSelCategory).last(), S(12));
+
+  Pick(f->cmbLanguage, 4);  // Français
+  EXPECT_EQ(ComboItems(p->cmbSelCategory).last(), QStringLiteral("fr12"));
+  EXPECT_EQ(p->cmbSelCategory->currentIndex(), 8);  // still the all entry
+  // The user narrows the list to the first category, all its sub-categories.
+  Pick(p->cmbSelCategory, 0);
+  ASSERT_EQ(ComboItems(p->cmbSelSubCategory), QStringList({"Fast Food", "Burgers", "fr12"}));
+  ASSERT_EQ(Rows(), QStringList({"Cafe Central", "Big Burger"}));
+
+  Pick(f->cmbLanguage, 6);  // 日本語
+  const QStringList categories = ComboItems(p->cmbSelCategory);
+  ASSERT_EQ(categories.size(), 9);
+  EXPECT_EQ(categories.first(), QStringLiteral("Cafe/Hotel"));
+  EXPECT_EQ(categories.last(), QStringLiteral("ja12"));
+  EXPECT_EQ(ComboItems(p->cmbSelSubCategory), QStringList({"Fast Food", "Burgers", "ja12"}));
+  // The choice and the list it gave stay.
+  EXPECT_EQ(p->cmbSelCategory->currentIndex(), 0);
+  EXPECT_EQ(p->cmbSelSubCategory->currentIndex(), 2);
+  EXPECT_EQ(Rows(), QStringList({"Cafe Central", "Big Burger"}));
+  // The renamed entries still mean "all", by their position.
+  Pick(p->cmbSelSubCategory, 1);
+  EXPECT_EQ(Rows(), QStringList({"Big Burger"}));
+  Pick(p->cmbSelSubCategory, 2);
+  EXPECT_EQ(p->RowCount(), 2);
+  Pick(p->cmbSelCategory, 8);
+  EXPECT_EQ(p->RowCount(), 4);
+  EXPECT_EQ(p->cmbSelCategory->currentText(), QStringLiteral("ja12"));
+  // The waypoint icon filter's "ALL" is a fixed text.
+  const QComboBox* icons = f->pgWaypoint->cmbSelIcon;
+  EXPECT_EQ(icons->itemText(icons->count() - 1), QStringLiteral("ALL"));
+}
+
 // --- files -----------------------------------------------------------------------------------
 
 TEST_F(DestPageTest, OpenPicksTheFormatByExtension) {
@@ -1062,10 +1107,12 @@ TEST_F(DestPageTest, EditorValidationTable) {
   AddDest(QStringLiteral("12345678901234567890123456789012"), 0, 0);
   destStorage.AddCategory(QStringLiteral("Bare"));  // no sub-category
   const auto r123 = std::pair<QString, QString>{S(115), S(123)};
-  const auto r124 = std::pair<QString, QString>{S(115), S(124)};
   const auto r120 = std::pair<QString, QString>{S(115), S(120)};
   const auto rLat = std::pair<QString, QString>{S(115), "The latitude must lie between -90 and 90 degrees."};
   const auto rLon = std::pair<QString, QString>{S(115), "The longitude must lie between -180 and 180 degrees."};
+  const auto rLatNum = std::pair<QString, QString>{S(115), "The latitude must be a number between -90 and 90 degrees."};
+  const auto rLonNum =
+      std::pair<QString, QString>{S(115), "The longitude must be a number between -180 and 180 degrees."};
   const auto rSub = std::pair<QString, QString>{
       S(115), "The category \"Bare\" has no sub-category. Add one with the category editor first."};
   struct Case {
@@ -1081,9 +1128,10 @@ TEST_F(DestPageTest, EditorValidationTable) {
       {"blank title passes", "  ", "1", "2", -1, {}, true},
       {"empty latitude", "T", "", "2", -1, {r123}, false},
       {"empty longitude", "T", "1", "", -1, {r123}, false},
-      {"decimal comma", "T", "47,5", "2", -1, {r124, r123}, false},
-      {"nan", "T", "nan", "2", -1, {r124, r123}, false},
-      {"inf", "T", "1", "inf", -1, {r124, r123}, false},
+      {"decimal comma", "Comma", "47,5", "2,25", -1, {}, true},
+      {"no number", "T", "47,5,1", "2", -1, {rLatNum}, false},
+      {"nan", "T", "nan", "2", -1, {rLatNum}, false},
+      {"inf", "T", "1", "inf", -1, {rLonNum}, false},
       {"beyond the north pole", "T", "95", "2", -1, {rLat}, false},
       {"beyond the south pole", "T", "-91", "2", -1, {rLat}, false},
       {"beyond the date line", "T", "1", "181", -1, {rLon}, false},
@@ -1093,7 +1141,7 @@ TEST_F(DestPageTest, EditorValidationTable) {
       {"duplicate after the cut", "12345678901234567890123456789012xyz", "1", "2", -1, {r120}, false},
       {"category without sub-category", "T", "1", "2", 8, {rSub}, false},
       {"beyond the pole and a category without sub-category", "T", "95", "2", 8, {rLat}, false},
-      {"bad number and a category without sub-category", "T", "47,5", "2", 8, {r124, r123}, false},
+      {"bad number and a category without sub-category", "T", "abc", "2", 8, {rLatNum}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -291,27 +291,33 @@ TEST_F(WaypointPage, MapClickAddsThroughThePage) {
 // --- the waypoint dialog ----------------------------------------------------------------
 
 TEST_F(WaypointPage, DialogValidationTable) {
+  const QString k123 = S(123);
+  const QString kLatNumber = QStringLiteral("The latitude must be a number between -90 and 90 degrees.");
+  const QString kLonNumber = QStringLiteral("The longitude must be a number between -180 and 180 degrees.");
+  const QString kLatRange = QStringLiteral("The latitude must lie between -90 and 90 degrees.");
+  const QString kLonRange = QStringLiteral("The longitude must lie between -180 and 180 degrees.");
   struct Case {
     const char* lat;
     const char* lon;
     bool ok;
-    std::vector<int> messages;  // texts of caption 115
+    std::vector<QString> messages;  // texts of caption 115
     double wantLat = 0, wantLon = 0;
   };
   const Case cases[] = {
       {"12,5", "-3", true, {}, 12.5, -3},
       {"0.0", "0.0", true, {}, 0, 0},
       {"-90", "180", true, {}, -90, 180},
-      {"0", "11", false, {123}},
-      {"48", "0", false, {123}},
-      {"", "11", false, {123}},
-      {"abc", "11", false, {124, 123}},
-      {"48", "1,2,3", false, {124, 123}},
-      {"90.0001", "11", false, {124, 123}},
-      {"48", "-180.5", false, {124, 123}},
-      {"1e400", "11", false, {124, 123}},
-      {"nan", "11", false, {124, 123}},
-      {"inf", "11", false, {124, 123}},
+      {"0", "11", false, {k123}},
+      {"48", "0", false, {k123}},
+      {"", "11", false, {k123}},
+      {"abc", "11", false, {kLatNumber}},
+      {"48", "1,2,3", false, {kLonNumber}},
+      {"90.0001", "11", false, {kLatRange}},
+      {"95", "11", false, {kLatRange}},
+      {"48", "-180.5", false, {kLonRange}},
+      {"1e400", "11", false, {kLatNumber}},
+      {"nan", "11", false, {kLatNumber}},
+      {"inf", "11", false, {kLatNumber}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.lat) + " / " + c.lon);
@@ -324,7 +330,7 @@ TEST_F(WaypointPage, DialogValidationTable) {
     d.btnActClick();
     EXPECT_EQ(d.result() == QDialog::Accepted, c.ok);
     std::vector<std::pair<QString, QString>> want;
-    for (int m : c.messages) want.emplace_back(S(115), S(m));
+    for (const QString& m : c.messages) want.emplace_back(S(115), m);
     EXPECT_EQ(Messages(), want);
     if (c.ok) {
       EXPECT_EQ(d.Latitude, c.wantLat);

@@ -207,6 +207,10 @@ void TDestPage::ApplyLanguage() {
   lblFile1->setText(Str(96));
   lblDevice1->setText(Str(97));
   lblTable1->setText(Str(98));
+  // The filters' all entries are the table's too (the last entry of each);
+  // the names and the user's choice stay.
+  for (QComboBox* combo : {cmbSelCategory, cmbSelSubCategory})
+    if (combo->count() > 0) combo->setItemText(combo->count() - 1, Str(12));
 }
 
 int TDestPage::RowCount() const { return destModel->rowCount(); }
