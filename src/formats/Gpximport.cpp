@@ -360,6 +360,7 @@ class Parser {
     int zone = 0;
     if (!readZone(t.substr(19), zone)) zone = 0;  // an unreadable zone: GPX times are UTC
     civilFields(civilSeconds(f[0], f[1], f[2], f[3], f[4], f[5]) - zone * 60, f[0], f[1], f[2], f[3], f[4], f[5]);
+    if (f[0] < 1 || f[0] > 9999) return;
     SystemTime utc, local;
     utc.Year = static_cast<std::uint16_t>(f[0]);
     utc.Month = static_cast<std::uint16_t>(f[1]);
@@ -367,13 +368,15 @@ class Parser {
     utc.Hour = static_cast<std::uint16_t>(f[3]);
     utc.Minute = static_cast<std::uint16_t>(f[4]);
     utc.Second = static_cast<std::uint16_t>(f[5]);
-    if (f[0] < 1 || !ConvertUtcToLocal(utc, local)) return;
-    f[0] = local.Year;
-    f[1] = local.Month;
-    f[2] = local.Day;
-    f[3] = local.Hour;
-    f[4] = local.Minute;
-    f[5] = local.Second;
+    // Outside the years the local clock converts: the UTC fields as they are.
+    if (ConvertUtcToLocal(utc, local)) {
+      f[0] = local.Year;
+      f[1] = local.Month;
+      f[2] = local.Day;
+      f[3] = local.Hour;
+      f[4] = local.Minute;
+      f[5] = local.Second;
+    }
     wpt_.HasTime = true;
     wpt_.Year = f[0];
     wpt_.Month = f[1];

@@ -461,7 +461,6 @@ TEST_F(DestPageTest, DamagedFileLeavesTheDestinationsAsTheyWere) {
     EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
                               {S(113), why.isEmpty() ? S(129) : S(129) + QLatin1Char('\n') + why}}));
     EXPECT_EQ(Status(2), S(168));
-    EXPECT_EQ(Status(3), why);
     // Nothing of the file is held: the title still names the file before.
     EXPECT_EQ(f->windowTitle(), mainWindowTitle + good);
     EXPECT_EQ(Rows(), QStringList({"Mine"}));
@@ -541,6 +540,10 @@ TEST_F(DestPageTest, FailedSaveSaysFailedAndWhyAsEverySaveDoes) {
   } const cases[] = {
       {"no such folder", "nowhere/x.zav", [] {}, 0, said(ENOENT), false},
       {"a folder in the file's place", "folder.zav", [] {}, 0, said(EISDIR), false},
+      // /proc makes no files, not even for root, who may write into it: the
+      // failed call's reason, no full disk.
+      {"a folder where no file can be made", "/proc/trevik.zav", [] {}, 0, said(::geteuid() == 0 ? ENOENT : EACCES),
+       false},
       {"full disk, zav", "full.zav", [] {}, 4096, said(EFBIG), true},
       {"full disk, mgi", "full.mgi", [] {}, 4096, said(EFBIG), true},
       {"more categories than the device file holds", "many.mgi",
@@ -556,7 +559,8 @@ TEST_F(DestPageTest, FailedSaveSaysFailedAndWhyAsEverySaveDoes) {
     // More than the size limit lets through.
     for (int i = 0; i < 200; ++i) AddDest(QStringLiteral("Destination %1").arg(i), i % 8, 0);
     c.arrange();
-    const QString path = FilePath(QString::fromLatin1(c.name));
+    const QString name = QString::fromLatin1(c.name);
+    const QString path = name.startsWith(QLatin1Char('/')) ? name : FilePath(name);
     if (c.oldFile) {
       QFile old(path);
       ASSERT_TRUE(old.open(QIODevice::WriteOnly));

@@ -342,7 +342,6 @@ void TDestPage::bgDestFile_OpenClick() {
     // The loader's reason, where it has one, under the general text.
     const QString why = file->Error();
     frame_.SetStatusText(2, Str(168));
-    frame_.SetStatusText(3, why);
     ui.MessageBox(why.isEmpty() ? Str(129) : Str(129) + QLatin1Char('\n') + why, Str(113), Icon::Error);
   }
   file.reset();
