@@ -117,7 +117,7 @@ VersionReply ParseVersionReply(const QByteArray& body) {
   if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
   VersionReply reply;
   if (text.trimmed().isEmpty()) {
-    reply.Problem = QStringLiteral("the version file is empty");
+    reply.Problem = QCoreApplication::translate("VersionReply", "the version file is empty");
     return reply;
   }
   const QStringList lines = TextLines(text);
@@ -126,12 +126,12 @@ VersionReply ParseVersionReply(const QByteArray& body) {
   for (const QString& line : lines.mid(0, 2))
     for (QChar c : line)
       if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F || c == QChar::ReplacementCharacter) {
-        reply.Problem = QStringLiteral("the version file is not text");
+        reply.Problem = QCoreApplication::translate("VersionReply", "the version file is not text");
         return reply;
       }
   if (!textfmt::TryStrToInt(lines[0].mid(3).trimmed(), reply.Build)) {
     reply.Build = 0;
-    reply.Problem = QStringLiteral("the version file holds no build number");
+    reply.Problem = QCoreApplication::translate("VersionReply", "the version file holds no build number");
     return reply;
   }
   reply.Name = lines.value(1).trimmed();

@@ -1,10 +1,12 @@
 #include "Gpximport.h"
 
+#include "Folders.h"
 #include "Poistorage.h"
 #include "Textfmt.h"
 #include "Trackstorage.h"
 #include "Utility.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -24,6 +27,51 @@
 #include <unordered_map>
 
 namespace {
+
+// The texts of a failed import, for the user (the caller names the file).
+QString translated(const char* text) { return QCoreApplication::translate("GpxImport", text); }
+
+[[noreturn]] void fail(const QString& why) { throw GpxImportError(why.toStdString()); }
+
+// Why the file cannot be read, after a failed open or read.
+[[noreturn]] void failToRead(const QString& path) { fail(folders::WhyNotReadable(path)); }
+
+// expat's error at a place of the file, as a whole sentence: the errors a
+// user meets are the program's own texts, any other is expat's.
+QString xmlError(XML_Error code, unsigned long line, unsigned long column) {
+  const char* text = nullptr;
+  switch (code) {
+    case XML_ERROR_SYNTAX:
+    case XML_ERROR_INVALID_TOKEN:
+    case XML_ERROR_TAG_MISMATCH:
+    case XML_ERROR_DUPLICATE_ATTRIBUTE:
+    case XML_ERROR_JUNK_AFTER_DOC_ELEMENT:
+    case XML_ERROR_MISPLACED_XML_PI:
+      text = QT_TRANSLATE_NOOP("GpxImport", "Line %1, column %2: the file is not well-formed XML.");
+      break;
+    case XML_ERROR_NO_ELEMENTS:
+    case XML_ERROR_PARTIAL_CHAR:
+    case XML_ERROR_UNCLOSED_CDATA_SECTION:
+      text = QT_TRANSLATE_NOOP("GpxImport", "Line %1, column %2: the file is cut short.");
+      break;
+    case XML_ERROR_UNCLOSED_TOKEN:
+      //: The file ends inside a tag or other piece of XML.
+      text = QT_TRANSLATE_NOOP("GpxImport", "Line %1, column %2: unclosed token.");
+      break;
+    case XML_ERROR_BAD_CHAR_REF:
+      text = QT_TRANSLATE_NOOP("GpxImport", "Line %1, column %2: invalid character.");
+      break;
+    case XML_ERROR_UNKNOWN_ENCODING:
+    case XML_ERROR_INCORRECT_ENCODING:
+      text = QT_TRANSLATE_NOOP("GpxImport", "Line %1, column %2: unknown encoding.");
+      break;
+    default:
+      //: %3 is the XML reader's own description of the error.
+      return QCoreApplication::translate("GpxImport", "Line %1, column %2: %3")
+          .arg(line).arg(column).arg(QString::fromUtf8(XML_ErrorString(code)));
+  }
+  return translated(text).arg(line).arg(column);
+}
 
 constexpr size_t kTextCap = 1024;     // longer element texts are not needed
 constexpr qint64 kChunk = 1 << 20;    // bytes per parse step and progress update
@@ -303,9 +351,32 @@ class Parser {
   }
 
   // A text without a readable, valid date and time of day counts as missing.
+  // The moment, in UTC unless it names its zone, becomes the store's local
+  // time with the offset in force on that date.
   void ReadWaypointTime() {
     int f[6];
-    if (!readIsoFields(trimXml(wptTime_), f)) return;
+    const std::string_view t = trimXml(wptTime_);
+    if (!readIsoFields(t, f)) return;
+    int zone = 0;
+    if (!readZone(t.substr(19), zone)) zone = 0;  // an unreadable zone: GPX times are UTC
+    civilFields(civilSeconds(f[0], f[1], f[2], f[3], f[4], f[5]) - zone * 60, f[0], f[1], f[2], f[3], f[4], f[5]);
+    if (f[0] < 1 || f[0] > 9999) return;
+    SystemTime utc, local;
+    utc.Year = static_cast<std::uint16_t>(f[0]);
+    utc.Month = static_cast<std::uint16_t>(f[1]);
+    utc.Day = static_cast<std::uint16_t>(f[2]);
+    utc.Hour = static_cast<std::uint16_t>(f[3]);
+    utc.Minute = static_cast<std::uint16_t>(f[4]);
+    utc.Second = static_cast<std::uint16_t>(f[5]);
+    // Outside the years the local clock converts: the UTC fields as they are.
+    if (ConvertUtcToLocal(utc, local)) {
+      f[0] = local.Year;
+      f[1] = local.Month;
+      f[2] = local.Day;
+      f[3] = local.Hour;
+      f[4] = local.Minute;
+      f[5] = local.Second;
+    }
     wpt_.HasTime = true;
     wpt_.Year = f[0];
     wpt_.Month = f[1];
@@ -826,10 +897,11 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress) {
 GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, GpxReader reader) {
   // A pipe or device would block the open or never end.
   const QFileInfo info(path);
-  if (info.exists() && !info.isFile()) throw GpxImportError("cannot open " + path.toStdString() + ": not a file");
+  if (info.isDir()) fail(folders::SystemReason(EISDIR));
+  if (info.exists() && !info.isFile())
+    fail(QCoreApplication::translate("GpxImport", "The file cannot be read: it is no ordinary file."));
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw GpxImportError("cannot open " + path.toStdString() + ": " + file.errorString().toStdString());
+  if (!file.open(QIODevice::ReadOnly)) failToRead(path);
   const qint64 total = file.size();
 
   // The window shows while the file is read and goes away however it ends.
@@ -856,33 +928,32 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, G
       return fast;
     }
     // Not of the plain kind, or not well-formed: expat reads it from the start.
-    if (!file.seek(0))
-      throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
+    if (!file.seek(0)) fail(folders::SystemReason(EIO));
   }
 
   GpxImportResult result;
   Parser parser(result);
   parser.Total = total;
   QByteArray chunk = file.read(kChunk);
-  if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
-    throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
+  if (chunk.isEmpty() && file.error() != QFileDevice::NoError) fail(folders::SystemReason(EIO));
   const std::string encoding = declaredEncoding(chunk);
   std::optional<QStringDecoder> transcoder;
   if (!expatReads(encoding)) {
     transcoder.emplace(encoding.c_str());
-    if (!transcoder->isValid()) throw GpxImportError(path.toStdString() + ": unsupported encoding " + encoding);
+    if (!transcoder->isValid())
+      fail(QCoreApplication::translate("GpxImport", "The file's encoding %1 is unknown.")
+               .arg(QString::fromLatin1(encoding.data(), static_cast<qsizetype>(encoding.size()))));
   }
 
   // With a transcoder the parser reads UTF-8 whatever the declaration says.
   std::unique_ptr<XML_ParserStruct, ParserFree> xml(XML_ParserCreate(transcoder ? "UTF-8" : nullptr));
-  if (!xml) throw GpxImportError("out of memory");
+  if (!xml) fail(QCoreApplication::translate("GpxImport", "There is not enough memory to read the file."));
   XML_SetUserData(xml.get(), &parser);
   XML_SetElementHandler(xml.get(), onStart, onEnd);
   XML_SetCharacterDataHandler(xml.get(), onText);
 
-  auto fail = [&](const std::string& why) {
-    throw GpxImportError(path.toStdString() + ":" + std::to_string(XML_GetCurrentLineNumber(xml.get())) + ":" +
-                         std::to_string(XML_GetCurrentColumnNumber(xml.get())) + ": " + why);
+  auto failHere = [&](XML_Error code) {
+    fail(xmlError(code, XML_GetCurrentLineNumber(xml.get()), XML_GetCurrentColumnNumber(xml.get())));
   };
   qint64 done = 0;
   for (;;) {
@@ -890,11 +961,11 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, G
     QByteArray utf8;
     if (transcoder) {
       utf8 = QString(transcoder->decode(chunk)).toUtf8();
-      if (transcoder->hasError()) fail("text that is not " + encoding);
+      if (transcoder->hasError()) failHere(XML_ERROR_BAD_CHAR_REF);
     }
     const QByteArray& bytes = transcoder ? utf8 : chunk;
     if (XML_Parse(xml.get(), bytes.constData(), static_cast<int>(bytes.size()), last) != XML_STATUS_OK)
-      fail(XML_ErrorString(XML_GetErrorCode(xml.get())));
+      failHere(XML_GetErrorCode(xml.get()));
     done += chunk.size();
     parser.Position = done;
     if (progress) {
@@ -903,8 +974,7 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, G
     }
     if (last) break;
     chunk = file.read(kChunk);
-    if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
-      throw GpxImportError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
+    if (chunk.isEmpty() && file.error() != QFileDevice::NoError) fail(folders::SystemReason(EIO));
   }
   return result;
 }

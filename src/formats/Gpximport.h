@@ -28,7 +28,8 @@ class GpxImportProgress {
   virtual void Hide() = 0;
 };
 
-// A file that cannot be opened or is not well-formed XML.
+// A file that cannot be opened or is not well-formed XML. The text (UTF-8)
+// is the reason for the user, in the chosen language; the caller names the file.
 class GpxImportError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -37,6 +38,7 @@ class GpxImportError : public std::runtime_error {
 // A waypoint as the file gives it; the name is made when it is added.
 struct GpxImportWaypoint {
   bool HasTime = false;  // false: the current local time is used
+  // The file's moment in local time.
   int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
   int Icon = 3;
   double Latitude = 0, Longitude = 0;

@@ -21,9 +21,11 @@ char* twoDigits(char* out, int v) {
   return out;
 }
 
-// Degrees and minutes, "dddmm.mmm,H,": the degrees are not padded, and
-// minutes that round to 60 carry into the degrees.
-char* degreesMinutes(char* out, double value, char positive, char negative) {
+// Degrees and minutes, "ddmm.mmm,H," (latitude, 2 degree digits) or
+// "dddmm.mmm,H," (longitude, 3): NMEA 0183 pads the degrees with zeros, since
+// readers take them by position. Minutes that round to 60 carry into the
+// degrees.
+char* degreesMinutes(char* out, double value, int degreeDigits, char positive, char negative) {
   const char hemisphere = value >= 0 ? positive : negative;
   const double a = std::fabs(value);
   const double d = std::trunc(a);
@@ -31,6 +33,12 @@ char* degreesMinutes(char* out, double value, char positive, char negative) {
   long long whole = 0;
   std::from_chars(out, end, whole);
   if (whole - static_cast<long long>(d) * 100 >= 60) end = textfmt::FormatFixedChars(out, (d + 1) * 100, 3);
+  const std::ptrdiff_t digits = std::find(out, end, '.') - out;
+  if (const std::ptrdiff_t pad = degreeDigits + 2 - digits; pad > 0) {
+    std::copy_backward(out, end, end + pad);
+    std::fill_n(out, pad, '0');
+    end += pad;
+  }
   *end++ = ',';
   *end++ = hemisphere;
   *end++ = ',';
@@ -53,8 +61,8 @@ std::size_t writeGga(const GGAType& fix, char* s) {
   p = twoDigits(p, t.minute);
   p = twoDigits(p, t.second);
   *p++ = ',';
-  p = degreesMinutes(p, fix.Latitude, 'N', 'S');
-  p = degreesMinutes(p, fix.Longitude, 'E', 'W');
+  p = degreesMinutes(p, fix.Latitude, 2, 'N', 'S');
+  p = degreesMinutes(p, fix.Longitude, 3, 'E', 'W');
   p = std::to_chars(p, p + 4, fix.FixQuality).ptr;
   *p++ = ',';
   if (fix.Satellites < 10) *p++ = '0';

@@ -56,29 +56,25 @@ void gpxHead(TextFile& f, std::string_view name) {
 
 constexpr std::string_view kKmlStart = R"(<kml xmlns="http://earth.google.com/kml/2.2">)";
 
-// "YYYY-MM-DDThh:mm:ssZ" of the waypoint's calendar fields; empty when they
-// are no date and time (such a time could not be read back).
+// "YYYY-MM-DDThh:mm:ssZ": the waypoint's local calendar fields as the UTC
+// moment, with the offset in force on that date; empty when they are no date
+// and time (such a time could not be read back).
 std::string poiTime(const PoiListRow& r) {
   if (!textfmt::IsValidDate(r.Year, r.Month, r.Day) ||
       !textfmt::IsValidTime(r.Hour, r.Minute, r.Second, 0))
     return {};
-  std::string s(20, '0');
-  auto put = [&](std::size_t at, int v, int width) {
-    for (int i = width - 1; i >= 0; --i, v /= 10) s[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + v % 10);
-  };
-  put(0, r.Year, 4);
-  s[4] = '-';
-  put(5, r.Month, 2);
-  s[7] = '-';
-  put(8, r.Day, 2);
-  s[10] = 'T';
-  put(11, r.Hour, 2);
-  s[13] = ':';
-  put(14, r.Minute, 2);
-  s[16] = ':';
-  put(17, r.Second, 2);
-  s[19] = 'Z';
-  return s;
+  SystemTime local, utc;
+  local.Year = static_cast<std::uint16_t>(r.Year);
+  local.Month = static_cast<std::uint16_t>(r.Month);
+  local.Day = static_cast<std::uint16_t>(r.Day);
+  local.Hour = static_cast<std::uint16_t>(r.Hour);
+  local.Minute = static_cast<std::uint16_t>(r.Minute);
+  local.Second = static_cast<std::uint16_t>(r.Second);
+  double moment = 0;
+  if (!ConvertLocalToUtc(local, utc) ||
+      !textfmt::TryEncodeDateTime({utc.Year, utc.Month, utc.Day, utc.Hour, utc.Minute, utc.Second, 0}, moment))
+    return {};
+  return GpxTimeText(moment).toStdString();
 }
 
 std::string ascii(const QString& s) { return s.toStdString(); }

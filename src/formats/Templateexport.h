@@ -27,7 +27,8 @@ struct PoiListRow {
 
 PoiListRow MakePoiListRow(const sUserPOI& poi, bool selected);
 
-// Every row as a GPX 1.1 waypoint. False when the file could not be written
+// Every row as a GPX 1.1 waypoint, its local time written as the UTC moment
+// (the GPX import reads it back into the same local time). False when the file could not be written
 // (an old file then stays as it was).
 bool ExportGpx(const std::vector<PoiListRow>& rows, const QString& path);
 

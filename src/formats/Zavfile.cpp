@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -76,26 +77,29 @@ ZavFile::ZavFile(DestStorage& store) : FileBase(store) {}
 
 int ZavFile::Load(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return 0;
+  if (!file.open(QIODevice::ReadOnly)) return Fail(folders::WhyNotReadable(path));
   QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return 0;
+  if (file.error() != QFileDevice::NoError) return Fail(folders::SystemReason(EIO));
   // TAB and LF never occur inside a character of these code pages, so the
   // whole text can be decoded first and split afterwards.
   const QString text = codepage::Decode(bytes, codepage::RuntimeCodePage());
   bytes.clear();
 
   QStringView rest(text);
-  auto nextLine = [&rest](QStringView& line) {
+  int lineNumber = 0;
+  auto nextLine = [&rest, &lineNumber](QStringView& line) {
     if (rest.isEmpty()) return false;
     qsizetype nl = rest.indexOf(QLatin1Char('\n'));
     line = nl < 0 ? rest : rest.left(nl);
     rest = nl < 0 ? QStringView() : rest.mid(nl + 1);
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    ++lineNumber;
     return true;
   };
 
   QStringView line;
-  if (!nextLine(line) || !line.contains(kMarker)) return 0;
+  if (!nextLine(line)) return Fail(tr("The file is empty."));
+  if (!line.contains(kMarker)) return Fail(tr("The file is no ZAV destination file: its first line is no ZAV header."));
 
   std::vector<QStringView> fields;
   while (nextLine(line)) {
@@ -111,7 +115,10 @@ int ZavFile::Load(const QString& path) {
       fields.push_back(line.mid(start, tab - start));
       start = tab + 1;
     }
-    if (!fields.empty() && fields[0] == kEndLine) break;
+    if (!fields.empty() && fields[0] == kEndLine) return 1;
+    // NUL and bytes the code page has no character for: not a text line.
+    if (line.contains(QChar(0)) || line.contains(QChar::ReplacementCharacter))
+      return Fail(tr("Line %1 could not be read: it is not text.").arg(lineNumber));
     auto field = [&fields](size_t i) { return i < fields.size() ? fields[i] : QStringView(); };
 
     double lat = leadingNumber(field(1));
@@ -131,7 +138,9 @@ int ZavFile::Load(const QString& path) {
     auto item = std::make_unique<DestItem>(title, ci, si, info, lat, lon);
     Store.AddItem(dlActive, item);  // a refused item is destroyed with `item`
   }
-  return 1;
+  // Every file of the format ends with its end line: without it, the rest
+  // of the destinations is missing.
+  return Fail(tr("The file is cut short after line %1: its end line ZAVEOF is missing.").arg(lineNumber));
 }
 
 int ZavFile::Save(const QString& path) {

@@ -4,6 +4,7 @@
 // the run-time locale (the selected language), lines end in CR LF.
 #include "Filebase.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class DestStorage;
@@ -12,12 +13,16 @@ class DestStorage;
 extern const QString zavFileExtension;  // ".zav"
 
 class ZavFile : public FileBase {
+  Q_DECLARE_TR_FUNCTIONS(ZavFile)
+
  public:
   explicit ZavFile(DestStorage& store);
 
-  // Adds the file's destinations to the store. 0 when the file cannot be
-  // read or its first line is no ZAV header; lines without a position,
-  // title, category or sub-category are skipped.
+  // Adds the file's destinations to the store. 0, with the reason in
+  // Error(), when the file cannot be read, its first line is no ZAV header,
+  // it ends before the end line (cut short) or a line is no text; lines
+  // without a position, title, category or sub-category are skipped. After a
+  // failure the store may hold part of the file: load into a store of its own.
   int Load(const QString& path) override;
   // Writes every active destination, grouped by category and sub-category.
   // 0 when the file could not be written whole; the old file then stays.

@@ -61,6 +61,25 @@ bool CreateFolder(const QString& path) {
   return QDir().mkpath(path);
 }
 
+QString SystemReason(int error) {
+  const char* text = nullptr;
+  //: A reason after a failed save or open, as the system reports it.
+  switch (error) {
+    case ENOSPC: text = QT_TRANSLATE_NOOP("folders", "No space left on device"); break;
+    case EACCES: text = QT_TRANSLATE_NOOP("folders", "Permission denied"); break;
+    case EPERM: text = QT_TRANSLATE_NOOP("folders", "Operation not permitted"); break;
+    case EROFS: text = QT_TRANSLATE_NOOP("folders", "Read-only file system"); break;
+    case ENOENT: text = QT_TRANSLATE_NOOP("folders", "No such file or directory"); break;
+    case EISDIR: text = QT_TRANSLATE_NOOP("folders", "Is a directory"); break;
+    case ENOTDIR: text = QT_TRANSLATE_NOOP("folders", "Not a directory"); break;
+    case ENAMETOOLONG: text = QT_TRANSLATE_NOOP("folders", "File name too long"); break;
+    case EFBIG: text = QT_TRANSLATE_NOOP("folders", "File too large"); break;
+    case EIO: text = QT_TRANSLATE_NOOP("folders", "Input/output error"); break;
+    default: return QString::fromLocal8Bit(std::strerror(error));
+  }
+  return QCoreApplication::translate("folders", text);
+}
+
 QString WhyNotWritable(const QString& filePath) {
   const QString dir = QFileInfo(filePath).absolutePath();
   // The nearest folder on the way that exists tells why the rest is missing.
@@ -70,24 +89,35 @@ QString WhyNotWritable(const QString& filePath) {
     if (parent == existing) break;
     existing = parent;
   }
-  auto said = [](int code) { return QString::fromLocal8Bit(std::strerror(code)); };
-  if (!QFileInfo(existing).isDir()) return said(ENOTDIR);
-  if (::access(QFile::encodeName(existing).constData(), W_OK) != 0) return said(errno);
-  if (existing != dir) return said(ENOENT);
+  if (!QFileInfo(existing).isDir()) return SystemReason(ENOTDIR);
+  if (::access(QFile::encodeName(existing).constData(), W_OK) != 0) return SystemReason(errno);
+  if (existing != dir) return SystemReason(ENOENT);
   return {};
 }
 
 QString WhyWriteFailed(const QString& filePath, int error) {
   const QString why = WhyNotWritable(filePath);
   if (!why.isEmpty()) return why;
-  int code = error != 0 ? error : EIO;
   const QFileInfo target(filePath);
+  if (target.isDir()) return SystemReason(EISDIR);
+  if (error != 0) return SystemReason(error);
+  const QByteArray folder = QFile::encodeName(target.absolutePath());
+  // A file system without blocks (/proc, /sys) is not full: it makes no files.
   struct statvfs fs {};
-  if (target.isDir())
-    code = EISDIR;
-  else if (::statvfs(QFile::encodeName(target.absolutePath()).constData(), &fs) == 0 && fs.f_bavail == 0)
-    code = ENOSPC;
-  return QString::fromLocal8Bit(std::strerror(code));
+  if (::statvfs(folder.constData(), &fs) == 0 && fs.f_blocks > 0 && fs.f_bavail == 0) return SystemReason(ENOSPC);
+  QByteArray probe = folder + "/.trevik-probe-XXXXXX";
+  const int fd = ::mkstemp(probe.data());
+  if (fd < 0) return SystemReason(errno);
+  ::close(fd);
+  ::unlink(probe.constData());
+  return SystemReason(EIO);
+}
+
+QString WhyNotReadable(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return SystemReason(errno);
+  ::close(fd);
+  return SystemReason(EIO);
 }
 
 bool FileExists(const QString& path) {

@@ -28,15 +28,24 @@ QString ProgramDir();
 
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool CreateFolder(const QString& path);
-// Why a file cannot be written at `filePath`, as the system words it (e.g.
-// "Permission denied" for the nearest existing folder on its way); empty when
-// its folder exists and may be written into. Creates nothing.
+// The reason an errno gives, for the user: the reasons a save or an open
+// meets most (no space, permission denied, a read-only file system, no such
+// file, a folder, a name or a file too long, an input/output error) are the
+// program's own translatable texts (English as the system words them); any
+// other is the system's text.
+QString SystemReason(int error);
+// Why a file cannot be written at `filePath` (e.g. "Permission denied" for
+// the nearest existing folder on its way); empty when its folder exists and
+// may be written into. Creates nothing.
 QString WhyNotWritable(const QString& filePath);
-// Why writing the file at `filePath` failed, as the system words it: what its
-// folder or the disk tells first (a missing or locked folder, a folder in the
-// file's place, a full disk), else `error` (the errno of the failed write, 0
-// when unknown), else an input/output error. Never empty.
+// Why writing the file at `filePath` failed: what its folder tells first (a
+// missing or locked folder, a folder in the file's place), else `error` (the
+// errno of the failed call, 0 when unknown). An unknown error is looked for:
+// a full disk, else what a file made beside the target is refused with (the
+// probe leaves nothing behind), else an input/output error. Never empty.
 QString WhyWriteFailed(const QString& filePath, int error);
+// Why the file at `path` cannot be opened for reading, for the user.
+QString WhyNotReadable(const QString& path);
 
 bool FileExists(const QString& path);
 

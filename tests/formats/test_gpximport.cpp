@@ -1,5 +1,8 @@
 #include "Gpximport.h"
 #include "Poistorage.h"
+#include "Fixedzone.h"
+#include "Folders.h"
+#include "Markingtranslator.h"
 #include "Testenv.h"
 #include "Textfmt.h"
 #include "Trackstorage.h"
@@ -8,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+
+#include <cerrno>
 
 #include <string>
 #include <vector>
@@ -112,6 +117,7 @@ TEST_F(GpxImportTest, SymbolGivesTheIcon) {
 }
 
 TEST_F(GpxImportTest, WaypointTimes) {
+  testenv::FixedZone zone("UTC0");
   const QDateTime before = QDateTime::currentDateTime();
   import("<wpt lat=\"1\" lon=\"1\"><time>2014-05-03T08:04:05Z</time></wpt>\n"
          "<wpt lat=\"2\" lon=\"1\"><time> 2014-05-03T08:04:05.250+02:00 </time></wpt>\n"
@@ -125,10 +131,11 @@ TEST_F(GpxImportTest, WaypointTimes) {
   const QDateTime after = QDateTime::currentDateTime().addSecs(10);
   std::vector<std::string> names = poiNames();
   ASSERT_EQ(names.size(), 9u);
-  // Taken names move on by a second, across the day and year.
+  // Taken names move on by a second, across the day and year; a time with
+  // an offset is that moment.
   EXPECT_EQ(names[0], "2014/05/03 08:04:05");
-  EXPECT_EQ(names[1], "2014/05/03 08:04:06");
-  EXPECT_EQ(names[2], "2014/05/03 08:04:07");
+  EXPECT_EQ(names[1], "2014/05/03 06:04:05");
+  EXPECT_EQ(names[2], "2014/05/03 08:04:06");
   EXPECT_EQ(names[3], "2014/12/31 23:59:59");
   EXPECT_EQ(names[4], "2015/01/01 00:00:00");
   sUserPOI* stepped = pois.FindByName(names[4]);
@@ -142,6 +149,27 @@ TEST_F(GpxImportTest, WaypointTimes) {
     QString n = QString::fromStdString(names[static_cast<size_t>(i)]);
     EXPECT_TRUE(n >= lo && n <= hi) << names[static_cast<size_t>(i)];
   }
+}
+
+// A waypoint's time is the moment its zone says (UTC without one), in the
+// store's local time with the offset in force on that date.
+TEST_F(GpxImportTest, WaypointTimesBecomeLocalTime) {
+  testenv::FixedZone zone(testenv::kCentralEurope);
+  import("<wpt lat=\"1\" lon=\"1\"><time>2014-01-15T01:42:00Z</time></wpt>\n"
+         "<wpt lat=\"2\" lon=\"1\"><time>2014-07-03T08:00:00Z</time></wpt>\n"
+         "<wpt lat=\"3\" lon=\"1\"><time>2014-07-03T09:30:00+02:00</time></wpt>\n"
+         "<wpt lat=\"4\" lon=\"1\"><time>2014-07-03T04:00:00-0500</time></wpt>\n"
+         "<wpt lat=\"5\" lon=\"1\"><time>2014-12-31T23:30:00Z</time></wpt>\n"
+         "<wpt lat=\"6\" lon=\"1\"><time>2014-03-30T00:59:59Z</time></wpt>\n"
+         "<wpt lat=\"7\" lon=\"1\"><time>2014-03-30T01:00:00Z</time></wpt>\n"
+         "<wpt lat=\"8\" lon=\"1\"><time>2014-07-03T07:00:00</time></wpt>\n");
+  EXPECT_EQ(poiNames(), (std::vector<std::string>{"2014/01/15 02:42:00", "2014/07/03 10:00:00", "2014/07/03 09:30:00",
+                                                  "2014/07/03 11:00:00", "2015/01/01 00:30:00", "2014/03/30 01:59:59",
+                                                  "2014/03/30 03:00:00", "2014/07/03 09:00:00"}));
+  const sUserPOI* p = pois.FindByName("2015/01/01 00:30:00");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(std::vector<int>({p->Year, p->Month, p->Day, p->Hour, p->Minute, p->Second}),
+            std::vector<int>({2015, 1, 1, 0, 30, 0}));
 }
 
 TEST_F(GpxImportTest, TakenNamesInTheStoreAreSteppedPast) {
@@ -429,4 +457,45 @@ TEST_F(GpxImportTest, ProgressWindowShowsCountersAndSeesOldTracks) {
   tracks.AddTrack(std::make_unique<TTrackList>());
   EXPECT_THROW(ImportGpx(write("<trk>", kHead, ""), tracks, pois, &failing), GpxImportError);
   EXPECT_EQ(failing.calls.back(), "hide");
+}
+
+// A file that cannot be read says why in a whole sentence of the user's
+// language, with the place where the XML reader stopped; the caller names
+// the file.
+TEST_F(GpxImportTest, FailuresSayWhyInTheUsersLanguage) {
+  const std::string good = "<wpt lat=\"1\" lon=\"2\"/>\n";
+  struct Case {
+    const char* what;
+    QString path;
+    QString why;
+  };
+  const Case cases[] = {
+      {"missing file", QString::fromStdString((testenv::scratchDir("gpximport") / "nope.gpx").string()),
+       folders::SystemReason(ENOENT)},
+      {"a folder", QString::fromStdString(testenv::scratchDir("gpximport").string()), folders::SystemReason(EISDIR)},
+      {"empty file", write("", "", ""), "Line 1, column 0: the file is cut short."},
+      {"cut short", write(good + "<trk><trkseg><trkpt lat=\"1\"", kHead, ""), "Line 4, column 13: unclosed token."},
+      {"not XML", write("", "just text\n", ""), "Line 1, column 0: the file is not well-formed XML."},
+      {"mismatched tags", write(good + "<trk></wpt>"), "Line 4, column 7: the file is not well-formed XML."},
+      {"unknown encoding", write(good, "<?xml version=\"1.0\" encoding=\"x-no-such\"?><gpx>"),
+       "The file's encoding x-no-such is unknown."},
+      {"bytes invalid in the encoding",
+       write(good + "<trk><name>\x81\x20</name></trk>", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><gpx>"),
+       "Line 1, column 0: invalid character."},
+  };
+  for (const Case& c : cases) {
+    try {
+      ParseGpxFile(c.path, nullptr);
+      ADD_FAILURE() << c.what;
+    } catch (const GpxImportError& e) {
+      EXPECT_EQ(QString::fromUtf8(e.what()), c.why) << c.what;
+    }
+  }
+  testenv::MarkingTranslator german("GpxImport");
+  try {
+    ParseGpxFile(cases[3].path, nullptr);
+    ADD_FAILURE();
+  } catch (const GpxImportError& e) {
+    EXPECT_EQ(QString::fromUtf8(e.what()), testenv::MarkingTranslator::Marked(cases[3].why));
+  }
 }

@@ -59,12 +59,20 @@ QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
 
 int run(const std::string& cmd) { return std::system((cmd + " >/dev/null 2>&1").c_str()); }
 
+// Degrees as a reader that takes them by position reads them: the first 2
+// (latitude) or 3 (longitude) characters are the degrees, the rest minutes.
+double byPosition(const std::string& field, const std::string& hemisphere, std::size_t degreeDigits) {
+  if (field.size() < degreeDigits + 2) return std::nan("");
+  const double v = std::stod(field.substr(0, degreeDigits)) + std::stod(field.substr(degreeDigits)) / 60;
+  return hemisphere == "S" || hemisphere == "W" ? -v : v;
+}
+
 }  // namespace
 
 TEST(GgaSentence, TheExampleFix) {
   const std::string s = GgaSentence(fix(utc(2014, 5, 3, 12, 5, 9), 48.5, 11.25, 512.3));
-  EXPECT_EQ(s, "$GPGGA,120509,4830.000,N,1115.000,E,1,00,0.0,512.3,M,0.0,M,,*43");
-  EXPECT_EQ(s.size() + 2, 65u);
+  EXPECT_EQ(s, "$GPGGA,120509,4830.000,N,01115.000,E,1,00,0.0,512.3,M,0.0,M,,*73");
+  EXPECT_EQ(s.size() + 2, 66u);
 }
 
 TEST(GgaSentence, ValueTable) {
@@ -74,25 +82,26 @@ TEST(GgaSentence, ValueTable) {
   };
   const double noon = utc(2014, 5, 3, 12, 5, 9);
   const Case cases[] = {
-      // hemispheres; the degrees are not padded
+      // hemispheres; the degrees padded to 2 (latitude) and 3 (longitude) digits
       {noon, -33.8688, 151.2093, 0, {"120509", "3352.128", "S", "15112.558", "E", "0.0"}},
-      {noon, 8.5, -0.5, 0, {"120509", "830.000", "N", "30.000", "W", "0.0"}},
-      {noon, 0, 0, 0, {"120509", "0.000", "N", "0.000", "E", "0.0"}},
-      {noon, -0.0, -0.0, 0, {"120509", "0.000", "N", "0.000", "E", "0.0"}},
+      {noon, 8.5, -0.5, 0, {"120509", "0830.000", "N", "00030.000", "W", "0.0"}},
+      {noon, 0, 0, 0, {"120509", "0000.000", "N", "00000.000", "E", "0.0"}},
+      {noon, -0.0, -0.0, 0, {"120509", "0000.000", "N", "00000.000", "E", "0.0"}},
       {noon, 90, -180, 0, {"120509", "9000.000", "N", "18000.000", "W", "0.0"}},
+      {noon, 4.4530833, 4.4530833, 0, {"120509", "0427.185", "N", "00427.185", "E", "0.0"}},
       // minutes that round to 60 carry into the degrees
-      {noon, 48.99999999, -11.9999999, 0, {"120509", "4900.000", "N", "1200.000", "W", "0.0"}},
-      {noon, -0.9999999, 179.99999999, 0, {"120509", "100.000", "S", "18000.000", "E", "0.0"}},
-      {noon, 48.9999915, 0, 0, {"120509", "4859.999", "N", "0.000", "E", "0.0"}},
+      {noon, 48.99999999, -11.9999999, 0, {"120509", "4900.000", "N", "01200.000", "W", "0.0"}},
+      {noon, -0.9999999, 179.99999999, 0, {"120509", "0100.000", "S", "18000.000", "E", "0.0"}},
+      {noon, 48.9999915, 0, 0, {"120509", "4859.999", "N", "00000.000", "E", "0.0"}},
       // the time is rounded to the millisecond first, then cut to seconds
-      {utc(2014, 5, 3, 12, 5, 9, 400), 1, 1, 0, {"120509", "100.000", "N", "100.000", "E", "0.0"}},
-      {utc(2014, 5, 3, 12, 5, 9) + 0.9996 / 86400, 1, 1, 0, {"120510", "100.000", "N", "100.000", "E", "0.0"}},
-      {utc(2014, 5, 3, 23, 59, 59) + 0.9996 / 86400, 1, 1, 0, {"000000", "100.000", "N", "100.000", "E", "0.0"}},
-      {utc(1850, 1, 1, 6, 30, 0), 1, 1, 0, {"063000", "100.000", "N", "100.000", "E", "0.0"}},
+      {utc(2014, 5, 3, 12, 5, 9, 400), 1, 1, 0, {"120509", "0100.000", "N", "00100.000", "E", "0.0"}},
+      {utc(2014, 5, 3, 12, 5, 9) + 0.9996 / 86400, 1, 1, 0, {"120510", "0100.000", "N", "00100.000", "E", "0.0"}},
+      {utc(2014, 5, 3, 23, 59, 59) + 0.9996 / 86400, 1, 1, 0, {"000000", "0100.000", "N", "00100.000", "E", "0.0"}},
+      {utc(1850, 1, 1, 6, 30, 0), 1, 1, 0, {"063000", "0100.000", "N", "00100.000", "E", "0.0"}},
       // altitudes: one decimal, rounded as printf rounds the double
-      {noon, 1, 1, 512.25, {"120509", "100.000", "N", "100.000", "E", "512.2"}},
-      {noon, 1, 1, 512.35, {"120509", "100.000", "N", "100.000", "E", "512.4"}},
-      {noon, 1, 1, -12.96, {"120509", "100.000", "N", "100.000", "E", "-13.0"}},
+      {noon, 1, 1, 512.25, {"120509", "0100.000", "N", "00100.000", "E", "512.2"}},
+      {noon, 1, 1, 512.35, {"120509", "0100.000", "N", "00100.000", "E", "512.4"}},
+      {noon, 1, 1, -12.96, {"120509", "0100.000", "N", "00100.000", "E", "-13.0"}},
   };
   for (const Case& c : cases) {
     const std::string s = GgaSentence(fix(c.time, c.lat, c.lon, c.alt));
@@ -164,7 +173,7 @@ TEST(NmeaExport, WritesEveryTrackAndCountsThem) {
     for (auto& l : lines) n += l.size() + 2;
     return n;
   }());
-  const char* lats[] = {"100.000", "200.000", "400.000", "500.000", "600.000"};
+  const char* lats[] = {"0100.000", "0200.000", "0400.000", "0500.000", "0600.000"};
   for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(fieldsOf(lines[i]).lat, lats[i]) << lines[i];
 
   TTrackStorage empty;
@@ -191,9 +200,23 @@ TEST(NmeaPeers, GpsbabelReadsTheSamePoints) {
     pts.push_back({-33.8688 + i * 0.0123457, 151.2093 - i * 0.0345678, 12.5 + i * 3.3,
                    utc(2014, 5, 3, 8, 0, 0) + i * (5.0 / 86400)});
   pts.push_back({48.9999999, -0.5, 0, utc(2014, 5, 3, 8, 10, 0)});  // carried minutes
+  pts.push_back({4.4530833, 4.4530833, 0, utc(2014, 5, 3, 8, 10, 5)});  // one-digit degrees
+  pts.push_back({-0.0123, 99.5, 0, utc(2014, 5, 3, 8, 10, 10)});
   store.AddTrack(makeTrack(pts));
   auto dir = testenv::scratchDir("nmea-gpsbabel");
   ASSERT_EQ(ExportNmea(store, q(dir / "ours.nmea")), 1);
+  {
+    // Every line reads the same when the degrees are taken by position.
+    const std::string text = testenv::readFile(dir / "ours.nmea");
+    std::size_t i = 0;
+    for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2, ++i) {
+      ASSERT_LT(i, pts.size());
+      const Fields f = fieldsOf(text.substr(at, end - at));
+      EXPECT_NEAR(byPosition(f.lat, f.ns, 2), pts[i].Latitude, 1.0 / 60000) << f.lat;
+      EXPECT_NEAR(byPosition(f.lon, f.ew, 3), pts[i].Longitude, 1.0 / 60000) << f.lon;
+    }
+    EXPECT_EQ(i, pts.size());
+  }
   ASSERT_EQ(run("gpsbabel -t -i nmea,date=20140503 -f '" + (dir / "ours.nmea").string() + "' -o gpx -F '" +
                 (dir / "theirs.gpx").string() + "'"),
             0);

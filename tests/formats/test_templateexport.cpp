@@ -1,3 +1,5 @@
+#include "Fixedzone.h"
+#include "Gpximport.h"
 #include "Poistorage.h"
 #include "Routestorage.h"
 #include "Shellopen.h"
@@ -145,6 +147,46 @@ TEST(PoiGpxExport, MatchesTheGoldenFileAndTheSchema) {
   ASSERT_TRUE(ExportGpx(poiRows(), q(path)));
   EXPECT_EQ(testenv::readFile(path), golden("poi.gpx"));
   EXPECT_TRUE(schemaValid(path));
+}
+
+// The store holds local times; GPX holds UTC moments. Winter and summer in
+// Berlin, and a local new year that is still the old year in UTC: written
+// as the moment, read back into the same local fields, and gpsbabel shows
+// the same local time.
+TEST(PoiGpxExport, TimesAreTheUtcMomentAndReadBackAlike) {
+  testenv::FixedZone zone(testenv::kCentralEurope);
+  const std::vector<PoiListRow> rows = {
+      row("winter", 2014, 1, 15, 2, 42, 0, 48.13715, 11.57538, 3, false),
+      row("summer", 2014, 7, 3, 10, 0, 0, 48.13715, 11.57538, 3, false),
+      row("new year", 2015, 1, 1, 0, 30, 0, 52.5, 13.4, 3, false),
+      row("after the change", 2014, 3, 30, 3, 0, 0, 52.5, 13.4, 3, false),
+  };
+  auto dir = testenv::scratchDir("tx-poitimes");
+  ASSERT_TRUE(ExportGpx(rows, q(dir / "poi.gpx")));
+  const std::string text = testenv::readFile(dir / "poi.gpx");
+  for (const char* want : {"<time>2014-01-15T01:42:00Z</time>", "<time>2014-07-03T08:00:00Z</time>",
+                           "<time>2014-12-31T23:30:00Z</time>", "<time>2014-03-30T01:00:00Z</time>"})
+    EXPECT_NE(text.find(want), std::string::npos) << want;
+
+  const GpxImportResult back = ParseGpxFile(q(dir / "poi.gpx"), nullptr);
+  ASSERT_EQ(back.Waypoints.size(), rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const GpxImportWaypoint& w = back.Waypoints[i];
+    const PoiListRow& r = rows[i];
+    EXPECT_TRUE(w.HasTime);
+    EXPECT_EQ(std::vector<int>({w.Year, w.Month, w.Day, w.Hour, w.Minute, w.Second}),
+              std::vector<int>({r.Year, r.Month, r.Day, r.Hour, r.Minute, r.Second}))
+        << r.Name.toStdString();
+  }
+
+  ASSERT_EQ(run("TZ='" + std::string(testenv::kCentralEurope) + "' gpsbabel -i gpx -f '" + (dir / "poi.gpx").string() +
+                "' -o unicsv -F '" + (dir / "poi.csv").string() + "'"),
+            0);
+  const std::string csv = testenv::readFile(dir / "poi.csv");
+  for (const char* want : {"\"winter\",\"POI3\",2014/01/15,02:42:00", "\"summer\",\"POI3\",2014/07/03,10:00:00",
+                           "\"new year\",\"POI3\",2015/01/01,00:30:00",
+                           "\"after the change\",\"POI3\",2014/03/30,03:00:00"})
+    EXPECT_NE(csv.find(want), std::string::npos) << want << "\n" << csv;
 }
 
 TEST(PoiKmlExport, MatchesTheGoldenFile) {

@@ -1,10 +1,13 @@
 #include "Codepage.h"
 #include "Deststorage.h"
+#include "Folders.h"
+#include "Markingtranslator.h"
 #include "Testenv.h"
 #include "Zavfile.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -198,16 +201,59 @@ TEST(ZavFile, EndLineOnlyAsFirstFieldAndLinesReadWhole) {
   ASSERT_EQ(store.Items().size(), 1u);
   EXPECT_EQ(store.Items().at(0)->Info.size(), 3000);
 
-  // No end line at all: everything is read and the load still succeeds.
-  testenv::writeFile(path, kHeader + line("1.5", "2.5", "A", "", "C", "S") + line("3.5", "4.5", "B", "", "C", "S"));
+  // After the end line nothing more is read, the end line included.
+  testenv::writeFile(path, kHeader + line("1.5", "2.5", "A", "", "C", "S") + "ZAVEOF");
   DestStorage all;
   EXPECT_EQ(ZavFile(all).Load(q(path)), 1);
-  EXPECT_EQ(all.Items().size(), 2u);
+  EXPECT_EQ(all.Items().size(), 1u);
+}
+
+// A file that fails says why, in the user's language: what the system
+// tells, no ZAV file, a file cut short (no end line: destinations are
+// missing), a line that is no text. Nothing of such a file is kept by the
+// destination page, which loads into a store of its own.
+TEST(ZavFile, FailedLoadsSayWhy) {
+  auto dir = testenv::scratchDir("zav-why");
+  const std::string two = line("1.5", "2.5", "A", "", "C", "S") + line("3.5", "4.5", "B", "", "C", "S");
+  struct Case {
+    const char* name;
+    std::string text;
+    QString why;
+  };
+  const Case cases[] = {
+      {"empty.zav", "", "The file is empty."},
+      {"gpx.zav", "<?xml version=\"1.0\"?>\r\n<gpx>\r\n</gpx>\r\n",
+       "The file is no ZAV destination file: its first line is no ZAV header."},
+      {"cut.zav", kHeader + two, "The file is cut short after line 3: its end line ZAVEOF is missing."},
+      {"cut-mid-line.zav", kHeader + two + "0\t5.5\t6", "The file is cut short after line 4: its end line ZAVEOF is missing."},
+      {"binary.zav", kHeader + two + std::string("\x01\0\0\x80\tzz\r\n", 9) + "ZAVEOF\r\n",
+       "Line 4 could not be read: it is not text."},
+  };
+  for (const Case& c : cases) {
+    testenv::writeFile(dir / c.name, c.text);
+    DestStorage store;
+    ZavFile file(store);
+    EXPECT_EQ(file.Load(q(dir / c.name)), 0) << c.name;
+    EXPECT_EQ(file.Error(), c.why) << c.name;
+  }
+  DestStorage store;
+  ZavFile missing(store);
+  EXPECT_EQ(missing.Load(q(dir / "missing.zav")), 0);
+  EXPECT_EQ(missing.Error(), folders::SystemReason(ENOENT));
+  ZavFile folder(store);
+  EXPECT_EQ(folder.Load(q(dir)), 0);
+  EXPECT_FALSE(folder.Error().isEmpty());
+
+  testenv::MarkingTranslator german("ZavFile");
+  ZavFile cut(store);
+  EXPECT_EQ(cut.Load(q(dir / "cut.zav")), 0);
+  EXPECT_EQ(cut.Error(), testenv::MarkingTranslator::Marked(cases[2].why));
 }
 
 TEST(ZavFile, DuplicateTitleIsDroppedButItsCategoryStays) {
   auto path = testenv::scratchDir("zav") / "dup.zav";
-  testenv::writeFile(path, kHeader + line("1.5", "2.5", "A", "", "C", "S") + line("3.5", "4.5", "A", "", "D", "E"));
+  testenv::writeFile(path,
+                     kHeader + line("1.5", "2.5", "A", "", "C", "S") + line("3.5", "4.5", "A", "", "D", "E") + "ZAVEOF\r\n");
   DestStorage store;
   ASSERT_EQ(ZavFile(store).Load(q(path)), 1);
   ASSERT_EQ(store.Items().size(), 1u);
@@ -229,7 +275,8 @@ TEST(ZavFile, RefusedFilesLeaveTheStoreAlone) {
   EXPECT_EQ(store.CategoryCount(), 1);
 
   // The marker anywhere in the first line will do.
-  testenv::writeFile(dir / "other.zav", "xx ZAV Compatible by someone else\r\n" + line("1.5", "2.5", "A", "", "C", "S"));
+  testenv::writeFile(dir / "other.zav",
+                     "xx ZAV Compatible by someone else\r\n" + line("1.5", "2.5", "A", "", "C", "S") + "ZAVEOF\r\n");
   EXPECT_EQ(ZavFile(store).Load(q(dir / "other.zav")), 1);
   EXPECT_EQ(store.Items().size(), 2u);
 }

@@ -1,9 +1,11 @@
 #include "Folders.h"
 #include "Filesizelimit.h"
+#include "Markingtranslator.h"
 #include "Testenv.h"
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 #include <cerrno>
@@ -12,6 +14,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -98,4 +101,46 @@ TEST(Folders, WhyNotWritableNamesTheCause) {
   EXPECT_EQ(folders::WhyNotWritable(dir + "/file/web/a.txt"), QString::fromLocal8Bit(std::strerror(ENOTDIR)));
   // Nothing was created on the way.
   EXPECT_FALSE(std::filesystem::exists(root / "missing"));
+}
+
+// The reason of the call that failed: a folder where no file can be made
+// (/proc takes none, even from root) is no full disk.
+TEST(Folders, WhyWriteFailedGivesTheFailedCallsReason) {
+  const QString path = QStringLiteral("/proc/trevik-save-test.txt");
+  errno = 0;
+  ASSERT_FALSE(folders::WriteWholeFile(path, QByteArray("x")));
+  const int error = errno;
+  const QString said = folders::WhyWriteFailed(path, error);
+  EXPECT_NE(said, folders::SystemReason(ENOSPC));
+  if (::geteuid() == 0) {
+    // Root may write into /proc's folder, so only the failed call knows why.
+    EXPECT_EQ(said, folders::SystemReason(ENOENT)) << error;
+    // Not known from the caller: the same call, tried beside the target.
+    EXPECT_EQ(folders::WhyWriteFailed(path, 0), folders::SystemReason(ENOENT));
+  }
+  EXPECT_FALSE(QFileInfo::exists(path));
+
+  // A known error is that error; a folder in the file's place is one.
+  const auto root = testenv::scratchDir("why-write-failed");
+  const QString dir = QString::fromStdString(root.string());
+  EXPECT_EQ(folders::WhyWriteFailed(dir + "/a.txt", EFBIG), folders::SystemReason(EFBIG));
+  EXPECT_EQ(folders::WhyWriteFailed(dir, EFBIG), folders::SystemReason(EISDIR));
+  // Nothing known and nothing wrong to be seen: an input/output error, and
+  // the probe left nothing behind.
+  EXPECT_EQ(folders::WhyWriteFailed(dir + "/a.txt", 0), folders::SystemReason(EIO));
+  EXPECT_TRUE(std::filesystem::is_empty(root));
+}
+
+// The reasons a user meets after a failed save or open are translated; any
+// other errno is the system's text.
+TEST(Folders, SystemReasonsAreTranslated) {
+  testenv::MarkingTranslator german("folders");
+  for (int code : {ENOSPC, EACCES, EPERM, EROFS, ENOENT, EISDIR, ENOTDIR, ENAMETOOLONG, EFBIG, EIO})
+    EXPECT_EQ(folders::SystemReason(code),
+              testenv::MarkingTranslator::Marked(QString::fromLocal8Bit(std::strerror(code))))
+        << code;
+  EXPECT_EQ(folders::SystemReason(EXDEV), QString::fromLocal8Bit(std::strerror(EXDEV)));
+  const QString missing = QStringLiteral("/nonexistent-folder/a.txt");
+  EXPECT_EQ(folders::WhyNotWritable(missing), testenv::MarkingTranslator::Marked(QString::fromLocal8Bit(std::strerror(ENOENT))));
+  EXPECT_EQ(folders::WhyNotReadable(missing), testenv::MarkingTranslator::Marked(QString::fromLocal8Bit(std::strerror(ENOENT))));
 }

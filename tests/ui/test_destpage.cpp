@@ -481,15 +481,34 @@ TEST_F(DestPageTest, DamagedFileLeavesTheDestinationsAsTheyWere) {
   ASSERT_TRUE(z.open(QIODevice::WriteOnly));
   z.write("not a destination file\r\n");
   z.close();
+  // A ZAV file without its end line: the rest of it is missing.
+  const QString cutZav = FilePath(QStringLiteral("cut.zav"));
+  QFile goodZav(good);
+  ASSERT_TRUE(goodZav.open(QIODevice::ReadOnly));
+  QByteArray zavBytes = goodZav.readAll();
+  zavBytes.truncate(zavBytes.lastIndexOf("ZAVEOF"));
+  QFile cut(cutZav);
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(zavBytes);
+  cut.close();
+  const int cutLines = static_cast<int>(zavBytes.count('\n'));
 
-  for (const QString& path : {badMgi, badZav, FilePath(QStringLiteral("missing.zav"))}) {
+  // The loader's reason under the general text, where it has one.
+  const std::pair<QString, QString> cases[] = {
+      {badMgi, QString()},
+      {badZav, QStringLiteral("The file is no ZAV destination file: its first line is no ZAV header.")},
+      {cutZav, QStringLiteral("The file is cut short after line %1: its end line ZAVEOF is missing.").arg(cutLines)},
+      {FilePath(QStringLiteral("missing.zav")), QString()},
+  };
+  for (const auto& [path, why] : cases) {
     SCOPED_TRACE(path.toStdString());
     Loaded();
     Open(path);
     EXPECT_EQ(StoreTitles(), QStringList({"Mine"}));
     EXPECT_EQ(Categories().size(), 8);
     EXPECT_EQ(MAX_TITLE_LEN, 32);
-    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(113), S(129)}}));
+    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
+                              {S(113), why.isEmpty() ? S(129) : S(129) + QLatin1Char('\n') + why}}));
     EXPECT_EQ(Status(2), S(168));
     // Nothing of the file is held: the title still names the file before.
     EXPECT_EQ(f->windowTitle(), mainWindowTitle + good);
@@ -570,6 +589,10 @@ TEST_F(DestPageTest, FailedSaveSaysFailedAndWhyAsEverySaveDoes) {
   } const cases[] = {
       {"no such folder", "nowhere/x.zav", [] {}, 0, said(ENOENT), false},
       {"a folder in the file's place", "folder.zav", [] {}, 0, said(EISDIR), false},
+      // /proc makes no files, not even for root, who may write into it: the
+      // failed call's reason, no full disk.
+      {"a folder where no file can be made", "/proc/trevik.zav", [] {}, 0, said(::geteuid() == 0 ? ENOENT : EACCES),
+       false},
       {"full disk, zav", "full.zav", [] {}, 4096, said(EFBIG), true},
       {"full disk, mgi", "full.mgi", [] {}, 4096, said(EFBIG), true},
       {"more categories than the device file holds", "many.mgi",
@@ -585,7 +608,8 @@ TEST_F(DestPageTest, FailedSaveSaysFailedAndWhyAsEverySaveDoes) {
     // More than the size limit lets through.
     for (int i = 0; i < 200; ++i) AddDest(QStringLiteral("Destination %1").arg(i), i % 8, 0);
     c.arrange();
-    const QString path = FilePath(QString::fromLatin1(c.name));
+    const QString name = QString::fromLatin1(c.name);
+    const QString path = name.startsWith(QLatin1Char('/')) ? name : FilePath(name);
     if (c.oldFile) {
       QFile old(path);
       ASSERT_TRUE(old.open(QIODevice::WriteOnly));

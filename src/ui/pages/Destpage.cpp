@@ -352,8 +352,10 @@ void TDestPage::bgDestFile_OpenClick() {
     destStorage.MarkSaved();
     frame_.SetStatusText(2, Str(167));
   } else {
+    // The loader's reason, where it has one, under the general text.
+    const QString why = file->Error();
     frame_.SetStatusText(2, Str(168));
-    ui.MessageBox(Str(129), Str(113), Icon::Error);
+    ui.MessageBox(why.isEmpty() ? Str(129) : Str(129) + QLatin1Char('\n') + why, Str(113), Icon::Error);
   }
   file.reset();
   FillCategoryCombo();
