@@ -653,6 +653,7 @@ TEST_F(DevicePages, GetDropsAChoiceTheDeviceValueReplaces) {
 // the worker has ended, and the tracks held stay as they were.
 TEST_F(DevicePages, CancellingABigTrackLogDownload) {
   mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  trackStorage.MarkSaved();  // as if loaded: the download asks nothing
   const QStringList before = Tracks();
   devsim::DeviceState st = sim.state();
   st.GrowTrackLog(size_t(24) << 20);
@@ -693,7 +694,7 @@ TEST_F(DevicePages, CancellingABigTrackLogDownload) {
   ASSERT_TRUE(device->WaitForTransfers(transfers + 1, 5000));
   EXPECT_EQ(device->Succeeded.load(), succeeded);
   EXPECT_LT(device->PacketsSeen.load(), blocks / 4);
-  EXPECT_LT(returnedAt - cancelledAt, 2000);
+  EXPECT_LT(returnedAt - cancelledAt, 3000);
   EXPECT_LT(longestGap, 1000);
   EXPECT_TRUE(cancellingShown);
   EXPECT_EQ(Result(), S(168));
