@@ -5,16 +5,16 @@
     <name>TTrackPage</name>
     <message numerus="yes">
         <source>%n track(s) saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n track saved.</numerusform>
+            <numerusform>%n tracks saved.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n unchecked track(s) not saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n unchecked track not saved.</numerusform>
+            <numerusform>%n unchecked tracks not saved.</numerusform>
         </translation>
     </message>
 </context>
@@ -22,39 +22,39 @@
     <name>TWaypointPage</name>
     <message numerus="yes">
         <source>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</numerusform>
+            <numerusform>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of the same second as an earlier waypoint</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n of the same second as an earlier waypoint</numerusform>
+            <numerusform>%n of the same second as an earlier waypoint</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) left out: %1.</source>
         <extracomment>%1 is a list of reasons, each with its count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record left out: %1.</numerusform>
+            <numerusform>%n records left out: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n waypoint(s) read. %1</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n waypoint read. %1</numerusform>
+            <numerusform>%n waypoints read. %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 of %n waypoint could not be written to the device file (a time or position it cannot hold) and was left out.</numerusform>
+            <numerusform>%1 of %n waypoints could not be written to the device file (a time or position it cannot hold) and were left out.</numerusform>
         </translation>
     </message>
 </context>

@@ -5,385 +5,385 @@
     <name>Devicepages</name>
     <message>
         <source>The settings could not be read from the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la configuración del dispositivo.</translation>
     </message>
     <message>
         <source>The settings could not be sent to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido enviar la configuración al dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>GpxImport</name>
     <message>
         <source>Line %1, column %2: the file is not well-formed XML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: el archivo no es XML bien formado.</translation>
     </message>
     <message>
         <source>Line %1, column %2: the file is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: el archivo está incompleto.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unclosed token.</source>
         <extracomment>The file ends inside a tag or other piece of XML.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: elemento sin cerrar.</translation>
     </message>
     <message>
         <source>Line %1, column %2: invalid character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: carácter no válido.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unknown encoding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: codificación desconocida.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%3 is the XML reader&apos;s own description of the error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>The file cannot be read: it is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: no es un archivo normal.</translation>
     </message>
     <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La codificación %1 del archivo es desconocida.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para leer el archivo.</translation>
     </message>
 </context>
 <context>
     <name>HttpClient</name>
     <message>
         <source>connection closed</source>
-        <translation type="unfinished"></translation>
+        <translation>conexión cerrada</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>conexión rechazada</translation>
     </message>
     <message>
         <source>host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>servidor no encontrado</translation>
     </message>
     <message>
         <source>proxy closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>el proxy cerró la conexión</translation>
     </message>
     <message>
         <source>proxy refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>el proxy rechazó la conexión</translation>
     </message>
     <message>
         <source>proxy not found</source>
-        <translation type="unfinished"></translation>
+        <translation>proxy no encontrado</translation>
     </message>
     <message>
         <source>timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de espera agotado</translation>
     </message>
     <message>
         <source>HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1</translation>
     </message>
     <message>
         <source>HTTP %1 %2</source>
         <extracomment>%1 the HTTP status number, %2 the server&apos;s reason phrase</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 %2</translation>
     </message>
     <message>
         <source>no HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta HTTP</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupado</translation>
     </message>
     <message>
         <source>bad URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL no válida</translation>
     </message>
     <message>
         <source>bad proxy port</source>
-        <translation type="unfinished"></translation>
+        <translation>puerto de proxy no válido</translation>
     </message>
 </context>
 <context>
     <name>KorviFile</name>
     <message>
         <source>The text lengths do not fit the device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud de los textos no cabe en el archivo del dispositivo.</translation>
     </message>
     <message>
         <source>The device file holds at most 255 categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del dispositivo admite como máximo 255 categorías.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 sub-categories in a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del dispositivo admite como máximo 65535 subcategorías por categoría.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 destinations in a sub-category.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del dispositivo admite como máximo 65535 destinos por subcategoría.</translation>
     </message>
     <message>
         <source>A position does not fit the device file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Una posición no cabe en el archivo del dispositivo: %1</translation>
     </message>
     <message>
         <source>The destinations do not fit into one device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los destinos no caben en un solo archivo del dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>TAltChart</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de altitud</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo seguimiento</translation>
     </message>
     <message>
         <source>Waiting for the elevation service ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando al servicio de altitudes ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>Elevation service failing: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fallo del servicio de altitudes: ha respondido con un error (%1)</translation>
     </message>
     <message>
         <source>Elevation service failing: gave no answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo del servicio de altitudes: no ha respondido (%1)</translation>
     </message>
     <message>
         <source>The elevation service answered with an error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de altitudes ha respondido con un error (%1).</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de altitudes no ha respondido (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConnectPage</name>
     <message>
         <source>This desktop has no device manager. The device&apos;s serial port is one of /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* or /dev/rfcomm*; Scan finds it, and your user must be in the dialout group to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no tiene administrador de dispositivos. El puerto serie del dispositivo es uno de /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* o /dev/rfcomm*; Buscar lo encuentra, y su usuario debe pertenecer al grupo dialout para abrirlo.</translation>
     </message>
     <message>
         <source>Device manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrador de dispositivos</translation>
     </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un valor para: %1</translation>
     </message>
 </context>
 <context>
     <name>TDeviceTransfers</name>
     <message>
         <source>Can not create a transfer file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un archivo de transferencia.</translation>
     </message>
     <message>
         <source>Can not write the transfer file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de transferencia: %1</translation>
     </message>
     <message>
         <source>The device sent a file that can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo ha enviado un archivo que no se puede leer.</translation>
     </message>
     <message>
         <source>The device&apos;s waypoint file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de puntos de ruta del dispositivo: %1</translation>
     </message>
 </context>
 <context>
     <name>TFormCatEditor</name>
     <message>
         <source>Category editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de categorías</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Subcategoría</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La categoría &quot;%1&quot; no tiene ninguna subcategoría. Añada primero una con el editor de categorías.</translation>
     </message>
 </context>
 <context>
     <name>TFormGPSConverter</name>
     <message>
         <source>Latitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud decimal</translation>
     </message>
     <message>
         <source>Longitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud decimal</translation>
     </message>
     <message>
         <source>Latitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud GMS</translation>
     </message>
     <message>
         <source>Longitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud GMS</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Insert point</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar punto</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Zoom to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la vista</translation>
     </message>
     <message>
         <source>Close loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el circuito</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de altitud</translation>
     </message>
     <message>
         <source>Calculate arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular flechas</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Destinations</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinos</translation>
     </message>
     <message>
         <source>Waypoints</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de ruta</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracks</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrador</translation>
     </message>
     <message>
         <source>KVX Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración KVX</translation>
     </message>
     <message>
         <source>%1 (USBMode) - </source>
         <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (modo USB) - </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Can not load image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar la imagen: %1</translation>
     </message>
     <message>
         <source>write error</source>
-        <translation type="unfinished"></translation>
+        <translation>error de escritura</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la configuración en %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -391,11 +391,11 @@
     <message>
         <source>New Version: </source>
         <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versión nueva: </translation>
     </message>
     <message>
         <source>Go to the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la página de descarga</translation>
     </message>
 </context>
 <context>
@@ -403,187 +403,187 @@
     <message>
         <source>Icon</source>
         <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Icono</translation>
     </message>
 </context>
 <context>
     <name>TFormTrackEditor</name>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de tracks</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TFormWorkTask</name>
     <message>
         <source>Cancelling ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando ...</translation>
     </message>
     <message>
         <source>The device did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no ha respondido a tiempo.</translation>
     </message>
     <message>
         <source>The device answered something unexpected.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo ha dado una respuesta inesperada.</translation>
     </message>
     <message>
         <source>The device refused the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo ha rechazado los datos.</translation>
     </message>
     <message>
         <source>The data from the device arrived damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos del dispositivo han llegado dañados.</translation>
     </message>
     <message>
         <source>The device broke off the transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo ha interrumpido la transferencia.</translation>
     </message>
     <message>
         <source>The connection to the device was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido la conexión con el dispositivo.</translation>
     </message>
     <message>
         <source>The transfer file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo de transferencia.</translation>
     </message>
     <message>
         <source>The transfer file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo de transferencia.</translation>
     </message>
     <message>
         <source>The device&apos;s reply could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la respuesta del dispositivo.</translation>
     </message>
     <message>
         <source>The transfer was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado la transferencia.</translation>
     </message>
     <message>
         <source>COM %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir COM %1.</translation>
     </message>
     <message>
         <source>The device task failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarea del dispositivo ha fallado.</translation>
     </message>
 </context>
 <context>
     <name>TFrmSplash</name>
     <message>
         <source>Vers. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers. %1</translation>
     </message>
     <message>
         <source>Connecting COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando COM</translation>
     </message>
     <message>
         <source>n.a.</source>
         <extracomment>No port probed yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n/d</translation>
     </message>
 </context>
 <context>
     <name>TProgramPage</name>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Generate Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar iconos</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de altitud</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo seguimiento</translation>
     </message>
     <message>
         <source>Center selected point</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrar el punto seleccionado</translation>
     </message>
     <message>
         <source>AutoZoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom automático</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracks</translation>
     </message>
     <message>
         <source>BoostMode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo rápido</translation>
     </message>
     <message>
         <source>Different Trackcolors </source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de track distintos </translation>
     </message>
     <message>
         <source>Auto select all entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todas las entradas automáticamente</translation>
     </message>
     <message>
         <source>Trackpoint list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de puntos del track</translation>
     </message>
     <message>
         <source>Check for new version at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar una versión nueva al iniciar</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Producto</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un favorito necesita un nombre sin &quot;;&quot;.</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando la comprobación de versión ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>The version check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación de versión ha fallado: %1</translation>
     </message>
 </context>
 <context>
     <name>TRoutePage</name>
     <message>
         <source>Can not read the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>A route point with this title already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un punto de ruta con este título.</translation>
     </message>
 </context>
 <context>
@@ -591,254 +591,254 @@
     <message>
         <source>%1 Days %2:%3:%4</source>
         <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 días %2:%3:%4</translation>
     </message>
     <message>
         <source>%1 KM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KM</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>Metres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 M</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>%1 ms</source>
         <extracomment>Milliseconds per playback step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Total Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total</translation>
     </message>
     <message>
         <source>Total Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia total</translation>
     </message>
     <message>
         <source>Total Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos totales</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>KML</source>
-        <translation type="unfinished"></translation>
+        <translation>KML</translation>
     </message>
     <message>
         <source>GPX</source>
-        <translation type="unfinished"></translation>
+        <translation>GPX</translation>
     </message>
     <message>
         <source>NMEA</source>
-        <translation type="unfinished"></translation>
+        <translation>NMEA</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibir</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Google Earth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Earth...</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún track marcado, así que no se ha escrito nada.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo.</translation>
     </message>
     <message>
         <source>The file is cut short; the complete tracks before the cut were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está incompleto; se han leído los tracks completos anteriores al corte.</translation>
     </message>
     <message>
         <source>The file holds no complete track.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún track completo.</translation>
     </message>
     <message numerus="yes">
         <source>%n track(s) saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n track guardado.</numerusform>
+            <numerusform>%n tracks guardados.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n unchecked track(s) not saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n track no marcado no se ha guardado.</numerusform>
+            <numerusform>%n tracks no marcados no se han guardado.</numerusform>
         </translation>
     </message>
     <message>
         <source>No safe temporary folder for the KML file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna carpeta temporal segura para el archivo KML.</translation>
     </message>
     <message>
         <source>The desktop could not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El escritorio no ha podido abrir el archivo.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo.</translation>
     </message>
     <message>
         <source>GPX import cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación GPX cancelada</translation>
     </message>
 </context>
 <context>
     <name>TTrackPointModel</name>
     <message>
         <source>Lat</source>
-        <translation type="unfinished"></translation>
+        <translation>Lat</translation>
     </message>
     <message>
         <source>Lng</source>
-        <translation type="unfinished"></translation>
+        <translation>Lon</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
 </context>
 <context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo.</translation>
     </message>
     <message>
         <source>one record cut short at the end of the file (%1 of its 16 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro incompleto al final del archivo (%1 de sus 16 bytes)</translation>
     </message>
     <message numerus="yes">
         <source>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ilegible (sin hora válida, con una posición más allá de 90 grados de latitud o 180 grados de longitud, o con un número de icono sin imagen)</numerusform>
+            <numerusform>%n ilegibles (sin hora válida, con una posición más allá de 90 grados de latitud o 180 grados de longitud, o con un número de icono sin imagen)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of the same second as an earlier waypoint</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n con el mismo segundo que un punto de ruta anterior</numerusform>
+            <numerusform>%n con el mismo segundo que un punto de ruta anterior</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) left out: %1.</source>
         <extracomment>%1 is a list of reasons, each with its count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido: %1.</numerusform>
+            <numerusform>%n registros omitidos: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No waypoint could be read. %1 The waypoints held stay as they were.</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer ningún punto de ruta. %1 Los puntos de ruta existentes se mantienen sin cambios.</translation>
     </message>
     <message numerus="yes">
         <source>%n waypoint(s) read. %1</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto de ruta leído. %1</numerusform>
+            <numerusform>%n puntos de ruta leídos. %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n punto de ruta no se ha podido escribir en el archivo del dispositivo (una hora o posición que no admite) y se ha omitido.</numerusform>
+            <numerusform>%1 de los %n puntos de ruta no se han podido escribir en el archivo del dispositivo (una hora o posición que no admite) y se han omitido.</numerusform>
         </translation>
     </message>
 </context>
@@ -848,60 +848,62 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de este escritorio ha podido abrir la página web. Su dirección, para copiarla en un navegador:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Utility</name>
     <message>
         <source>The latitude must be a number between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitud debe ser un número entre -90 y 90 grados.</translation>
     </message>
     <message>
         <source>The longitude must be a number between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud debe ser un número entre -180 y 180 grados.</translation>
     </message>
     <message>
         <source>The latitude must lie between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitud debe estar entre -90 y 90 grados.</translation>
     </message>
     <message>
         <source>The longitude must lie between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud debe estar entre -180 y 180 grados.</translation>
     </message>
 </context>
 <context>
     <name>VersionReply</name>
     <message>
         <source>the version file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de versión está vacío</translation>
     </message>
     <message>
         <source>the version file is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de versión no es de texto</translation>
     </message>
     <message>
         <source>the version file holds no build number</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de versión no contiene ningún número de compilación</translation>
     </message>
 </context>
 <context>
     <name>ZavFile</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de destinos ZAV: su primera línea no es una cabecera ZAV.</translation>
     </message>
     <message>
         <source>Line %1 could not be read: it is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la línea %1: no es texto.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está incompleto tras la línea %1: falta su línea final ZAVEOF.</translation>
     </message>
 </context>
 <context>
@@ -909,43 +911,43 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No queda espacio en el dispositivo</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado</translation>
     </message>
     <message>
         <source>Operation not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación no permitida</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de archivos de solo lectura</translation>
     </message>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el archivo o el directorio</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un directorio</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un directorio</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo demasiado largo</translation>
     </message>
     <message>
         <source>File too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo demasiado grande</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de entrada/salida</translation>
     </message>
 </context>
 <context>
@@ -954,49 +956,65 @@
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them, your own categories included.
 
 Open the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los destinos y las categorías tienen cambios que no se han guardado en un archivo ni enviado al dispositivo. Al abrir el archivo se sustituyen todos, incluidas sus propias categorías.
+
+¿Abrir el archivo de todos modos?</translation>
     </message>
     <message>
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device.
 
 Delete all destinations and categories anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los destinos y las categorías tienen cambios que no se han guardado en un archivo ni enviado al dispositivo.
+
+¿Eliminar todos los destinos y categorías de todos modos?</translation>
     </message>
     <message>
         <source>The waypoints hold changes that are not saved to a file or sent to the device.
 
 Delete all waypoints anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos de ruta tienen cambios que no se han guardado en un archivo ni enviado al dispositivo.
+
+¿Eliminar todos los puntos de ruta de todos modos?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device.
 
 Delete the whole route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta tiene cambios que no se han guardado en un archivo ni enviado al dispositivo.
+
+¿Eliminar toda la ruta de todos modos?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device. The route made from the track replaces it.
 
 Replace the route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta tiene cambios que no se han guardado en un archivo ni enviado al dispositivo. La ruta generada desde el track la sustituye.
+
+¿Sustituir la ruta de todos modos?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. Importing the GPX file replaces every track.
 
 Import the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tracks tienen cambios que no se han guardado en un archivo. Al importar el archivo GPX se sustituyen todos los tracks.
+
+¿Importar el archivo de todos modos?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. The downloaded track log replaces every track.
 
 Download the track log anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tracks tienen cambios que no se han guardado en un archivo. El registro de tracks recibido sustituye todos los tracks.
+
+¿Recibir el registro de tracks de todos modos?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file.
 
 Delete all tracks anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tracks tienen cambios que no se han guardado en un archivo.
+
+¿Eliminar todos los tracks de todos modos?</translation>
     </message>
     <message>
         <source>These hold changes that are not saved to a file or sent to the device:
@@ -1004,11 +1022,15 @@ Delete all tracks anyway?</source>
 %1
 
 Close the program and lose them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos elementos tienen cambios que no se han guardado en un archivo ni enviado al dispositivo:
+
+%1
+
+¿Cerrar el programa y perderlos?</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios sin guardar</translation>
     </message>
 </context>
 </TS>

@@ -36,20 +36,20 @@ TFormCatEditor::TFormCatEditor(QWidget* owner, const QIcon& addIcon, const QIcon
     : QDialog(owner) {
   uibuild::DialogFrame(this, uibuild::Frame::SizeableDialog);
   setObjectName(QStringLiteral("FormCatEditor"));
-  setWindowTitle(tr("Category editor"));
-  lvMainCat = ListView(this, "lvMainCat", {tr("Category")}, {-1}, false);
-  lvSubCat = ListView(this, "lvSubCat", {tr("Subcategory")}, {-1}, false);
+  setWindowTitle(QStringLiteral("Category editor"));
+  lvMainCat = ListView(this, "lvMainCat", {QStringLiteral("Category")}, {-1}, false);
+  lvSubCat = ListView(this, "lvSubCat", {QStringLiteral("Subcategory")}, {-1}, false);
   edtMainCat = Edit(this, "edtMainCat");
   edtSubCat = Edit(this, "edtSubCat");
-  bgMainCat = new TButtonGroup({tr("Add"), tr("Rename")}, this);
+  bgMainCat = new TButtonGroup({QStringLiteral("Add"), QStringLiteral("Rename")}, this);
   bgMainCat->setObjectName(QStringLiteral("bgMainCat"));
-  bgSubCat = new TButtonGroup({tr("Add"), tr("Rename")}, this);
+  bgSubCat = new TButtonGroup({QStringLiteral("Add"), QStringLiteral("Rename")}, this);
   bgSubCat->setObjectName(QStringLiteral("bgSubCat"));
   for (TButtonGroup* g : {bgMainCat, bgSubCat}) {
     SetPicture(g->Item(0), addIcon);
     SetPicture(g->Item(1), renameIcon);
   }
-  btnClose = Button(this, "btnClose", tr("Close"));
+  btnClose = Button(this, "btnClose", QStringLiteral("Close"));
 
   auto* page = new QVBoxLayout(this);
   auto* panels = new QHBoxLayout;

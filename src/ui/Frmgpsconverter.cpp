@@ -18,11 +18,11 @@ TFormGPSConverter::TFormGPSConverter(QWidget* owner) : QDialog(owner) {
   lblLong = uibuild::Edit(this, "lblLong");
   lblLatGMS = uibuild::Edit(this, "lblLatGMS", true);
   lblLongGMS = uibuild::Edit(this, "lblLongGMS", true);
-  form->addRow(tr("Latitude Decimal"), lblLat);
-  form->addRow(tr("Longitude Decimal"), lblLong);
-  form->addRow(tr("Latitude DMS"), lblLatGMS);
-  form->addRow(tr("Longitude DMS"), lblLongGMS);
-  btnAbort = uibuild::Button(this, "btnAbort", tr("Abort"));
+  form->addRow(QStringLiteral("Latitude Decimal"), lblLat);
+  form->addRow(QStringLiteral("Longitude Decimal"), lblLong);
+  form->addRow(QStringLiteral("Latitude DMS"), lblLatGMS);
+  form->addRow(QStringLiteral("Longitude DMS"), lblLongGMS);
+  btnAbort = uibuild::Button(this, "btnAbort", QStringLiteral("Abort"));
   btnAbort->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

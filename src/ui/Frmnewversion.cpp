@@ -28,8 +28,7 @@ TFormNewVersion::TFormNewVersion(QWidget* owner) : QDialog(owner) {
   imgVendor->setObjectName(QStringLiteral("imgVendor"));
   imgVendor->setFixedSize(264, 69);
   if (pathManager) imgVendor->setPixmap(QPixmap(pathManager->GetExeDir() + QStringLiteral("Vendor.png")));
-  //: Followed by the new version's name, e.g. 2.0.1.55.
-  lblNewVersion = uibuild::Label(this, "lblNewVersion", tr("New Version: "));
+  lblNewVersion = uibuild::Label(this, "lblNewVersion", QStringLiteral("New Version: "));
   lblVersionNum = uibuild::Label(this, "lblVersionNum", QString());
   // The version's name comes from the web: shown as text, never as markup.
   lblVersionNum->setTextFormat(Qt::PlainText);
@@ -37,7 +36,7 @@ TFormNewVersion::TFormNewVersion(QWidget* owner) : QDialog(owner) {
   bold.setBold(true);
   lblVersionNum->setFont(bold);
   lblVersionNum->setStyleSheet(QStringLiteral("color: maroon"));
-  lblGoto = uibuild::ClickLabel(this, "lblGoto", tr("Go to the download page"));
+  lblGoto = uibuild::ClickLabel(this, "lblGoto", QStringLiteral("Go to the download page"));
   lblGoto->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline"));
   btnCancel = uibuild::Button(this, "btnCancel", Str(160));
   btnCancel->setDefault(true);

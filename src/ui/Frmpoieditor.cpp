@@ -36,8 +36,7 @@ void TFormPoiEditor::FormCreate(TMainFrame& frame) {
   setWindowIcon(frame.ilTab.Icon(1));
   auto* grid = new QGridLayout(this);
   lblTitle = uibuild::Label(this, "lblTitle", Str(10));
-  //: The label of the waypoint's picture choice.
-  lblIcon = uibuild::Label(this, "lblIcon", tr("Icon"));
+  lblIcon = uibuild::Label(this, "lblIcon", QStringLiteral("Icon"));
   lblLat = uibuild::Label(this, "lblLat", Str(15));
   lblLng = uibuild::Label(this, "lblLng", Str(16));
   edtTitle = uibuild::Edit(this, "edtTitle", true);

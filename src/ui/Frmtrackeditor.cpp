@@ -26,9 +26,9 @@ TFormTrackEditor::TFormTrackEditor(TTrackList* track, const QIcon& icon, QWidget
       track_(track) {
   uibuild::DialogFrame(this);
   setObjectName(QStringLiteral("FormTrackEditor"));
-  setWindowTitle(tr("Track Editor"));
-  lblTitle = uibuild::Label(this, "lblTitle", tr("Title"));
-  lblColor = uibuild::Label(this, "lblColor", tr("Color"));
+  setWindowTitle(QStringLiteral("Track Editor"));
+  lblTitle = uibuild::Label(this, "lblTitle", QStringLiteral("Title"));
+  lblColor = uibuild::Label(this, "lblColor", QStringLiteral("Color"));
   edtTitle = uibuild::Edit(this, "edtTitle");
   ShapeColor = new QFrame(this);
   ShapeColor->setObjectName(QStringLiteral("ShapeColor"));
@@ -37,9 +37,9 @@ TFormTrackEditor::TFormTrackEditor(TTrackList* track, const QIcon& icon, QWidget
   ShapeColor->setAutoFillBackground(true);
   btnSelect = uibuild::Button(this, "btnSelect", QStringLiteral("..."));
   btnSelect->setFixedWidth(30);
-  btnOk = uibuild::Button(this, "btnOk", tr("OK"));
+  btnOk = uibuild::Button(this, "btnOk", QStringLiteral("OK"));
   btnOk->setDefault(true);
-  btnCancel = uibuild::Button(this, "btnCancel", tr("Cancel"));
+  btnCancel = uibuild::Button(this, "btnCancel", QStringLiteral("Cancel"));
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(lblTitle, 0, 0);

@@ -116,15 +116,15 @@ void TFormMain::BuildFrame() {
   btnGoogleSearch = uibuild::ToolButton(pnlMapControl, "btnGoogleSearch", true);
   btnSetHome = uibuild::ToolButton(pnlMapControl, "btnSetHome");
   btnFav = uibuild::ToolButton(pnlMapControl, "btnFav");
-  btnRefresh->setText(tr("Refresh"));
-  btnGetZoomLevel->setText(tr("Zoom"));
-  btnGoogleSearch->setText(tr("Search"));
-  btnSetHome->setText(tr("Home"));
-  btnFav->setText(tr("Favorites"));
+  btnRefresh->setText(QStringLiteral("Refresh"));
+  btnGetZoomLevel->setText(QStringLiteral("Zoom"));
+  btnGoogleSearch->setText(QStringLiteral("Search"));
+  btnSetHome->setText(QStringLiteral("Home"));
+  btnFav->setText(QStringLiteral("Favorites"));
   for (QToolButton* b : {btnRefresh, btnGetZoomLevel, btnGoogleSearch, btnSetHome, btnFav})
     bar->addWidget(b);
   bar->addStretch(1);
-  lblLanguage = uibuild::Label(pnlMapControl, "lblLanguage", tr("Language"));
+  lblLanguage = uibuild::Label(pnlMapControl, "lblLanguage", QStringLiteral("Language"));
   cmbLanguage = uibuild::DropDownList(pnlMapControl, "cmbLanguage");
   bar->addWidget(lblLanguage);
   bar->addWidget(cmbLanguage);
@@ -175,37 +175,37 @@ void TFormMain::BuildFrame() {
 
   pmnuMap = new QMenu(this);
   pmnuMap->setObjectName(QStringLiteral("pmnuMap"));
-  mnuAddPoint = uibuild::MenuItem(pmnuMap, "mnuAddPoint", tr("Insert point"));
-  mnuModifylvPoint = uibuild::MenuItem(pmnuMap, "mnuModifylvPoint", tr("Modify"));
-  mnuDeletePoint = uibuild::MenuItem(pmnuMap, "mnuDeletePoint", tr("Delete"));
-  mnuGetZoom = uibuild::MenuItem(pmnuMap, "mnuGetZoom", tr("Zoom to fit"));
-  mnuCloseLoop = uibuild::MenuItem(pmnuMap, "mnuCloseLoop", tr("Close loop"));
-  mnuShowAltChart = uibuild::MenuItem(pmnuMap, "mnuShowAltChart", tr("Altitude chart"));
+  mnuAddPoint = uibuild::MenuItem(pmnuMap, "mnuAddPoint", QStringLiteral("Insert point"));
+  mnuModifylvPoint = uibuild::MenuItem(pmnuMap, "mnuModifylvPoint", QStringLiteral("Modify"));
+  mnuDeletePoint = uibuild::MenuItem(pmnuMap, "mnuDeletePoint", QStringLiteral("Delete"));
+  mnuGetZoom = uibuild::MenuItem(pmnuMap, "mnuGetZoom", QStringLiteral("Zoom to fit"));
+  mnuCloseLoop = uibuild::MenuItem(pmnuMap, "mnuCloseLoop", QStringLiteral("Close loop"));
+  mnuShowAltChart = uibuild::MenuItem(pmnuMap, "mnuShowAltChart", QStringLiteral("Altitude chart"));
   mnuShowAltChart->setCheckable(true);
-  mnuCalc = uibuild::MenuItem(pmnuMap, "mnuCalc", tr("Calculate arrows"));
+  mnuCalc = uibuild::MenuItem(pmnuMap, "mnuCalc", QStringLiteral("Calculate arrows"));
   mnuCalc->setVisible(false);
 
   mnuFav = new QMenu(this);
   mnuFav->setObjectName(QStringLiteral("mnuFav"));
   N8 = uibuild::Separator(mnuFav, "N8");
-  mnuFavAdd = uibuild::MenuItem(mnuFav, "mnuFavAdd", tr("Add"));
+  mnuFavAdd = uibuild::MenuItem(mnuFav, "mnuFavAdd", QStringLiteral("Add"));
   N9 = uibuild::Separator(mnuFav, "N9");
-  mnuFavDel = mnuFav->addMenu(tr("Delete"));
+  mnuFavDel = mnuFav->addMenu(QStringLiteral("Delete"));
   mnuFavDel->setObjectName(QStringLiteral("mnuFavDel"));
 }
 
 void TFormMain::BuildPages() {
   pgDest = new TDestPage(*this, PageControl);
-  PageControl->addTab(pgDest, tr("Destinations"));
+  PageControl->addTab(pgDest, QStringLiteral("Destinations"));
   pgWaypoint = new TWaypointPage(*this, PageControl);
-  PageControl->addTab(pgWaypoint, tr("Waypoints"));
+  PageControl->addTab(pgWaypoint, QStringLiteral("Waypoints"));
   pgRoute = new TRoutePage(*this, PageControl);
-  PageControl->addTab(pgRoute, tr("Route"));
+  PageControl->addTab(pgRoute, QStringLiteral("Route"));
   pgTrack = new TTrackPage(*this, PageControl);
-  PageControl->addTab(pgTrack, tr("Tracks"));
+  PageControl->addTab(pgTrack, QStringLiteral("Tracks"));
   pgConfig = new QWidget(PageControl);
   pgConfig->setObjectName(QStringLiteral("pgConfig"));
-  PageControl->addTab(pgConfig, tr("Settings"));
+  PageControl->addTab(pgConfig, QStringLiteral("Settings"));
   auto* configLayout = new QVBoxLayout(pgConfig);
   configLayout->setContentsMargins(0, 0, 0, 0);
   PageControl1 = new QTabWidget(pgConfig);
@@ -213,13 +213,13 @@ void TFormMain::BuildPages() {
   configTabs_ = new TTabFit(PageControl1);
   configLayout->addWidget(PageControl1);
   pgConnect = new TConnectPage(*this, PageControl1);
-  PageControl1->addTab(pgConnect, tr("Connection"));
+  PageControl1->addTab(pgConnect, QStringLiteral("Connection"));
   pgSetLogger = new TLoggerPage(*this, PageControl1);
-  PageControl1->addTab(pgSetLogger, tr("Logger"));
+  PageControl1->addTab(pgSetLogger, QStringLiteral("Logger"));
   pgSetTrevik = new TDeviceSetPage(*this, PageControl1);
   PageControl1->addTab(pgSetTrevik, QStringLiteral("Trevik"));
   pgSetKVX = new TProgramPage(*this, PageControl1);
-  PageControl1->addTab(pgSetKVX, tr("KVX Settings"));
+  PageControl1->addTab(pgSetKVX, QStringLiteral("KVX Settings"));
   deviceTransfers = new TDeviceTransfers(*this, this);
 
   // Work that spans pages is wired once they all exist.
@@ -462,13 +462,12 @@ void TFormMain::ApplyConfigCaptions() {
 // title, images and first fill
 
 void TFormMain::InitMainForm() {
-  //: The window title in portable mode: the product's name, then the file's name follows.
-  mainWindowTitle = pathManager->Portable ? tr("%1 (USBMode) - ").arg(apConfig->Product)
-                                          : apConfig->Product + QStringLiteral(" - ");
+  mainWindowTitle = apConfig->Product + (pathManager->Portable ? QStringLiteral(" (USBMode) - ")
+                                                                : QStringLiteral(" - "));
   setWindowTitle(mainWindowTitle);
   pgSetKVX->lblProduct->setText(QStringLiteral("Kartovex"));
   pgSetKVX->lblProducer->setText(QStringLiteral("Quorvex"));
-  pgSetKVX->lblVersion->setText(tr("Version %1").arg(GetProgramVersion()));
+  pgSetKVX->lblVersion->setText(QStringLiteral("Version ") + GetProgramVersion());
 
   PageControl->setTabVisible(PageControl->indexOf(pgDest), apConfig->Destination);
   PageControl->setTabVisible(PageControl->indexOf(pgWaypoint), apConfig->Waypoint);

@@ -52,17 +52,16 @@ TFrmSplash::TFrmSplash(QWidget* owner, int portCount)
   Bevel1->setFrameShadow(QFrame::Sunken);
   Bevel1->setGeometry(0, 0, 390, 168);
 
-  lblVers = new QLabel(tr("Vers. %1").arg(QStringLiteral("2.06")), this);
+  lblVers = new QLabel(QStringLiteral("Vers. 2.06"), this);
   lblVers->setObjectName(QStringLiteral("lblVers"));
   lblVers->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
   lblVers->setGeometry(300, 110, 84, 16);
 
-  Label1 = new QLabel(tr("Connecting COM"), this);
+  Label1 = new QLabel(QStringLiteral("Connecting COM"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(15, 110, 110, 16);
 
-  //: No port probed yet.
-  lblAction = new QLabel(tr("n.a."), this);
+  lblAction = new QLabel(QStringLiteral("n.a."), this);
   lblAction->setObjectName(QStringLiteral("lblAction"));
   lblAction->setStyleSheet(QStringLiteral("font-weight: bold;"));
   lblAction->setGeometry(125, 110, 80, 16);

@@ -96,9 +96,9 @@ TAltChart::TAltChart(TMainFrame& frame, QWidget* parent) : QChartView(parent), f
 
   pmnuAltChart = new QMenu(this);
   pmnuAltChart->setObjectName(QStringLiteral("pmnuAltChart"));
-  mnuShowAltChart2 = MenuItem(pmnuAltChart, "mnuShowAltChart2", tr("Altitude chart"));
+  mnuShowAltChart2 = MenuItem(pmnuAltChart, "mnuShowAltChart2", QStringLiteral("Altitude chart"));
   mnuShowAltChart2->setCheckable(true);
-  mnuFollowMode = MenuItem(pmnuAltChart, "mnuFollowMode", tr("Follow mode"));
+  mnuFollowMode = MenuItem(pmnuAltChart, "mnuFollowMode", QStringLiteral("Follow mode"));
   mnuFollowMode->setCheckable(true);
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QWidget::customContextMenuRequested, this,

@@ -75,7 +75,7 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   imgPOI->setFixedSize(24, 24);
   pnlPOIColor = colourPanel(grpPOIIcons, "pnlPOIColor", tr("Color"));
   SetPanelColour(pnlPOIColor, Qt::white);
-  btnGeneratePOIs = Button(grpPOIIcons, "btnGeneratePOIs", tr("Generate Icons"));
+  btnGeneratePOIs = Button(grpPOIIcons, "btnGeneratePOIs", QStringLiteral("Generate Icons"));
   chkPOITrans = CheckBox(grpPOIIcons, "chkPOITrans", QStringLiteral("Transparent mode"));
   icons->addWidget(imgPOI);
   icons->addWidget(pnlPOIColor);
@@ -83,13 +83,13 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   icons->addWidget(chkPOITrans);
   page->addWidget(grpPOIIcons);
 
-  grpRoute = Group(this, "grpRoute", tr("Route"));
+  grpRoute = Group(this, "grpRoute", QStringLiteral("Route"));
   auto* route = new QGridLayout(grpRoute);
-  chkAltChart = CheckBox(grpRoute, "chkAltChart", tr("Altitude chart"));
-  chkAltChartFollow = CheckBox(grpRoute, "chkAltChartFollow", tr("Follow mode"));
+  chkAltChart = CheckBox(grpRoute, "chkAltChart", QStringLiteral("Altitude chart"));
+  chkAltChartFollow = CheckBox(grpRoute, "chkAltChartFollow", QStringLiteral("Follow mode"));
   pnlAChartColor = colourPanel(grpRoute, "pnlAChartColor", tr("Color"));
-  chkCenterPSel = CheckBox(grpRoute, "chkCenterPSel", tr("Center selected point"));
-  chkAutoZoom = CheckBox(grpRoute, "chkAutoZoom", tr("AutoZoom"));
+  chkCenterPSel = CheckBox(grpRoute, "chkCenterPSel", QStringLiteral("Center selected point"));
+  chkAutoZoom = CheckBox(grpRoute, "chkAutoZoom", QStringLiteral("AutoZoom"));
   route->addWidget(chkAltChart, 0, 0);
   route->addWidget(pnlAChartColor, 0, 1);
   route->addWidget(chkAltChartFollow, 1, 0);
@@ -97,18 +97,18 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   route->addWidget(chkAutoZoom, 3, 0);
   page->addWidget(grpRoute);
 
-  grpTrack = Group(this, "grpTrack", tr("Tracks"));
+  grpTrack = Group(this, "grpTrack", QStringLiteral("Tracks"));
   auto* track = new QVBoxLayout(grpTrack);
-  chkBoostMode = CheckBox(grpTrack, "chkBoostMode", tr("BoostMode"));
-  chkSepTrack = CheckBox(grpTrack, "chkSepTrack", tr("Different Trackcolors "));
-  chkTrackImpMode = CheckBox(grpTrack, "chkTrackImpMode", tr("Auto select all entries"));
-  chkTrackItems = CheckBox(grpTrack, "chkTrackItems", tr("Trackpoint list"));
+  chkBoostMode = CheckBox(grpTrack, "chkBoostMode", QStringLiteral("BoostMode"));
+  chkSepTrack = CheckBox(grpTrack, "chkSepTrack", QStringLiteral("Different Trackcolors "));
+  chkTrackImpMode = CheckBox(grpTrack, "chkTrackImpMode", QStringLiteral("Auto select all entries"));
+  chkTrackItems = CheckBox(grpTrack, "chkTrackItems", QStringLiteral("Trackpoint list"));
   for (QCheckBox* c : {chkBoostMode, chkSepTrack, chkTrackImpMode, chkTrackItems}) track->addWidget(c);
   page->addWidget(grpTrack);
 
   grpMisc = Group(this, "grpMisc", QStringLiteral("Misc"));
   auto* misc = new QVBoxLayout(grpMisc);
-  chkVersion = CheckBox(grpMisc, "chkVersion", tr("Check for new version at start"));
+  chkVersion = CheckBox(grpMisc, "chkVersion", QStringLiteral("Check for new version at start"));
   misc->addWidget(chkVersion);
   page->addWidget(grpMisc);
 
@@ -121,7 +121,7 @@ TProgramPage::TProgramPage(TMainFrame& frame, QWidget* parent) : QWidget(parent)
   grpInternet->setVisible(false);
   page->addWidget(grpInternet);
 
-  grpProduct = Group(this, "grpProduct", tr("Product"));
+  grpProduct = Group(this, "grpProduct", QStringLiteral("Product"));
   auto* product = new QGridLayout(grpProduct);
   lblProduct = Label(grpProduct, "lblProduct", QString());
   lblProducer = ClickLabel(grpProduct, "lblProducer", QString());

@@ -116,7 +116,7 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
 
   Splitter2 = new QSplitter(Qt::Vertical, this);
   Splitter2->setObjectName(QStringLiteral("Splitter2"));
-  lvTrack = ListView(Splitter2, "lvTrack", {tr("Title"), tr("Color")},
+  lvTrack = ListView(Splitter2, "lvTrack", {QStringLiteral("Title"), QStringLiteral("Color")},
                      {200, 60}, true);
   Splitter2->addWidget(lvTrack);
 
@@ -147,7 +147,7 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   trbTrkSpeed->setRange(0, 250);
   trbTrkSpeed->setTickInterval(50);
   trbTrkSpeed->setTickPosition(QSlider::TicksBelow);
-  trbTrkSpeed->setToolTip(tr("%1 ms").arg(100));
+  trbTrkSpeed->setToolTip(QStringLiteral("100 ms"));
   for (QWidget* w : std::initializer_list<QWidget*>{spdTItemTop, spdTItemCenter, spdTItemEnd,
                                                     spdaddToRoute, spdAutoGeneratorTrk,
                                                     spdTrackPlay, spdTrackStopp, trbTrkSpeed})
@@ -193,11 +193,11 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
 
   pmnuTrackItems = new QMenu(this);
   pmnuTrackItems->setObjectName(QStringLiteral("pmnuTrackItems"));
-  pmnuTStart = MenuItem(pmnuTrackItems, "pmnuTStart", tr("Start"));
+  pmnuTStart = MenuItem(pmnuTrackItems, "pmnuTStart", QStringLiteral("Start"));
   pmnuTStart->setData(0);
-  pmnuTMiddle = MenuItem(pmnuTrackItems, "pmnuTMiddle", tr("Center"));
+  pmnuTMiddle = MenuItem(pmnuTrackItems, "pmnuTMiddle", QStringLiteral("Center"));
   pmnuTMiddle->setData(1);
-  pmnuTEnd = MenuItem(pmnuTrackItems, "pmnuTEnd", tr("End"));
+  pmnuTEnd = MenuItem(pmnuTrackItems, "pmnuTEnd", QStringLiteral("End"));
   pmnuTEnd->setData(2);
   lvTrackItem->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lvTrackItem, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -205,11 +205,11 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
   });
 
   auto* sums = new QGridLayout;
-  lblTrkStartTime = Label(this, "lblTrkStartTime", tr("Start Time"));
-  lblTrkEndTime = Label(this, "lblTrkEndTime", tr("End Time"));
-  lblTrkTotalTime = Label(this, "lblTrkTotalTime", tr("Total Time"));
-  lblTrkTotalDist = Label(this, "lblTrkTotalDist", tr("Total Distance"));
-  lblTrkTotalPoints = Label(this, "lblTrkTotalPoints", tr("Total Points"));
+  lblTrkStartTime = Label(this, "lblTrkStartTime", QStringLiteral("Start Time"));
+  lblTrkEndTime = Label(this, "lblTrkEndTime", QStringLiteral("End Time"));
+  lblTrkTotalTime = Label(this, "lblTrkTotalTime", QStringLiteral("Total Time"));
+  lblTrkTotalDist = Label(this, "lblTrkTotalDist", QStringLiteral("Total Distance"));
+  lblTrkTotalPoints = Label(this, "lblTrkTotalPoints", QStringLiteral("Total Points"));
   edtTrackStartTime = Edit(this, "edtTrackStartTime", true);
   edtTrackEndTime = Edit(this, "edtTrackEndTime", true);
   edtTrackTotalTime = Edit(this, "edtTrackTotalTime", true);
@@ -227,26 +227,26 @@ TTrackPage::TTrackPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), fr
 
   ToolBar3 = new QToolBar(this);
   ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
-  tbTrackFileOpen = PageTool(ToolBar3, "tbTrackFileOpen", tr("Open"));
-  tbTrackFileSave = PageTool(ToolBar3, "tbTrackFileSave", tr("Save"));
-  tbTrackFileKLM = PageTool(ToolBar3, "tbTrackFileKLM", tr("KML"));
-  tbTrackFileGPX = PageTool(ToolBar3, "tbTrackFileGPX", tr("GPX"));
-  tbTrackFileNME = PageTool(ToolBar3, "tbTrackFileNME", tr("NMEA"));
-  tbTrackDeviceDown = PageTool(ToolBar3, "tbTrackDeviceDown", tr("Download"));
-  tbTrackTableMod = PageTool(ToolBar3, "tbTrackTableMod", tr("Modify"));
-  tbTrackTableDel = PageTool(ToolBar3, "tbTrackTableDel", tr("Delete"));
-  tbTrackTableClear = PageTool(ToolBar3, "tbTrackTableClear", tr("Clear"));
+  tbTrackFileOpen = PageTool(ToolBar3, "tbTrackFileOpen", QStringLiteral("Open"));
+  tbTrackFileSave = PageTool(ToolBar3, "tbTrackFileSave", QStringLiteral("Save"));
+  tbTrackFileKLM = PageTool(ToolBar3, "tbTrackFileKLM", QStringLiteral("KML"));
+  tbTrackFileGPX = PageTool(ToolBar3, "tbTrackFileGPX", QStringLiteral("GPX"));
+  tbTrackFileNME = PageTool(ToolBar3, "tbTrackFileNME", QStringLiteral("NMEA"));
+  tbTrackDeviceDown = PageTool(ToolBar3, "tbTrackDeviceDown", QStringLiteral("Download"));
+  tbTrackTableMod = PageTool(ToolBar3, "tbTrackTableMod", QStringLiteral("Modify"));
+  tbTrackTableDel = PageTool(ToolBar3, "tbTrackTableDel", QStringLiteral("Delete"));
+  tbTrackTableClear = PageTool(ToolBar3, "tbTrackTableClear", QStringLiteral("Clear"));
   pmnuKML = new QMenu(this);
   pmnuKML->setObjectName(QStringLiteral("pmnuKML"));
-  mnuKML = MenuItem(pmnuKML, "mnuKML", tr("Export"));
-  mnuCallGE = MenuItem(pmnuKML, "mnuCallGE", tr("Google Earth..."));
+  mnuKML = MenuItem(pmnuKML, "mnuKML", QStringLiteral("Export"));
+  mnuCallGE = MenuItem(pmnuKML, "mnuCallGE", QStringLiteral("Google Earth..."));
   pmnuGPX = new QMenu(this);
   pmnuGPX->setObjectName(QStringLiteral("pmnuGPX"));
-  mnuGPXImport = MenuItem(pmnuGPX, "mnuGPXImport", tr("Import"));
-  mnuGPXExport = MenuItem(pmnuGPX, "mnuGPXExport", tr("Export"));
-  lblFile4 = Label(this, "lblFile4", tr("File"));
-  lblDevice4 = Label(this, "lblDevice4", tr("Device"));
-  lblTable4 = Label(this, "lblTable4", tr("Table"));
+  mnuGPXImport = MenuItem(pmnuGPX, "mnuGPXImport", QStringLiteral("Import"));
+  mnuGPXExport = MenuItem(pmnuGPX, "mnuGPXExport", QStringLiteral("Export"));
+  lblFile4 = Label(this, "lblFile4", QStringLiteral("File"));
+  lblDevice4 = Label(this, "lblDevice4", QStringLiteral("Device"));
+  lblTable4 = Label(this, "lblTable4", QStringLiteral("Table"));
   auto* side = new QHBoxLayout;
   side->addWidget(SideGroup(this, lblFile4,
                             {tbTrackFileOpen, tbTrackFileSave, tbTrackFileKLM, tbTrackFileGPX,
@@ -705,8 +705,7 @@ void TTrackPage::StopPlayback() {
 void TTrackPage::spdTrackStoppClick() { StopPlayback(); }
 
 void TTrackPage::trbTrkSpeedChange() {
-  //: Milliseconds per playback step
-  trbTrkSpeed->setToolTip(tr("%1 ms").arg(Num(trbTrkSpeed->value())));
+  trbTrkSpeed->setToolTip(Num(trbTrkSpeed->value()) + QStringLiteral(" ms"));
 }
 
 void TTrackPage::chkTrackItemsClick(bool checked) {
