@@ -5,385 +5,385 @@
     <name>Devicepages</name>
     <message>
         <source>The settings could not be read from the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être lus depuis l&apos;appareil.</translation>
     </message>
     <message>
         <source>The settings could not be sent to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être envoyés à l&apos;appareil.</translation>
     </message>
 </context>
 <context>
     <name>GpxImport</name>
     <message>
         <source>Line %1, column %2: the file is not well-formed XML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2 : le fichier n&apos;est pas un XML bien formé.</translation>
     </message>
     <message>
         <source>Line %1, column %2: the file is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2 : le fichier est tronqué.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unclosed token.</source>
         <extracomment>The file ends inside a tag or other piece of XML.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2 : élément XML non terminé.</translation>
     </message>
     <message>
         <source>Line %1, column %2: invalid character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2 : caractère non valide.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unknown encoding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2 : encodage inconnu.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%3 is the XML reader&apos;s own description of the error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2 : %3</translation>
     </message>
     <message>
         <source>The file cannot be read: it is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier : ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodage %1 du fichier est inconnu.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour lire le fichier.</translation>
     </message>
 </context>
 <context>
     <name>HttpClient</name>
     <message>
         <source>connection closed</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion fermée</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion refusée</translation>
     </message>
     <message>
         <source>host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>hôte introuvable</translation>
     </message>
     <message>
         <source>proxy closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>le proxy a fermé la connexion</translation>
     </message>
     <message>
         <source>proxy refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>le proxy a refusé la connexion</translation>
     </message>
     <message>
         <source>proxy not found</source>
-        <translation type="unfinished"></translation>
+        <translation>proxy introuvable</translation>
     </message>
     <message>
         <source>timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>délai dépassé</translation>
     </message>
     <message>
         <source>HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1</translation>
     </message>
     <message>
         <source>HTTP %1 %2</source>
         <extracomment>%1 the HTTP status number, %2 the server&apos;s reason phrase</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 %2</translation>
     </message>
     <message>
         <source>no HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse HTTP</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>occupé</translation>
     </message>
     <message>
         <source>bad URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL non valide</translation>
     </message>
     <message>
         <source>bad proxy port</source>
-        <translation type="unfinished"></translation>
+        <translation>port de proxy non valide</translation>
     </message>
 </context>
 <context>
     <name>KorviFile</name>
     <message>
         <source>The text lengths do not fit the device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les longueurs des textes ne conviennent pas au fichier de l&apos;appareil.</translation>
     </message>
     <message>
         <source>The device file holds at most 255 categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de l&apos;appareil peut contenir au plus 255 catégories.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 sub-categories in a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de l&apos;appareil peut contenir au plus 65535 sous-catégories par catégorie.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 destinations in a sub-category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de l&apos;appareil peut contenir au plus 65535 destinations par sous-catégorie.</translation>
     </message>
     <message>
         <source>A position does not fit the device file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Une position ne peut pas être enregistrée dans le fichier de l&apos;appareil : %1</translation>
     </message>
     <message>
         <source>The destinations do not fit into one device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les destinations ne tiennent pas dans un seul fichier de l&apos;appareil.</translation>
     </message>
 </context>
 <context>
     <name>TAltChart</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d&apos;altitude</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode suivi</translation>
     </message>
     <message>
         <source>Waiting for the elevation service ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente du service d&apos;altitude ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse</translation>
     </message>
     <message>
         <source>Elevation service failing: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec du service d&apos;altitude : erreur renvoyée (%1)</translation>
     </message>
     <message>
         <source>Elevation service failing: gave no answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du service d&apos;altitude : aucune réponse (%1)</translation>
     </message>
     <message>
         <source>The elevation service answered with an error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service d&apos;altitude a renvoyé une erreur (%1).</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service d&apos;altitude n&apos;a pas répondu (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConnectPage</name>
     <message>
         <source>This desktop has no device manager. The device&apos;s serial port is one of /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* or /dev/rfcomm*; Scan finds it, and your user must be in the dialout group to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau n&apos;a pas de gestionnaire de périphériques. Le port série de l&apos;appareil est l&apos;un de /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* ou /dev/rfcomm* ; le bouton Rechercher le trouve, et votre utilisateur doit faire partie du groupe dialout pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Device manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionnaire de périphériques</translation>
     </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir une valeur pour : %1</translation>
     </message>
 </context>
 <context>
     <name>TDeviceTransfers</name>
     <message>
         <source>Can not create a transfer file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un fichier de transfert.</translation>
     </message>
     <message>
         <source>Can not write the transfer file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de transfert : %1</translation>
     </message>
     <message>
         <source>The device sent a file that can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil a envoyé un fichier illisible.</translation>
     </message>
     <message>
         <source>The device&apos;s waypoint file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier des points de passage de l&apos;appareil : %1</translation>
     </message>
 </context>
 <context>
     <name>TFormCatEditor</name>
     <message>
         <source>Category editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de catégories</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-catégorie</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie « %1 » n&apos;a aucune sous-catégorie. Ajoutez-en d&apos;abord une avec l&apos;éditeur de catégories.</translation>
     </message>
 </context>
 <context>
     <name>TFormGPSConverter</name>
     <message>
         <source>Latitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude décimale</translation>
     </message>
     <message>
         <source>Longitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude décimale</translation>
     </message>
     <message>
         <source>Latitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude DMS</translation>
     </message>
     <message>
         <source>Longitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude DMS</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Domicile</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Insert point</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un point</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Zoom to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout afficher</translation>
     </message>
     <message>
         <source>Close loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la boucle</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d&apos;altitude</translation>
     </message>
     <message>
         <source>Calculate arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer les flèches</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Destinations</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinations</translation>
     </message>
     <message>
         <source>Waypoints</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de passage</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Itinéraire</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Traces</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistreur</translation>
     </message>
     <message>
         <source>KVX Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres KVX</translation>
     </message>
     <message>
         <source>%1 (USBMode) - </source>
         <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mode USB) - </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Can not load image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger l&apos;image : %1</translation>
     </message>
     <message>
         <source>write error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur d&apos;écriture</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -391,11 +391,11 @@
     <message>
         <source>New Version: </source>
         <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version : </translation>
     </message>
     <message>
         <source>Go to the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à la page de téléchargement</translation>
     </message>
 </context>
 <context>
@@ -403,187 +403,187 @@
     <message>
         <source>Icon</source>
         <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Icône</translation>
     </message>
 </context>
 <context>
     <name>TFormTrackEditor</name>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de trace</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TFormWorkTask</name>
     <message>
         <source>Cancelling ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation ...</translation>
     </message>
     <message>
         <source>The device did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil n&apos;a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The device answered something unexpected.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil a envoyé une réponse inattendue.</translation>
     </message>
     <message>
         <source>The device refused the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil a refusé les données.</translation>
     </message>
     <message>
         <source>The data from the device arrived damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de l&apos;appareil sont arrivées endommagées.</translation>
     </message>
     <message>
         <source>The device broke off the transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil a interrompu le transfert.</translation>
     </message>
     <message>
         <source>The connection to the device was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion avec l&apos;appareil a été perdue.</translation>
     </message>
     <message>
         <source>The transfer file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de transfert n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The transfer file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de transfert n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>The device&apos;s reply could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse de l&apos;appareil n&apos;a pas pu être lue.</translation>
     </message>
     <message>
         <source>The transfer was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transfert a été annulé.</translation>
     </message>
     <message>
         <source>COM %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port COM %1 n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>The device task failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération avec l&apos;appareil a échoué.</translation>
     </message>
 </context>
 <context>
     <name>TFrmSplash</name>
     <message>
         <source>Vers. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers. %1</translation>
     </message>
     <message>
         <source>Connecting COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion COM</translation>
     </message>
     <message>
         <source>n.a.</source>
         <extracomment>No port probed yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n.d.</translation>
     </message>
 </context>
 <context>
     <name>TProgramPage</name>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Generate Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer les icônes</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Itinéraire</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d&apos;altitude</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode suivi</translation>
     </message>
     <message>
         <source>Center selected point</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer le point sélectionné</translation>
     </message>
     <message>
         <source>AutoZoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom automatique</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Traces</translation>
     </message>
     <message>
         <source>BoostMode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode rapide</translation>
     </message>
     <message>
         <source>Different Trackcolors </source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs de trace différentes </translation>
     </message>
     <message>
         <source>Auto select all entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner automatiquement toutes les entrées</translation>
     </message>
     <message>
         <source>Trackpoint list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des points de la trace</translation>
     </message>
     <message>
         <source>Check for new version at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une nouvelle version au démarrage</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produit</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un favori doit avoir un nom sans « ; ».</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente de la vérification de version ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse</translation>
     </message>
     <message>
         <source>The version check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification de version a échoué : %1</translation>
     </message>
 </context>
 <context>
     <name>TRoutePage</name>
     <message>
         <source>Can not read the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1.</translation>
     </message>
     <message>
         <source>A route point with this title already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un point d&apos;itinéraire portant ce titre existe déjà.</translation>
     </message>
 </context>
 <context>
@@ -591,254 +591,254 @@
     <message>
         <source>%1 Days %2:%3:%4</source>
         <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 j %2:%3:%4</translation>
     </message>
     <message>
         <source>%1 KM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>Metres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>%1 ms</source>
         <extracomment>Milliseconds per playback step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de début</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>Total Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée totale</translation>
     </message>
     <message>
         <source>Total Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance totale</translation>
     </message>
     <message>
         <source>Total Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de points</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>KML</source>
-        <translation type="unfinished"></translation>
+        <translation>KML</translation>
     </message>
     <message>
         <source>GPX</source>
-        <translation type="unfinished"></translation>
+        <translation>GPX</translation>
     </message>
     <message>
         <source>NMEA</source>
-        <translation type="unfinished"></translation>
+        <translation>NMEA</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Recevoir</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Google Earth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Earth...</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune trace n&apos;est cochée, rien n&apos;a donc été écrit.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The file is cut short; the complete tracks before the cut were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est tronqué ; les traces complètes situées avant la coupure ont été lues.</translation>
     </message>
     <message>
         <source>The file holds no complete track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune trace complète.</translation>
     </message>
     <message numerus="yes">
         <source>%n track(s) saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n trace enregistrée.</numerusform>
+            <numerusform>%n traces enregistrées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n unchecked track(s) not saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n trace non cochée n&apos;a pas été enregistrée.</numerusform>
+            <numerusform>%n traces non cochées n&apos;ont pas été enregistrées.</numerusform>
         </translation>
     </message>
     <message>
         <source>No safe temporary folder for the KML file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier temporaire sûr pour le fichier KML.</translation>
     </message>
     <message>
         <source>The desktop could not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;environnement de bureau n&apos;a pas pu ouvrir le fichier.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>GPX import cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Import GPX annulé</translation>
     </message>
 </context>
 <context>
     <name>TTrackPointModel</name>
     <message>
         <source>Lat</source>
-        <translation type="unfinished"></translation>
+        <translation>Lat.</translation>
     </message>
     <message>
         <source>Lng</source>
-        <translation type="unfinished"></translation>
+        <translation>Long.</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude</translation>
     </message>
 </context>
 <context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>one record cut short at the end of the file (%1 of its 16 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement tronqué à la fin du fichier (%1 de ses 16 octets)</translation>
     </message>
     <message numerus="yes">
         <source>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n illisible (heure non valide, position au-delà de 90 degrés de latitude ou de 180 degrés de longitude, ou numéro d&apos;icône sans image)</numerusform>
+            <numerusform>%n illisibles (heure non valide, position au-delà de 90 degrés de latitude ou de 180 degrés de longitude, ou numéro d&apos;icône sans image)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of the same second as an earlier waypoint</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n daté de la même seconde qu&apos;un point de passage précédent</numerusform>
+            <numerusform>%n datés de la même seconde qu&apos;un point de passage précédent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) left out: %1.</source>
         <extracomment>%1 is a list of reasons, each with its count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré : %1.</numerusform>
+            <numerusform>%n enregistrements ignorés : %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No waypoint could be read. %1 The waypoints held stay as they were.</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun point de passage n&apos;a pu être lu. %1 Les points de passage existants restent inchangés.</translation>
     </message>
     <message numerus="yes">
         <source>%n waypoint(s) read. %1</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point de passage lu. %1</numerusform>
+            <numerusform>%n points de passage lus. %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Point de passage ignoré, car impossible à écrire dans le fichier de l&apos;appareil (heure ou position qu&apos;il ne peut pas contenir) : %1 sur %n.</numerusform>
+            <numerusform>Points de passage ignorés, car impossibles à écrire dans le fichier de l&apos;appareil (heure ou position qu&apos;il ne peut pas contenir) : %1 sur %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -848,60 +848,62 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de cet environnement de bureau n&apos;a pu ouvrir la page web. Son adresse, à copier dans un navigateur web :
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Utility</name>
     <message>
         <source>The latitude must be a number between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitude doit être un nombre compris entre -90 et 90 degrés.</translation>
     </message>
     <message>
         <source>The longitude must be a number between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitude doit être un nombre compris entre -180 et 180 degrés.</translation>
     </message>
     <message>
         <source>The latitude must lie between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitude doit être comprise entre -90 et 90 degrés.</translation>
     </message>
     <message>
         <source>The longitude must lie between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitude doit être comprise entre -180 et 180 degrés.</translation>
     </message>
 </context>
 <context>
     <name>VersionReply</name>
     <message>
         <source>the version file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de version est vide</translation>
     </message>
     <message>
         <source>the version file is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de version n&apos;est pas un fichier texte</translation>
     </message>
     <message>
         <source>the version file holds no build number</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de version ne contient aucun numéro de compilation</translation>
     </message>
 </context>
 <context>
     <name>ZavFile</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier de destinations ZAV : sa première ligne n&apos;est pas un en-tête ZAV.</translation>
     </message>
     <message>
         <source>Line %1 could not be read: it is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 n&apos;a pas pu être lue : ce n&apos;est pas du texte.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est tronqué après la ligne %1 : sa ligne de fin ZAVEOF manque.</translation>
     </message>
 </context>
 <context>
@@ -909,43 +911,43 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun espace disponible sur le périphérique</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée</translation>
     </message>
     <message>
         <source>Operation not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non permise</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de fichiers en lecture seule</translation>
     </message>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier trop long</translation>
     </message>
     <message>
         <source>File too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier trop volumineux</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;entrée/sortie</translation>
     </message>
 </context>
 <context>
@@ -954,49 +956,65 @@
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them, your own categories included.
 
 Open the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les destinations et les catégories contiennent des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil. L&apos;ouverture du fichier les remplace toutes, y compris vos propres catégories.
+
+Ouvrir le fichier quand même ?</translation>
     </message>
     <message>
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device.
 
 Delete all destinations and categories anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les destinations et les catégories contiennent des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil.
+
+Supprimer quand même toutes les destinations et catégories ?</translation>
     </message>
     <message>
         <source>The waypoints hold changes that are not saved to a file or sent to the device.
 
 Delete all waypoints anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points de passage contiennent des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil.
+
+Supprimer quand même tous les points de passage ?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device.
 
 Delete the whole route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;itinéraire contient des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil.
+
+Supprimer quand même tout l&apos;itinéraire ?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device. The route made from the track replaces it.
 
 Replace the route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;itinéraire contient des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil. L&apos;itinéraire créé depuis la trace le remplace.
+
+Remplacer quand même l&apos;itinéraire ?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. Importing the GPX file replaces every track.
 
 Import the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les traces contiennent des modifications qui n&apos;ont pas été enregistrées dans un fichier. L&apos;import du fichier GPX remplace toutes les traces.
+
+Importer quand même le fichier ?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. The downloaded track log replaces every track.
 
 Download the track log anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les traces contiennent des modifications qui n&apos;ont pas été enregistrées dans un fichier. Le journal des traces reçu remplace toutes les traces.
+
+Recevoir quand même le journal des traces ?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file.
 
 Delete all tracks anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les traces contiennent des modifications qui n&apos;ont pas été enregistrées dans un fichier.
+
+Supprimer quand même toutes les traces ?</translation>
     </message>
     <message>
         <source>These hold changes that are not saved to a file or sent to the device:
@@ -1004,11 +1022,15 @@ Delete all tracks anyway?</source>
 %1
 
 Close the program and lose them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments suivants contiennent des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil :
+
+%1
+
+Fermer le programme et les perdre ?</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications non enregistrées</translation>
     </message>
 </context>
 </TS>

@@ -5,385 +5,385 @@
     <name>Devicepages</name>
     <message>
         <source>The settings could not be read from the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスから設定を読み込めませんでした。</translation>
     </message>
     <message>
         <source>The settings could not be sent to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定をデバイスに送信できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>GpxImport</name>
     <message>
         <source>Line %1, column %2: the file is not well-formed XML.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行 %2 列: ファイルが正しい形式の XML ではありません。</translation>
     </message>
     <message>
         <source>Line %1, column %2: the file is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行 %2 列: ファイルが途中で切れています。</translation>
     </message>
     <message>
         <source>Line %1, column %2: unclosed token.</source>
         <extracomment>The file ends inside a tag or other piece of XML.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 行 %2 列: 閉じられていないトークンがあります。</translation>
     </message>
     <message>
         <source>Line %1, column %2: invalid character.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行 %2 列: 無効な文字があります。</translation>
     </message>
     <message>
         <source>Line %1, column %2: unknown encoding.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行 %2 列: 不明なエンコーディングです。</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%3 is the XML reader&apos;s own description of the error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 行 %2 列: %3</translation>
     </message>
     <message>
         <source>The file cannot be read: it is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません: 通常のファイルではありません。</translation>
     </message>
     <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのエンコーディング %1 は不明です。</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込むためのメモリが足りません。</translation>
     </message>
 </context>
 <context>
     <name>HttpClient</name>
     <message>
         <source>connection closed</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が切断されました</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が拒否されました</translation>
     </message>
     <message>
         <source>host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>ホストが見つかりません</translation>
     </message>
     <message>
         <source>proxy closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシが接続を切断しました</translation>
     </message>
     <message>
         <source>proxy refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシが接続を拒否しました</translation>
     </message>
     <message>
         <source>proxy not found</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシが見つかりません</translation>
     </message>
     <message>
         <source>timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムアウトしました</translation>
     </message>
     <message>
         <source>HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1</translation>
     </message>
     <message>
         <source>HTTP %1 %2</source>
         <extracomment>%1 the HTTP status number, %2 the server&apos;s reason phrase</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 %2</translation>
     </message>
     <message>
         <source>no HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP の応答がありません</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>別の要求を処理中です</translation>
     </message>
     <message>
         <source>bad URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL が正しくありません</translation>
     </message>
     <message>
         <source>bad proxy port</source>
-        <translation type="unfinished"></translation>
+        <translation>プロキシのポートが正しくありません</translation>
     </message>
 </context>
 <context>
     <name>KorviFile</name>
     <message>
         <source>The text lengths do not fit the device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの長さがデバイスファイルに収まりません。</translation>
     </message>
     <message>
         <source>The device file holds at most 255 categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスファイルに入るカテゴリは最大 255 個です。</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 sub-categories in a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスファイルに入るサブカテゴリは、1 つのカテゴリにつき最大 65535 個です。</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 destinations in a sub-category.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスファイルに入る目的地は、1 つのサブカテゴリにつき最大 65535 件です。</translation>
     </message>
     <message>
         <source>A position does not fit the device file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスファイルに収まらない位置があります: %1</translation>
     </message>
     <message>
         <source>The destinations do not fit into one device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>目的地が 1 つのデバイスファイルに収まりません。</translation>
     </message>
 </context>
 <context>
     <name>TAltChart</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距離</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>標高</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>標高グラフ</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>追従モード</translation>
     </message>
     <message>
         <source>Waiting for the elevation service ...</source>
-        <translation type="unfinished"></translation>
+        <translation>標高サービスを待機中 ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>応答なし</translation>
     </message>
     <message>
         <source>Elevation service failing: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>標高サービスの障害: エラーが返されました (%1)</translation>
     </message>
     <message>
         <source>Elevation service failing: gave no answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>標高サービスの障害: 応答がありません (%1)</translation>
     </message>
     <message>
         <source>The elevation service answered with an error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>標高サービスがエラーを返しました (%1)。</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>標高サービスから応答がありませんでした (%1)。</translation>
     </message>
 </context>
 <context>
     <name>TConnectPage</name>
     <message>
         <source>This desktop has no device manager. The device&apos;s serial port is one of /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* or /dev/rfcomm*; Scan finds it, and your user must be in the dialout group to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップにはデバイスマネージャーがありません。デバイスのシリアルポートは /dev/ttyUSB*、/dev/ttyACM*、/dev/ttyS*、/dev/rfcomm* のいずれかで、「検索」で見つかります。ポートを開くには、ユーザーが dialout グループに属している必要があります。</translation>
     </message>
     <message>
         <source>Device manager</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスマネージャー</translation>
     </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次の項目の値を選択してください: %1</translation>
     </message>
 </context>
 <context>
     <name>TDeviceTransfers</name>
     <message>
         <source>Can not create a transfer file.</source>
-        <translation type="unfinished"></translation>
+        <translation>転送ファイルを作成できません。</translation>
     </message>
     <message>
         <source>Can not write the transfer file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>転送ファイルに書き込めません: %1</translation>
     </message>
     <message>
         <source>The device sent a file that can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスから送られたファイルを読み込めません。</translation>
     </message>
     <message>
         <source>The device&apos;s waypoint file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスのウェイポイントファイル: %1</translation>
     </message>
 </context>
 <context>
     <name>TFormCatEditor</name>
     <message>
         <source>Category editor</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリエディタ</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>サブカテゴリ</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」にはサブカテゴリがありません。先にカテゴリエディタでサブカテゴリを追加してください。</translation>
     </message>
 </context>
 <context>
     <name>TFormGPSConverter</name>
     <message>
         <source>Latitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度 (10 進)</translation>
     </message>
     <message>
         <source>Longitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>経度 (10 進)</translation>
     </message>
     <message>
         <source>Latitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度 (度分秒)</translation>
     </message>
     <message>
         <source>Longitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>経度 (度分秒)</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>中止</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Insert point</source>
-        <translation type="unfinished"></translation>
+        <translation>地点を挿入</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Zoom to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>全体を表示</translation>
     </message>
     <message>
         <source>Close loop</source>
-        <translation type="unfinished"></translation>
+        <translation>ループを閉じる</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>標高グラフ</translation>
     </message>
     <message>
         <source>Calculate arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>矢印を計算</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Destinations</source>
-        <translation type="unfinished"></translation>
+        <translation>目的地</translation>
     </message>
     <message>
         <source>Waypoints</source>
-        <translation type="unfinished"></translation>
+        <translation>ウェイポイント</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>ルート</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>トラック</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>ロガー</translation>
     </message>
     <message>
         <source>KVX Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX 設定</translation>
     </message>
     <message>
         <source>%1 (USBMode) - </source>
         <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (USB モード) - </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Can not load image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を読み込めません: %1</translation>
     </message>
     <message>
         <source>write error</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みエラー</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を %1 に保存できませんでした (%2)。</translation>
     </message>
 </context>
 <context>
@@ -391,11 +391,11 @@
     <message>
         <source>New Version: </source>
         <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョン: </translation>
     </message>
     <message>
         <source>Go to the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードページを開く</translation>
     </message>
 </context>
 <context>
@@ -403,187 +403,187 @@
     <message>
         <source>Icon</source>
         <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>アイコン</translation>
     </message>
 </context>
 <context>
     <name>TFormTrackEditor</name>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックエディタ</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>TFormWorkTask</name>
     <message>
         <source>Cancelling ...</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル中 ...</translation>
     </message>
     <message>
         <source>The device did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが時間内に応答しませんでした。</translation>
     </message>
     <message>
         <source>The device answered something unexpected.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスから予期しない応答がありました。</translation>
     </message>
     <message>
         <source>The device refused the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスがデータを拒否しました。</translation>
     </message>
     <message>
         <source>The data from the device arrived damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスから受信したデータが破損していました。</translation>
     </message>
     <message>
         <source>The device broke off the transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが転送を中断しました。</translation>
     </message>
     <message>
         <source>The connection to the device was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスとの接続が切れました。</translation>
     </message>
     <message>
         <source>The transfer file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>転送ファイルを読み込めませんでした。</translation>
     </message>
     <message>
         <source>The transfer file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>転送ファイルに書き込めませんでした。</translation>
     </message>
     <message>
         <source>The device&apos;s reply could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの応答を読み取れませんでした。</translation>
     </message>
     <message>
         <source>The transfer was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>転送はキャンセルされました。</translation>
     </message>
     <message>
         <source>COM %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>COM %1 を開けませんでした。</translation>
     </message>
     <message>
         <source>The device task failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの処理に失敗しました。</translation>
     </message>
 </context>
 <context>
     <name>TFrmSplash</name>
     <message>
         <source>Vers. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver. %1</translation>
     </message>
     <message>
         <source>Connecting COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM に接続中</translation>
     </message>
     <message>
         <source>n.a.</source>
         <extracomment>No port probed yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
 </context>
 <context>
     <name>TProgramPage</name>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>Generate Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコンを生成</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>ルート</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>標高グラフ</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>追従モード</translation>
     </message>
     <message>
         <source>Center selected point</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した地点を中央に表示</translation>
     </message>
     <message>
         <source>AutoZoom</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ズーム</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>トラック</translation>
     </message>
     <message>
         <source>BoostMode</source>
-        <translation type="unfinished"></translation>
+        <translation>高速モード</translation>
     </message>
     <message>
         <source>Different Trackcolors </source>
-        <translation type="unfinished"></translation>
+        <translation>トラックごとに色を変える </translation>
     </message>
     <message>
         <source>Auto select all entries</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての項目を自動選択</translation>
     </message>
     <message>
         <source>Trackpoint list</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックポイント一覧</translation>
     </message>
     <message>
         <source>Check for new version at start</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に新しいバージョンを確認</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>製品</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入りの名前に「;」は使えません。</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン確認を待機中 ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>応答なし</translation>
     </message>
     <message>
         <source>The version check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンの確認に失敗しました: %1</translation>
     </message>
 </context>
 <context>
     <name>TRoutePage</name>
     <message>
         <source>Can not read the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
         <source>A route point with this title already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>このタイトルのルート地点はすでにあります。</translation>
     </message>
 </context>
 <context>
@@ -591,247 +591,247 @@
     <message>
         <source>%1 Days %2:%3:%4</source>
         <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 日 %2:%3:%4</translation>
     </message>
     <message>
         <source>%1 KM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>Metres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>%1 ms</source>
         <extracomment>Milliseconds per playback step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>始点</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>終点</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>開始時刻</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>終了時刻</translation>
     </message>
     <message>
         <source>Total Time</source>
-        <translation type="unfinished"></translation>
+        <translation>合計時間</translation>
     </message>
     <message>
         <source>Total Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>合計距離</translation>
     </message>
     <message>
         <source>Total Points</source>
-        <translation type="unfinished"></translation>
+        <translation>合計ポイント数</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>KML</source>
-        <translation type="unfinished"></translation>
+        <translation>KML</translation>
     </message>
     <message>
         <source>GPX</source>
-        <translation type="unfinished"></translation>
+        <translation>GPX</translation>
     </message>
     <message>
         <source>NMEA</source>
-        <translation type="unfinished"></translation>
+        <translation>NMEA</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Google Earth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Earth...</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表</translation>
     </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックされたトラックがないため、何も書き込まれませんでした。</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが存在しません。</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>これはファイルではありません。</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません。</translation>
     </message>
     <message>
         <source>The file is cut short; the complete tracks before the cut were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが途中で切れています。切れた位置より前の完全なトラックは読み込みました。</translation>
     </message>
     <message>
         <source>The file holds no complete track.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに完全なトラックがありません。</translation>
     </message>
     <message numerus="yes">
         <source>%n track(s) saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のトラックを保存しました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n unchecked track(s) not saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>チェックされていない %n 件のトラックは保存されませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>No safe temporary folder for the KML file.</source>
-        <translation type="unfinished"></translation>
+        <translation>KML ファイル用の安全な一時フォルダがありません。</translation>
     </message>
     <message>
         <source>The desktop could not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップでファイルを開けませんでした。</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした。</translation>
     </message>
     <message>
         <source>GPX import cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>GPX のインポートをキャンセルしました</translation>
     </message>
 </context>
 <context>
     <name>TTrackPointModel</name>
     <message>
         <source>Lat</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度</translation>
     </message>
     <message>
         <source>Lng</source>
-        <translation type="unfinished"></translation>
+        <translation>経度</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距離</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>標高</translation>
     </message>
 </context>
 <context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>これはファイルではありません。</translation>
     </message>
     <message>
         <source>one record cut short at the end of the file (%1 of its 16 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル末尾で途切れたレコード 1 件 (16 バイト中 %1 バイト)</translation>
     </message>
     <message numerus="yes">
         <source>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>読み取れないもの %n 件 (有効な時刻がない、緯度 90 度または経度 180 度を超える位置、または画像のないアイコン番号)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of the same second as an earlier waypoint</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>前のウェイポイントと同じ秒のもの %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) left out: %1.</source>
         <extracomment>%1 is a list of reasons, each with its count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードを除外しました: %1。</numerusform>
         </translation>
     </message>
     <message>
         <source>No waypoint could be read. %1 The waypoints held stay as they were.</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ウェイポイントを読み込めませんでした。%1現在のウェイポイントはそのまま残ります。</translation>
     </message>
     <message numerus="yes">
         <source>%n waypoint(s) read. %1</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のウェイポイントを読み込みました。%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件中 %1 件のウェイポイントは、デバイスファイルに書き込めない時刻または位置を持つため除外しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -841,60 +841,62 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップには Web ページを開けるプログラムがありません。Web ブラウザにコピーするアドレス:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Utility</name>
     <message>
         <source>The latitude must be a number between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度は -90 ～ 90 度の数値で指定してください。</translation>
     </message>
     <message>
         <source>The longitude must be a number between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>経度は -180 ～ 180 度の数値で指定してください。</translation>
     </message>
     <message>
         <source>The latitude must lie between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度は -90 ～ 90 度の範囲内にする必要があります。</translation>
     </message>
     <message>
         <source>The longitude must lie between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>経度は -180 ～ 180 度の範囲内にする必要があります。</translation>
     </message>
 </context>
 <context>
     <name>VersionReply</name>
     <message>
         <source>the version file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンファイルが空です</translation>
     </message>
     <message>
         <source>the version file is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンファイルがテキストではありません</translation>
     </message>
     <message>
         <source>the version file holds no build number</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンファイルにビルド番号がありません</translation>
     </message>
 </context>
 <context>
     <name>ZavFile</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが空です。</translation>
     </message>
     <message>
         <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAV 目的地ファイルではありません: 先頭行が ZAV ヘッダーではありません。</translation>
     </message>
     <message>
         <source>Line %1 could not be read: it is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目を読み込めませんでした: テキストではありません。</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが %1 行目の後で途切れています: 終了行 ZAVEOF がありません。</translation>
     </message>
 </context>
 <context>
@@ -902,43 +904,43 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ディスクに空き領域がありません</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスが拒否されました</translation>
     </message>
     <message>
         <source>Operation not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>操作は許可されていません</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取り専用のファイルシステムです</translation>
     </message>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>そのようなファイルやディレクトリはありません</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>ディレクトリです</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>ディレクトリではありません</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名が長すぎます</translation>
     </message>
     <message>
         <source>File too large</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが大きすぎます</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>入出力エラーです</translation>
     </message>
 </context>
 <context>
@@ -947,49 +949,65 @@
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them, your own categories included.
 
 Open the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>目的地とカテゴリに、ファイルへの保存もデバイスへの送信もされていない変更があります。ファイルを開くと、独自に作成したカテゴリも含めてすべて置き換えられます。
+
+それでもファイルを開きますか?</translation>
     </message>
     <message>
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device.
 
 Delete all destinations and categories anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>目的地とカテゴリに、ファイルへの保存もデバイスへの送信もされていない変更があります。
+
+それでもすべての目的地とカテゴリを削除しますか?</translation>
     </message>
     <message>
         <source>The waypoints hold changes that are not saved to a file or sent to the device.
 
 Delete all waypoints anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>ウェイポイントに、ファイルへの保存もデバイスへの送信もされていない変更があります。
+
+それでもすべてのウェイポイントを削除しますか?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device.
 
 Delete the whole route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>ルートに、ファイルへの保存もデバイスへの送信もされていない変更があります。
+
+それでもルート全体を削除しますか?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device. The route made from the track replaces it.
 
 Replace the route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>ルートに、ファイルへの保存もデバイスへの送信もされていない変更があります。トラックから作成したルートで置き換えられます。
+
+それでもルートを置き換えますか?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. Importing the GPX file replaces every track.
 
 Import the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックに、ファイルに保存されていない変更があります。GPX ファイルをインポートすると、すべてのトラックが置き換えられます。
+
+それでもファイルをインポートしますか?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. The downloaded track log replaces every track.
 
 Download the track log anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックに、ファイルに保存されていない変更があります。ダウンロードしたトラックログで、すべてのトラックが置き換えられます。
+
+それでもトラックログをダウンロードしますか?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file.
 
 Delete all tracks anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックに、ファイルに保存されていない変更があります。
+
+それでもすべてのトラックを削除しますか?</translation>
     </message>
     <message>
         <source>These hold changes that are not saved to a file or sent to the device:
@@ -997,11 +1015,15 @@ Delete all tracks anyway?</source>
 %1
 
 Close the program and lose them?</source>
-        <translation type="unfinished"></translation>
+        <translation>次の項目に、ファイルへの保存もデバイスへの送信もされていない変更があります:
+
+%1
+
+プログラムを閉じて、これらの変更を破棄しますか?</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>未保存の変更</translation>
     </message>
 </context>
 </TS>

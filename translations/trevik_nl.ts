@@ -5,385 +5,385 @@
     <name>Devicepages</name>
     <message>
         <source>The settings could not be read from the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen konden niet van het apparaat worden gelezen.</translation>
     </message>
     <message>
         <source>The settings could not be sent to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen konden niet naar het apparaat worden gestuurd.</translation>
     </message>
 </context>
 <context>
     <name>GpxImport</name>
     <message>
         <source>Line %1, column %2: the file is not well-formed XML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2: het bestand bevat geen goedgevormde XML.</translation>
     </message>
     <message>
         <source>Line %1, column %2: the file is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2: het bestand is afgekapt.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unclosed token.</source>
         <extracomment>The file ends inside a tag or other piece of XML.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2: niet-afgesloten token.</translation>
     </message>
     <message>
         <source>Line %1, column %2: invalid character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2: ongeldig teken.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unknown encoding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2: onbekende codering.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%3 is the XML reader&apos;s own description of the error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2: %3</translation>
     </message>
     <message>
         <source>The file cannot be read: it is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden gelezen: het is geen gewoon bestand.</translation>
     </message>
     <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>De codering %1 van het bestand is onbekend.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niet genoeg geheugen om het bestand te lezen.</translation>
     </message>
 </context>
 <context>
     <name>HttpClient</name>
     <message>
         <source>connection closed</source>
-        <translation type="unfinished"></translation>
+        <translation>verbinding gesloten</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>verbinding geweigerd</translation>
     </message>
     <message>
         <source>host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>host niet gevonden</translation>
     </message>
     <message>
         <source>proxy closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>proxy heeft de verbinding gesloten</translation>
     </message>
     <message>
         <source>proxy refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>proxy heeft de verbinding geweigerd</translation>
     </message>
     <message>
         <source>proxy not found</source>
-        <translation type="unfinished"></translation>
+        <translation>proxy niet gevonden</translation>
     </message>
     <message>
         <source>timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>time-out</translation>
     </message>
     <message>
         <source>HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1</translation>
     </message>
     <message>
         <source>HTTP %1 %2</source>
         <extracomment>%1 the HTTP status number, %2 the server&apos;s reason phrase</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 %2</translation>
     </message>
     <message>
         <source>no HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>geen HTTP-antwoord</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>bezet</translation>
     </message>
     <message>
         <source>bad URL</source>
-        <translation type="unfinished"></translation>
+        <translation>ongeldige URL</translation>
     </message>
     <message>
         <source>bad proxy port</source>
-        <translation type="unfinished"></translation>
+        <translation>ongeldige proxypoort</translation>
     </message>
 </context>
 <context>
     <name>KorviFile</name>
     <message>
         <source>The text lengths do not fit the device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekstlengtes passen niet in het apparaatbestand.</translation>
     </message>
     <message>
         <source>The device file holds at most 255 categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaatbestand kan maximaal 255 categorieën bevatten.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 sub-categories in a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaatbestand kan maximaal 65535 subcategorieën per categorie bevatten.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 destinations in a sub-category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaatbestand kan maximaal 65535 bestemmingen per subcategorie bevatten.</translation>
     </message>
     <message>
         <source>A position does not fit the device file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Een positie past niet in het apparaatbestand: %1</translation>
     </message>
     <message>
         <source>The destinations do not fit into one device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestemmingen passen niet in één apparaatbestand.</translation>
     </message>
 </context>
 <context>
     <name>TAltChart</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstand</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogteprofiel</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgmodus</translation>
     </message>
     <message>
         <source>Waiting for the elevation service ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachten op de hoogtedienst ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>geen antwoord</translation>
     </message>
     <message>
         <source>Elevation service failing: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Storing bij hoogtedienst: antwoord met een fout (%1)</translation>
     </message>
     <message>
         <source>Elevation service failing: gave no answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing bij hoogtedienst: geen antwoord (%1)</translation>
     </message>
     <message>
         <source>The elevation service answered with an error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>De hoogtedienst antwoordde met een fout (%1).</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>De hoogtedienst gaf geen antwoord (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConnectPage</name>
     <message>
         <source>This desktop has no device manager. The device&apos;s serial port is one of /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* or /dev/rfcomm*; Scan finds it, and your user must be in the dialout group to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze desktop heeft geen apparaatbeheer. De seriële poort van het apparaat is een van /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* of /dev/rfcomm*; Zoeken vindt de poort, en het gebruikersaccount moet lid zijn van de groep dialout om de poort te kunnen openen.</translation>
     </message>
     <message>
         <source>Device manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaatbeheer</translation>
     </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een waarde voor: %1</translation>
     </message>
 </context>
 <context>
     <name>TDeviceTransfers</name>
     <message>
         <source>Can not create a transfer file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kan geen overdrachtsbestand worden aangemaakt.</translation>
     </message>
     <message>
         <source>Can not write the transfer file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het overdrachtsbestand kan niet worden geschreven: %1</translation>
     </message>
     <message>
         <source>The device sent a file that can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaat heeft een bestand gestuurd dat niet kan worden gelezen.</translation>
     </message>
     <message>
         <source>The device&apos;s waypoint file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Routepuntbestand van het apparaat: %1</translation>
     </message>
 </context>
 <context>
     <name>TFormCatEditor</name>
     <message>
         <source>Category editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie-editor</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Subcategorie</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam wijzigen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation type="unfinished"></translation>
+        <translation>De categorie &quot;%1&quot; heeft geen subcategorie. Voeg er eerst een toe met de categorie-editor.</translation>
     </message>
 </context>
 <context>
     <name>TFormGPSConverter</name>
     <message>
         <source>Latitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedtegraad decimaal</translation>
     </message>
     <message>
         <source>Longitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengtegraad decimaal</translation>
     </message>
     <message>
         <source>Latitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedtegraad GMS</translation>
     </message>
     <message>
         <source>Longitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengtegraad GMS</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbreken</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Vernieuwen</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomen</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Thuis</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorieten</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>Insert point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punt invoegen</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Zoom to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles tonen</translation>
     </message>
     <message>
         <source>Close loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Lus sluiten</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogteprofiel</translation>
     </message>
     <message>
         <source>Calculate arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Pijlen berekenen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Destinations</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestemmingen</translation>
     </message>
     <message>
         <source>Waypoints</source>
-        <translation type="unfinished"></translation>
+        <translation>Routepunten</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracks</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Logger</translation>
     </message>
     <message>
         <source>KVX Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX-instellingen</translation>
     </message>
     <message>
         <source>%1 (USBMode) - </source>
         <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (USB-modus) - </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1</translation>
     </message>
     <message>
         <source>Can not load image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding kan niet worden geladen: %1</translation>
     </message>
     <message>
         <source>write error</source>
-        <translation type="unfinished"></translation>
+        <translation>schrijffout</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen konden niet worden opgeslagen in %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -391,11 +391,11 @@
     <message>
         <source>New Version: </source>
         <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe versie: </translation>
     </message>
     <message>
         <source>Go to the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar de downloadpagina</translation>
     </message>
 </context>
 <context>
@@ -403,187 +403,187 @@
     <message>
         <source>Icon</source>
         <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pictogram</translation>
     </message>
 </context>
 <context>
     <name>TFormTrackEditor</name>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Trackeditor</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>TFormWorkTask</name>
     <message>
         <source>Cancelling ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met annuleren ...</translation>
     </message>
     <message>
         <source>The device did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaat heeft niet op tijd geantwoord.</translation>
     </message>
     <message>
         <source>The device answered something unexpected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaat gaf een onverwacht antwoord.</translation>
     </message>
     <message>
         <source>The device refused the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaat heeft de gegevens geweigerd.</translation>
     </message>
     <message>
         <source>The data from the device arrived damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gegevens van het apparaat zijn beschadigd aangekomen.</translation>
     </message>
     <message>
         <source>The device broke off the transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het apparaat heeft de overdracht afgebroken.</translation>
     </message>
     <message>
         <source>The connection to the device was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding met het apparaat is verbroken.</translation>
     </message>
     <message>
         <source>The transfer file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het overdrachtsbestand kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>The transfer file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het overdrachtsbestand kon niet worden geschreven.</translation>
     </message>
     <message>
         <source>The device&apos;s reply could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van het apparaat kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>The transfer was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De overdracht is geannuleerd.</translation>
     </message>
     <message>
         <source>COM %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>COM %1 kon niet worden geopend.</translation>
     </message>
     <message>
         <source>The device task failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De apparaattaak is mislukt.</translation>
     </message>
 </context>
 <context>
     <name>TFrmSplash</name>
     <message>
         <source>Vers. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers. %1</translation>
     </message>
     <message>
         <source>Connecting COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden met COM</translation>
     </message>
     <message>
         <source>n.a.</source>
         <extracomment>No port probed yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n.v.t.</translation>
     </message>
 </context>
 <context>
     <name>TProgramPage</name>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
     <message>
         <source>Generate Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictogrammen maken</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogteprofiel</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgmodus</translation>
     </message>
     <message>
         <source>Center selected point</source>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerd punt centreren</translation>
     </message>
     <message>
         <source>AutoZoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch zoomen</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracks</translation>
     </message>
     <message>
         <source>BoostMode</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelle modus</translation>
     </message>
     <message>
         <source>Different Trackcolors </source>
-        <translation type="unfinished"></translation>
+        <translation>Verschillende trackkleuren </translation>
     </message>
     <message>
         <source>Auto select all entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle items automatisch selecteren</translation>
     </message>
     <message>
         <source>Trackpoint list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst met trackpunten</translation>
     </message>
     <message>
         <source>Check for new version at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij het starten op nieuwe versie controleren</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een favoriet moet een naam hebben zonder &quot;;&quot;.</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachten op de versiecontrole ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>geen antwoord</translation>
     </message>
     <message>
         <source>The version check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De versiecontrole is mislukt: %1</translation>
     </message>
 </context>
 <context>
     <name>TRoutePage</name>
     <message>
         <source>Can not read the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>A route point with this title already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er bestaat al een routepunt met deze titel.</translation>
     </message>
 </context>
 <context>
@@ -591,254 +591,254 @@
     <message>
         <source>%1 Days %2:%3:%4</source>
         <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dagen %2:%3:%4</translation>
     </message>
     <message>
         <source>%1 KM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KM</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>Metres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 M</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
     <message>
         <source>%1 ms</source>
         <extracomment>Milliseconds per playback step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Midden</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Begintijd</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindtijd</translation>
     </message>
     <message>
         <source>Total Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale tijd</translation>
     </message>
     <message>
         <source>Total Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale afstand</translation>
     </message>
     <message>
         <source>Total Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal punten</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>KML</source>
-        <translation type="unfinished"></translation>
+        <translation>KML</translation>
     </message>
     <message>
         <source>GPX</source>
-        <translation type="unfinished"></translation>
+        <translation>GPX</translation>
     </message>
     <message>
         <source>NMEA</source>
-        <translation type="unfinished"></translation>
+        <translation>NMEA</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloaden</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren</translation>
     </message>
     <message>
         <source>Google Earth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Earth...</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaat</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel</translation>
     </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen track aangevinkt, dus er is niets geschreven.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bestaat niet.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen bestand.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>The file is cut short; the complete tracks before the cut were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is afgekapt; de volledige tracks vóór dat punt zijn ingelezen.</translation>
     </message>
     <message>
         <source>The file holds no complete track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen volledige track.</translation>
     </message>
     <message numerus="yes">
         <source>%n track(s) saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n track opgeslagen.</numerusform>
+            <numerusform>%n tracks opgeslagen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n unchecked track(s) not saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n niet-aangevinkte track niet opgeslagen.</numerusform>
+            <numerusform>%n niet-aangevinkte tracks niet opgeslagen.</numerusform>
         </translation>
     </message>
     <message>
         <source>No safe temporary folder for the KML file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen veilige tijdelijke map voor het KML-bestand.</translation>
     </message>
     <message>
         <source>The desktop could not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De desktop kon het bestand niet openen.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>GPX import cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>GPX-import geannuleerd</translation>
     </message>
 </context>
 <context>
     <name>TTrackPointModel</name>
     <message>
         <source>Lat</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Lng</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstand</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
 </context>
 <context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen bestand.</translation>
     </message>
     <message>
         <source>one record cut short at the end of the file (%1 of its 16 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>één record afgekapt aan het einde van het bestand (%1 van de 16 bytes)</translation>
     </message>
     <message numerus="yes">
         <source>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n onleesbaar (geen geldige tijd, een positie voorbij 90 graden breedte of 180 graden lengte, of een pictogramnummer zonder afbeelding)</numerusform>
+            <numerusform>%n onleesbaar (geen geldige tijd, een positie voorbij 90 graden breedte of 180 graden lengte, of een pictogramnummer zonder afbeelding)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of the same second as an earlier waypoint</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n uit dezelfde seconde als een eerder routepunt</numerusform>
+            <numerusform>%n uit dezelfde seconde als een eerder routepunt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) left out: %1.</source>
         <extracomment>%1 is a list of reasons, each with its count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record weggelaten: %1.</numerusform>
+            <numerusform>%n records weggelaten: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No waypoint could be read. %1 The waypoints held stay as they were.</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen routepunt worden gelezen. %1 De aanwezige routepunten blijven ongewijzigd.</translation>
     </message>
     <message numerus="yes">
         <source>%n waypoint(s) read. %1</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n routepunt gelezen. %1</numerusform>
+            <numerusform>%n routepunten gelezen. %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %1 van %n routepunt.</numerusform>
+            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %1 van %n routepunten.</numerusform>
         </translation>
     </message>
 </context>
@@ -848,60 +848,62 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkel programma op deze desktop kon de webpagina openen. Het adres, om in een webbrowser te kopiëren:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Utility</name>
     <message>
         <source>The latitude must be a number between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedtegraad moet een getal tussen -90 en 90 graden zijn.</translation>
     </message>
     <message>
         <source>The longitude must be a number between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lengtegraad moet een getal tussen -180 en 180 graden zijn.</translation>
     </message>
     <message>
         <source>The latitude must lie between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedtegraad moet tussen -90 en 90 graden liggen.</translation>
     </message>
     <message>
         <source>The longitude must lie between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lengtegraad moet tussen -180 en 180 graden liggen.</translation>
     </message>
 </context>
 <context>
     <name>VersionReply</name>
     <message>
         <source>the version file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>het versiebestand is leeg</translation>
     </message>
     <message>
         <source>the version file is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>het versiebestand is geen tekst</translation>
     </message>
     <message>
         <source>the version file holds no build number</source>
-        <translation type="unfinished"></translation>
+        <translation>het versiebestand bevat geen buildnummer</translation>
     </message>
 </context>
 <context>
     <name>ZavFile</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is leeg.</translation>
     </message>
     <message>
         <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen ZAV-bestemmingsbestand: de eerste regel is geen ZAV-header.</translation>
     </message>
     <message>
         <source>Line %1 could not be read: it is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 kon niet worden gelezen: het is geen tekst.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is afgekapt na regel %1: de slotregel ZAVEOF ontbreekt.</translation>
     </message>
 </context>
 <context>
@@ -909,43 +911,43 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen ruimte meer over op apparaat</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegang geweigerd</translation>
     </message>
     <message>
         <source>Operation not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerking niet toegestaan</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen-lezen bestandssysteem</translation>
     </message>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand of map bestaat niet</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Is een map</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Is geen map</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam is te lang</translation>
     </message>
     <message>
         <source>File too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand is te groot</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer-/uitvoerfout</translation>
     </message>
 </context>
 <context>
@@ -954,49 +956,65 @@
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them, your own categories included.
 
 Open the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestemmingen en categorieën bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd. Het openen van het bestand vervangt ze allemaal, ook de zelf aangemaakte categorieën.
+
+Het bestand toch openen?</translation>
     </message>
     <message>
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device.
 
 Delete all destinations and categories anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestemmingen en categorieën bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd.
+
+Alle bestemmingen en categorieën toch verwijderen?</translation>
     </message>
     <message>
         <source>The waypoints hold changes that are not saved to a file or sent to the device.
 
 Delete all waypoints anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De routepunten bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd.
+
+Alle routepunten toch verwijderen?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device.
 
 Delete the whole route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De route bevat wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd.
+
+De hele route toch verwijderen?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device. The route made from the track replaces it.
 
 Replace the route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De route bevat wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd. De route die uit de track wordt gemaakt, vervangt deze.
+
+De route toch vervangen?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. Importing the GPX file replaces every track.
 
 Import the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De tracks bevatten wijzigingen die niet in een bestand zijn opgeslagen. Het importeren van het GPX-bestand vervangt alle tracks.
+
+Het bestand toch importeren?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. The downloaded track log replaces every track.
 
 Download the track log anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De tracks bevatten wijzigingen die niet in een bestand zijn opgeslagen. De gedownloade tracklog vervangt alle tracks.
+
+De tracklog toch downloaden?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file.
 
 Delete all tracks anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De tracks bevatten wijzigingen die niet in een bestand zijn opgeslagen.
+
+Alle tracks toch verwijderen?</translation>
     </message>
     <message>
         <source>These hold changes that are not saved to a file or sent to the device:
@@ -1004,11 +1022,15 @@ Delete all tracks anyway?</source>
 %1
 
 Close the program and lose them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze onderdelen bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd:
+
+%1
+
+Het programma sluiten en de wijzigingen verliezen?</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet-opgeslagen wijzigingen</translation>
     </message>
 </context>
 </TS>

@@ -899,7 +899,7 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, G
   const QFileInfo info(path);
   if (info.isDir()) fail(folders::SystemReason(EISDIR));
   if (info.exists() && !info.isFile())
-    fail(QCoreApplication::translate("GpxImport", "The file cannot be read: it is no ordinary file."));
+    fail(QCoreApplication::translate("GpxImport", "The file cannot be read: it is not an ordinary file."));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) failToRead(path);
   const qint64 total = file.size();

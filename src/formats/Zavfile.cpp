@@ -99,7 +99,7 @@ int ZavFile::Load(const QString& path) {
 
   QStringView line;
   if (!nextLine(line)) return Fail(tr("The file is empty."));
-  if (!line.contains(kMarker)) return Fail(tr("The file is no ZAV destination file: its first line is no ZAV header."));
+  if (!line.contains(kMarker)) return Fail(tr("The file is not a ZAV destination file: its first line is not a ZAV header."));
 
   std::vector<QStringView> fields;
   while (nextLine(line)) {

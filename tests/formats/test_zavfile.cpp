@@ -223,7 +223,7 @@ TEST(ZavFile, FailedLoadsSayWhy) {
   const Case cases[] = {
       {"empty.zav", "", "The file is empty."},
       {"gpx.zav", "<?xml version=\"1.0\"?>\r\n<gpx>\r\n</gpx>\r\n",
-       "The file is no ZAV destination file: its first line is no ZAV header."},
+       "The file is not a ZAV destination file: its first line is not a ZAV header."},
       {"cut.zav", kHeader + two, "The file is cut short after line 3: its end line ZAVEOF is missing."},
       {"cut-mid-line.zav", kHeader + two + "0\t5.5\t6", "The file is cut short after line 4: its end line ZAVEOF is missing."},
       {"binary.zav", kHeader + two + std::string("\x01\0\0\x80\tzz\r\n", 9) + "ZAVEOF\r\n",

@@ -496,7 +496,7 @@ TEST_F(DestPageTest, DamagedFileLeavesTheDestinationsAsTheyWere) {
   // The loader's reason under the general text, where it has one.
   const std::pair<QString, QString> cases[] = {
       {badMgi, QString()},
-      {badZav, QStringLiteral("The file is no ZAV destination file: its first line is no ZAV header.")},
+      {badZav, QStringLiteral("The file is not a ZAV destination file: its first line is not a ZAV header.")},
       {cutZav, QStringLiteral("The file is cut short after line %1: its end line ZAVEOF is missing.").arg(cutLines)},
       {FilePath(QStringLiteral("missing.zav")), QString()},
   };

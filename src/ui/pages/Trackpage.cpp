@@ -83,19 +83,16 @@ QString TrackSpanText(double firstUtc, double lastUtc) {
   if (!(span > 0) || !std::isfinite(span)) return QStringLiteral("0");
   const long long total = std::llround(span * 86400.0);
   if (total <= 0) return QStringLiteral("0");
-  //: Track's total time: %1 whole days, then hours, minutes and seconds
-  return QCoreApplication::translate("TTrackPage", "%1 Days %2:%3:%4")
-      .arg(Num(total / 86400), Pad2(total / 3600 % 24), Pad2(total / 60 % 60), Pad2(total % 60));
+  return Num(total / 86400) + QStringLiteral(" Days ") + Pad2(total / 3600 % 24) + QLatin1Char(':') +
+         Pad2(total / 60 % 60) + QLatin1Char(':') + Pad2(total % 60);
 }
 
 // "12.3456 KM" from a whole kilometre on, else "999.0000 M".
 QString TrackDistanceText(double metres) {
   if (!std::isfinite(metres)) metres = 0;
   if (std::trunc(metres / 1000.0) != 0)
-    return QCoreApplication::translate("TTrackPage", "%1 KM")
-        .arg(QString::fromLatin1(textfmt::FormatFixed(metres / 1000.0, 4)));
-  //: Metres
-  return QCoreApplication::translate("TTrackPage", "%1 M").arg(QString::fromLatin1(textfmt::FormatFixed(metres, 4)));
+    return QString::fromLatin1(textfmt::FormatFixed(metres / 1000.0, 4)) + QStringLiteral(" KM");
+  return QString::fromLatin1(textfmt::FormatFixed(metres, 4)) + QStringLiteral(" M");
 }
 
 // Language text 135 with the count put in place of its "%d"; the rest of

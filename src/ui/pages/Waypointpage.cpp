@@ -498,10 +498,11 @@ void TWaypointPage::bgWptFile_SaveClick() {
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
   if (leftOut > 0)
-    ui.MessageBox(tr("%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot "
+    //: %n is the number left out, %1 the number of all waypoints.
+    ui.MessageBox(tr("%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot "
                      "hold) and were left out.",
-                     nullptr, poiStorage.GetCount())
-                      .arg(leftOut),
+                     nullptr, leftOut)
+                      .arg(poiStorage.GetCount()),
                   Str(114), UiServices::Icon::Warning);
 }
 
