@@ -13,13 +13,21 @@
 //
 // The page keeps its own copy of every point, so every function works, and
 // the answers stay right, when the maps API did not load.
+//
+// The place search uses the Places API (New) widget where the loaded API has
+// it, else the legacy search box (which keys of new projects cannot use); with
+// neither, or when the service refuses, the page tells the program once per
+// showing, and the map works on without it.
 
 var OP_MODE = { DST: 0, WPT: 1, RTE: 2, TRK: 3 };
 var MAP_TYPES = ['roadmap', 'satellite', 'hybrid', 'terrain'];
 
 var map = null;
 var infoWindow = null;
+/** @type {google.maps.places.SearchBox|null} */
 var searchBox = null;
+/** @type {google.maps.places.PlaceAutocompleteElement|null} */
+var placeSearch = null;
 
 var dstData = [], dstMarkers = [];
 var wptData = [], wptMarkers = [];
@@ -68,24 +76,39 @@ function latLng(lat, lng) { return new google.maps.LatLng(lat, lng); }
 
 function posOf(p) { return { lat: p.lat, lng: p.lng }; }
 
+/** @param {string} id */
+function inputElement(id) {
+  return /** @type {HTMLInputElement|null} */ (document.getElementById(id));
+}
+
 function setResult(a, b) {
-  var r = document.getElementById('result');
-  var r2 = document.getElementById('result2');
+  var r = inputElement('result');
+  var r2 = inputElement('result2');
   if (r) { r.value = String(a); r.setAttribute('value', String(a)); }
   if (r2 && typeof b !== 'undefined') { r2.value = String(b); r2.setAttribute('value', String(b)); }
 }
 
-function reportToProgram(text) {
-  try { window.status = text; } catch (e) { /* read-only in some hosts */ }
+// A report through the program's channel alone (no click report).
+/** @param {string} text */
+function tellProgram(text) {
   var host = window.mapHost;
   if (host && typeof host.report === 'function') host.report(text);
+}
+
+/** @param {string} text */
+function reportToProgram(text) {
+  try { window.status = text; } catch (e) { /* read-only in some hosts */ }
+  tellProgram(text);
 }
 
 function report(command, index, lat, lng) {
   reportToProgram(command + ':' + index + '(' + lat.toFixed(6) + ',' + lng.toFixed(6) + ')');
 }
 
-function listElement(id) { return document.getElementById(id); }
+/** @param {string} id */
+function listElement(id) {
+  return /** @type {HTMLSelectElement|null} */ (document.getElementById(id));
+}
 
 function listAppend(id, text) {
   var list = listElement(id);
@@ -277,8 +300,7 @@ function showMapUnavailable() {
   }
   if (mapUnavailableReported) return;
   mapUnavailableReported = true;
-  var host = window.mapHost;
-  if (host && typeof host.report === 'function') host.report(MAP_UNAVAILABLE_REPORT);
+  tellProgram(MAP_UNAVAILABLE_REPORT);
 }
 
 // Markers and lines for the page's data, replacing any drawn before.
@@ -339,21 +361,88 @@ function resizeMap(width, height) {
   if (map) google.maps.event.trigger(map, 'resize');
 }
 
-function showGoogleSearch(show) {
-  var input = document.getElementById('spanel');
-  if (!input) return;
-  input.type = show ? 'text' : 'hidden';
-  if (show && map && !searchBox && google.maps.places && typeof google.maps.places.SearchBox === 'function') {
-    searchBox = new google.maps.places.SearchBox(input);
-    google.maps.event.addListener(searchBox, 'places_changed', function () {
-      var places = searchBox.getPlaces() || [];
-      if (places.length === 0 || !places[0].geometry) return;
-      var g = places[0].geometry;
-      if (g.viewport) map.fitBounds(g.viewport);
-      else if (g.location) map.setCenter(g.location);
-    });
+// --- the place search ------------------------------------------------------
+
+var PLACE_SEARCH_UNAVAILABLE_REPORT = 'PlaceSearchUnavailable';
+
+function placeSearchUnavailable() { tellProgram(PLACE_SEARCH_UNAVAILABLE_REPORT); }
+
+// The search of the Places API (New): a chosen prediction becomes a place
+// whose viewport (or location) the map shows.
+/** @param {HTMLInputElement} input */
+function makePlaceSearch(input) {
+  var element;
+  try {
+    element = new google.maps.places.PlaceAutocompleteElement({});
+  } catch (e) {
+    return null;
   }
-  if (show) input.focus();
+  element.id = 'spanel-place';
+  element.placeholder = input.placeholder;
+  element.addEventListener('gmp-select', function (event) { showPlace(event.placePrediction); });
+  element.addEventListener('gmp-error', placeSearchUnavailable);
+  if (input.parentNode) input.parentNode.insertBefore(element, input.nextSibling);
+  return element;
+}
+
+/** @param {google.maps.places.PlacePrediction|null|undefined} prediction */
+function showPlace(prediction) {
+  if (!prediction || !map) return;
+  var place;
+  try {
+    place = prediction.toPlace();
+  } catch (e) {
+    placeSearchUnavailable();
+    return;
+  }
+  place.fetchFields({ fields: ['viewport', 'location'] }).then(function (answer) {
+    var p = (answer && answer.place) || place;
+    if (!map) return;
+    if (p.viewport) map.fitBounds(p.viewport);
+    else if (p.location) map.setCenter(p.location);
+  }, placeSearchUnavailable);
+}
+
+// The legacy search box on the page's own input.
+/** @param {HTMLInputElement} input */
+function makeSearchBox(input) {
+  var box = new google.maps.places.SearchBox(input);
+  google.maps.event.addListener(box, 'places_changed', function () {
+    var places = box.getPlaces() || [];
+    if (!map || places.length === 0 || !places[0].geometry) return;
+    var g = places[0].geometry;
+    if (g.viewport) map.fitBounds(g.viewport);
+    else if (g.location) map.setCenter(g.location);
+  });
+  return box;
+}
+
+function showGoogleSearch(show) {
+  var input = inputElement('spanel');
+  if (!input) return;
+  var on = !!show;
+  var places = map ? google.maps.places : null;
+  if (places && typeof places.PlaceAutocompleteElement === 'function') {
+    input.type = 'hidden';
+    if (on && !placeSearch) placeSearch = makePlaceSearch(input);
+    if (placeSearch) {
+      placeSearch.hidden = !on;
+      if (on) placeSearch.focus();
+      return;
+    }
+  } else if (places && typeof places.SearchBox === 'function') {
+    input.type = on ? 'text' : 'hidden';
+    if (on && !searchBox) searchBox = makeSearchBox(input);
+    if (on) input.focus();
+    return;
+  } else if (!map) {
+    // Without the maps API the program has said that the map is missing.
+    input.type = on ? 'text' : 'hidden';
+    if (on) input.focus();
+    return;
+  }
+  input.type = 'hidden';
+  if (on) placeSearchUnavailable();
 }
 
 function getMapMode() {
@@ -529,7 +618,8 @@ function makeRteMarker(i) {
   google.maps.event.addListener(m, 'dragend', function (e) {
     var k = rteMarkers.indexOf(m);
     if (k < 0) return;
-    var p = e && e.latLng ? e.latLng : m.getPosition();
+    var p = (e && e.latLng) || (m && m.getPosition());
+    if (!p) return;
     rteData[k] = { lat: p.lat(), lng: p.lng() };
     redrawRouteLine();
     report('MODIFY', k, rteData[k].lat, rteData[k].lng);

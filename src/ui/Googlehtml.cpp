@@ -288,7 +288,8 @@ bool TGoogleHtml::Generate() {
   // missing file that follows from it.
   const QString why = folders::WhyNotWritable(Path);
   if (!why.isEmpty()) {
-    Error = why + QStringLiteral(": ") + QFileInfo(Path).absolutePath();
+    //: %1 is why a folder cannot be written, %2 the folder
+    Error = tr("%1: %2").arg(why, QFileInfo(Path).absolutePath());
     return false;
   }
   QSaveFile file(Path);

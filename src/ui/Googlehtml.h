@@ -2,6 +2,7 @@
 // The map page: "GoogleMap.htm" in the web folder, written whole from the
 // destination, waypoint, route and track stores. The page loads the maps
 // API and the companion script, which builds the map from the page's data.
+#include <QCoreApplication>
 #include <QLatin1String>
 #include <QString>
 
@@ -23,6 +24,8 @@ inline constexpr QLatin1String kDefaultMapsApiBase{"https://maps.googleapis.com"
 QString MapsApiAddress();
 
 class TGoogleHtml {
+  Q_DECLARE_TR_FUNCTIONS(TGoogleHtml)
+
  public:
   explicit TGoogleHtml(const QString& path);
 

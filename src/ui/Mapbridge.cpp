@@ -47,9 +47,11 @@ void TFormMain::BuildMapView() {
   layout->addWidget(mapView_->Widget());
   mapView_->onLoaded = [this](bool ok) { CppWebBrowserDocumentComplete(ok); };
   mapView_->onReport = [this](const QString& report) {
-    // The next regeneration clears the note with the rest of panel 3.
+    // The next regeneration clears these notes with the rest of panel 3.
     if (report == kMapUnavailableReport)
-      SetStatusText(3, QStringLiteral("Can not load the map"));
+      SetStatusText(3, tr("Can not load the map"));
+    else if (report == kPlaceSearchUnavailableReport)
+      SetStatusText(3, tr("The place search is not available."));
     else
       OnMapClick(report);
   };
@@ -89,7 +91,8 @@ void TFormMain::RefreshMap(double, double noAutoZoom) {
     // The browser keeps the page it shows.
     ZoomPending = false;
     SetStatusText(2, Str(168));
-    SetStatusText(3, QStringLiteral("Can not write map page: ") + html.Error);
+    //: %1 is the reason the page file could not be written
+    SetStatusText(3, tr("Can not write map page: %1").arg(html.Error));
     return;
   }
   // The track page names lines by their place on this page.
@@ -168,8 +171,10 @@ void TFormMain::FormResize() {
 }
 
 void TFormMain::btnGoogleSearchClick() {
-  ExecScript(btnGoogleSearch->isChecked() ? QStringLiteral("showGoogleSearch(true)")
-                                          : QStringLiteral("showGoogleSearch(false)"));
+  const bool shown = btnGoogleSearch->isChecked();
+  ExecScript(shown ? QStringLiteral("showGoogleSearch(true)") : QStringLiteral("showGoogleSearch(false)"));
+  // What the user types next goes into the search that the page focuses.
+  if (shown && mapView_) mapView_->Widget()->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TFormMain::tmZoomLevelTimer() {

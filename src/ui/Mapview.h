@@ -45,3 +45,7 @@ std::unique_ptr<MapView> CreateMapView(QWidget* parent);
 // What the page reports, instead of a click, when the maps API could not be
 // loaded; the page then works on without the map.
 inline constexpr QLatin1String kMapUnavailableReport{"MapUnavailable"};
+
+// What the page reports when the place search cannot be offered: the loaded
+// maps API has no place search, or its service refused a request.
+inline constexpr QLatin1String kPlaceSearchUnavailableReport{"PlaceSearchUnavailable"};

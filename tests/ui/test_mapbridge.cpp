@@ -514,21 +514,43 @@ TEST_F(MapBridge, PageThatCannotBeWrittenIsNotLoaded) {
   EXPECT_TRUE(f->StatusText(3).startsWith(QStringLiteral("Can not write map page: ")));
 }
 
+// Also a place search that the loaded maps API cannot offer.
 TEST_F(MapBridge, MapThatCouldNotLoadIsNamedInTheStatusBar) {
   f->Mode = omRoute;
   lastMapMessage = QStringLiteral("ADD:0(1,2)");
-  fake->onReport(QString(kMapUnavailableReport));
-  EXPECT_EQ(f->StatusText(3), QStringLiteral("Can not load the map"));
-  // It is no click: nothing else happens, and the last click report stays.
-  EXPECT_TRUE(f->calls.isEmpty());
-  EXPECT_TRUE(fake->scripts.isEmpty());
-  EXPECT_EQ(lastMapMessage, QStringLiteral("ADD:0(1,2)"));
-  EXPECT_EQ(routeStorage.Count(), 0u);
+  const std::pair<QLatin1String, QString> notes[] = {
+      {kPlaceSearchUnavailableReport, QStringLiteral("The place search is not available.")},
+      {kMapUnavailableReport, QStringLiteral("Can not load the map")},
+  };
+  for (const auto& [report, text] : notes) {
+    fake->onReport(QString(report));
+    EXPECT_EQ(f->StatusText(3), text);
+    // It is no click: nothing else happens, and the last click report stays.
+    EXPECT_TRUE(f->calls.isEmpty());
+    EXPECT_TRUE(fake->scripts.isEmpty());
+    EXPECT_EQ(lastMapMessage, QStringLiteral("ADD:0(1,2)"));
+    EXPECT_EQ(routeStorage.Count(), 0u);
+  }
   // Clicks still count; the next page starts without the note.
   fake->onReport(QStringLiteral("ADD:1(3,4)"));
   EXPECT_TRUE(mapweb::WaitFor([] { return routeStorage.Count() == 1; }, 5000));
   f->RefreshMap(0.0, 0.0);
   EXPECT_EQ(f->StatusText(3), QString());
+}
+
+// Shown, the search takes the keys: the browser gets the focus, the page
+// gives it to its search box. Hidden, the focus stays where it is.
+TEST_F(MapBridge, SearchToggleGivesTheMapTheFocus) {
+  f->show();
+  f->pgRoute->lvRoute->setFocus();
+  f->btnGoogleSearch->setChecked(true);
+  f->btnGoogleSearchClick();
+  EXPECT_EQ(fake->scripts, QStringList{QStringLiteral("showGoogleSearch(true)")});
+  EXPECT_EQ(f->focusWidget(), fake->Widget());
+  f->pgRoute->lvRoute->setFocus();
+  f->btnGoogleSearch->setChecked(false);
+  f->btnGoogleSearchClick();
+  EXPECT_EQ(f->focusWidget(), f->pgRoute->lvRoute);
 }
 
 TEST_F(MapBridge, TabChangesByTheUserSwitchTheWorkingPage) {
@@ -649,6 +671,54 @@ bool MapShown(BridgeMain& f) {
 
 QJsonObject MapState(BridgeMain& f) {
   return mapweb::StubState(qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget())->page());
+}
+
+// The place search as the user meets it: Ctrl+F on the route page shows it
+// with the keyboard in it, a place typed and taken with Enter moves the map,
+// and the route stays as it was. Where the loaded API offers no place
+// search, the status bar says so.
+TEST(MapBridgeLive, PlaceSearchMovesTheMap) {
+  uitest::ProgramEnv env("MapBridgeLiveSearch");
+  uitest::LiveMap live(env, QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\nLat=48.1\r\nLon=11.5\r\n"));
+  routeStorage.AddNumberedPoint(0, 48.1, 11.5, ttNone);
+  {
+    BridgeMain f;
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
+    QWebEnginePage* page = qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget())->page();
+    mapweb::Eval(page, QStringLiteral("window.mapHost.report('ready'); true"));
+    f.FillRouteList(true, false);
+    f.pgRoute->lvRoute->setFocus();
+    f.pgRoute->ShowRow(0);
+
+    QTest::keyClick(f.pgRoute->lvRoute, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(f.btnGoogleSearch->isChecked());
+    ASSERT_TRUE(mapweb::WaitFor([&] {
+      return mapweb::Eval(page, QStringLiteral("var e = document.querySelector('gmp-place-autocomplete');"
+                                               "!!e && !e.hidden && document.activeElement === e")).toBool();
+    }));
+    QWidget* keys = f.MapBrowser()->Widget()->focusProxy();
+    ASSERT_NE(keys, nullptr);
+    QTest::keyClicks(keys, QStringLiteral("zugsp"));
+    QTest::keyClick(keys, Qt::Key_Return);
+    EXPECT_TRUE(mapweb::WaitFor([&] {
+      return MapState(f).value("center").toArray() == QJsonArray{47.421066, 10.985365};
+    }));
+    EXPECT_EQ(routeStorage.Count(), 1u);
+    EXPECT_EQ(f.StatusText(3), QString());
+
+    // An API without any place search.
+    QTest::keyClick(keys, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(f.btnGoogleSearch->isChecked());
+    mapweb::Eval(page, QStringLiteral("delete google.maps.places; true"));
+    f.pgRoute->lvRoute->setFocus();
+    QTest::keyClick(f.pgRoute->lvRoute, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(mapweb::WaitFor([&] { return f.StatusText(3) == QStringLiteral("The place search is not available."); }));
+    auto* web = dynamic_cast<WebMapView*>(f.MapBrowser());
+    ASSERT_NE(web, nullptr);
+    EXPECT_EQ(web->ConsoleErrors(), QStringList());
+  }
 }
 
 // The refresh button brings the map back after a start without it: once

@@ -7,7 +7,10 @@
 
 #include <QJsonArray>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
 
 #include "Jsescape.h"
 #include "Mapstores.h"
@@ -100,6 +103,16 @@ class MapScript : public ::testing::Test {
   }
 
   bool Check(const QString& expr) { return Eval(page_, expr).toBool(); }
+
+  // Keys as the user presses them in the map's browser, which has the focus.
+  void Type(const QString& text) { QTest::keyClicks(Keyboard(), text); }
+  void Press(Qt::Key key) { QTest::keyClick(Keyboard(), key); }
+  QWidget* Keyboard() {
+    host_->activateWindow();
+    view_->Widget()->setFocus(Qt::OtherFocusReason);
+    QWidget* w = view_->Widget()->focusProxy();
+    return w ? w : view_->Widget();
+  }
 
   // The next report, waited for; the serial number of an add report reads "#".
   QString NextReport() {
@@ -252,8 +265,11 @@ TEST_F(MapScript, ProgramCallsChangeTheMap) {
       {QStringLiteral("setMapToTrack()"), "S().fitted === 3"},
       {QStringLiteral("resizeMap(320,200)"),
        "document.getElementById('map_canvas').style.width === '320px' && mapStub.triggered.indexOf('resize') >= 0"},
-      {QStringLiteral("showGoogleSearch(true)"), "document.getElementById('spanel').type === 'text' && S().searchBoxes === 1"},
-      {QStringLiteral("showGoogleSearch(false)"), "document.getElementById('spanel').type === 'hidden'"},
+      {QStringLiteral("showGoogleSearch(true)"),
+       "document.getElementById('spanel').type === 'hidden' && S().placeSearches === 1 && S().searchBoxes === 0 &&"
+       " !document.querySelector('gmp-place-autocomplete').hidden"},
+      {QStringLiteral("showGoogleSearch(false)"),
+       "document.getElementById('spanel').type === 'hidden' && document.querySelector('gmp-place-autocomplete').hidden"},
       {QStringLiteral("changeOpMode(OP_MODE.RTE)"),
        "S().markers.filter(function (m) { return m.draggable; }).length === 6"},
       {QStringLiteral("changeOpMode(OP_MODE.DST)"), "!S().markers.some(function (m) { return m.draggable; })"},
@@ -450,6 +466,229 @@ TEST_F(MapScript, StyleSheetApplies) {
   EXPECT_TRUE(Check(QStringLiteral(
       "getComputedStyle(document.body).marginTop === '0px' &&"
       "getComputedStyle(document.getElementById('map_canvas')).width === window.innerWidth + 'px'")));
+}
+
+}  // namespace
+
+namespace {
+
+// --- the place search --------------------------------------------------------
+
+const char kPlaceSearchHelpers[] = R"JS(
+window.PS = function () { return document.querySelector('gmp-place-autocomplete'); };
+window.PSHOWN = function () { return !!PS() && !PS().hidden && PS().offsetWidth > 0; };
+window.SPANEL = function () { return document.getElementById('spanel'); };
+window.NEAR = function (p, lat, lng) { return !!p && Math.abs(p[0] - lat) < 1e-9 && Math.abs(p[1] - lng) < 1e-9; };
+true;
+)JS";
+
+// Where the maps API has the Places API (New) widget, the search uses it:
+// shown, it has the focus, so the user's keys (Enter and Delete too) go into
+// it; a chosen place is fetched with its viewport and location, and the map
+// shows the viewport, or centres on the location where there is none.
+TEST_F(MapScript, PlaceSearchShowsThePlaceChosen) {
+  Load(2);
+  Eval(page_, QLatin1String(kPlaceSearchHelpers));
+  view_->RunScript(QStringLiteral("showGoogleSearch(true)"));
+  ASSERT_TRUE(WaitFor([&] { return Check(QStringLiteral("PSHOWN()")); }));
+  EXPECT_TRUE(Check(QStringLiteral("SPANEL().type === 'hidden' && S().searchBoxes === 0 &&"
+                                   "document.activeElement === PS() && PS().placeholder === 'Search Box'")));
+
+  // Delete edits the search text; Enter takes the first place offered.
+  Type(QStringLiteral("xhamb"));
+  Press(Qt::Key_Home);
+  Press(Qt::Key_Delete);
+  // The engine takes keys in on its own time.
+  EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("mapStub.placeSearches[0].value === 'hamb'")); }))
+      << Eval(page_, QStringLiteral("mapStub.placeSearches[0].value")).toString().toStdString();
+  Press(Qt::Key_Return);
+  EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("S().fitted === 2")); }))
+      << Eval(page_, QStringLiteral("JSON.stringify(S())")).toString().toStdString();
+  EXPECT_TRUE(Check(QStringLiteral("NEAR(S().center, (53.3951 + 53.7394) / 2, (9.7320 + 10.3253) / 2)")));
+  EXPECT_EQ(Eval(page_, QStringLiteral("JSON.stringify(S().fetches)")).toString(),
+            QStringLiteral("[[\"viewport\",\"location\"]]"));
+  // The route on the page is as it was: the keys went to the search.
+  EXPECT_TRUE(Check(QStringLiteral("R().length === 3")));
+
+  // A place without a viewport: the map centres on its location.
+  EXPECT_EQ(Eval(page_, QStringLiteral("mapStub.searchFor('Zugspitze')")).toString(), QStringLiteral("new"));
+  EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("AT(S().center, 47.421066, 10.985365)")); }));
+
+  // Hidden and shown again: the same search, with the focus again.
+  view_->RunScript(QStringLiteral("showGoogleSearch(false)"));
+  EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("!PSHOWN() && PS().hidden")); }));
+  view_->RunScript(QStringLiteral("showGoogleSearch(true)"));
+  EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("PSHOWN() && document.activeElement === PS()")); }));
+  EXPECT_TRUE(Check(QStringLiteral("S().placeSearches === 1")));
+  EXPECT_FALSE(reports_.contains(QString(kPlaceSearchUnavailableReport)));
+}
+
+// Keys of older projects: an API without the new widget still has the legacy
+// search box on the page's own input.
+TEST_F(MapScript, PlaceSearchFallsBackToTheLegacySearchBox) {
+  Load(2);
+  Eval(page_, QLatin1String(kPlaceSearchHelpers));
+  Eval(page_, QStringLiteral("delete google.maps.places.PlaceAutocompleteElement; true"));
+  view_->RunScript(QStringLiteral("showGoogleSearch(true)"));
+  ASSERT_TRUE(WaitFor([&] { return Check(QStringLiteral("SPANEL().type === 'text'")); }));
+  EXPECT_TRUE(Check(QStringLiteral("S().searchBoxes === 1 && !PS() && document.activeElement === SPANEL()")));
+  Type(QStringLiteral("marien"));
+  Press(Qt::Key_Return);
+  EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("S().fitted === 2")); }));
+  EXPECT_TRUE(Check(QStringLiteral("NEAR(S().center, (48.1361 + 48.1382) / 2, (11.5740 + 11.5770) / 2)")));
+  view_->RunScript(QStringLiteral("showGoogleSearch(false)"));
+  EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("SPANEL().type === 'hidden'")); }));
+  EXPECT_FALSE(reports_.contains(QString(kPlaceSearchUnavailableReport)));
+}
+
+// No place search in the API, or a service that refuses it: the program is
+// told each time the search is asked for or refused, and the map works on.
+TEST_F(MapScript, PlaceSearchThatCannotBeOfferedIsReported) {
+  struct Row {
+    const char* name;
+    const char* before;  // run on the page before the search is shown
+    const char* search;  // run after it is shown
+  };
+  const Row rows[] = {
+      {"neither", "delete google.maps.places.PlaceAutocompleteElement; delete google.maps.places.SearchBox", ""},
+      {"no places library", "delete google.maps.places", ""},
+      {"refused while typing", "mapStub.refusePlaces = true", "mapStub.searchFor('Ham')"},
+      {"refused when fetched", "",
+       "var e = mapStub.placeSearches[0]; e.value = 'Ham'; e.query(); mapStub.refusePlaces = true; e.choose(0)"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    Load(2);
+    Eval(page_, QLatin1String(kPlaceSearchHelpers));
+    Eval(page_, QLatin1String(r.before) + QStringLiteral("; true"));
+    view_->RunScript(QStringLiteral("showGoogleSearch(true)"));
+    if (*r.search) Eval(page_, QLatin1String(r.search) + QStringLiteral("; true"));
+    EXPECT_EQ(NextReport(), QString(kPlaceSearchUnavailableReport));
+    EXPECT_TRUE(Check(QStringLiteral("AT(S().center, 48.13512, 11.58198) && S().fitted === null")));
+    // The map still answers and moves.
+    view_->RunScript(QStringLiteral("dst_jumpToPoint(0)"));
+    EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("AT(S().center, 48.137154, 11.576124)")); }));
+    view_->RunScript(QStringLiteral("showGoogleSearch(false)"));
+    EXPECT_TRUE(WaitFor([&] { return Check(QStringLiteral("!PSHOWN() && SPANEL().type === 'hidden'")); }));
+    EXPECT_TRUE(reports_.isEmpty()) << reports_.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(view_->ConsoleErrors(), QStringList());
+    view_.reset();
+  }
+}
+
+// --- the scripts against the maps API's own declarations -----------------------
+
+// The page's inline script and the handlers of its elements, from the page
+// the generator writes, as script files for the compiler: each handler runs
+// with its element as `this`.
+struct PageScripts {
+  QString inlineScript;
+  QString handlers;
+};
+
+PageScripts ScriptsOfPage(const QString& pagePath) {
+  const std::string bytes = testenv::readFile(pagePath.toStdString());
+  EXPECT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE"));
+  const QString page = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.data() + 2),
+                                          qsizetype((bytes.size() - 2) / 2));
+  PageScripts out;
+  const QString open = QStringLiteral("//<![CDATA[\n"), close = QStringLiteral("//]]>");
+  const qsizetype from = page.indexOf(open), to = page.indexOf(close);
+  EXPECT_TRUE(from >= 0 && to > from);
+  if (from >= 0 && to > from) out.inlineScript = page.mid(from + open.size(), to - from - open.size());
+
+  static const QRegularExpression element(QStringLiteral("<(select|input)\\b[^>]*>"));
+  static const QRegularExpression handler(QStringLiteral("\\bon\\w+=\"([^\"]*)\""));
+  int n = 0;
+  for (auto e = element.globalMatch(page); e.hasNext();) {
+    const auto em = e.next();
+    const QString kind = em.captured(1) == QLatin1String("select") ? QStringLiteral("HTMLSelectElement")
+                                                                   : QStringLiteral("HTMLInputElement");
+    for (auto h = handler.globalMatch(em.captured(0)); h.hasNext();)
+      out.handlers += QStringLiteral("/** @this {%1} */\nfunction pageHandler%2() { %3; }\n")
+                          .arg(kind)
+                          .arg(++n)
+                          .arg(h.next().captured(1));
+  }
+  EXPECT_GE(n, 12);
+  return out;
+}
+
+class MapScriptTypes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::filesystem::path modules = testenv::sourceDir() / "tests" / "web" / "typecheck" / "node_modules";
+    tsc_ = QString::fromStdString((modules / "typescript" / "bin" / "tsc").string());
+    types_ = QString::fromStdString((modules / "@types").string());
+    node_ = QStandardPaths::findExecutable(QStringLiteral("node"));
+    ASSERT_FALSE(node_.isEmpty()) << "node is missing";
+    ASSERT_TRUE(QFile::exists(tsc_)) << "the TypeScript compiler is not installed: run scripts/install-deps";
+    ASSERT_TRUE(QFile::exists(types_ + QStringLiteral("/google.maps/index.d.ts")))
+        << "the maps API's declarations are not installed: run scripts/install-deps";
+  }
+
+  // Runs the compiler over the files; its exit code and what it printed.
+  std::pair<int, QString> Check(const QStringList& files) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(node_, QStringList{tsc_, QStringLiteral("--checkJs"), QStringLiteral("--allowJs"),
+                               QStringLiteral("--noEmit"), QStringLiteral("--strictNullChecks"),
+                               QStringLiteral("--pretty"), QStringLiteral("false"), QStringLiteral("--target"),
+                               QStringLiteral("es2017"), QStringLiteral("--lib"), QStringLiteral("es2017,dom"),
+                               QStringLiteral("--types"), QStringLiteral("google.maps"),
+                               QStringLiteral("--typeRoots"), types_} +
+                        files);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAll())};
+  }
+
+  QString tsc_, types_, node_;
+};
+
+// The companion script, the page's inline script and its elements' handlers
+// type-check against the maps API's declarations, the DOM's and the page's
+// own (the program's channel): the calls exist, take what is passed, and
+// what may be absent is looked at first.
+TEST_F(MapScriptTypes, PageScriptsCheckAgainstTheMapsApiDeclarations) {
+  mapweb::App();
+  mapstores::ClearAll();
+  mapstores::AddDest(QStringLiteral("Marienplatz"), 48.137154, 11.576124);
+  mapstores::AddWaypoint("w", 48.1371, 11.5754, 3);
+  mapstores::AddRoutePoint(QStringLiteral("0"), 48.1, 11.5);
+  mapstores::AddTrack(QStringLiteral("walk"), 3, 0x000000FF);
+  mapstores::SetCheckedRows({true});
+  const std::filesystem::path dir = testenv::scratchDir("mapscripttypes");
+  TGoogleHtml html(QString::fromStdString((dir / "GoogleMap.htm").string()));
+  html.SetSize(800, 600);
+  html.ShowPOI = true;
+  html.ShowRoute = true;
+  ASSERT_TRUE(html.Generate());
+  mapstores::ClearAll();
+
+  const PageScripts page = ScriptsOfPage(html.Path);
+  EXPECT_TRUE(page.inlineScript.contains(QStringLiteral("window.onload = createMap;")));
+  testenv::writeFile(dir / "page-inline.js", page.inlineScript.toStdString());
+  testenv::writeFile(dir / "page-handlers.js", page.handlers.toStdString());
+  const QString d = QString::fromStdString(dir.string()) + QLatin1Char('/');
+  const QString globals = QString::fromStdString(
+      (testenv::sourceDir() / "tests" / "web" / "typecheck" / "pageglobals.d.ts").string());
+  const QStringList files{QString::fromStdString((testenv::binDir() / "TrevikAP.js").string()),
+                          d + QStringLiteral("page-inline.js"), d + QStringLiteral("page-handlers.js"), globals};
+  const auto [code, output] = Check(files);
+  EXPECT_EQ(code, 0) << output.toStdString();
+  EXPECT_EQ(output, QString());
+
+  // The check sees what it is there for: a legacy search box given an element
+  // that need not be an input, and a call the API does not have.
+  testenv::writeFile(dir / "wrong.js",
+                     "new google.maps.places.SearchBox(document.getElementById('spanel'));\n"
+                     "new google.maps.Map(document.body).setZoomLevel(3);\n");
+  const auto [wrongCode, wrongOutput] = Check(files + QStringList{d + QStringLiteral("wrong.js")});
+  EXPECT_NE(wrongCode, 0);
+  EXPECT_TRUE(wrongOutput.contains(QStringLiteral("wrong.js(1,")) && wrongOutput.contains(QStringLiteral("wrong.js(2,")))
+      << wrongOutput.toStdString();
+  EXPECT_EQ(wrongOutput.count(QStringLiteral("error TS")), 2) << wrongOutput.toStdString();
 }
 
 }  // namespace
