@@ -5,385 +5,385 @@
     <name>Devicepages</name>
     <message>
         <source>The settings could not be read from the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le impostazioni dal dispositivo.</translation>
     </message>
     <message>
         <source>The settings could not be sent to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare le impostazioni al dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>GpxImport</name>
     <message>
         <source>Line %1, column %2: the file is not well-formed XML.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: il file non è un XML ben formato.</translation>
     </message>
     <message>
         <source>Line %1, column %2: the file is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: il file è troncato.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unclosed token.</source>
         <extracomment>The file ends inside a tag or other piece of XML.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: elemento non chiuso.</translation>
     </message>
     <message>
         <source>Line %1, column %2: invalid character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: carattere non valido.</translation>
     </message>
     <message>
         <source>Line %1, column %2: unknown encoding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: codifica sconosciuta.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%3 is the XML reader&apos;s own description of the error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: %3</translation>
     </message>
     <message>
         <source>The file cannot be read: it is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file: non è un file normale.</translation>
     </message>
     <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La codifica %1 del file è sconosciuta.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente per leggere il file.</translation>
     </message>
 </context>
 <context>
     <name>HttpClient</name>
     <message>
         <source>connection closed</source>
-        <translation type="unfinished"></translation>
+        <translation>connessione chiusa</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>connessione rifiutata</translation>
     </message>
     <message>
         <source>host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>host non trovato</translation>
     </message>
     <message>
         <source>proxy closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>il proxy ha chiuso la connessione</translation>
     </message>
     <message>
         <source>proxy refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>il proxy ha rifiutato la connessione</translation>
     </message>
     <message>
         <source>proxy not found</source>
-        <translation type="unfinished"></translation>
+        <translation>proxy non trovato</translation>
     </message>
     <message>
         <source>timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>tempo scaduto</translation>
     </message>
     <message>
         <source>HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1</translation>
     </message>
     <message>
         <source>HTTP %1 %2</source>
         <extracomment>%1 the HTTP status number, %2 the server&apos;s reason phrase</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTTP %1 %2</translation>
     </message>
     <message>
         <source>no HTTP reply</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta HTTP</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>occupato</translation>
     </message>
     <message>
         <source>bad URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL non valido</translation>
     </message>
     <message>
         <source>bad proxy port</source>
-        <translation type="unfinished"></translation>
+        <translation>porta del proxy non valida</translation>
     </message>
 </context>
 <context>
     <name>KorviFile</name>
     <message>
         <source>The text lengths do not fit the device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lunghezze dei testi non sono compatibili con il file del dispositivo.</translation>
     </message>
     <message>
         <source>The device file holds at most 255 categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del dispositivo può contenere al massimo 255 categorie.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 sub-categories in a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del dispositivo può contenere al massimo 65535 sottocategorie per categoria.</translation>
     </message>
     <message>
         <source>The device file holds at most 65535 destinations in a sub-category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del dispositivo può contenere al massimo 65535 destinazioni per sottocategoria.</translation>
     </message>
     <message>
         <source>A position does not fit the device file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Una posizione non può essere memorizzata nel file del dispositivo: %1</translation>
     </message>
     <message>
         <source>The destinations do not fit into one device file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le destinazioni non entrano in un unico file del dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>TAltChart</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo altimetrico</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità segui</translation>
     </message>
     <message>
         <source>Waiting for the elevation service ...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa del servizio altimetrico ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta</translation>
     </message>
     <message>
         <source>Elevation service failing: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problemi con il servizio altimetrico: risposta con errore (%1)</translation>
     </message>
     <message>
         <source>Elevation service failing: gave no answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemi con il servizio altimetrico: nessuna risposta (%1)</translation>
     </message>
     <message>
         <source>The elevation service answered with an error (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio altimetrico ha risposto con un errore (%1).</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio altimetrico non ha risposto (%1).</translation>
     </message>
 </context>
 <context>
     <name>TConnectPage</name>
     <message>
         <source>This desktop has no device manager. The device&apos;s serial port is one of /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* or /dev/rfcomm*; Scan finds it, and your user must be in the dialout group to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non dispone di una gestione dispositivi. La porta seriale del dispositivo è una tra /dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* o /dev/rfcomm*; il pulsante Cerca la trova e, per aprirla, il proprio utente deve far parte del gruppo dialout.</translation>
     </message>
     <message>
         <source>Device manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione dispositivi</translation>
     </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un valore per: %1</translation>
     </message>
 </context>
 <context>
     <name>TDeviceTransfers</name>
     <message>
         <source>Can not create a transfer file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare un file di trasferimento.</translation>
     </message>
     <message>
         <source>Can not write the transfer file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di trasferimento: %1</translation>
     </message>
     <message>
         <source>The device sent a file that can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo ha inviato un file illeggibile.</translation>
     </message>
     <message>
         <source>The device&apos;s waypoint file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File dei waypoint del dispositivo: %1</translation>
     </message>
 </context>
 <context>
     <name>TFormCatEditor</name>
     <message>
         <source>Category editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor categorie</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottocategoria</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La categoria &quot;%1&quot; non ha sottocategorie. Aggiungerne prima una con l&apos;editor categorie.</translation>
     </message>
 </context>
 <context>
     <name>TFormGPSConverter</name>
     <message>
         <source>Latitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine decimale</translation>
     </message>
     <message>
         <source>Longitude Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine decimale</translation>
     </message>
     <message>
         <source>Latitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine GMS</translation>
     </message>
     <message>
         <source>Longitude DMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine GMS</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferiti</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Insert point</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci punto</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Zoom to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla vista</translation>
     </message>
     <message>
         <source>Close loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi il giro</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo altimetrico</translation>
     </message>
     <message>
         <source>Calculate arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcola frecce</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Destinations</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazioni</translation>
     </message>
     <message>
         <source>Waypoints</source>
-        <translation type="unfinished"></translation>
+        <translation>Waypoint</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracce</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Registratore</translation>
     </message>
     <message>
         <source>KVX Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni KVX</translation>
     </message>
     <message>
         <source>%1 (USBMode) - </source>
         <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (modalità USB) - </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Can not load image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare l&apos;immagine: %1</translation>
     </message>
     <message>
         <source>write error</source>
-        <translation type="unfinished"></translation>
+        <translation>errore di scrittura</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -391,11 +391,11 @@
     <message>
         <source>New Version: </source>
         <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuova versione: </translation>
     </message>
     <message>
         <source>Go to the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai alla pagina di download</translation>
     </message>
 </context>
 <context>
@@ -403,187 +403,187 @@
     <message>
         <source>Icon</source>
         <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Icona</translation>
     </message>
 </context>
 <context>
     <name>TFormTrackEditor</name>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor tracce</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>TFormWorkTask</name>
     <message>
         <source>Cancelling ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento ...</translation>
     </message>
     <message>
         <source>The device did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo non ha risposto in tempo.</translation>
     </message>
     <message>
         <source>The device answered something unexpected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo ha dato una risposta inattesa.</translation>
     </message>
     <message>
         <source>The device refused the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo ha rifiutato i dati.</translation>
     </message>
     <message>
         <source>The data from the device arrived damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati del dispositivo sono arrivati danneggiati.</translation>
     </message>
     <message>
         <source>The device broke off the transfer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo ha interrotto il trasferimento.</translation>
     </message>
     <message>
         <source>The connection to the device was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione con il dispositivo si è interrotta.</translation>
     </message>
     <message>
         <source>The transfer file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file di trasferimento.</translation>
     </message>
     <message>
         <source>The transfer file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di trasferimento.</translation>
     </message>
     <message>
         <source>The device&apos;s reply could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la risposta del dispositivo.</translation>
     </message>
     <message>
         <source>The transfer was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il trasferimento è stato annullato.</translation>
     </message>
     <message>
         <source>COM %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire COM %1.</translation>
     </message>
     <message>
         <source>The device task failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;operazione sul dispositivo non è riuscita.</translation>
     </message>
 </context>
 <context>
     <name>TFrmSplash</name>
     <message>
         <source>Vers. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers. %1</translation>
     </message>
     <message>
         <source>Connecting COM</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione COM</translation>
     </message>
     <message>
         <source>n.a.</source>
         <extracomment>No port probed yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n.d.</translation>
     </message>
 </context>
 <context>
     <name>TProgramPage</name>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Generate Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Genera icone</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <source>Altitude chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo altimetrico</translation>
     </message>
     <message>
         <source>Follow mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità segui</translation>
     </message>
     <message>
         <source>Center selected point</source>
-        <translation type="unfinished"></translation>
+        <translation>Centra il punto selezionato</translation>
     </message>
     <message>
         <source>AutoZoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom automatico</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracce</translation>
     </message>
     <message>
         <source>BoostMode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità veloce</translation>
     </message>
     <message>
         <source>Different Trackcolors </source>
-        <translation type="unfinished"></translation>
+        <translation>Colori diversi per le tracce </translation>
     </message>
     <message>
         <source>Auto select all entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona automaticamente tutte le voci</translation>
     </message>
     <message>
         <source>Trackpoint list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco punti traccia</translation>
     </message>
     <message>
         <source>Check for new version at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla nuove versioni all&apos;avvio</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodotto</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un preferito deve avere un nome senza &quot;;&quot;.</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa del controllo della versione ...</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta</translation>
     </message>
     <message>
         <source>The version check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo della versione non riuscito: %1</translation>
     </message>
 </context>
 <context>
     <name>TRoutePage</name>
     <message>
         <source>Can not read the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1.</translation>
     </message>
     <message>
         <source>A route point with this title already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già un punto del percorso con questo titolo.</translation>
     </message>
 </context>
 <context>
@@ -591,254 +591,254 @@
     <message>
         <source>%1 Days %2:%3:%4</source>
         <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 giorni %2:%3:%4</translation>
     </message>
     <message>
         <source>%1 KM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KM</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>Metres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 M</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>%1 ms</source>
         <extracomment>Milliseconds per playback step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di fine</translation>
     </message>
     <message>
         <source>Total Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo totale</translation>
     </message>
     <message>
         <source>Total Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza totale</translation>
     </message>
     <message>
         <source>Total Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti totali</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>KML</source>
-        <translation type="unfinished"></translation>
+        <translation>KML</translation>
     </message>
     <message>
         <source>GPX</source>
-        <translation type="unfinished"></translation>
+        <translation>GPX</translation>
     </message>
     <message>
         <source>NMEA</source>
-        <translation type="unfinished"></translation>
+        <translation>NMEA</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricevi</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Google Earth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Earth...</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella</translation>
     </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna traccia è spuntata, quindi non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un file.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file.</translation>
     </message>
     <message>
         <source>The file is cut short; the complete tracks before the cut were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è troncato; sono state lette le tracce complete che precedono il punto di interruzione.</translation>
     </message>
     <message>
         <source>The file holds no complete track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non contiene alcuna traccia completa.</translation>
     </message>
     <message numerus="yes">
         <source>%n track(s) saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n traccia salvata.</numerusform>
+            <numerusform>%n tracce salvate.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n unchecked track(s) not saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n traccia non spuntata non è stata salvata.</numerusform>
+            <numerusform>%n tracce non spuntate non sono state salvate.</numerusform>
         </translation>
     </message>
     <message>
         <source>No safe temporary folder for the KML file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cartella temporanea sicura per il file KML.</translation>
     </message>
     <message>
         <source>The desktop could not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il desktop non è riuscito ad aprire il file.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file.</translation>
     </message>
     <message>
         <source>GPX import cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione GPX annullata</translation>
     </message>
 </context>
 <context>
     <name>TTrackPointModel</name>
     <message>
         <source>Lat</source>
-        <translation type="unfinished"></translation>
+        <translation>Lat</translation>
     </message>
     <message>
         <source>Lng</source>
-        <translation type="unfinished"></translation>
+        <translation>Lon</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
 </context>
 <context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un file.</translation>
     </message>
     <message>
         <source>one record cut short at the end of the file (%1 of its 16 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>un record troncato alla fine del file (%1 dei suoi 16 byte)</translation>
     </message>
     <message numerus="yes">
         <source>%n unreadable (no valid time, a position beyond 90 degrees latitude or 180 degrees longitude, or an icon number without a picture)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n illeggibile (orario non valido, posizione oltre 90 gradi di latitudine o 180 gradi di longitudine, oppure numero di icona senza immagine)</numerusform>
+            <numerusform>%n illeggibili (orario non valido, posizione oltre 90 gradi di latitudine o 180 gradi di longitudine, oppure numero di icona senza immagine)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of the same second as an earlier waypoint</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nello stesso secondo di un waypoint precedente</numerusform>
+            <numerusform>%n nello stesso secondo di un waypoint precedente</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) left out: %1.</source>
         <extracomment>%1 is a list of reasons, each with its count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record escluso: %1.</numerusform>
+            <numerusform>%n record esclusi: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No waypoint could be read. %1 The waypoints held stay as they were.</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere alcun waypoint. %1 I waypoint presenti restano invariati.</translation>
     </message>
     <message numerus="yes">
         <source>%n waypoint(s) read. %1</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n waypoint letto. %1</numerusform>
+            <numerusform>%n waypoint letti. %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Waypoint non scrivibile nel file del dispositivo (orario o posizione non supportati dal file) e quindi escluso: %1 su %n.</numerusform>
+            <numerusform>Waypoint non scrivibili nel file del dispositivo (orario o posizione non supportati dal file) e quindi esclusi: %1 su %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -848,60 +848,62 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma su questo desktop è riuscito ad aprire la pagina web. Ecco il suo indirizzo, da copiare in un browser:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Utility</name>
     <message>
         <source>The latitude must be a number between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitudine deve essere un numero compreso tra -90 e 90 gradi.</translation>
     </message>
     <message>
         <source>The longitude must be a number between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitudine deve essere un numero compreso tra -180 e 180 gradi.</translation>
     </message>
     <message>
         <source>The latitude must lie between -90 and 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitudine deve essere compresa tra -90 e 90 gradi.</translation>
     </message>
     <message>
         <source>The longitude must lie between -180 and 180 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitudine deve essere compresa tra -180 e 180 gradi.</translation>
     </message>
 </context>
 <context>
     <name>VersionReply</name>
     <message>
         <source>the version file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il file della versione è vuoto</translation>
     </message>
     <message>
         <source>the version file is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>il file della versione non è un file di testo</translation>
     </message>
     <message>
         <source>the version file holds no build number</source>
-        <translation type="unfinished"></translation>
+        <translation>il file della versione non contiene un numero di build</translation>
     </message>
 </context>
 <context>
     <name>ZavFile</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è vuoto.</translation>
     </message>
     <message>
         <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è un file di destinazioni ZAV: la prima riga non è un&apos;intestazione ZAV.</translation>
     </message>
     <message>
         <source>Line %1 could not be read: it is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la riga %1: non è testo.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è troncato dopo la riga %1: manca la riga finale ZAVEOF.</translation>
     </message>
 </context>
 <context>
@@ -909,43 +911,43 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spazio su disco esaurito</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permesso negato</translation>
     </message>
     <message>
         <source>Operation not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione non consentita</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>File system di sola lettura</translation>
     </message>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>File o cartella inesistente</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>È una cartella</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è una cartella</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del file troppo lungo</translation>
     </message>
     <message>
         <source>File too large</source>
-        <translation type="unfinished"></translation>
+        <translation>File troppo grande</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di input/output</translation>
     </message>
 </context>
 <context>
@@ -954,49 +956,65 @@
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them, your own categories included.
 
 Open the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le destinazioni e le categorie contengono modifiche non salvate in un file né inviate al dispositivo. Aprendo il file verranno tutte sostituite, comprese le categorie create dall&apos;utente.
+
+Aprire comunque il file?</translation>
     </message>
     <message>
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device.
 
 Delete all destinations and categories anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le destinazioni e le categorie contengono modifiche non salvate in un file né inviate al dispositivo.
+
+Eliminare comunque tutte le destinazioni e le categorie?</translation>
     </message>
     <message>
         <source>The waypoints hold changes that are not saved to a file or sent to the device.
 
 Delete all waypoints anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>I waypoint contengono modifiche non salvate in un file né inviate al dispositivo.
+
+Eliminare comunque tutti i waypoint?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device.
 
 Delete the whole route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso contiene modifiche non salvate in un file né inviate al dispositivo.
+
+Eliminare comunque l&apos;intero percorso?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device. The route made from the track replaces it.
 
 Replace the route anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso contiene modifiche non salvate in un file né inviate al dispositivo. Il percorso generato dalla traccia lo sostituirà.
+
+Sostituire comunque il percorso?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. Importing the GPX file replaces every track.
 
 Import the file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tracce contengono modifiche non salvate in un file. L&apos;importazione del file GPX sostituirà tutte le tracce.
+
+Importare comunque il file?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file. The downloaded track log replaces every track.
 
 Download the track log anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tracce contengono modifiche non salvate in un file. Il registro delle tracce ricevuto sostituirà tutte le tracce.
+
+Ricevere comunque il registro delle tracce?</translation>
     </message>
     <message>
         <source>The tracks hold changes that are not saved to a file.
 
 Delete all tracks anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tracce contengono modifiche non salvate in un file.
+
+Eliminare comunque tutte le tracce?</translation>
     </message>
     <message>
         <source>These hold changes that are not saved to a file or sent to the device:
@@ -1004,11 +1022,15 @@ Delete all tracks anyway?</source>
 %1
 
 Close the program and lose them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le seguenti sezioni contengono modifiche non salvate in un file né inviate al dispositivo:
+
+%1
+
+Chiudere il programma e perderle?</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche non salvate</translation>
     </message>
 </context>
 </TS>
