@@ -41,16 +41,16 @@
         <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>Die Datei kann nicht gelesen werden: Sie ist keine normale Datei.</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>Die Kodierung %1 der Datei ist unbekannt.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>Zum Lesen der Datei ist nicht genug Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>Die Datei kann nicht gelesen werden: Sie ist keine normale Datei.</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>Höhe</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>Höhenprofil</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Mitführen</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>Warten auf den Höhendienst ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>Kategorie-Editor</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>Unterkategorie</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>Umbenennen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>Breitengrad dezimal</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>Längengrad dezimal</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>Breitengrad GMS</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>Längengrad GMS</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Heimat</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>Favoriten</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>Punkt einfügen</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>Alles zeigen</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>Schleife schließen</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Höhenprofil</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>Pfeile berechnen</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>Ziele</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>Wegpunkte</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Route</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracks</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Verbindung</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>Logger</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>KVX-Einstellungen</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (USB-Modus) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>Das Bild kann nicht geladen werden: %1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2).</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>Neue Version: </translation>
+        <source>Can not load the map</source>
+        <translation>Die Karte kann nicht geladen werden</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>Zur Download-Seite</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>Symbol</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>Track-Editor</translation>
+        <source>The place search is not available.</source>
+        <translation>Die Ortssuche ist nicht verfügbar.</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>Die Kartenseite kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>Vers. %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>Verbinde COM</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>k. A.</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>Symbole erzeugen</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Route</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Höhenprofil</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Mitführen</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>Gewählten Punkt zentrieren</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>Automatischer Zoom</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracks</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>Schnellmodus</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>Verschiedene Trackfarben </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>Alle Einträge automatisch auswählen</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>Trackpunktliste</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>Beim Start nach neuer Version suchen</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>Produkt</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 Tage %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 km</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Anfang</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Mitte</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Startzeit</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Endzeit</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>Gesamtzeit</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>Gesamtstrecke</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>Punkte gesamt</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Herunterladen</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabelle</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>Kein Track ist angehakt, daher wurde nichts geschrieben.</translation>
@@ -835,10 +471,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>%1 von %n Wegpunkt konnte nicht in die Gerätedatei geschrieben werden (eine Zeit oder Position, die sie nicht aufnehmen kann) und wurde ausgelassen.</numerusform>
-            <numerusform>%1 von %n Wegpunkten konnten nicht in die Gerätedatei geschrieben werden (eine Zeit oder Position, die sie nicht aufnehmen kann) und wurden ausgelassen.</numerusform>
+            <numerusform>%n von %1 Wegpunkten konnte nicht in die Gerätedatei geschrieben werden (eine Zeit oder Position, die sie nicht aufnehmen kann) und wurde ausgelassen.</numerusform>
+            <numerusform>%n von %1 Wegpunkten konnten nicht in die Gerätedatei geschrieben werden (eine Zeit oder Position, die sie nicht aufnehmen kann) und wurden ausgelassen.</numerusform>
         </translation>
     </message>
 </context>
@@ -894,16 +531,16 @@
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>Die Datei ist keine ZAV-Zieldatei: Ihre erste Zeile ist kein ZAV-Kopf.</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>Zeile %1 konnte nicht gelesen werden: Sie ist kein Text.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>Die Datei endet vorzeitig nach Zeile %1: Die Schlusszeile ZAVEOF fehlt.</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>Die Datei ist keine ZAV-Zieldatei: Ihre erste Zeile ist kein ZAV-Kopf.</translation>
     </message>
 </context>
 <context>

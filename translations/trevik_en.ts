@@ -51,10 +51,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>%1 of %n waypoint could not be written to the device file (a time or position it cannot hold) and was left out.</numerusform>
-            <numerusform>%1 of %n waypoints could not be written to the device file (a time or position it cannot hold) and were left out.</numerusform>
+            <numerusform>%n of %1 waypoints could not be written to the device file (a time or position it cannot hold) and was left out.</numerusform>
+            <numerusform>%n of %1 waypoints could not be written to the device file (a time or position it cannot hold) and were left out.</numerusform>
         </translation>
     </message>
 </context>

@@ -41,16 +41,16 @@
         <translation>Línea %1, columna %2: %3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>No se puede leer el archivo: no es un archivo normal.</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>La codificación %1 del archivo es desconocida.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>No hay memoria suficiente para leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>No se puede leer el archivo: no es un archivo normal.</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>Altitud</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>Perfil de altitud</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Modo seguimiento</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>Esperando al servicio de altitudes ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>Editor de categorías</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Categoría</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>Subcategoría</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>Renombrar</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>Latitud decimal</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>Longitud decimal</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>Latitud GMS</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>Longitud GMS</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualizar</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Buscar</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Origen</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>Favoritos</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>Insertar punto</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modificar</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>Ajustar a la vista</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>Cerrar el circuito</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Perfil de altitud</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>Calcular flechas</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>Destinos</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>Puntos de ruta</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Ruta</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracks</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Configuración</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Conexión</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>Registrador</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>Configuración KVX</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (modo USB) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Versión %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>No se puede cargar la imagen: %1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>No se ha podido guardar la configuración en %1 (%2).</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>Versión nueva: </translation>
+        <source>Can not load the map</source>
+        <translation>No se puede cargar el mapa</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>Ir a la página de descarga</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>Icono</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>Editor de tracks</translation>
+        <source>The place search is not available.</source>
+        <translation>La búsqueda de lugares no está disponible.</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>Título</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>No se puede escribir la página del mapa: %1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>Vers. %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>Conectando COM</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>n/d</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>Color</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>Generar iconos</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Ruta</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Perfil de altitud</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Modo seguimiento</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>Centrar el punto seleccionado</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>Zoom automático</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracks</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>Modo rápido</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>Colores de track distintos </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>Seleccionar todas las entradas automáticamente</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>Lista de puntos del track</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>Buscar una versión nueva al iniciar</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>Producto</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 días %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 KM</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 M</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Título</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Centro</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Hora de inicio</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Hora de fin</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>Tiempo total</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>Distancia total</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>Puntos totales</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Recibir</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modificar</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Vaciar</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportar</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Dispositivo</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabla</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>No hay ningún track marcado, así que no se ha escrito nada.</translation>
@@ -835,10 +471,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>%1 de %n punto de ruta no se ha podido escribir en el archivo del dispositivo (una hora o posición que no admite) y se ha omitido.</numerusform>
-            <numerusform>%1 de los %n puntos de ruta no se han podido escribir en el archivo del dispositivo (una hora o posición que no admite) y se han omitido.</numerusform>
+            <numerusform>%n de los %1 puntos de ruta no se ha podido escribir en el archivo del dispositivo (una hora o posición que no admite) y se ha omitido.</numerusform>
+            <numerusform>%n de los %1 puntos de ruta no se han podido escribir en el archivo del dispositivo (una hora o posición que no admite) y se han omitido.</numerusform>
         </translation>
     </message>
 </context>
@@ -894,16 +531,16 @@
         <translation>El archivo está vacío.</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>El archivo no es un archivo de destinos ZAV: su primera línea no es una cabecera ZAV.</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>No se ha podido leer la línea %1: no es texto.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>El archivo está incompleto tras la línea %1: falta su línea final ZAVEOF.</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>El archivo no es un archivo de destinos ZAV: su primera línea no es una cabecera ZAV.</translation>
     </message>
 </context>
 <context>

@@ -41,16 +41,16 @@
         <translation>Ligne %1, colonne %2 : %3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>Impossible de lire le fichier : ce n&apos;est pas un fichier ordinaire.</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>L&apos;encodage %1 du fichier est inconnu.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>La mémoire est insuffisante pour lire le fichier.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>Impossible de lire le fichier : ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>Altitude</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>Profil d&apos;altitude</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Mode suivi</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>Attente du service d&apos;altitude ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>Éditeur de catégories</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Catégorie</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>Sous-catégorie</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>Renommer</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>Latitude décimale</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>Longitude décimale</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>Latitude DMS</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>Longitude DMS</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abandonner</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualiser</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Chercher</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Domicile</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>Favoris</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>Insérer un point</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>Tout afficher</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>Fermer la boucle</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Profil d&apos;altitude</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>Calculer les flèches</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>Destinations</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>Points de passage</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Itinéraire</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Traces</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Connexion</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>Enregistreur</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>Paramètres KVX</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (mode USB) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>Impossible de charger l&apos;image : %1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1 (%2).</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>Nouvelle version : </translation>
+        <source>Can not load the map</source>
+        <translation>Impossible de charger la carte</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>Aller à la page de téléchargement</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>Icône</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>Éditeur de trace</translation>
+        <source>The place search is not available.</source>
+        <translation>La recherche de lieux n&apos;est pas disponible.</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>Titre</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>Impossible d&apos;écrire la page de la carte : %1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>Vers. %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>Connexion COM</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>n.d.</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>Générer les icônes</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Itinéraire</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Profil d&apos;altitude</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Mode suivi</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>Centrer le point sélectionné</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>Zoom automatique</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Traces</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>Mode rapide</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>Couleurs de trace différentes </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>Sélectionner automatiquement toutes les entrées</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>Liste des points de la trace</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>Rechercher une nouvelle version au démarrage</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>Produit</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 j %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 km</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titre</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Milieu</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Heure de début</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Heure de fin</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>Durée totale</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>Distance totale</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>Nombre de points</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Recevoir</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Vider</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exporter</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Appareil</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tableau</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>Aucune trace n&apos;est cochée, rien n&apos;a donc été écrit.</translation>
@@ -835,10 +471,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>Point de passage ignoré, car impossible à écrire dans le fichier de l&apos;appareil (heure ou position qu&apos;il ne peut pas contenir) : %1 sur %n.</numerusform>
-            <numerusform>Points de passage ignorés, car impossibles à écrire dans le fichier de l&apos;appareil (heure ou position qu&apos;il ne peut pas contenir) : %1 sur %n.</numerusform>
+            <numerusform>%n point de passage sur %1 n&apos;a pas pu être écrit dans le fichier de l&apos;appareil (heure ou position qu&apos;il ne peut pas contenir) et a été ignoré.</numerusform>
+            <numerusform>%n points de passage sur %1 n&apos;ont pas pu être écrits dans le fichier de l&apos;appareil (heure ou position qu&apos;il ne peut pas contenir) et ont été ignorés.</numerusform>
         </translation>
     </message>
 </context>
@@ -894,16 +531,16 @@
         <translation>Le fichier est vide.</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>Ce n&apos;est pas un fichier de destinations ZAV : sa première ligne n&apos;est pas un en-tête ZAV.</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>La ligne %1 n&apos;a pas pu être lue : ce n&apos;est pas du texte.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>Le fichier est tronqué après la ligne %1 : sa ligne de fin ZAVEOF manque.</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>Ce n&apos;est pas un fichier de destinations ZAV : sa première ligne n&apos;est pas un en-tête ZAV.</translation>
     </message>
 </context>
 <context>

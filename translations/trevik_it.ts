@@ -41,16 +41,16 @@
         <translation>Riga %1, colonna %2: %3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>Impossibile leggere il file: non è un file normale.</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>La codifica %1 del file è sconosciuta.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>Memoria insufficiente per leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>Impossibile leggere il file: non è un file normale.</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>Altitudine</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>Profilo altimetrico</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Modalità segui</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>In attesa del servizio altimetrico ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>Editor categorie</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Categoria</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>Sottocategoria</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>Rinomina</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>Latitudine decimale</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>Longitudine decimale</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>Latitudine GMS</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>Longitudine GMS</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Annulla</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>Aggiorna</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Cerca</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Casa</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>Preferiti</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>Inserisci punto</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>Adatta alla vista</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>Chiudi il giro</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Profilo altimetrico</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>Calcola frecce</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>Destinazioni</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>Waypoint</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Percorso</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracce</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Connessione</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>Registratore</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>Impostazioni KVX</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (modalità USB) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Versione %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>Impossibile caricare l&apos;immagine: %1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>Impossibile salvare le impostazioni in %1 (%2).</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>Nuova versione: </translation>
+        <source>Can not load the map</source>
+        <translation>Impossibile caricare la mappa</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>Vai alla pagina di download</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>Icona</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>Editor tracce</translation>
+        <source>The place search is not available.</source>
+        <translation>La ricerca di luoghi non è disponibile.</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>Titolo</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colore</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>Impossibile scrivere la pagina della mappa: %1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>Vers. %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>Connessione COM</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>n.d.</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>Colore</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>Genera icone</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Percorso</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Profilo altimetrico</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Modalità segui</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>Centra il punto selezionato</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>Zoom automatico</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracce</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>Modalità veloce</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>Colori diversi per le tracce </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>Seleziona automaticamente tutte le voci</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>Elenco punti traccia</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>Controlla nuove versioni all&apos;avvio</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>Prodotto</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 giorni %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 KM</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 M</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titolo</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colore</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Inizio</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Centro</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fine</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Ora di inizio</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Ora di fine</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>Tempo totale</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>Distanza totale</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>Punti totali</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Ricevi</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Svuota</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Esporta</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importa</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Dispositivo</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabella</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>Nessuna traccia è spuntata, quindi non è stato scritto nulla.</translation>
@@ -835,10 +471,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>Waypoint non scrivibile nel file del dispositivo (orario o posizione non supportati dal file) e quindi escluso: %1 su %n.</numerusform>
-            <numerusform>Waypoint non scrivibili nel file del dispositivo (orario o posizione non supportati dal file) e quindi esclusi: %1 su %n.</numerusform>
+            <numerusform>%n waypoint su %1 non è stato scritto nel file del dispositivo (orario o posizione non supportati dal file) ed è stato escluso.</numerusform>
+            <numerusform>%n waypoint su %1 non sono stati scritti nel file del dispositivo (orario o posizione non supportati dal file) e sono stati esclusi.</numerusform>
         </translation>
     </message>
 </context>
@@ -894,16 +531,16 @@
         <translation>Il file è vuoto.</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>Il file non è un file di destinazioni ZAV: la prima riga non è un&apos;intestazione ZAV.</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>Impossibile leggere la riga %1: non è testo.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>Il file è troncato dopo la riga %1: manca la riga finale ZAVEOF.</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>Il file non è un file di destinazioni ZAV: la prima riga non è un&apos;intestazione ZAV.</translation>
     </message>
 </context>
 <context>

@@ -41,16 +41,16 @@
         <translation>%1 行 %2 列: %3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>ファイルを読み込めません: 通常のファイルではありません。</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>ファイルのエンコーディング %1 は不明です。</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>ファイルを読み込むためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>ファイルを読み込めません: 通常のファイルではありません。</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>標高</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>標高グラフ</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>追従モード</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>標高サービスを待機中 ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>カテゴリエディタ</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>カテゴリ</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>サブカテゴリ</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>追加</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>名前を変更</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>緯度 (10 進)</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>経度 (10 進)</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>緯度 (度分秒)</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>経度 (度分秒)</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>中止</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>更新</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>ズーム</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>検索</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>ホーム</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>お気に入り</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>言語</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>地点を挿入</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>変更</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>削除</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>全体を表示</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>ループを閉じる</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>標高グラフ</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>矢印を計算</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>追加</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>目的地</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>ウェイポイント</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>ルート</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>トラック</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>接続</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>ロガー</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>KVX 設定</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (USB モード) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>バージョン %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>画像を読み込めません: %1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>設定を %1 に保存できませんでした (%2)。</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>新しいバージョン: </translation>
+        <source>Can not load the map</source>
+        <translation>地図を読み込めません</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>ダウンロードページを開く</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>アイコン</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>トラックエディタ</translation>
+        <source>The place search is not available.</source>
+        <translation>場所の検索は利用できません。</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>タイトル</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>色</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>地図ページを書き込めません: %1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>Ver. %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>COM に接続中</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>なし</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>色</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>アイコンを生成</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>ルート</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>標高グラフ</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>追従モード</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>選択した地点を中央に表示</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>自動ズーム</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>トラック</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>高速モード</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>トラックごとに色を変える </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>すべての項目を自動選択</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>トラックポイント一覧</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>起動時に新しいバージョンを確認</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>製品</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 日 %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 km</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>タイトル</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>色</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>始点</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>中央</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>終点</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>開始時刻</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>終了時刻</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>合計時間</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>合計距離</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>合計ポイント数</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>開く</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>ダウンロード</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>変更</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>削除</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>クリア</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>エクスポート</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>インポート</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>ファイル</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>デバイス</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>表</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>チェックされたトラックがないため、何も書き込まれませんでした。</translation>
@@ -829,9 +465,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>%n 件中 %1 件のウェイポイントは、デバイスファイルに書き込めない時刻または位置を持つため除外しました。</numerusform>
+            <numerusform>%1 件中 %n 件のウェイポイントは、デバイスファイルに書き込めない時刻または位置を持つため除外しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -887,16 +524,16 @@
         <translation>ファイルが空です。</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>ZAV 目的地ファイルではありません: 先頭行が ZAV ヘッダーではありません。</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>%1 行目を読み込めませんでした: テキストではありません。</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>ファイルが %1 行目の後で途切れています: 終了行 ZAVEOF がありません。</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>ZAV 目的地ファイルではありません: 先頭行が ZAV ヘッダーではありません。</translation>
     </message>
 </context>
 <context>

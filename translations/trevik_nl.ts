@@ -41,16 +41,16 @@
         <translation>Regel %1, kolom %2: %3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>Het bestand kan niet worden gelezen: het is geen gewoon bestand.</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>De codering %1 van het bestand is onbekend.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>Er is niet genoeg geheugen om het bestand te lezen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>Het bestand kan niet worden gelezen: het is geen gewoon bestand.</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>Hoogte</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>Hoogteprofiel</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Volgmodus</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>Wachten op de hoogtedienst ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>Categorie-editor</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Categorie</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>Subcategorie</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Toevoegen</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>Naam wijzigen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>Breedtegraad decimaal</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>Lengtegraad decimaal</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>Breedtegraad GMS</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>Lengtegraad GMS</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Afbreken</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>Vernieuwen</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoomen</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Zoeken</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Thuis</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>Favorieten</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Taal</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>Punt invoegen</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Wijzigen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>Alles tonen</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>Lus sluiten</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Hoogteprofiel</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>Pijlen berekenen</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Toevoegen</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>Bestemmingen</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>Routepunten</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Route</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracks</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Instellingen</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Verbinding</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>Logger</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>KVX-instellingen</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (USB-modus) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Versie %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>Afbeelding kan niet worden geladen: %1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>De instellingen konden niet worden opgeslagen in %1 (%2).</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>Nieuwe versie: </translation>
+        <source>Can not load the map</source>
+        <translation>De kaart kan niet worden geladen</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>Naar de downloadpagina</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>Pictogram</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>Trackeditor</translation>
+        <source>The place search is not available.</source>
+        <translation>Zoeken naar plaatsen is niet beschikbaar.</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Kleur</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>De kaartpagina kan niet worden geschreven: %1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>Vers. %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>Verbinden met COM</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>n.v.t.</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>Kleur</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>Pictogrammen maken</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>Route</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>Hoogteprofiel</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>Volgmodus</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>Geselecteerd punt centreren</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>Automatisch zoomen</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Tracks</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>Snelle modus</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>Verschillende trackkleuren </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>Alle items automatisch selecteren</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>Lijst met trackpunten</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>Bij het starten op nieuwe versie controleren</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>Product</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 dagen %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 KM</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 M</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Kleur</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Begin</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Midden</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Einde</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Begintijd</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Eindtijd</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>Totale tijd</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>Totale afstand</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>Aantal punten</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Openen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Downloaden</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Wijzigen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Wissen</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exporteren</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importeren</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Bestand</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Apparaat</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabel</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>Er is geen track aangevinkt, dus er is niets geschreven.</translation>
@@ -835,10 +471,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %1 van %n routepunt.</numerusform>
-            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %1 van %n routepunten.</numerusform>
+            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %n van %1 routepunten.</numerusform>
+            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %n van %1 routepunten.</numerusform>
         </translation>
     </message>
 </context>
@@ -894,16 +531,16 @@
         <translation>Het bestand is leeg.</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>Het bestand is geen ZAV-bestemmingsbestand: de eerste regel is geen ZAV-header.</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>Regel %1 kon niet worden gelezen: het is geen tekst.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>Het bestand is afgekapt na regel %1: de slotregel ZAVEOF ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>Het bestand is geen ZAV-bestemmingsbestand: de eerste regel is geen ZAV-header.</translation>
     </message>
 </context>
 <context>

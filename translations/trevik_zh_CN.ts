@@ -41,16 +41,16 @@
         <translation>第 %1 行，第 %2 列：%3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>无法读取该文件：它不是普通文件。</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>文件的编码 %1 未知。</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>内存不足，无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>无法读取该文件：它不是普通文件。</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>海拔</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>海拔图</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>跟随模式</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>正在等待海拔服务 ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>类别编辑器</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>类别</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>子类别</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>添加</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>重命名</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>纬度 (十进制)</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>经度 (十进制)</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>纬度 (度分秒)</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>经度 (度分秒)</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>刷新</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>缩放</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>搜索</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>家</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>收藏夹</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>插入点</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>修改</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>删除</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>缩放到全部</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>闭合环路</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>海拔图</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>计算箭头</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>添加</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>目的地</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>航点</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>路线</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>轨迹</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>连接</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>记录器</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>KVX 设置</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (USB 模式) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>版本 %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>无法加载图像：%1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>无法将设置保存到 %1 (%2)。</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>新版本：</translation>
+        <source>Can not load the map</source>
+        <translation>无法加载地图</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>转到下载页面</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>图标</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>轨迹编辑器</translation>
+        <source>The place search is not available.</source>
+        <translation>地点搜索不可用。</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>标题</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>颜色</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>无法写入地图页面：%1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>版本 %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>正在连接 COM</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>无</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>颜色</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>生成图标</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>路线</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>海拔图</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>跟随模式</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>居中显示所选点</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>自动缩放</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>轨迹</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>快速模式</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>轨迹使用不同颜色 </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>自动选择所有条目</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>轨迹点列表</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>启动时检查新版本</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>产品</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 天 %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 km</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>标题</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>颜色</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>起点</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>中点</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>终点</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>开始时间</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>结束时间</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>总时间</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>总距离</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>总点数</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>打开</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>下载</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>修改</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>删除</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>清空</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>导出</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>导入</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>设备</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>表格</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>没有勾选任何轨迹，因此未写入任何内容。</translation>
@@ -829,9 +465,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>%n 个航点中有 %1 个无法写入设备文件 (其时间或位置超出设备文件的范围)，已略过。</numerusform>
+            <numerusform>%1 个航点中有 %n 个无法写入设备文件 (其时间或位置超出设备文件的范围)，已略过。</numerusform>
         </translation>
     </message>
 </context>
@@ -887,16 +524,16 @@
         <translation>该文件为空。</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>该文件不是 ZAV 目的地文件：其第一行不是 ZAV 文件头。</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>无法读取第 %1 行：它不是文本。</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>文件在第 %1 行之后不完整：缺少结束行 ZAVEOF。</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>该文件不是 ZAV 目的地文件：其第一行不是 ZAV 文件头。</translation>
     </message>
 </context>
 <context>

@@ -41,16 +41,16 @@
         <translation>第 %1 行，第 %2 欄：%3</translation>
     </message>
     <message>
-        <source>The file cannot be read: it is no ordinary file.</source>
-        <translation>無法讀取檔案：這不是一般檔案。</translation>
-    </message>
-    <message>
         <source>The file&apos;s encoding %1 is unknown.</source>
         <translation>檔案的編碼 %1 不明。</translation>
     </message>
     <message>
         <source>There is not enough memory to read the file.</source>
         <translation>記憶體不足，無法讀取檔案。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is not an ordinary file.</source>
+        <translation>無法讀取檔案：這不是一般檔案。</translation>
     </message>
 </context>
 <context>
@@ -147,14 +147,6 @@
         <translation>海拔</translation>
     </message>
     <message>
-        <source>Altitude chart</source>
-        <translation>海拔圖</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>跟隨模式</translation>
-    </message>
-    <message>
         <source>Waiting for the elevation service ...</source>
         <translation>正在等待海拔服務 ...</translation>
     </message>
@@ -218,33 +210,6 @@
     </message>
 </context>
 <context>
-    <name>TFormCatEditor</name>
-    <message>
-        <source>Category editor</source>
-        <translation>類別編輯器</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>類別</translation>
-    </message>
-    <message>
-        <source>Subcategory</source>
-        <translation>子類別</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>新增</translation>
-    </message>
-    <message>
-        <source>Rename</source>
-        <translation>重新命名</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>關閉</translation>
-    </message>
-</context>
-<context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
@@ -252,127 +217,7 @@
     </message>
 </context>
 <context>
-    <name>TFormGPSConverter</name>
-    <message>
-        <source>Latitude Decimal</source>
-        <translation>緯度（十進位）</translation>
-    </message>
-    <message>
-        <source>Longitude Decimal</source>
-        <translation>經度（十進位）</translation>
-    </message>
-    <message>
-        <source>Latitude DMS</source>
-        <translation>緯度（度分秒）</translation>
-    </message>
-    <message>
-        <source>Longitude DMS</source>
-        <translation>經度（度分秒）</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>中止</translation>
-    </message>
-</context>
-<context>
     <name>TFormMain</name>
-    <message>
-        <source>Refresh</source>
-        <translation>重新整理</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>縮放</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>搜尋</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>住家</translation>
-    </message>
-    <message>
-        <source>Favorites</source>
-        <translation>我的最愛</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>語言</translation>
-    </message>
-    <message>
-        <source>Insert point</source>
-        <translation>插入點</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>修改</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>刪除</translation>
-    </message>
-    <message>
-        <source>Zoom to fit</source>
-        <translation>縮放至全部</translation>
-    </message>
-    <message>
-        <source>Close loop</source>
-        <translation>封閉迴圈</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>海拔圖</translation>
-    </message>
-    <message>
-        <source>Calculate arrows</source>
-        <translation>計算箭頭</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>新增</translation>
-    </message>
-    <message>
-        <source>Destinations</source>
-        <translation>目的地</translation>
-    </message>
-    <message>
-        <source>Waypoints</source>
-        <translation>航點</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>路線</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>軌跡</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>連線</translation>
-    </message>
-    <message>
-        <source>Logger</source>
-        <translation>記錄器</translation>
-    </message>
-    <message>
-        <source>KVX Settings</source>
-        <translation>KVX 設定</translation>
-    </message>
-    <message>
-        <source>%1 (USBMode) - </source>
-        <extracomment>The window title in portable mode: the product&apos;s name, then the file&apos;s name follows.</extracomment>
-        <translation>%1 (USB 模式) - </translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>版本 %1</translation>
-    </message>
     <message>
         <source>Can not load image: %1</source>
         <translation>無法載入圖片：%1</translation>
@@ -385,48 +230,18 @@
         <source>The settings could not be saved to %1 (%2).</source>
         <translation>無法將設定儲存到 %1（%2）。</translation>
     </message>
-</context>
-<context>
-    <name>TFormNewVersion</name>
     <message>
-        <source>New Version: </source>
-        <extracomment>Followed by the new version&apos;s name, e.g. 2.0.1.55.</extracomment>
-        <translation>新版本： </translation>
+        <source>Can not load the map</source>
+        <translation>無法載入地圖</translation>
     </message>
     <message>
-        <source>Go to the download page</source>
-        <translation>前往下載頁面</translation>
-    </message>
-</context>
-<context>
-    <name>TFormPoiEditor</name>
-    <message>
-        <source>Icon</source>
-        <extracomment>The label of the waypoint&apos;s picture choice.</extracomment>
-        <translation>圖示</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTrackEditor</name>
-    <message>
-        <source>Track Editor</source>
-        <translation>軌跡編輯器</translation>
+        <source>The place search is not available.</source>
+        <translation>地點搜尋無法使用。</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>標題</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>顏色</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
+        <source>Can not write map page: %1</source>
+        <extracomment>%1 is the reason the page file could not be written</extracomment>
+        <translation>無法寫入地圖頁面：%1</translation>
     </message>
 </context>
 <context>
@@ -485,19 +300,11 @@
     </message>
 </context>
 <context>
-    <name>TFrmSplash</name>
+    <name>TGoogleHtml</name>
     <message>
-        <source>Vers. %1</source>
-        <translation>版本 %1</translation>
-    </message>
-    <message>
-        <source>Connecting COM</source>
-        <translation>正在連線 COM</translation>
-    </message>
-    <message>
-        <source>n.a.</source>
-        <extracomment>No port probed yet.</extracomment>
-        <translation>無</translation>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a folder cannot be written, %2 the folder</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -505,58 +312,6 @@
     <message>
         <source>Color</source>
         <translation>顏色</translation>
-    </message>
-    <message>
-        <source>Generate Icons</source>
-        <translation>產生圖示</translation>
-    </message>
-    <message>
-        <source>Route</source>
-        <translation>路線</translation>
-    </message>
-    <message>
-        <source>Altitude chart</source>
-        <translation>海拔圖</translation>
-    </message>
-    <message>
-        <source>Follow mode</source>
-        <translation>跟隨模式</translation>
-    </message>
-    <message>
-        <source>Center selected point</source>
-        <translation>將所選點置中</translation>
-    </message>
-    <message>
-        <source>AutoZoom</source>
-        <translation>自動縮放</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>軌跡</translation>
-    </message>
-    <message>
-        <source>BoostMode</source>
-        <translation>快速模式</translation>
-    </message>
-    <message>
-        <source>Different Trackcolors </source>
-        <translation>軌跡使用不同顏色 </translation>
-    </message>
-    <message>
-        <source>Auto select all entries</source>
-        <translation>自動選取所有項目</translation>
-    </message>
-    <message>
-        <source>Trackpoint list</source>
-        <translation>軌跡點清單</translation>
-    </message>
-    <message>
-        <source>Check for new version at start</source>
-        <translation>啟動時檢查新版本</translation>
-    </message>
-    <message>
-        <source>Product</source>
-        <translation>產品</translation>
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
@@ -588,125 +343,6 @@
 </context>
 <context>
     <name>TTrackPage</name>
-    <message>
-        <source>%1 Days %2:%3:%4</source>
-        <extracomment>Track&apos;s total time: %1 whole days, then hours, minutes and seconds</extracomment>
-        <translation>%1 天 %2:%3:%4</translation>
-    </message>
-    <message>
-        <source>%1 KM</source>
-        <translation>%1 KM</translation>
-    </message>
-    <message>
-        <source>%1 M</source>
-        <extracomment>Metres</extracomment>
-        <translation>%1 M</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>標題</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>顏色</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <extracomment>Milliseconds per playback step</extracomment>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>起點</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>中點</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>終點</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>開始時間</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>結束時間</translation>
-    </message>
-    <message>
-        <source>Total Time</source>
-        <translation>總時間</translation>
-    </message>
-    <message>
-        <source>Total Distance</source>
-        <translation>總距離</translation>
-    </message>
-    <message>
-        <source>Total Points</source>
-        <translation>總點數</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>開啟</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>儲存</translation>
-    </message>
-    <message>
-        <source>KML</source>
-        <translation>KML</translation>
-    </message>
-    <message>
-        <source>GPX</source>
-        <translation>GPX</translation>
-    </message>
-    <message>
-        <source>NMEA</source>
-        <translation>NMEA</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>下載</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>修改</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>刪除</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>清除</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>匯出</translation>
-    </message>
-    <message>
-        <source>Google Earth...</source>
-        <translation>Google Earth...</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>匯入</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>檔案</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>裝置</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>表格</translation>
-    </message>
     <message>
         <source>No track is checked, so nothing was written.</source>
         <translation>沒有勾選任何軌跡，因此未寫入任何內容。</translation>
@@ -829,9 +465,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
+        <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>%n 個航點中有 %1 個無法寫入裝置檔案（裝置檔案無法容納其時間或位置），已略過。</numerusform>
+            <numerusform>%1 個航點中有 %n 個無法寫入裝置檔案（裝置檔案無法容納其時間或位置），已略過。</numerusform>
         </translation>
     </message>
 </context>
@@ -887,16 +524,16 @@
         <translation>檔案是空的。</translation>
     </message>
     <message>
-        <source>The file is no ZAV destination file: its first line is no ZAV header.</source>
-        <translation>這不是 ZAV 目的地檔案：第一行不是 ZAV 檔頭。</translation>
-    </message>
-    <message>
         <source>Line %1 could not be read: it is not text.</source>
         <translation>無法讀取第 %1 行：內容不是文字。</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
         <translation>檔案在第 %1 行之後中斷：缺少結尾行 ZAVEOF。</translation>
+    </message>
+    <message>
+        <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
+        <translation>這不是 ZAV 目的地檔案：第一行不是 ZAV 檔頭。</translation>
     </message>
 </context>
 <context>
