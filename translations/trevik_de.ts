@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>Die Kartenseite kann nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>Die Karte konnte nicht geladen werden.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>No se puede escribir la página del mapa: %1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>No se ha podido cargar el mapa.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>Impossible d&apos;écrire la page de la carte : %1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>La carte n&apos;a pas pu être chargée.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>Impossibile scrivere la pagina della mappa: %1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>Non è stato possibile caricare la mappa.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>地図ページを書き込めません: %1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>地図を読み込めませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

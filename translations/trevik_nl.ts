@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>De kaartpagina kan niet worden geschreven: %1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>De kaart kon niet worden geladen.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

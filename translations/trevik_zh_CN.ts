@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>无法写入地图页面：%1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>无法加载地图。</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

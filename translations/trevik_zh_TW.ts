@@ -243,6 +243,10 @@
         <extracomment>%1 is the reason the page file could not be written</extracomment>
         <translation>無法寫入地圖頁面：%1</translation>
     </message>
+    <message>
+        <source>The map could not be loaded.</source>
+        <translation>無法載入地圖。</translation>
+    </message>
 </context>
 <context>
     <name>TFormWorkTask</name>

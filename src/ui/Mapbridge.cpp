@@ -11,6 +11,8 @@
 #include "Deststorage.h"
 #include "Googlehtml.h"
 #include "Mainform.h"
+
+#include "Jsescape.h"
 #include "Pathmanager.h"
 #include "Routestorage.h"
 #include "Textfmt.h"
@@ -48,8 +50,12 @@ void TFormMain::BuildMapView() {
   mapView_->onLoaded = [this](bool ok) { CppWebBrowserDocumentComplete(ok); };
   mapView_->onReport = [this](const QString& report) {
     // The next regeneration clears these notes with the rest of panel 3.
-    if (report == kMapUnavailableReport)
+    if (report == kMapUnavailableReport) {
       SetStatusText(3, tr("Can not load the map"));
+      // The page's own note in the map area, in the chosen language.
+      mapView_->RunScript(QStringLiteral("var n = document.getElementById('map_note'); if (n) n.textContent = '") +
+                          EscapeJsString(tr("The map could not be loaded.")) + QStringLiteral("';"));
+    }
     else if (report == kPlaceSearchUnavailableReport)
       SetStatusText(3, tr("The place search is not available."));
     else

@@ -4,6 +4,8 @@
 // click on the map reaches the route.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QJsonArray>
 #include <QTabBar>
 #include <QTcpServer>
@@ -527,6 +529,12 @@ TEST_F(MapBridge, MapThatCouldNotLoadIsNamedInTheStatusBar) {
     EXPECT_EQ(f->StatusText(3), text);
     // It is no click: nothing else happens, and the last click report stays.
     EXPECT_TRUE(f->calls.isEmpty());
+    // The map area's own note only gets its text in the chosen language.
+    if (report == kMapUnavailableReport) {
+      ASSERT_EQ(fake->scripts.size(), 1);
+      EXPECT_TRUE(fake->scripts[0].contains(QStringLiteral("map_note"))) << fake->scripts[0].toStdString();
+      fake->scripts.clear();
+    }
     EXPECT_TRUE(fake->scripts.isEmpty());
     EXPECT_EQ(lastMapMessage, QStringLiteral("ADD:0(1,2)"));
     EXPECT_EQ(routeStorage.Count(), 0u);
@@ -641,25 +649,43 @@ quint16 StartWithoutMapsService(uitest::ProgramEnv& env, const QString& ini) {
 }
 
 // No maps service: the map area and the status bar say that the map could
-// not be loaded, and the page still answers.
+// not be loaded, in the chosen language, and the page still answers.
 TEST(MapBridgeLive, UnreachableMapsServiceIsNamed) {
-  uitest::ProgramEnv env("MapBridgeLiveOffline");
-  StartWithoutMapsService(env, QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\n[MAP]\r\nMapzoom=12\r\n"));
-  {
-    BridgeMain f;
-    f.show();
-    ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
-    EXPECT_TRUE(mapweb::WaitFor([&] { return f.StatusText(3) == QStringLiteral("Can not load the map"); }));
-    auto* view = qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget());
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(mapweb::Eval(view->page(), QStringLiteral(
-                                               "var n = document.getElementById('map_note');"
-                                               "!!n && n.offsetHeight > 0 && n.textContent === 'The map could not be loaded.'"))
-                    .toBool());
-    EXPECT_EQ(f.GetZoomValue(), 12);
+  struct Case {
+    int lang;
+    const char* file;
+    const char* status;
+    const char* note;
+  };
+  const Case cases[] = {
+      {0, "English.txt", "Can not load the map", "The map could not be loaded."},
+      {1, "Deutsch.txt", "Die Karte kann nicht geladen werden", "Die Karte konnte nicht geladen werden."},
+      {6, "Japanese.txt", "地図を読み込めません", "地図を読み込めませんでした。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    uitest::ProgramEnv env("MapBridgeLiveOffline");
+    std::filesystem::copy_file(testenv::binDir() / c.file, std::filesystem::path(env.Exe().toStdString()) / c.file,
+                               std::filesystem::copy_options::overwrite_existing);
+    StartWithoutMapsService(env, QStringLiteral("[GUI]\r\nFirst=0\r\nRoute=1\r\nBeep=0\r\nLang=%1\r\n[MAP]\r\nMapzoom=12\r\n")
+                                     .arg(c.lang));
+    {
+      BridgeMain f;
+      f.show();
+      ASSERT_TRUE(mapweb::WaitFor([&] { return f.PageLoaded; }));
+      EXPECT_TRUE(mapweb::WaitFor([&] { return f.StatusText(3) == QString::fromUtf8(c.status); }))
+          << f.StatusText(3).toStdString();
+      auto* view = qobject_cast<QWebEngineView*>(f.MapBrowser()->Widget());
+      ASSERT_NE(view, nullptr);
+      const QString check = QStringLiteral("var n = document.getElementById('map_note');"
+                                           "!!n && n.offsetHeight > 0 && n.textContent === '%1'")
+                                .arg(QString::fromUtf8(c.note));
+      EXPECT_TRUE(mapweb::WaitFor([&] { return mapweb::Eval(view->page(), check).toBool(); }));
+      EXPECT_EQ(f.GetZoomValue(), 12);
+    }
+    InstallMapViewFactory(nullptr);
+    qunsetenv(kMapsApiBaseVariable);
   }
-  InstallMapViewFactory(nullptr);
-  qunsetenv(kMapsApiBaseVariable);
 }
 
 // Whether the page in the window's browser has built its map.
