@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -115,6 +116,15 @@ class FakeServices : public UiServices {
       queue.pop_front();
     }
     return v;
+  }
+};
+
+// Counts the paints of the widgets it filters, to see a window repaint.
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
   }
 };
 

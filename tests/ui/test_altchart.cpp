@@ -271,13 +271,7 @@ TEST_F(AltChart, WaitingForTheServiceRepaintsAndSaysSo) {
   f->SetStatusText(1, QStringLiteral("before"));
 
   // Paints of the route list, counted once the editor has closed.
-  struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-      if (e->type() == QEvent::Paint) ++paints;
-      return false;
-    }
-  } counter;
+  uitest::PaintCounter counter;
   QString status;
   bool busy = false, editorShown = true;
   int paintsInWait = -1;

@@ -578,13 +578,7 @@ TEST_F(ProgramPage, VersionCheckWaitRepaintsAndSaysSo) {
   f->PageControl->setCurrentWidget(f->pgConfig);
   f->PageControl1->setCurrentWidget(f->pgSetKVX);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
-  struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-      if (e->type() == QEvent::Paint) ++paints;
-      return false;
-    }
-  } counter;
+  uitest::PaintCounter counter;
   QWidget* button = f->pgSetKVX->btnVersionCheck;
   QString status;
   bool busy = false;
