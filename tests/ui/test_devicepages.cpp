@@ -797,9 +797,9 @@ TEST_F(DevicePages, DamagedWaypointDownloadKeepsTheWholeRecordsAndSaysSo) {
     QString text;
   } cases[] = {
       {"one bad record", record(1, 5) + record(2, 13) + record(3, 5), {"FillWptList"}, Icon::Warning,
-       "The device's waypoint file: 2 waypoint(s) read. 1 record(s) left out: 1 unreadable (no valid time"},
+       "The device's waypoint file: 2 waypoints read. 1 record left out: 1 unreadable (no valid time"},
       {"nothing readable", record(1, 13) + record(2, 0), {}, Icon::Error,
-       S(115) + "\nThe device's waypoint file: No waypoint could be read. 2 record(s) left out: 2 unreadable"},
+       S(115) + "\nThe device's waypoint file: No waypoint could be read. 2 records left out: 2 unreadable"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

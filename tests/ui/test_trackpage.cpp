@@ -777,7 +777,7 @@ TEST_F(TrackPage, SavingWithNoTrackCheckedWritesNothingAndKeepsTheTitle) {
   page->SetRowChecked(1, true);
   QTest::mouseClick(page->tbTrackFileSave, Qt::LeftButton);
   EXPECT_EQ(MessageTexts(),
-            std::vector<QString>{S(114) + "|1 track(s) saved. 1 unchecked track(s) not saved."});
+            std::vector<QString>{S(114) + "|1 track saved. 1 unchecked track not saved."});
   EXPECT_TRUE(fs::exists(file));
   EXPECT_EQ(f->windowTitle(), mainWindowTitle + Q(file));
 }
@@ -794,9 +794,9 @@ TEST_F(TrackPage, SavesAndExportsSayWhatTheyLeftOut) {
     std::vector<bool> checked;
     const char* says;
   } saves[] = {
-      {{true, false, true}, "2 track(s) saved. 1 unchecked track(s) not saved."},
-      {{true, true, true}, "3 track(s) saved."},
-      {{false, true, false}, "1 track(s) saved. 2 unchecked track(s) not saved."},
+      {{true, false, true}, "2 tracks saved. 1 unchecked track not saved."},
+      {{true, true, true}, "3 tracks saved."},
+      {{false, true, false}, "1 track saved. 2 unchecked tracks not saved."},
   };
   for (const auto& c : saves) {
     SCOPED_TRACE(c.says);

@@ -584,11 +584,11 @@ TEST_F(WaypointPage, ADamagedDeviceFileKeepsItsWholeRecordsAndSaysWhatWasLeftOut
   const std::vector<std::string> two = {"2014/05/03 08:00:00", "2014/05/03 08:00:02"};
   const Case cases[] = {
       {"cut.wpt", WptRecord(0) + WptRecord(2) + std::string(7, '\x01'), two,
-       {"2 waypoint(s) read. 1 record(s) left out: one record cut short at the end of the file (7 of its 16 bytes)."}},
+       {"2 waypoints read. 1 record left out: one record cut short at the end of the file (7 of its 16 bytes)."}},
       {"month.wpt", WptRecord(0) + badMonth + WptRecord(2), two,
-       {"2 waypoint(s) read. 1 record(s) left out: 1 unreadable (no valid time"}},
+       {"2 waypoints read. 1 record left out: 1 unreadable (no valid time"}},
       {"north.wpt", WptRecord(0) + north + WptRecord(2) + WptRecord(2) + std::string(3, '\x01'), two,
-       {"2 waypoint(s) read. 3 record(s) left out: one record cut short", "1 unreadable", "1 of the same second as an earlier"}},
+       {"2 waypoints read. 3 records left out: one record cut short", "1 unreadable", "1 of the same second as an earlier"}},
       {"clean.wpt", WptRecord(0) + WptRecord(2), two, {}},
   };
   for (const Case& c : cases) {
@@ -641,10 +641,10 @@ TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
     const char* why;
   };
   const Bad files[] = {
-      {"cut.wpt", std::string(7, '\x01'), "No waypoint could be read. 1 record(s) left out: one record cut short"},
-      {"month.wpt", with(1, 13) + with(11, 0x10), "No waypoint could be read. 2 record(s) left out: 2 unreadable"},
+      {"cut.wpt", std::string(7, '\x01'), "No waypoint could be read. 1 record left out: one record cut short"},
+      {"month.wpt", with(1, 13) + with(11, 0x10), "No waypoint could be read. 2 records left out: 2 unreadable"},
       {"east.wpt", std::string(good, 0, 12) + "\x01\x02\x03\x04" + std::string(good, 0, 9),
-       "2 record(s) left out: one record cut short at the end of the file (9 of its 16 bytes), 1 unreadable"},
+       "2 records left out: one record cut short at the end of the file (9 of its 16 bytes), 1 unreadable"},
   };
   for (const Bad& b : files) testenv::writeFile(dir / b.name, b.bytes);
   std::vector<std::pair<fs::path, const char*>> cases = {{dir / "none.wpt", "No such file"},
