@@ -24,6 +24,7 @@
 #include "Startup.h"
 #include "Stringtable.h"
 #include "Testenv.h"
+#include "Translators.h"
 #include "Uiservices.h"
 
 namespace uitest {
@@ -221,6 +222,23 @@ class ProgramEnv {
 
  private:
   std::filesystem::path root_;
+};
+
+// The program's own texts and Qt's in another language ("de", "ja") while it
+// lives, from the translations in the test's program folder; English after.
+class Speaking {
+ public:
+  Speaking(const ProgramEnv& env, const QString& code) : folder_(translators::Folder(env.Exe())) {
+    loaded = translators::Apply(folder_, code);
+    EXPECT_TRUE(loaded) << code.toStdString();
+  }
+  ~Speaking() { translators::Apply(folder_, QStringLiteral("en")); }
+  Speaking(const Speaking&) = delete;
+  Speaking& operator=(const Speaking&) = delete;
+  bool loaded = false;
+
+ private:
+  QString folder_;
 };
 
 }  // namespace uitest

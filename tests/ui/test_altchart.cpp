@@ -227,6 +227,73 @@ TEST_F(AltChart, AFailedRequestEndsTheRun) {
   }
 }
 
+// The elevation service's failures in the chosen language: the message of
+// the run's first failure, then the status note while the run lasts.
+TEST_F(AltChart, FailuresInTheChosenLanguage) {
+  QString refusedUrl;
+  {
+    testenv::LocalHttpServer gone(Routes({}));
+    refusedUrl = gone.Url(QString());
+  }  // nothing listens there any more
+  struct Case {
+    const char* language;
+    QJsonObject answer;  // of the second row; none: nothing listens
+    int timeoutMs;
+    const char* message;
+    const char* note;
+  } const cases[] = {
+      {"de", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300,
+       "Der Höhendienst hat nicht geantwortet (Zeitüberschreitung).", "Höhendienst gestört: keine Antwort (Zeitüberschreitung)"},
+      {"ja", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300,
+       "標高サービスから応答がありませんでした (タイムアウトしました)。", "標高サービスの障害: 応答がありません (タイムアウトしました)"},
+      {"ja", {}, 15000, "標高サービスから応答がありませんでした (接続が拒否されました)。",
+       "標高サービスの障害: 応答がありません (接続が拒否されました)"},
+      {"de", {}, 15000, "Der Höhendienst hat nicht geantwortet (Verbindung abgelehnt).",
+       "Höhendienst gestört: keine Antwort (Verbindung abgelehnt)"},
+      {"ja", {{"status", 404}}, 15000, "標高サービスがエラーを返しました (HTTP 404", "標高サービスの障害: エラーが返されました (HTTP 404"},
+      {"de", {{"status", 500}, {"body", "oops"}}, 15000, "Der Höhendienst hat mit einem Fehler geantwortet (HTTP 500",
+       "Höhendienst gestört: Antwort mit Fehler (HTTP 500"},
+  };
+  const int altchart = apConfig->Altchart;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.message);
+    uitest::Speaking speaking(env, QString::fromLatin1(c.language));
+    env.services.messages.clear();
+    testenv::LocalHttpServer server(Routes({At("48", "11", Body(Reply("OK", "433"))), At("48", "11.1", c.answer)}));
+    ASSERT_NE(server.Port(), 0);
+    if (c.answer.isEmpty())
+      qputenv("TREVIK_ELEVATION_API_BASE", refusedUrl.toUtf8());
+    else
+      Serve(server);
+    mapstores::ClearAll();
+    Route({{48.0, 11.1}, {48.1, 11.1}});
+    chart().TimeoutMs = c.timeoutMs;
+    chart().FetchRouteElevations(true);
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
+    const QString message = env.services.messages[0].text;
+    const QString want = QString::fromUtf8(c.message);
+    // An HTTP error ends in the service's own words.
+    if (want.endsWith(QLatin1Char(')')) || want.endsWith(QChar(0x3002)))
+      EXPECT_EQ(message, want);
+    else
+      EXPECT_TRUE(message.startsWith(want)) << message.toStdString();
+    // Within the minute nothing more is asked; the status bar says why.
+    Wait(1000);
+    f->SetStatusText(3, QString());
+    apConfig->Altchart = kAltchartShown;  // the refill asks for the unknown rows
+    page().FillRouteList(false, false);
+    apConfig->Altchart = altchart;
+    EXPECT_EQ(env.services.messages.size(), 1u);
+    EXPECT_TRUE(f->StatusText(3).startsWith(QString::fromUtf8(c.note))) << f->StatusText(3).toStdString();
+    if (QString::fromUtf8(c.note).endsWith(QLatin1Char(')'))) EXPECT_EQ(f->StatusText(3), QString::fromUtf8(c.note));
+    // An answer ends the run, so the next case starts one of its own.
+    Serve(server);
+    Wait(61000);
+    EXPECT_EQ(chart().FetchElevation(48, 11), 433);
+  }
+}
+
 // With the chart on and the service away, the map click, the move of a
 // point and the route builder still do all of their own work.
 TEST_F(AltChart, CallersFinishTheirWorkWhenTheServiceFails) {

@@ -517,6 +517,32 @@ TEST_F(DestPageTest, DamagedFileLeavesTheDestinationsAsTheyWere) {
   }
 }
 
+// The loader's reason in the chosen language, under the language file's text.
+TEST_F(DestPageTest, DamagedFileSaysWhyInTheChosenLanguage) {
+  QFile goodZav(SampleFile(QStringLiteral("good.zav")));
+  ASSERT_TRUE(goodZav.open(QIODevice::ReadOnly));
+  QByteArray zavBytes = goodZav.readAll();
+  zavBytes.truncate(zavBytes.lastIndexOf("ZAVEOF"));
+  const QString cutZav = FilePath(QStringLiteral("cut.zav"));
+  QFile cut(cutZav);
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(zavBytes);
+  cut.close();
+  const int cutLines = static_cast<int>(zavBytes.count('\n'));
+  const std::pair<const char*, QString> cases[] = {
+      {"de", QStringLiteral("Die Datei endet vorzeitig nach Zeile %1: Die Schlusszeile ZAVEOF fehlt.").arg(cutLines)},
+      {"ja", QStringLiteral("ファイルが %1 行目の後で途切れています: 終了行 ZAVEOF がありません。").arg(cutLines)},
+  };
+  for (const auto& [language, why] : cases) {
+    SCOPED_TRACE(language);
+    uitest::Speaking speaking(env, QString::fromLatin1(language));
+    Loaded();
+    Open(cutZav);
+    EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(113), S(129) + QLatin1Char('\n') + why}}));
+    EXPECT_EQ(Status(2), S(168));
+  }
+}
+
 TEST_F(DestPageTest, OpenRefusesAPipe) {
   AddDest(QStringLiteral("Mine"), 2, 0);
   const QString pipe = FilePath(QStringLiteral("pipe.zav"));

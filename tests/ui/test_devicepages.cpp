@@ -1130,6 +1130,115 @@ TEST_F(DevicePages, FailedUploadsSayWhy) {
   }
 }
 
+// The transfer failures say why in the chosen language: the same box as in
+// English, its reason (and the settings pages' first line) translated, the
+// captions and "Error" still from the language file.
+TEST_F(DevicePages, TransferFailuresSayWhyInTheChosenLanguage) {
+  for (int n = 0; n < 300; ++n) AddWaypoint(n, n % 21, 47.5 + n * 0.001, 10.25);  // several blocks
+  mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+  std::string wpts;
+  for (int i = 0; i < 200; ++i) wpts += std::string("\x7C\x05\x01\x0A\x00\x00\x01\x00\x10\x27\x00\x00\x20\x4E\x00\x00", 16);
+  QTimer closer;  // closes the progress window once a block has gone
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
+    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
+    closer.stop();
+    FormWorkTask->reject();
+  });
+  const auto silent = [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); };
+  const auto faults = [&](auto set) {
+    return [&, set] {
+      devsim::XmodemFaults x;
+      set(x);
+      SetDevice(x);
+    };
+  };
+  std::unique_ptr<testenv::FileSizeLimit> diskFull;
+  TLoggerPage& l = *f->pgSetLogger;
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  struct Case {
+    const char* what;
+    const char* language;
+    std::function<void()> arrange;
+    QWidget* page;  // the settings page to show first, or none
+    QAbstractButton* button;
+    int messages;  // an upload asks first
+    bool transfer;  // the file phase starts
+    std::pair<QString, QString> box;  // caption and text of the last box
+  } cases[] = {
+      {"download, silent device", "de", silent, nullptr, f->pgWaypoint->tbDeviceDown, 1, false,
+       {S(117), S(115) + "\nDas Gerät hat nicht rechtzeitig geantwortet."}},
+      {"download, garbage reply", "ja",
+       [&] { devsim::Misbehaviour m; m.wrongReply = "#garbage\r\n"; m.count = 1; sim.misbehave(m); }, nullptr,
+       f->pgRoute->tbgRouteDeviceDown, 1, false, {S(117), S(115) + "\nデバイスから予期しない応答がありました。"}},
+      {"download, hang-up", "de", faults([](devsim::XmodemFaults& x) { x.HangUpAtBlock = 2; }), nullptr,
+       f->pgTrack->tbTrackDeviceDown, 1, true, {S(117), S(115) + "\nDie Verbindung zum Gerät ist abgebrochen."}},
+      {"download, cancelled by the device", "ja", faults([](devsim::XmodemFaults& x) { x.CancelAtBlock = 2; }),
+       nullptr, f->pgWaypoint->tbDeviceDown, 1, true, {S(117), S(115) + "\nデバイスが転送を中断しました。"}},
+      {"download, full disk", "de", [&] { diskFull = std::make_unique<testenv::FileSizeLimit>(2048); }, nullptr,
+       f->pgWaypoint->tbDeviceDown, 1, true,
+       {S(117), S(115) + "\nDie Übertragungsdatei konnte nicht geschrieben werden."}},
+      {"download, full disk", "ja", [&] { diskFull = std::make_unique<testenv::FileSizeLimit>(2048); }, nullptr,
+       f->pgWaypoint->tbDeviceDown, 1, true, {S(117), S(115) + "\n転送ファイルに書き込めませんでした。"}},
+      {"download, no port", "de", [&] { apConfig->Port = 49; }, nullptr, f->pgDest->bgDestDevice->Item(1), 1, false,
+       {S(117), S(115) + "\nCOM 49 konnte nicht geöffnet werden."}},
+      {"download, no port", "ja", [&] { apConfig->Port = 49; }, nullptr, f->pgDest->bgDestDevice->Item(1), 1, false,
+       {S(117), S(115) + "\nCOM 49 を開けませんでした。"}},
+      {"upload, a block refused", "de", faults([](devsim::XmodemFaults& x) { x.NakBlock = 2; x.NakTimes = 99; }),
+       nullptr, f->pgWaypoint->tbDeviceUp, 2, true, {S(116), S(122) + "\nDas Gerät hat die Daten abgelehnt."}},
+      {"upload, closed by the user", "ja",
+       [&] {
+         device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
+         sim.setFilePhase(device);
+         closer.start(20);
+       },
+       nullptr, f->pgWaypoint->tbDeviceUp, 2, true, {S(116), S(122) + "\n転送はキャンセルされました。"}},
+      {"upload, silent device", "ja", silent, nullptr, f->pgRoute->tbgRouteDeviceUp, 2, false,
+       {S(116), S(122) + "\nデバイスが時間内に応答しませんでした。"}},
+      {"logger Get, silent device", "de", silent, &l, l.btnGetLogConfig, 1, false,
+       {S(6), "Die Einstellungen konnten nicht vom Gerät gelesen werden.\nDas Gerät hat nicht rechtzeitig geantwortet."}},
+      {"logger Get, a reply it does not take", "de",
+       [&] { devsim::Misbehaviour m; m.wrongReply = devsim::Frame("POEM101,1,0,2,0,3,0,1"); m.count = 1; sim.misbehave(m); },
+       &l, l.btnGetLogConfig, 1, false,
+       {S(6), "Die Einstellungen konnten nicht vom Gerät gelesen werden.\nDie Antwort des Geräts konnte nicht gelesen werden."}},
+      {"device Set, hang-up", "ja", [&] { devsim::Misbehaviour m; m.hangUpAfter = 0; m.count = 1; sim.misbehave(m); },
+       &d, d.btnSetTrevikConfig, 1, false, {S(7), "設定をデバイスに送信できませんでした。\nデバイスとの接続が切れました。"}},
+      {"device Get, no port", "ja", [&] { apConfig->Port = 49; }, &d, d.btnGetTrevikConfig, 1, false,
+       {S(7), "デバイスから設定を読み込めませんでした。\nCOM 49 を開けませんでした。"}},
+  };
+  devsim::DeviceState st = sim.state();
+  st.file(DeviceFile::TrackLog) = TrackLog({400, 400, 400});
+  st.file(DeviceFile::Waypoints) = wpts;
+  sim.setState(st);
+  ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,2,20,255,30,-5,1,1")));  // what Set sends
+  for (auto& c : cases) {
+    SCOPED_TRACE(std::string(c.what) + ", " + c.language);
+    uitest::Speaking speaking(env, QString::fromLatin1(c.language));
+    if (c.page) Show(c.page);
+    env.services.messages.clear();
+    c.arrange();
+    const int transfers = device->Transfers.load();
+    QTest::mouseClick(c.button, Qt::LeftButton);
+    diskFull.reset();
+    closer.stop();
+    deviceTransferTiming = transfertest::FastTiming();
+    EXPECT_EQ(Result(), S(168));
+    ASSERT_EQ(Messages().size(), size_t(c.messages));
+    EXPECT_EQ(Messages().back(), c.box);
+    EXPECT_EQ(env.services.messages.back().icon, Icon::Error);
+    EXPECT_EQ(FormWorkTask, nullptr);
+    if (c.transfer) device->WaitForTransfers(transfers + 1, 5000);
+    // What the device holds, for the next download.
+    devsim::DeviceState st = sim.state();
+    st.file(DeviceFile::TrackLog) = TrackLog({400, 400, 400});  // several blocks
+    st.file(DeviceFile::Waypoints) = wpts;
+    sim.setState(st);
+    apConfig->Port = kPort;
+    sim.behave();
+    SetDevice();
+  }
+}
+
 TEST_F(DevicePages, ConnectionPageControls) {
   TConnectPage& c = *f->pgConnect;
   // Shift held as the settings tab opens offers the device manager.

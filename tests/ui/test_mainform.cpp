@@ -785,6 +785,30 @@ TEST_F(MainFormTest, UnwritableSettingsFolderIsNamedAndReportedOnce) {
   std::filesystem::remove(config.toStdString());
 }
 
+// The settings that could not be saved are named, and why, in the chosen language.
+TEST_F(MainFormTest, UnsavedSettingsAreReportedInTheChosenLanguage) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"de", "Die Einstellungen konnten nicht in %1 gespeichert werden (Ist kein Verzeichnis)."},
+      {"ja", "設定を %1 に保存できませんでした (ディレクトリではありません)。"},
+  };
+  for (const auto& [language, text] : cases) {
+    SCOPED_TRACE(language);
+    env.services.messages.clear();
+    auto f = Open();
+    uitest::Speaking speaking(env, QString::fromLatin1(language));  // after the window set its own
+    QString config = pathManager->GetConfigDir();
+    while (config.endsWith('/')) config.chop(1);
+    // A file where the settings folder should be: even root cannot write there.
+    std::filesystem::remove_all(config.toStdString());
+    env.WriteExe("blocker", "x");
+    std::filesystem::copy_file((env.Exe() + "blocker").toStdString(), config.toStdString());
+    f.reset();  // closing saves
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_EQ(env.services.messages[0].text, QString::fromUtf8(text).arg(apConfig->IniPath));
+    std::filesystem::remove(config.toStdString());
+  }
+}
+
 // --- keys ---------------------------------------------------------------------------
 
 struct KeyCase {

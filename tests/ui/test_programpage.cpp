@@ -564,6 +564,56 @@ TEST_F(ProgramPage, VersionCheck) {
   EXPECT_EQ(requests[0].Header("Accept"), "text/html, */*");
 }
 
+// The version check's failures in the chosen language; "No new version
+// available!" is the program's fixed text and stays.
+TEST_F(ProgramPage, VersionCheckFailuresInTheChosenLanguage) {
+  testenv::LocalHttpServer srv(QStringLiteral(R"([
+    {"path": "/v/dad-ivodedur/KVX/version.txt", "body": "V1.55\r\n2.0.1.55\r\n"},
+    {"path": "/garbage/dad-ivodedur/KVX/version.txt", "body": "<html>oops</html>\nwhatever\n"},
+    {"path": "/binary/dad-ivodedur/KVX/version.txt", "body": "\u0089PNG\r\n\u001a\n\u0000\u0000\u0000\rIHDR"},
+    {"path": "/empty/dad-ivodedur/KVX/version.txt", "body": ""},
+    {"path": "/gone/dad-ivodedur/KVX/version.txt", "status": 404, "body": "no"}
+  ])"));
+  ASSERT_NE(srv.Port(), 0);
+  QString refused;
+  {
+    testenv::LocalHttpServer gone(QStringLiteral("[]"));
+    refused = gone.Url(QString());
+  }  // nothing listens there any more
+  const struct {
+    const char* language;
+    QString url;
+    const char* text;  // the whole message, or its start where the server's words follow
+    bool whole;
+  } cases[] = {
+      {"de", srv.Url(QStringLiteral("/garbage")), "Die Versionsprüfung ist fehlgeschlagen: die Versionsdatei enthält keine Build-Nummer", true},
+      {"ja", srv.Url(QStringLiteral("/garbage")), "バージョンの確認に失敗しました: バージョンファイルにビルド番号がありません", true},
+      {"ja", srv.Url(QStringLiteral("/binary")), "バージョンの確認に失敗しました: バージョンファイルがテキストではありません", true},
+      {"de", srv.Url(QStringLiteral("/empty")), "Die Versionsprüfung ist fehlgeschlagen: die Versionsdatei ist leer", true},
+      {"ja", srv.Url(QStringLiteral("/empty")), "バージョンの確認に失敗しました: バージョンファイルが空です", true},
+      {"de", refused, "Die Versionsprüfung ist fehlgeschlagen: Verbindung abgelehnt", true},
+      {"ja", refused, "バージョンの確認に失敗しました: 接続が拒否されました", true},
+      {"de", srv.Url(QStringLiteral("/gone")), "Die Versionsprüfung ist fehlgeschlagen: HTTP 404", false},
+      {"ja", srv.Url(QStringLiteral("/v")), "No new version available!", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.url.toStdString());
+    uitest::Speaking speaking(env, QString::fromLatin1(c.language));
+    ScopedEnv host("TREVIK_MAKER_URL", c.url.toUtf8());
+    f->BuildNumber = 55;
+    env.services.messages.clear();
+    env.services.dialogsShown = 0;
+    f->pgSetKVX->CheckNewVersion(false);
+    EXPECT_EQ(env.services.dialogsShown, 0);
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    const QString text = env.services.messages[0].text;
+    if (c.whole)
+      EXPECT_EQ(text, QString::fromUtf8(c.text));
+    else
+      EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.text))) << text.toStdString();
+  }
+}
+
 // A slow version server: the window repaints meanwhile, under the busy
 // cursor, and the status bar says what the program waits for.
 TEST_F(ProgramPage, VersionCheckWaitRepaintsAndSaysSo) {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QStyle>
 #include <QPixmap>
 #include <QProgressBar>
@@ -196,6 +197,84 @@ ScreenLook LookAt(QWidget& w) {
       if (c.red() > 240 && c.green() > 100 && c.green() < 150 && c.blue() < 40) ++look.orange;
     }
   return look;
+}
+
+// The desktop's own message boxes, with files chosen as the test says.
+class DesktopBoxes : public uitest::FakeServices {
+ public:
+  explicit DesktopBoxes(UiServices& desktop) : desktop_(desktop) {}
+  int MessageBox(const QString& text, const QString& caption, Icon icon, Buttons buttons) override {
+    FakeServices::MessageBox(text, caption, icon, buttons);
+    return desktop_.MessageBox(text, caption, icon, buttons);
+  }
+
+ private:
+  UiServices& desktop_;
+};
+
+// Saves the picture of the message box that `act` shows, then closes it;
+// the box's text, or nothing when no box came.
+QString GrabBox(const QString& name, const std::function<void()>& act) {
+  QString shown;
+  QTimer grabber;
+  QObject::connect(&grabber, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    grabber.stop();
+    QTest::qWait(100);  // let it paint once
+    const QPixmap shot = box->grab();
+    EXPECT_TRUE(shot.save(ShotDir() + name)) << name.toStdString();
+    shown = box->text();
+    box->done(QMessageBox::Ok);
+  });
+  grabber.start(50);
+  act();
+  grabber.stop();
+  return shown;
+}
+
+// A failed download and a damaged waypoint file, in German and Japanese, as
+// the desktop's boxes show them.
+TEST(Screenshot, FailureBoxesInGermanAndJapanese) {
+  const struct {
+    int lang;
+    const char* file;
+    const char* tag;
+  } languages[] = {{1, "Deutsch.txt", "de"}, {6, "Japanese.txt", "ja"}};
+  for (const auto& l : languages) {
+    SCOPED_TRACE(l.tag);
+    uitest::ProgramEnv env("screenshot-boxes");
+    std::filesystem::copy_file(testenv::binDir() / l.file, std::filesystem::path(env.Exe().toStdString()) / l.file,
+                               std::filesystem::copy_options::overwrite_existing);
+    // COM 49: a port no device answers on, since it cannot be opened.
+    env.WriteIni(QStringLiteral("[GUI]\r\nFirst=0\r\nDestination=1\r\nWaypoint=1\r\nRoute=1\r\nTrack=1\r\nLang=%1\r\n"
+                                "[SERIAL]\r\nPort=49\r\n")
+                     .arg(l.lang));
+    env.Start();
+    UiServices::Install(nullptr);
+    DesktopBoxes boxes(UiServices::Get());
+    UiServices::Install(&boxes);
+    TFormMain f;
+    ASSERT_EQ(f.cmbLanguage->currentIndex(), l.lang);
+    f.show();
+    f.PageControl->setCurrentWidget(f.pgWaypoint);
+    QTest::qWait(50);
+    const QString download =
+        GrabBox(QStringLiteral("box-download-failed-%1.png").arg(QLatin1String(l.tag)), [&] { f.pgWaypoint->tbDeviceDown->click(); });
+    EXPECT_TRUE(download.contains(QStringLiteral("COM 49"))) << download.toStdString();
+
+    // Two whole records, one cut short at the end.
+    const std::string record = {char(114), 5, 3, 8, 0, 0, 2, 0, char(0xF0), 0x49, 2, 0, 0x70, 0x2F, char(0xFC), char(0xFF)};
+    std::string second = record;
+    second[5] = 2;
+    const QString damaged = env.Path("docs/damaged.wpt");
+    testenv::writeFile(damaged.toStdString(), record + second + std::string(7, '\x01'));
+    boxes.openAnswers.push_back(damaged);
+    const QString report =
+        GrabBox(QStringLiteral("box-waypoint-file-%1.png").arg(QLatin1String(l.tag)), [&] { f.pgWaypoint->tbWptFileOpen->click(); });
+    EXPECT_TRUE(report.startsWith(damaged + "\n")) << report.toStdString();
+    EXPECT_EQ(boxes.messages.size(), 2u);
+  }
 }
 
 TEST(Screenshot, SplashWhileASilentPortIsProbed) {

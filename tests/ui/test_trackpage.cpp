@@ -3,6 +3,8 @@
 // window are driven the way a user would.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -1091,6 +1093,83 @@ TEST_F(TrackPage, DroppedGpxShowsTracksAndWaypoints) {
   EXPECT_EQ(fake->navigated.size(), 1);
   EXPECT_EQ(f->GetTrackLineIndex(1), 1);
   EXPECT_EQ(GPXImpForm, nullptr);
+}
+
+// Damaged track and GPX files and failed saves say why in the chosen
+// language, below the language file's "Error: <file>".
+TEST_F(TrackPage, FileFailuresInTheChosenLanguage) {
+  mapstores::AddTrack(QStringLiteral("A"), 2, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 3, 0xFF00);
+  ShowTracks({true, true});
+  const fs::path bad = dir / "bad.trk", cut = dir / "cut.trk", cutGpx = dir / "cut.gpx", text = dir / "text.gpx";
+  testenv::writeFile(bad, "not a track file");
+  ASSERT_EQ(trackStorage.SaveToFile(Q(cut)), 2);
+  testenv::writeFile(cut, testenv::readFile(cut).substr(0, testenv::readFile(cut).size() - 10));
+  std::string half = kGpx;
+  half.resize(half.size() / 2);
+  testenv::writeFile(cutGpx, half);  // within a tag
+  const std::string gpx = kGpx;
+  const fs::path shortGpx = dir / "short.gpx";
+  testenv::writeFile(shortGpx, gpx.substr(0, gpx.find('>', gpx.find("<trkseg")) + 1));  // after a whole tag
+  testenv::writeFile(text, "just text\n");
+  enum Kind { kOpen, kImport, kSave, kSaveFull };
+  struct Case {
+    const char* language;
+    Kind kind;
+    fs::path file;
+    QString reason;
+  } const cases[] = {
+      {"de", kOpen, bad, "Die Datei enthält keinen vollständigen Track."},
+      {"ja", kOpen, bad, "ファイルに完全なトラックがありません。"},
+      {"de", kOpen, cut, "Die Datei ist unvollständig; die vollständigen Tracks vor dem Abbruch wurden gelesen."},
+      {"ja", kOpen, cut, "ファイルが途中で切れています。切れた位置より前の完全なトラックは読み込みました。"},
+      {"de", kImport, cutGpx, "Zeile %1, Spalte %2: nicht abgeschlossenes Element."},
+      {"ja", kImport, cutGpx, "%1 行 %2 列: 閉じられていないトークンがあります。"},
+      {"de", kImport, shortGpx, "Zeile %1, Spalte %2: Die Datei ist unvollständig."},
+      {"ja", kImport, shortGpx, "%1 行 %2 列: ファイルが途中で切れています。"},
+      {"de", kImport, text, "Zeile %1, Spalte %2: Die Datei ist kein wohlgeformtes XML."},
+      {"ja", kImport, text, "%1 行 %2 列: ファイルが正しい形式の XML ではありません。"},
+      {"ja", kSave, dir / "no-such-folder" / "x.trk", "そのようなファイルやディレクトリはありません"},
+      {"de", kSave, dir / "no-such-folder" / "x.trk", "Datei oder Verzeichnis nicht gefunden"},
+      {"de", kSaveFull, dir / "full.trk", "Datei zu groß"},
+      {"ja", kSaveFull, dir / "full.trk", "ファイルが大きすぎます"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.file.string());
+    uitest::Speaking speaking(env, QString::fromLatin1(c.language));
+    ShowTracks(std::vector<bool>(trackStorage.Count(), true));
+    env.services.messages.clear();
+    f->SetStatusText(3, QString());
+    switch (c.kind) {
+      case kOpen:
+        env.services.openAnswers.push_back(Q(c.file));
+        page->tbTrackFileOpen->click();
+        break;
+      case kImport:
+        f->ImportGpx(Q(c.file));
+        break;
+      case kSave:
+      case kSaveFull: {
+        env.services.saveAnswers.push_back(Q(c.file));
+        testenv::FileSizeLimit limit(c.kind == kSaveFull ? 64 : ~0ull);
+        page->tbTrackFileSave->click();
+        break;
+      }
+    }
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    const QString shown = env.services.messages[0].text;
+    QString reason = c.reason;
+    if (c.kind == kImport) {
+      // Where the reader stopped is the reader's; the words around it are ours.
+      const QRegularExpressionMatch at =
+          QRegularExpression(QStringLiteral("(\\d+)\\D+(\\d+)")).match(shown.section(QLatin1Char('\n'), 1));
+      ASSERT_TRUE(at.hasMatch()) << shown.toStdString();
+      reason = reason.arg(at.captured(1), at.captured(2));
+    }
+    EXPECT_EQ(shown, S(168) + ": " + Q(c.file) + "\n" + reason);
+    EXPECT_EQ(f->StatusText(2), S(168));
+    EXPECT_EQ(f->StatusText(3), reason);
+  }
 }
 
 TEST_F(TrackPage, FailedOrCancelledImportLeavesEverything) {

@@ -695,6 +695,80 @@ TEST_F(WaypointPage, BadDeviceFilesLeaveStoreAndPageAsTheyWere) {
   EXPECT_NEAR(poiStorage.At(0)->Longitude, -2.5, 1e-9);
 }
 
+// The load reports and the reasons of a failed open or save in the chosen
+// language; the first line ("Error: <file>") and the captions stay the
+// language file's.
+TEST_F(WaypointPage, LoadReportsAndFailuresInTheChosenLanguage) {
+  testenv::FixedZone zone("UTC0");
+  const fs::path dir = testenv::scratchDir("wpt-languages");
+  std::string badMonth = WptRecord(1);
+  badMonth[1] = 13;
+  testenv::writeFile(dir / "cut.wpt", WptRecord(0) + WptRecord(2) + std::string(7, '\x01'));
+  testenv::writeFile(dir / "mixed.wpt", WptRecord(0) + badMonth + WptRecord(2) + WptRecord(2) + std::string(3, '\x01'));
+  testenv::writeFile(dir / "none.wpt", badMonth + badMonth);
+  testenv::PipeFeed pipe(dir / "pipe.wpt", WptRecord(0));  // never opened
+  ASSERT_TRUE(pipe.Made());
+  const auto at = [&](const char* name) { return QString::fromStdString((dir / name).string()); };
+  struct Case {
+    const char* language;
+    bool save;
+    QString path;
+    Icon icon;
+    QString text;  // of the box
+    QString reason;  // in the status panel, where the box gives one
+  };
+  const Case cases[] = {
+      {"de", false, at("cut.wpt"), Icon::Warning,
+       at("cut.wpt") + "\n2 Wegpunkte gelesen. 1 Datensatz ausgelassen: ein unvollständiger Datensatz am Dateiende (7 seiner 16 Bytes)."},
+      {"ja", false, at("mixed.wpt"), Icon::Warning,
+       at("mixed.wpt") + "\n2 件のウェイポイントを読み込みました。3 件のレコードを除外しました: ファイル末尾で途切れたレコード 1 件 "
+                         "(16 バイト中 3 バイト), 読み取れないもの 1 件 (有効な時刻がない、緯度 90 度または経度 180 度を超える位置、"
+                         "または画像のないアイコン番号), 前のウェイポイントと同じ秒のもの 1 件。"},
+      {"de", false, at("mixed.wpt"), Icon::Warning,
+       at("mixed.wpt") + "\n2 Wegpunkte gelesen. 3 Datensätze ausgelassen: ein unvollständiger Datensatz am Dateiende "
+                         "(3 seiner 16 Bytes), 1 unlesbar (keine gültige Zeit, eine Position jenseits von 90 Grad Breite "
+                         "oder 180 Grad Länge oder eine Symbolnummer ohne Bild), 1 aus derselben Sekunde wie ein früherer Wegpunkt."},
+      {"ja", false, at("none.wpt"), Icon::Error,
+       S(168) + ": " + at("none.wpt") + "\nウェイポイントを読み込めませんでした。2 件のレコードを除外しました: 読み取れないもの 2 件 "
+                                        "(有効な時刻がない、緯度 90 度または経度 180 度を超える位置、または画像のないアイコン番号)。"
+                                        "現在のウェイポイントはそのまま残ります。"},
+      {"de", false, at("none.wpt"), Icon::Error,
+       S(168) + ": " + at("none.wpt") + "\nEs konnte kein Wegpunkt gelesen werden. 2 Datensätze ausgelassen: 2 unlesbar "
+                                        "(keine gültige Zeit, eine Position jenseits von 90 Grad Breite oder 180 Grad Länge oder "
+                                        "eine Symbolnummer ohne Bild). Die vorhandenen Wegpunkte bleiben unverändert."},
+      {"de", false, at("pipe.wpt"), Icon::Error, S(168) + ": " + at("pipe.wpt") + "\nDies ist keine Datei.",
+       "Dies ist keine Datei."},
+      {"ja", false, at("pipe.wpt"), Icon::Error, S(168) + ": " + at("pipe.wpt") + "\nこれはファイルではありません。",
+       "これはファイルではありません。"},
+      {"ja", true, at("gone/x.wpt"), Icon::Error,
+       S(168) + ": " + at("gone/x.wpt") + "\nそのようなファイルやディレクトリはありません", "そのようなファイルやディレクトリはありません"},
+      {"de", true, at("full.wpt"), Icon::Error, S(168) + ": " + at("full.wpt") + "\nDatei zu groß", "Datei zu groß"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.path.toStdString());
+    uitest::Speaking speaking(env, QString::fromLatin1(c.language));
+    env.services.messages.clear();
+    if (c.save) {
+      poiStorage.Clear();
+      for (int i = 0; i < 10; ++i) AddPoi(2014, 6, 1, 8, 0, i, 1, 1, 0);
+      page->FillWptList();
+      env.services.saveAnswers.push_back(c.path);
+      testenv::FileSizeLimit limit(64);
+      page->bgWptFile_SaveClick();
+    } else {
+      env.services.openAnswers.push_back(c.path);
+      QTest::mouseClick(page->tbWptFileOpen, Qt::LeftButton);
+    }
+    EXPECT_EQ(f->StatusText(2), S(168));
+    if (!c.reason.isEmpty()) EXPECT_EQ(f->StatusText(3), c.reason);
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    // A report of what was read warns under "Waypoint"; failures are the file page's.
+    EXPECT_EQ(env.services.messages[0].caption, c.icon == Icon::Warning ? S(1) : S(115));
+    EXPECT_EQ(env.services.messages[0].icon, c.icon);
+    EXPECT_EQ(env.services.messages[0].text, c.text);
+  }
+}
+
 // --- exports ---------------------------------------------------------------------------
 
 TEST_F(WaypointPage, GpxExportOfTheListedRowsValidatesAndGpsbabelReadsItBack) {
