@@ -706,6 +706,7 @@ TEST_F(WaypointPage, LoadReportsAndFailuresInTheChosenLanguage) {
   testenv::writeFile(dir / "cut.wpt", WptRecord(0) + WptRecord(2) + std::string(7, '\x01'));
   testenv::writeFile(dir / "mixed.wpt", WptRecord(0) + badMonth + WptRecord(2) + WptRecord(2) + std::string(3, '\x01'));
   testenv::writeFile(dir / "none.wpt", badMonth + badMonth);
+  fs::create_directories(dir / "folder.wpt");
   testenv::PipeFeed pipe(dir / "pipe.wpt", WptRecord(0));  // never opened
   ASSERT_TRUE(pipe.Made());
   const auto at = [&](const char* name) { return QString::fromStdString((dir / name).string()); };
@@ -743,6 +744,10 @@ TEST_F(WaypointPage, LoadReportsAndFailuresInTheChosenLanguage) {
       {"ja", true, at("gone/x.wpt"), Icon::Error,
        S(168) + ": " + at("gone/x.wpt") + "\nそのようなファイルやディレクトリはありません", "そのようなファイルやディレクトリはありません"},
       {"de", true, at("full.wpt"), Icon::Error, S(168) + ": " + at("full.wpt") + "\nDatei zu groß", "Datei zu groß"},
+      // Opens that fail before any record is read: the system's reason, in the chosen language.
+      {"de", false, at("missing.wpt"), Icon::Error,
+       S(168) + ": " + at("missing.wpt") + "\nDatei oder Verzeichnis nicht gefunden", "Datei oder Verzeichnis nicht gefunden"},
+      {"ja", false, at("folder.wpt"), Icon::Error, S(168) + ": " + at("folder.wpt") + "\nディレクトリです", "ディレクトリです"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.language) + " " + c.path.toStdString());

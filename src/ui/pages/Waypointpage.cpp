@@ -98,11 +98,11 @@ QString Num(long long v) { return QString::fromStdString(textfmt::IntToStr(v)); 
 // Why a device waypoint file could not be opened, in the system's words.
 QString OpenFailureReason(const QString& path) {
   const QFileInfo info(path);
-  if (!info.exists()) return QString::fromLocal8Bit(std::strerror(ENOENT));
-  if (info.isDir()) return QString::fromLocal8Bit(std::strerror(EISDIR));
+  if (!info.exists()) return folders::SystemReason(ENOENT);
+  if (info.isDir()) return folders::SystemReason(EISDIR);
   // A pipe or device would make the open wait for a writer for ever.
   if (!info.isFile()) return QCoreApplication::translate("TWaypointPage", "This is not a file.");
-  return QString::fromLocal8Bit(std::strerror(info.isReadable() ? EIO : EACCES));
+  return folders::SystemReason(info.isReadable() ? EIO : EACCES);
 }
 
 QColor FromBgr(uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
