@@ -1095,3 +1095,21 @@ TEST_F(PoiIcons, SettingsControlsPreviewGenerateAndRefresh) {
 }
 
 }  // namespace
+
+// The date filter writes its date as the chosen language does, month names
+// included, and keeps its date through a language change.
+TEST_F(WaypointPage, DateFilterSpeaksTheChosenLanguage) {
+  env.WriteExe("Deutsch.txt", uitest::NumberedLanguage(174));
+  env.WriteExe("Japanese.txt", uitest::NumberedLanguage(174));
+  page->DateTimePicker->setDate(QDate(2026, 12, 11));
+  const struct {
+    int lang;
+    const char* text;
+  } cases[] = {{0, "11 Dec 2026"}, {1, "11.12.26"}, {6, "2026/12/11"}, {0, "11 Dec 2026"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lang);
+    f->cmbLanguage->setCurrentIndex(c.lang);
+    EXPECT_EQ(page->DateTimePicker->date(), QDate(2026, 12, 11));
+    EXPECT_EQ(page->DateTimePicker->text(), QString::fromUtf8(c.text));
+  }
+}

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -29,6 +30,7 @@
 #include "Tempkml.h"
 #include "Templateexport.h"
 #include "Textfmt.h"
+#include "Translators.h"
 #include "Uibuild.h"
 #include "Uiservices.h"
 #include "Unsaved.h"
@@ -236,6 +238,11 @@ TWaypointPage::TWaypointPage(TMainFrame& frame, QWidget* parent) : QWidget(paren
 TWaypointPage::~TWaypointPage() = default;
 
 void TWaypointPage::ApplyLanguage() {
+  // The date filter shows its date as the chosen language writes dates.
+  const QString code = translators::Current();
+  const QLocale locale = code == QLatin1String("en") ? QLocale::c() : QLocale(code);
+  DateTimePicker->setLocale(locale);
+  DateTimePicker->setDisplayFormat(locale.dateFormat(QLocale::ShortFormat));
   lblIcon->setText(Str(13));
   for (int c = 0; c < 3; ++c) model_->SetTitle(c, Str(14 + c));
   tbWptFileOpen->setToolTip(Str(99));
