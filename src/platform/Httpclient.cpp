@@ -15,6 +15,8 @@
 
 namespace {
 
+int waiting = 0;  // GETs waiting on the application thread
+
 HttpReply Failure(const QString& error) {
   HttpReply reply;
   reply.error = error;
@@ -117,15 +119,16 @@ class QtHttpClient final : public HttpClient {
     }
     // On the application's thread the wait keeps the windows painted; user
     // input (and a close of a window) stays queued until the answer is in.
-    QEventLoop loop;
     std::atomic<bool> done{false};
     std::thread worker([&] {
       reply = Fetch(request, url, timeoutMs);
       done = true;
-      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);  // wakes the wait
     });
-    // The application's quit ends every loop; this one waits on regardless.
-    while (!done) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    ++waiting;
+    // Not a nested event loop: the application's quit does not end it early.
+    while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+    --waiting;
     worker.join();
     return reply;
   }
@@ -144,3 +147,5 @@ HttpClient& HttpClient::Instance() {
 }
 
 void HttpClient::Install(HttpClient* client) { installed.store(client); }
+
+bool HttpClient::Waiting() { return waiting > 0; }

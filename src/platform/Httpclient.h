@@ -33,4 +33,8 @@ class HttpClient {
   virtual HttpReply Get(const HttpRequest& request) = 0;
   static HttpClient& Instance();          // the real client unless a test installed another
   static void Install(HttpClient* client); // not owned; nullptr goes back to the real one
+  // True while a GET on the application's thread waits with the windows
+  // painted: work that could change what the waiting handler holds (a map
+  // page's report) waits until it is over.
+  static bool Waiting();
 };

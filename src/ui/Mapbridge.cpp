@@ -1,6 +1,7 @@
 // The main window's map page operations: generating and loading the page,
 // script calls and read-backs, the click reports and page switching.
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -10,9 +11,9 @@
 #include "Desktop.h"
 #include "Deststorage.h"
 #include "Googlehtml.h"
-#include "Mainform.h"
-
+#include "Httpclient.h"
 #include "Jsescape.h"
+#include "Mainform.h"
 #include "Pathmanager.h"
 #include "Routestorage.h"
 #include "Textfmt.h"
@@ -49,6 +50,12 @@ void TFormMain::BuildMapView() {
   layout->addWidget(mapView_->Widget());
   mapView_->onLoaded = [this](bool ok) { CppWebBrowserDocumentComplete(ok); };
   mapView_->onReport = [this](const QString& report) {
+    // A report during a wait for a web service would change the lists under
+    // the waiting handler: it comes once the answer is in.
+    if (HttpClient::Waiting()) {
+      QTimer::singleShot(20, this, [this, report] { mapView_->onReport(report); });
+      return;
+    }
     // The next regeneration clears these notes with the rest of panel 3.
     if (report == kMapUnavailableReport) {
       SetStatusText(3, tr("Can not load the map"));

@@ -372,6 +372,39 @@ TEST_F(AltChart, WaitingForTheServiceRepaintsAndSaysSo) {
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+// A map report that comes while the program waits for the service changes
+// nothing under the waiting handler: it is handled once the answer is in.
+TEST_F(AltChart, AMapReportDuringTheWaitComesAfterIt) {
+  testenv::LocalHttpServer server(
+      Routes({At("48.5", "11.1", QJsonObject{{"delay", 1.5}, {"body", QString::fromUtf8(Reply("OK", "812"))}})}));
+  ASSERT_NE(server.Port(), 0);
+  Serve(server);
+  apConfig->VersionCheck = false;
+  f->show();
+  QCoreApplication::processEvents();
+  Route({{48.0, 11.0}, {48.0, 11.1}});
+  routeStorage.SetElevation(0, 5);
+  routeStorage.SetElevation(1, 5);
+  page().FillRouteList(false, false);
+  apConfig->Altchart = kAltchartShown;
+  Select({1});
+  size_t pointsInWait = 0;
+  env.services.onDialog = [&](QDialog& d) {
+    auto& e = dynamic_cast<TFormRouteEditor&>(d);
+    QTimer::singleShot(0, &e, [&] {
+      e.edtLat->setText(QStringLiteral("48.5"));
+      e.btnOk->click();
+      QTimer::singleShot(200, f.get(), [&] { map->onReport(QStringLiteral("ADD:2(47.5,10.5)")); });
+      QTimer::singleShot(500, f.get(), [&] { pointsInWait = routeStorage.Count(); });
+    });
+    return e.exec();
+  };
+  page().lvRouteDblClick();
+  EXPECT_EQ(pointsInWait, 2u);
+  EXPECT_EQ(routeStorage.At(1)->Elevation, 812);
+  EXPECT_TRUE(QTest::qWaitFor([] { return routeStorage.Count() == 3; }, 5000));
+}
+
 // A run asked for while one waits starts nothing.
 TEST_F(AltChart, OneRunAtATime) {
   FakeHttpClient http;
