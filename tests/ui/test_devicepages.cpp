@@ -909,6 +909,13 @@ TEST_F(DevicePages, SendingClearsTheChangeMark) {
   mapstores::AddDest(QStringLiteral("Eigenes"), 3, 4);
   Transfer(f->pgDest->bgDestDevice->Item(1));
   EXPECT_TRUE(destStorage.HasUnsavedChanges());
+
+  // A waypoint the device file cannot hold did not reach the device.
+  AddWaypoint(3, 2, 47.0, 10.0);
+  poiStorage.At(poiStorage.GetCount() - 1)->Year = 1850;
+  Transfer(f->pgWaypoint->tbDeviceUp);
+  EXPECT_EQ(Result(), S(167));
+  EXPECT_TRUE(poiStorage.HasUnsavedChanges());
 }
 
 // A device without a log sends an empty file: no error, nothing changes.

@@ -292,6 +292,8 @@ TEST_F(Unsaved, OwnCategoriesCountTheDefaultsDoNot) {
   EXPECT_EQ(Questions(), 0);
   EXPECT_TRUE(Dests().contains("cat:Mine"));
   EXPECT_TRUE(Dests().contains("Other"));
+  // The own category is in no file yet: still unsaved work.
+  EXPECT_TRUE(destStorage.HasUnsavedChanges());
 }
 
 // Edits made in an editor through the item itself, and on the map, count.

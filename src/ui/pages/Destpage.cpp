@@ -334,7 +334,7 @@ void TDestPage::bgDestFile_OpenClick() {
   // the file's categories join those held, unless it is a device file.
   const bool replaces = IsKorviFile(*path) || !destStorage.Items(dlActive).empty();
   if (replaces && !unsaved::MayDiscard(unsaved::Command::OpenDestinations)) return;
-  bool ok = false;
+  bool ok = false, keptUnsaved = false;
   {
     BusyCursor busy;
     // A pipe or a device would block the read or never end it.
@@ -344,12 +344,14 @@ void TDestPage::bgDestFile_OpenClick() {
       // categories in place of ours.
       destStorage.ReplaceWith(loaded);
     } else if (ok) {
+      // Categories kept from before the merge are only saved if they were.
+      keptUnsaved = destStorage.Items(dlActive).empty() && destStorage.HasUnsavedChanges();
       if (!destStorage.Items(dlActive).empty()) destStorage.ClearAll();
       destStorage.MergeFrom(loaded);
     }
   }
   if (ok) {
-    destStorage.MarkSaved();
+    if (!keptUnsaved) destStorage.MarkSaved();
     frame_.SetStatusText(2, Str(167));
   } else {
     // The loader's reason, where it has one, under the general text.

@@ -591,6 +591,7 @@ struct TDeviceTransfers::Upload {
   bool empty;
   std::function<bool(const QString& path)> write;
   const ChangeMark& mark;  // cleared once the device has the collection
+  const bool* partial = nullptr;  // set by write when it left items out
 };
 
 struct TDeviceTransfers::Download {
@@ -628,7 +629,8 @@ void TDeviceTransfers::RunUpload(const Upload& u) {
   if (!u.write(file.Path())) return fail(122, tr("Can not write the transfer file: %1").arg(file.Path()));
   QString reason;
   if (RunDeviceTask(frame_.FrameWindow(), u.task, file.Path(), &reason) != mrOk) return fail(122, reason);
-  u.mark.MarkSaved();
+  // Items the device file could not hold are still unsaved work.
+  if (!u.partial || !*u.partial) u.mark.MarkSaved();
   frame_.SetStatusText(2, Str(167));
 }
 
@@ -691,9 +693,15 @@ void TDeviceTransfers::bgDestDevice_DownloadClick() {
 }
 
 void TDeviceTransfers::bgWptDevice_UploadClick() {
+  bool partial = false;
   RunUpload({frame_.WaypointPage().tbDeviceUp, 1, wtUploadWaypoints, poiStorage.GetCount() == 0,
-             [](const QString& path) { return poiStorage.SaveDeviceFile(QFile::encodeName(path).constData()); },
-             poiStorage});
+             [&partial](const QString& path) {
+               int leftOut = 0;
+               const bool ok = poiStorage.SaveDeviceFile(QFile::encodeName(path).constData(), &leftOut);
+               partial = leftOut > 0;
+               return ok;
+             },
+             poiStorage, &partial});
 }
 
 // Read as an opened waypoint file is: the whole records, and what was left out.
