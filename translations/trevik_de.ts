@@ -403,33 +403,6 @@
     </message>
 </context>
 <context>
-    <name>TTrackPointModel</name>
-    <message>
-        <source>Lat</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
-        <source>Lng</source>
-        <translation>Länge</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Entfernung</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Höhe</translation>
-    </message>
-</context>
-<context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>

@@ -403,33 +403,6 @@
     </message>
 </context>
 <context>
-    <name>TTrackPointModel</name>
-    <message>
-        <source>Lat</source>
-        <translation>Lat</translation>
-    </message>
-    <message>
-        <source>Lng</source>
-        <translation>Lon</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Distancia</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Hora</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Velocidad</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Altitud</translation>
-    </message>
-</context>
-<context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>

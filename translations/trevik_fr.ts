@@ -403,33 +403,6 @@
     </message>
 </context>
 <context>
-    <name>TTrackPointModel</name>
-    <message>
-        <source>Lat</source>
-        <translation>Lat.</translation>
-    </message>
-    <message>
-        <source>Lng</source>
-        <translation>Long.</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Distance</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Vitesse</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Altitude</translation>
-    </message>
-</context>
-<context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>

@@ -401,33 +401,6 @@
     </message>
 </context>
 <context>
-    <name>TTrackPointModel</name>
-    <message>
-        <source>Lat</source>
-        <translation>緯度</translation>
-    </message>
-    <message>
-        <source>Lng</source>
-        <translation>経度</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>距離</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>時刻</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>速度</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>標高</translation>
-    </message>
-</context>
-<context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>

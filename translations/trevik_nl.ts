@@ -403,33 +403,6 @@
     </message>
 </context>
 <context>
-    <name>TTrackPointModel</name>
-    <message>
-        <source>Lat</source>
-        <translation>Breedte</translation>
-    </message>
-    <message>
-        <source>Lng</source>
-        <translation>Lengte</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Afstand</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Tijd</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Snelheid</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Hoogte</translation>
-    </message>
-</context>
-<context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>

@@ -401,33 +401,6 @@
     </message>
 </context>
 <context>
-    <name>TTrackPointModel</name>
-    <message>
-        <source>Lat</source>
-        <translation>纬度</translation>
-    </message>
-    <message>
-        <source>Lng</source>
-        <translation>经度</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>距离</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>速度</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>海拔</translation>
-    </message>
-</context>
-<context>
     <name>TWaypointPage</name>
     <message>
         <source>This is not a file.</source>

@@ -30,9 +30,8 @@ QString TrackTimeText(double utc) {
 
 TTrackPointModel::TTrackPointModel(TTrackStorage& store, QObject* parent)
     : QAbstractTableModel(parent), store_(store) {
-  const char* titles[kColumns] = {QT_TR_NOOP("Lat"),  QT_TR_NOOP("Lng"),   QT_TR_NOOP("Distance"),
-                                  QT_TR_NOOP("Time"), QT_TR_NOOP("Speed"), QT_TR_NOOP("Altitude")};
-  for (int c = 0; c < kColumns; ++c) titles_[c] = tr(titles[c]);
+  const char* titles[kColumns] = {"Lat", "Lng", "Distance", "Time", "Speed", "Altitude"};
+  for (int c = 0; c < kColumns; ++c) titles_[c] = QString::fromLatin1(titles[c]);
 }
 
 void TTrackPointModel::SetTrack(int storeRow) {
