@@ -558,6 +558,14 @@
     </message>
 </context>
 <context>
+    <name>uibuild</name>
+    <message>
+        <source>, </source>
+        <extracomment>Put between the items of a list inside a sentence (&quot;a, b, c&quot;).</extracomment>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
     <name>unsaved</name>
     <message>
         <source>The destinations and categories hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them, your own categories included.

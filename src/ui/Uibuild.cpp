@@ -17,6 +17,11 @@ namespace uibuild {
 
 QString Str(int n) { return strTable ? strTable->GetString(n) : QStringLiteral("0"); }
 
+QString JoinList(const QStringList& items) {
+  //: Put between the items of a list inside a sentence ("a, b, c").
+  return items.join(QCoreApplication::translate("uibuild", ", "));
+}
+
 QToolButton* ToolButton(QWidget* parent, const char* name, bool checkable) {
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(name));

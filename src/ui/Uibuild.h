@@ -20,6 +20,9 @@ namespace uibuild {
 
 // String n of the language table ("0" while there is none).
 QString Str(int n);
+// The items of a list inside a sentence, joined as the chosen language joins
+// them (a comma and a space in English, an ideographic comma in Japanese).
+QString JoinList(const QStringList& items);
 
 QToolButton* ToolButton(QWidget* parent, const char* name, bool checkable = false);
 QLabel* Label(QWidget* parent, const char* name, const QString& text);
