@@ -88,7 +88,8 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   void FormResize() override;
   virtual void UpdateMapMode();
   virtual void btnGoogleSearchClick();
-  // A click report of the page.
+  // A report of the page: a click, or the note that the map or the place
+  // search is not available.
   void OnMapClick(const QString& report);
   void CppWebBrowserDocumentComplete(bool ok);
   void PageControlChange(int index);

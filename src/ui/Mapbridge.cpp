@@ -49,25 +49,7 @@ void TFormMain::BuildMapView() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(mapView_->Widget());
   mapView_->onLoaded = [this](bool ok) { CppWebBrowserDocumentComplete(ok); };
-  mapView_->onReport = [this](const QString& report) {
-    // A report during a wait for a web service would change the lists under
-    // the waiting handler: it comes once the answer is in.
-    if (HttpClient::Waiting()) {
-      QTimer::singleShot(20, this, [this, report] { mapView_->onReport(report); });
-      return;
-    }
-    // The next regeneration clears these notes with the rest of panel 3.
-    if (report == kMapUnavailableReport) {
-      SetStatusText(3, tr("Can not load the map"));
-      // The page's own note in the map area, in the chosen language.
-      mapView_->RunScript(QStringLiteral("var n = document.getElementById('map_note'); if (n) n.textContent = '") +
-                          EscapeJsString(tr("The map could not be loaded.")) + QStringLiteral("';"));
-    }
-    else if (report == kPlaceSearchUnavailableReport)
-      SetStatusText(3, tr("The place search is not available."));
-    else
-      OnMapClick(report);
-  };
+  mapView_->onReport = [this](const QString& report) { OnMapClick(report); };
 
   auto* tabInput = new TabInputWatch(this);
   PageControl->installEventFilter(tabInput);
@@ -225,10 +207,25 @@ void TFormMain::PageControlChange(int) {
 }
 
 void TFormMain::OnMapClick(const QString& report) {
-  // A click that arrives while the page is being read, or while an earlier
-  // click is still being handled (a dialog is open), waits its turn.
-  if (inMapClick_ || (mapView_ && mapView_->Reading())) {
+  // A report that arrives while the page is being read, while an earlier
+  // click is still being handled (a dialog is open) or while a web service's
+  // answer is awaited would change the lists under the waiting handler: it
+  // waits its turn, and so does each retry.
+  if (inMapClick_ || HttpClient::Waiting() || (mapView_ && mapView_->Reading())) {
     QTimer::singleShot(20, this, [this, report] { OnMapClick(report); });
+    return;
+  }
+  // The next regeneration clears these notes with the rest of panel 3.
+  if (report == kMapUnavailableReport) {
+    SetStatusText(3, tr("Can not load the map"));
+    // The page's own note in the map area, in the chosen language.
+    if (mapView_)
+      mapView_->RunScript(QStringLiteral("var n = document.getElementById('map_note'); if (n) n.textContent = '") +
+                          EscapeJsString(tr("The map could not be loaded.")) + QStringLiteral("';"));
+    return;
+  }
+  if (report == kPlaceSearchUnavailableReport) {
+    SetStatusText(3, tr("The place search is not available."));
     return;
   }
   inMapClick_ = true;
