@@ -184,6 +184,29 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%1 in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n leere Kategorie bzw. Unterkategorie wurde nicht gespeichert: %1. Die Datei enthält nur Kategorien und Unterkategorien mit Zielen.</numerusform>
+            <numerusform>%n leere Kategorien bzw. Unterkategorien wurden nicht gespeichert: %1. Die Datei enthält nur Kategorien und Unterkategorien mit Zielen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n Ziel ohne Kategorie oder Unterkategorie wurde nicht gespeichert.</numerusform>
+            <numerusform>%n Ziele ohne Kategorie oder Unterkategorie wurden nicht gespeichert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -653,6 +676,46 @@ Das Programm schließen und die Änderungen verwerfen?</translation>
     <message>
         <source>Unsaved changes</source>
         <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>Die Wegpunkte enthalten Änderungen, die weder in einer Datei gespeichert noch an das Gerät gesendet wurden. Das Öffnen der Datei ersetzt sie alle.
+
+Die Datei trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>Die Wegpunkte enthalten Änderungen, die weder in einer Datei gespeichert noch an das Gerät gesendet wurden. Die Wegpunkte vom Gerät ersetzen sie alle.
+
+Die Wegpunkte trotzdem herunterladen?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>Die Route enthält Änderungen, die weder in einer Datei gespeichert noch an das Gerät gesendet wurden. Das Öffnen der Datei ersetzt sie.
+
+Die Datei trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>Die Route enthält Änderungen, die weder in einer Datei gespeichert noch an das Gerät gesendet wurden. Die Route vom Gerät ersetzt sie.
+
+Die Route trotzdem herunterladen?</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>Die Tracks enthalten Änderungen, die nicht in einer Datei gespeichert wurden. Das Öffnen der Trackdatei ersetzt alle Tracks.
+
+Die Datei trotzdem öffnen?</translation>
     </message>
 </context>
 </TS>

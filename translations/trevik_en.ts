@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>TDestPage</name>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n empty category or sub-category not saved: %1. The file holds only those with destinations.</numerusform>
+            <numerusform>%n empty categories or sub-categories not saved: %1. The file holds only those with destinations.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n destination without a category or sub-category not saved.</numerusform>
+            <numerusform>%n destinations without a category or sub-category not saved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TTrackPage</name>
     <message numerus="yes">
         <source>%n track(s) saved.</source>

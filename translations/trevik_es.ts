@@ -184,6 +184,29 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n categoría o subcategoría vacía no guardada: %1. El archivo solo contiene las que tienen destinos.</numerusform>
+            <numerusform>%n categorías o subcategorías vacías no guardadas: %1. El archivo solo contiene las que tienen destinos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n destino sin categoría ni subcategoría no guardado.</numerusform>
+            <numerusform>%n destinos sin categoría ni subcategoría no guardados.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -653,6 +676,46 @@ Close the program and lose them?</source>
     <message>
         <source>Unsaved changes</source>
         <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>Los puntos de ruta tienen cambios que no se han guardado en un archivo ni enviado al dispositivo. Al abrir el archivo se sustituyen todos.
+
+¿Abrir el archivo de todos modos?</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>Los puntos de ruta tienen cambios que no se han guardado en un archivo ni enviado al dispositivo. Los puntos de ruta del dispositivo los sustituyen todos.
+
+¿Recibir los puntos de ruta de todos modos?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>La ruta tiene cambios que no se han guardado en un archivo ni enviado al dispositivo. Al abrir el archivo se sustituye.
+
+¿Abrir el archivo de todos modos?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>La ruta tiene cambios que no se han guardado en un archivo ni enviado al dispositivo. La ruta del dispositivo la sustituye.
+
+¿Recibir la ruta de todos modos?</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>Los tracks tienen cambios que no se han guardado en un archivo. Al abrir el archivo de tracks se sustituyen todos los tracks.
+
+¿Abrir el archivo de todos modos?</translation>
     </message>
 </context>
 </TS>

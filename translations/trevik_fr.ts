@@ -184,6 +184,29 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%1 dans %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n catégorie ou sous-catégorie vide non enregistrée : %1. Le fichier ne contient que celles qui ont des destinations.</numerusform>
+            <numerusform>%n catégories ou sous-catégories vides non enregistrées : %1. Le fichier ne contient que celles qui ont des destinations.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n destination sans catégorie ni sous-catégorie non enregistrée.</numerusform>
+            <numerusform>%n destinations sans catégorie ni sous-catégorie non enregistrées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -653,6 +676,46 @@ Fermer le programme et les perdre ?</translation>
     <message>
         <source>Unsaved changes</source>
         <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>Les points de passage contiennent des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil. L&apos;ouverture du fichier les remplace tous.
+
+Ouvrir le fichier quand même ?</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>Les points de passage contiennent des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil. Les points de passage de l&apos;appareil les remplacent tous.
+
+Recevoir quand même les points de passage ?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>L&apos;itinéraire contient des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil. L&apos;ouverture du fichier le remplace.
+
+Ouvrir le fichier quand même ?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>L&apos;itinéraire contient des modifications qui n&apos;ont été ni enregistrées dans un fichier ni envoyées à l&apos;appareil. L&apos;itinéraire de l&apos;appareil le remplace.
+
+Recevoir quand même l&apos;itinéraire ?</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>Les traces contiennent des modifications qui n&apos;ont pas été enregistrées dans un fichier. L&apos;ouverture du fichier de traces remplace toutes les traces.
+
+Ouvrir le fichier quand même ?</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,29 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%1 in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n categoria o sottocategoria vuota non salvata: %1. Il file contiene solo quelle con destinazioni.</numerusform>
+            <numerusform>%n categorie o sottocategorie vuote non salvate: %1. Il file contiene solo quelle con destinazioni.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n destinazione senza categoria né sottocategoria non salvata.</numerusform>
+            <numerusform>%n destinazioni senza categoria né sottocategoria non salvate.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -653,6 +676,46 @@ Chiudere il programma e perderle?</translation>
     <message>
         <source>Unsaved changes</source>
         <translation>Modifiche non salvate</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>I waypoint contengono modifiche non salvate in un file né inviate al dispositivo. Aprendo il file verranno tutti sostituiti.
+
+Aprire comunque il file?</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>I waypoint contengono modifiche non salvate in un file né inviate al dispositivo. I waypoint del dispositivo li sostituiranno tutti.
+
+Ricevere comunque i waypoint?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>Il percorso contiene modifiche non salvate in un file né inviate al dispositivo. Aprendo il file verrà sostituito.
+
+Aprire comunque il file?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>Il percorso contiene modifiche non salvate in un file né inviate al dispositivo. Il percorso del dispositivo lo sostituirà.
+
+Ricevere comunque il percorso?</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>Le tracce contengono modifiche non salvate in un file. L&apos;apertura del file delle tracce sostituirà tutte le tracce.
+
+Aprire comunque il file?</translation>
     </message>
 </context>
 </TS>

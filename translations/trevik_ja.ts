@@ -184,6 +184,27 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%2の%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>空のカテゴリまたはサブカテゴリ %n 件は保存されませんでした: %1。ファイルには、目的地を含むものだけが保存されます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>カテゴリまたはサブカテゴリのない目的地 %n 件は保存されませんでした。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -646,6 +667,46 @@ Close the program and lose them?</source>
     <message>
         <source>Unsaved changes</source>
         <translation>未保存の変更</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>ウェイポイントに、ファイルへの保存もデバイスへの送信もされていない変更があります。ファイルを開くと、すべてのウェイポイントが置き換えられます。
+
+それでもファイルを開きますか?</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>ウェイポイントに、ファイルへの保存もデバイスへの送信もされていない変更があります。デバイスのウェイポイントで、すべてのウェイポイントが置き換えられます。
+
+それでもウェイポイントをダウンロードしますか?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>ルートに、ファイルへの保存もデバイスへの送信もされていない変更があります。ファイルを開くと、ルートが置き換えられます。
+
+それでもファイルを開きますか?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>ルートに、ファイルへの保存もデバイスへの送信もされていない変更があります。デバイスのルートで置き換えられます。
+
+それでもルートをダウンロードしますか?</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>トラックに、ファイルに保存されていない変更があります。トラックファイルを開くと、すべてのトラックが置き換えられます。
+
+それでもファイルを開きますか?</translation>
     </message>
 </context>
 </TS>

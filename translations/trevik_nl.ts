@@ -184,6 +184,29 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%1 in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n lege categorie of subcategorie is niet opgeslagen: %1. Het bestand bevat alleen categorieën en subcategorieën met bestemmingen.</numerusform>
+            <numerusform>%n lege categorieën of subcategorieën zijn niet opgeslagen: %1. Het bestand bevat alleen categorieën en subcategorieën met bestemmingen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n bestemming zonder categorie of subcategorie is niet opgeslagen.</numerusform>
+            <numerusform>%n bestemmingen zonder categorie of subcategorie zijn niet opgeslagen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -653,6 +676,46 @@ Het programma sluiten en de wijzigingen verliezen?</translation>
     <message>
         <source>Unsaved changes</source>
         <translation>Niet-opgeslagen wijzigingen</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>De waypoints bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd. Het openen van het bestand vervangt ze allemaal.
+
+Het bestand toch openen?</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>De waypoints bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd. De waypoints van het apparaat vervangen ze allemaal.
+
+De waypoints toch downloaden?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>De route bevat wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd. Het openen van het bestand vervangt deze.
+
+Het bestand toch openen?</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>De route bevat wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd. De route van het apparaat vervangt deze.
+
+De route toch downloaden?</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>De tracks bevatten wijzigingen die niet in een bestand zijn opgeslagen. Het openen van het trackbestand vervangt alle tracks.
+
+Het bestand toch openen?</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,27 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%2中的%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n 个空类别或子类别未保存：%1。文件只保存含有目的地的类别和子类别。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n 个没有类别或子类别的目的地未保存。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -646,6 +667,46 @@ Close the program and lose them?</source>
     <message>
         <source>Unsaved changes</source>
         <translation>未保存的更改</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>航点有尚未保存到文件或发送到设备的更改。打开该文件将替换所有航点。
+
+仍然打开该文件吗？</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>航点有尚未保存到文件或发送到设备的更改。设备上的航点将替换所有航点。
+
+仍然下载航点吗？</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>路线有尚未保存到文件或发送到设备的更改。打开该文件将替换它。
+
+仍然打开该文件吗？</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>路线有尚未保存到文件或发送到设备的更改。设备上的路线将替换它。
+
+仍然下载路线吗？</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>轨迹有尚未保存到文件的更改。打开轨迹文件将替换所有轨迹。
+
+仍然打开该文件吗？</translation>
     </message>
 </context>
 </TS>

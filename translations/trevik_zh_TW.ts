@@ -184,6 +184,27 @@
     </message>
 </context>
 <context>
+    <name>TDestPage</name>
+    <message>
+        <source>%1 in %2</source>
+        <comment>a sub-category in its category</comment>
+        <translation>%2中的%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>
+        <extracomment>%1 lists the categories and sub-categories.</extracomment>
+        <translation>
+            <numerusform>%n 個空的類別或子類別未儲存：%1。檔案只會儲存含有目的地的類別和子類別。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) without a category or sub-category not saved.</source>
+        <translation>
+            <numerusform>%n 個沒有類別或子類別的目的地未儲存。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
@@ -646,6 +667,46 @@ Close the program and lose them?</source>
     <message>
         <source>Unsaved changes</source>
         <translation>未儲存的變更</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. Opening the file replaces all of them.
+
+Open the file anyway?</source>
+        <translation>航點有變更尚未儲存到檔案，也尚未傳送到裝置。開啟檔案會取代所有航點。
+
+仍要開啟檔案嗎？</translation>
+    </message>
+    <message>
+        <source>The waypoints hold changes that are not saved to a file or sent to the device. The waypoints from the device replace all of them.
+
+Download the waypoints anyway?</source>
+        <translation>航點有變更尚未儲存到檔案，也尚未傳送到裝置。裝置上的航點會取代所有航點。
+
+仍要下載航點嗎？</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. Opening the file replaces it.
+
+Open the file anyway?</source>
+        <translation>路線有變更尚未儲存到檔案，也尚未傳送到裝置。開啟檔案會取代它。
+
+仍要開啟檔案嗎？</translation>
+    </message>
+    <message>
+        <source>The route holds changes that are not saved to a file or sent to the device. The route from the device replaces it.
+
+Download the route anyway?</source>
+        <translation>路線有變更尚未儲存到檔案，也尚未傳送到裝置。裝置上的路線會取代它。
+
+仍要下載路線嗎？</translation>
+    </message>
+    <message>
+        <source>The tracks hold changes that are not saved to a file. Opening the track file replaces every track.
+
+Open the file anyway?</source>
+        <translation>軌跡有變更尚未儲存到檔案。開啟軌跡檔案會取代所有軌跡。
+
+仍要開啟檔案嗎？</translation>
     </message>
 </context>
 </TS>

@@ -39,9 +39,10 @@ class ContentHash {
 
 // Kept by each store: set by every change of its content, cleared by
 // MarkSaved once the collection is in a file, on the device or loaded anew.
+// An empty collection has nothing to lose, whatever it held before.
 class ChangeMark {
  public:
-  bool HasUnsavedChanges() const { return Fingerprint() != saved_; }
+  bool HasUnsavedChanges() const { return !IsEmpty() && Fingerprint() != saved_; }
   // The mark is no part of the content: a store's const save may clear it.
   void MarkSaved() const { saved_ = Fingerprint(); }
 
@@ -50,6 +51,7 @@ class ChangeMark {
   ~ChangeMark() = default;
   // The hash of the collection's content.
   virtual std::uint64_t Fingerprint() const = 0;
+  virtual bool IsEmpty() const = 0;
 
  private:
   mutable std::uint64_t saved_ = 0;

@@ -120,6 +120,18 @@ void DestItemList::Retitle(DestItem* item, const QString& oldTitle) {
 
 DestStorage::~DestStorage() { ClearAll(); }
 
+const DefaultCategory defaultCategories[8] = {
+    {"Cafe/Hotel", "Fast Food"}, {"Service", "ATM"},        {"Culture", "Antiguity"},
+    {"Leisure", "Amusement Park"}, {"Sports", "Golf course"}, {"Store", "Electrical"},
+    {"Transport", "Airport"},    {"Navigation", "Bridge"}};
+
+bool IsDefaultCategory(const QString& category, const QString* subCategory) {
+  for (const DefaultCategory& d : defaultCategories)
+    if (category == QLatin1String(d.category) && (!subCategory || *subCategory == QLatin1String(d.subCategory)))
+      return true;
+  return false;
+}
+
 std::uint64_t DestStorage::Fingerprint() const {
   ContentHash h;
   h.Value(categories_.Size());
@@ -377,6 +389,7 @@ DeviceIndex DestStorage::BuildDeviceIndex() const {
     total += static_cast<std::size_t>(index.DestCounts[p]);
   }
   index.Dests.assign(total, nullptr);
+  index.Unfiled = active_.size() - total;
   for (const auto& d : active_) {
     const std::ptrdiff_t p = pairOf(*d);
     if (p >= 0) index.Dests[next[static_cast<std::size_t>(p)]++] = d.get();

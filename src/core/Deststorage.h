@@ -54,7 +54,20 @@ struct DeviceIndex {
   std::vector<int> SubCategoryCounts;  // one per category
   std::vector<int> DestCounts;         // one per (category, sub-category) pair
   std::vector<DestItem*> Dests;        // owned by the store
+  // Destinations under no category and sub-category of the store: in no
+  // group, so no destination file holds them.
+  std::size_t Unfiled = 0;
 };
+
+// The categories a start begins with, each with its one sub-category.
+struct DefaultCategory {
+  const char* category;
+  const char* subCategory;
+};
+extern const DefaultCategory defaultCategories[8];
+// Whether a start brings this category back (subCategory null), or this
+// sub-category of it.
+bool IsDefaultCategory(const QString& category, const QString* subCategory = nullptr);
 
 // An ordered list of owned names, found by exact name.
 class NameList {
@@ -202,6 +215,7 @@ class DestStorage : public ChangeMark {
 
  protected:
   std::uint64_t Fingerprint() const override;
+  bool IsEmpty() const override { return categories_.Size() == 0 && active_.empty(); }
 
  private:
   DestItemList& ListOf(DestList list) { return list == dlActive ? active_ : removed_; }

@@ -86,6 +86,7 @@ class TPoiStorage : public ChangeMark {
 
  protected:
   std::uint64_t Fingerprint() const override;
+  bool IsEmpty() const override { return items_.empty(); }
 
  private:
   bool Matches(const sUserPOI& p) const;

@@ -96,6 +96,7 @@ class RouteStorage : public ChangeMark {
 
  protected:
   std::uint64_t Fingerprint() const override;
+  bool IsEmpty() const override { return points_.empty(); }
 
  private:
   int indexOf(const QString& name) const;

@@ -111,6 +111,7 @@ class TTrackStorage : public ChangeMark {
 
  protected:
   std::uint64_t Fingerprint() const override;
+  bool IsEmpty() const override { return tracks_.empty(); }
 
  private:
   std::vector<std::unique_ptr<TTrackList>> tracks_;

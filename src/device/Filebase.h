@@ -3,7 +3,24 @@
 // the tab-separated text file load into it and save from it.
 #include <QString>
 
+#include <cstddef>
+#include <optional>
+#include <vector>
+
 class DestStorage;
+
+// What a written file leaves out of its store: the store is not saved by it.
+struct DestFileGaps {
+  struct Group {
+    QString category;
+    std::optional<QString> subCategory;  // none: the whole category
+  };
+  // Categories and sub-categories that the file cannot hold, in store order.
+  std::vector<Group> emptyGroups;
+  // Destinations under no category and sub-category of the store.
+  std::size_t unfiled = 0;
+  bool Any() const { return !emptyGroups.empty() || unfiled > 0; }
+};
 
 class FileBase {
  public:
@@ -20,6 +37,8 @@ class FileBase {
   // Why the last Save failed when the data do not fit the format, for the
   // user; empty when the file could not be written (the system knows why).
   const QString& Error() const { return error_; }
+  // What the last successful Save left out of the store.
+  const DestFileGaps& Gaps() const { return gaps_; }
 
  protected:
   // Answers 0, the failed result, after noting why.
@@ -29,6 +48,7 @@ class FileBase {
   }
 
   DestStorage& Store;  // not owned
+  DestFileGaps gaps_;
 
  private:
   QString error_;

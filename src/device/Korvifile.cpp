@@ -144,6 +144,8 @@ int KorviFile::Save(const QString& path) {
     return Fail(tr("The text lengths do not fit the device file."));
 
   const DeviceIndex index = Store.BuildDeviceIndex();
+  gaps_ = DestFileGaps();
+  gaps_.unfiled = index.Unfiled;
   if (index.CategoryCount > 255)
     return Fail(tr("The device file holds at most 255 categories."));
   for (int n : index.SubCategoryCounts)

@@ -50,7 +50,8 @@ class KorviFile : public FileBase {
   // Writes the store's device index. Refuses (0, old file untouched) a store
   // the file cannot hold: more than 255 categories, more than 65535
   // sub-categories in a category or destinations in a sub-category, a
-  // position that does not fit, or a failed write.
+  // position that does not fit, or a failed write. Gaps() counts the
+  // destinations under no category, which no record can hold.
   int Save(const QString& path) override;
 
  private:

@@ -158,6 +158,26 @@ int ZavFile::Save(const QString& path) {
   };
 
   const DeviceIndex index = Store.BuildDeviceIndex();
+  // Each line names its category and sub-category: a group without
+  // destinations has no line. A start brings the default ones back.
+  gaps_ = DestFileGaps();
+  gaps_.unfiled = index.Unfiled;
+  for (int c = 0, first = 0; c < index.CategoryCount; ++c) {
+    const int subs = index.SubCategoryCounts[static_cast<size_t>(c)];
+    const QString category = Store.GetCategory(c).value_or(QString());
+    int held = 0;
+    for (int s = 0; s < subs; ++s) held += index.DestCounts[static_cast<size_t>(first + s)];
+    if (held == 0 && !IsDefaultCategory(category)) {
+      gaps_.emptyGroups.push_back({category, std::nullopt});
+    } else {
+      for (int s = 0; s < subs; ++s) {
+        const QString sub = Store.GetSubCategory(c, s).value_or(QString());
+        if (index.DestCounts[static_cast<size_t>(first + s)] == 0 && !IsDefaultCategory(category, &sub))
+          gaps_.emptyGroups.push_back({category, sub});
+      }
+    }
+    first += subs;
+  }
   const QString blanks4 = QStringLiteral("\t \t \t \t \t");
   const QString blanks11 = QStringLiteral("\t \t \t \t \t \t \t \t \t \t \t \tZAVEOL\r\n");
   size_t pair = 0, next = 0;

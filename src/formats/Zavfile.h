@@ -26,5 +26,8 @@ class ZavFile : public FileBase {
   int Load(const QString& path) override;
   // Writes every active destination, grouped by category and sub-category.
   // 0 when the file could not be written whole; the old file then stays.
+  // Gaps() names what the file cannot hold: the categories and
+  // sub-categories without destinations (but the defaults, which every start
+  // brings back) and the destinations under no category.
   int Save(const QString& path) override;
 };

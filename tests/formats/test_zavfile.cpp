@@ -121,6 +121,47 @@ TEST(ZavFile, RoundTripKeepsDestinationsAndMergesLongCategories) {
   EXPECT_EQ(loaded.GetSubCategory(gruss->Category, gruss->SubCategory).value(), "Caf\u00e9s");
 }
 
+// A line names its category and sub-category, so a group without
+// destinations is not in the file, nor is a destination filed under none;
+// the save names them. The default groups come back with every start.
+TEST(ZavFile, SaveNamesWhatTheFileCannotHold) {
+  DestStorage store;
+  for (const DefaultCategory& d : defaultCategories)
+    store.AddSubCategory(store.AddCategory(QString::fromLatin1(d.category)), QString::fromLatin1(d.subCategory));
+  addDest(store, "Service", "ATM", "Bank", 48.1, 11.5);
+  store.AddSubCategory(store.FindCategory("Service"), "Post");  // empty, beside a default
+  store.AddSubCategory(store.FindCategory("Culture"), "Museum");  // empty, in an empty default
+  store.AddSubCategory(store.AddCategory("Mine"), "Sub");         // empty, own
+  addDest(store, "Walks", "Alps", "Hut", 47.4, 11.0);
+  store.AddSubCategory(store.FindCategory("Walks"), "Lakes");  // empty, beside a destination
+  store.AddCategory("Bare");  // no sub-category: its destination is filed under none
+  auto loose = std::make_unique<DestItem>("Loose", store.FindCategory("Bare"), -1, QString(), 47.0, 10.0);
+  ASSERT_EQ(store.AddItem(dlActive, loose), drOk);
+  const auto path = testenv::scratchDir("zav") / "gaps.zav";
+  ZavFile file(store);
+  ASSERT_EQ(file.Save(q(path)), 1);
+  QStringList named;
+  for (const DestFileGaps::Group& g : file.Gaps().emptyGroups)
+    named << (g.subCategory ? g.category + "/" + *g.subCategory : g.category);
+  EXPECT_EQ(named, (QStringList{"Service/Post", "Culture/Museum", "Mine", "Walks/Lakes", "Bare"}));
+  EXPECT_EQ(file.Gaps().unfiled, 1u);
+
+  // What comes back is the store without them.
+  DestStorage loaded;
+  ASSERT_EQ(ZavFile(loaded).Load(q(path)), 1);
+  EXPECT_EQ(loaded.Items().size(), 2u);
+  EXPECT_EQ(loaded.FindCategory("Mine"), -1);
+
+  // A store that the file holds whole, the empty defaults beside it, has no gaps.
+  DestStorage whole;
+  for (const DefaultCategory& d : defaultCategories)
+    whole.AddSubCategory(whole.AddCategory(QString::fromLatin1(d.category)), QString::fromLatin1(d.subCategory));
+  addDest(whole, "Walks", "Alps", "Hut", 47.4, 11.0);
+  ZavFile again(whole);
+  ASSERT_EQ(again.Save(q(path)), 1);
+  EXPECT_FALSE(again.Gaps().Any());
+}
+
 // Once a fuzz finding: a coordinate next to 0 was saved as 0, which the
 // next load takes for no position and drops the destination.
 TEST(ZavFile, CoordinateNextToZeroSurvivesASave) {

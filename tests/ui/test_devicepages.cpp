@@ -33,8 +33,7 @@
 #include "Poistorage.h"
 #include "Portsandbox.h"
 #include "Routestorage.h"
-#include "Simulator.h"
-#include "Simxmodem.h"
+#include "Simdevice.h"
 #include "Trackstorage.h"
 #include "Transfertest.h"
 #include "Uitestenv.h"
@@ -46,6 +45,7 @@ using Icon = UiServices::Icon;
 namespace {
 
 using uitest::FakeMapView;
+using uitest::TrackLog;
 
 constexpr int kPort = 7;
 
@@ -76,33 +76,6 @@ std::vector<std::string> Split(const std::string& s) {
   std::vector<std::string> out;
   TFormWorkTask::SplitReply(out, s.c_str());
   return out;
-}
-
-// Whole-metre earth-centred position of a WGS-84 latitude and longitude.
-void Ecef(double latDeg, double lonDeg, int32_t& x, int32_t& y, int32_t& z) {
-  const double a = 6378137.0, f = 1 / 298.257223563, e2 = f * (2 - f);
-  const double lat = latDeg * std::numbers::pi / 180, lon = lonDeg * std::numbers::pi / 180;
-  const double n = a / std::sqrt(1 - e2 * std::sin(lat) * std::sin(lat));
-  x = int32_t(std::lround(n * std::cos(lat) * std::cos(lon)));
-  y = int32_t(std::lround(n * std::cos(lat) * std::sin(lon)));
-  z = int32_t(std::lround(n * (1 - e2) * std::sin(lat)));
-}
-
-// A logger log of segments of the given fix counts, 10 m apart, one a second.
-std::string TrackLog(std::initializer_list<int> counts) {
-  testenv::GpsLogWriter w;
-  int32_t x, y, z;
-  Ecef(48.1, 11.5, x, y, z);
-  for (int c : counts)
-    for (int i = 0; i < c; ++i) {
-      const uint16_t status = i == 0 ? testenv::GpsLogWriter::segment(1) : 0;
-      if (i % 3 == 0)
-        w.full(10000000, x, y, z, status);
-      else
-        w.smallDelta(1, 10, 0, 0, status);
-      x += 10;
-    }
-  return w.bytes();
 }
 
 void AddWaypoint(int n, int icon, double lat, double lng) {
@@ -169,16 +142,19 @@ QPoint ClickPoint(const QAbstractButton* b) {
   return b->style()->subElementRect(element, &opt, b).center();
 }
 
-// A hung-up line comes back as a new one under the same port.
-devsim::Options Relinking() {
-  devsim::Options o;
-  o.relinkAfterHangUp = true;
-  return o;
+// The device with its settings as the tests expect them.
+devsim::DeviceState Settings() {
+  devsim::DeviceState st;
+  st.logger = {60, 100, 3, 42.5};
+  st.device = {2, 20, 255, 30, -5, 1, 1};
+  return st;
 }
 
 class DevicePages : public ::testing::Test {
  protected:
-  DevicePages() : env(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+  DevicePages()
+      : env(::testing::UnitTest::GetInstance()->current_test_info()->name()),
+        dev("devicepages", kPort, env.Path("tmp"), Settings()) {}
 
   void SetUp() override {
     tz = std::make_unique<testenv::FixedZone>("UTC0");
@@ -192,40 +168,17 @@ class DevicePages : public ::testing::Test {
                                 "Beep=0\r\n[SERIAL]\r\nPort=%1\r\n")
                      .arg(kPort));
     env.Start();
-    tmp = env.Path("tmp");
-    QDir().mkpath(tmp);
-    oldTmp = qgetenv("TMP");
-    qputenv("TMP", tmp.toLocal8Bit());
-    deviceTransferTiming = transfertest::FastTiming();
-
-    devsim::DeviceState st;
-    st.logger = {60, 100, 3, 42.5};
-    st.device = {2, 20, 255, 30, -5, 1, 1};
-    sim.setState(st);
-    SetDevice();
-    sim.linkAs(ports.dir(), kPort);
-    sim.start();
-
     f = std::make_unique<DeviceMain>();
     poiStorage.IconCount = 21;
     env.services.answer = UiServices::Yes;
   }
   void TearDown() override {
     f.reset();
-    sim.stop();
     InstallMapViewFactory(nullptr);
     mapstores::ClearAll();
-    deviceTransferTiming = XModemTiming();
-    qputenv("TMP", oldTmp);
   }
 
-  void SetDevice(const devsim::XmodemFaults& faults = devsim::XmodemFaults()) {
-    device = std::make_shared<devsim::SimXmodem>(faults);
-    device->PacketTimeout = 1000;
-    device->ReplyTimeout = 1000;
-    device->MaxRetries = 3;
-    sim.setFilePhase(device);
-  }
+  void SetDevice(const devsim::XmodemFaults& faults = devsim::XmodemFaults()) { dev.SetDevice(faults); }
 
   // Runs a transfer that succeeds. The device may still wait for the
   // program's last ACK, which a closing pseudo-terminal can drop; the next
@@ -240,7 +193,7 @@ class DevicePages : public ::testing::Test {
   // The transfer files left in TMP and the data folder.
   QStringList TransferFilesLeft() const {
     QStringList left;
-    for (const QString& dir : {tmp, pathManager->GetDataDir()})
+    for (const QString& dir : {env.Path("tmp"), pathManager->GetDataDir()})
       left << QDir(dir).entryList({QStringLiteral("TVQ_*")}, QDir::Files);
     return left;
   }
@@ -283,14 +236,12 @@ class DevicePages : public ::testing::Test {
   }
 
   uitest::ProgramEnv env;
+  uitest::SimDevice dev;
+  devsim::Simulator& sim = dev.sim;
+  std::shared_ptr<devsim::SimXmodem>& device = dev.device;
   std::unique_ptr<testenv::FixedZone> tz;
-  testenv::PortSandbox ports{"devicepages"};
-  devsim::Simulator sim{devsim::DeviceState(), Relinking()};
-  std::shared_ptr<devsim::SimXmodem> device;
   std::unique_ptr<DeviceMain> f;
   FakeMapView* map = nullptr;
-  QString tmp;
-  QByteArray oldTmp;
 };
 
 // ---------------------------------------------------------------------------
@@ -734,7 +685,8 @@ TEST_F(DevicePages, UploadThenDownloadGivesTheSameCollections) {
   for (const auto& m : Messages()) EXPECT_EQ(m, std::pair(S(116), S(118)));
 
   mapstores::ClearAll();
-  AddWaypoint(9, 1, 1.0, 2.0);  // replaced by the download
+  AddWaypoint(9, 1, 1.0, 2.0);  // loaded once, replaced by the download unasked
+  poiStorage.MarkSaved();
   const int pages = map->navigated.size();
   Transfer(f->pgDest->bgDestDevice->Item(1));
   Transfer(f->pgWaypoint->tbDeviceDown);
@@ -783,6 +735,7 @@ TEST_F(DevicePages, DamagedWaypointDownloadKeepsTheWholeRecordsAndSaysSo) {
     return std::string{char(124), char(month), 1, 10, 0, char(second), 1, 0, 0x10, 0x27, 0, 0, 0x20, 0x4E, 0, 0};
   };
   AddWaypoint(9, 1, 1.0, 2.0);
+  poiStorage.MarkSaved();  // as if loaded: the download asks nothing
   auto names = [] {
     QStringList out;
     for (int i = 0; i < poiStorage.GetCount(); ++i) out << QString::fromUtf8(poiStorage.At(i)->Name);
@@ -942,7 +895,10 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
   AddWaypoint(1, 3, 47.5, 10.25);
   mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
   mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
-  trackStorage.MarkSaved();  // as if loaded: the downloads ask nothing
+  // As if loaded: the downloads ask nothing.
+  poiStorage.MarkSaved();
+  routeStorage.MarkSaved();
+  trackStorage.MarkSaved();
   mapstores::AddDest(QStringLiteral("Rathaus"), 48.13743, 11.57549);
   devsim::DeviceState st = sim.state();
   st.file(DeviceFile::TrackLog) = TrackLog({400, 400, 400});  // several blocks
@@ -1143,6 +1099,9 @@ TEST_F(DevicePages, FailedUploadsSayWhy) {
 TEST_F(DevicePages, TransferFailuresSayWhyInTheChosenLanguage) {
   for (int n = 0; n < 300; ++n) AddWaypoint(n, n % 21, 47.5 + n * 0.001, 10.25);  // several blocks
   mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+  // As if loaded: the downloads ask nothing.
+  poiStorage.MarkSaved();
+  routeStorage.MarkSaved();
   std::string wpts;
   for (int i = 0; i < 200; ++i) wpts += std::string("\x7C\x05\x01\x0A\x00\x00\x01\x00\x10\x27\x00\x00\x20\x4E\x00\x00", 16);
   QTimer closer;  // closes the progress window once a block has gone

@@ -1,7 +1,8 @@
 // Work that is in no file and not on the device is not thrown away unasked:
 // the commands that replace or clear a collection, and closing the window,
 // ask first when the collection holds changes, and only then. Driven through
-// the real widgets with the real stores and files; the answers are scripted.
+// the real widgets with the real stores and files, the downloads against the
+// device simulator; the answers are scripted.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -16,7 +17,9 @@
 #include "Mapstores.h"
 #include "Poistorage.h"
 #include "Routestorage.h"
+#include "Fixedzone.h"
 #include "Routewindow.h"
+#include "Simdevice.h"
 #include "Trackstorage.h"
 #include "Uitestenv.h"
 #include "Zavfile.h"
@@ -24,10 +27,18 @@
 namespace {
 
 using Icon = UiServices::Icon;
+using devsim::DeviceFile;
 using routetest::RouteMain;
 using uitest::FakeMapView;
 
+constexpr int kPort = 7;
+
 QString S(int n) { return QStringLiteral("S%1").arg(n); }
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // What each collection holds, as names, categories marked.
 QStringList Dests() {
@@ -46,21 +57,49 @@ QStringList Route() {
   for (std::size_t i = 0; i < routeStorage.Count(); ++i) out << routeStorage.At(i)->Name;
   return out;
 }
-QStringList Tracks() {
+QStringList Tracks(const TTrackStorage& tracks = trackStorage) {
   QStringList out;
-  for (std::size_t i = 0; i < trackStorage.Count(); ++i) out << trackStorage.At(i)->Name();
+  for (std::size_t i = 0; i < tracks.Count(); ++i) out << tracks.At(i)->Name();
   return out;
+}
+
+// Someone else's waypoint file and route file: what opening or downloading
+// them brings.
+void WriteWaypointFile(const QString& path, int day) {
+  TPoiStorage theirs;
+  theirs.IconCount = 21;
+  auto* p = new sUserPOI;
+  p->Year = 2024;
+  p->Month = 6;
+  p->Day = std::uint8_t(day);
+  p->Hour = 9;
+  p->Icon = 2;
+  p->Latitude = 46.5;
+  p->Longitude = 9.75;
+  p->SetName(QStringLiteral("2024/06/%1 09:00:00").arg(day, 2, 10, QLatin1Char('0')).toStdString());
+  ASSERT_TRUE(theirs.Add(p));
+  ASSERT_TRUE(theirs.SaveDeviceFile(QFile::encodeName(path).constData()));
+}
+void WriteRouteFile(const QString& path, const QStringList& names) {
+  RouteStorage theirs;
+  double lat = 47.0;
+  for (const QString& name : names) ASSERT_EQ(theirs.AddPoint(name, lat += 0.1, 11.0, ttNone), raAdded);
+  ASSERT_EQ(theirs.SaveDeviceFile(path, true), 1);
 }
 
 class Unsaved : public ::testing::Test {
  protected:
-  Unsaved() : env(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+  Unsaved()
+      : env(::testing::UnitTest::GetInstance()->current_test_info()->name()),
+        dev("unsaved", kPort, env.Path("tmp")) {}
 
   void SetUp() override {
     mapstores::ClearAll();
     uitest::UseFakeMapView(map);
     env.WriteIni(uitest::AllPagesIni());
     env.Start();
+    apConfig->Port = kPort;
+    poiStorage.IconCount = 21;
     f = std::make_unique<RouteMain>();
     f->PageLoaded = true;
     apConfig->Altchart = 0;
@@ -82,6 +121,28 @@ class Unsaved : public ::testing::Test {
 <trkpt lat="48.1" lon="11.1"><ele>510</ele><time>2024-05-01T10:01:00Z</time></trkpt>
 </trkseg></trk></gpx>
 )");
+    gpx.close();
+    WriteWaypointFile(dir + "/theirs.wpt", 1);
+    WriteRouteFile(dir + "/theirs.rte", {"Alpha", "Beta"});
+    {
+      TTrackStorage theirs;
+      auto track = std::make_unique<TTrackList>();
+      for (int i = 0; i < 3; ++i) {
+        sFile_TrkEntry e;
+        e.Latitude = 47.0 + i * 0.01;
+        e.Longitude = 11.0;
+        track->AddPoint(e, false);
+      }
+      track->SetName(QStringLiteral("theirs"));
+      theirs.AddTrack(std::move(track));
+      ASSERT_GT(theirs.SaveToFile(dir + "/theirs.trk"), 0);
+    }
+    // What the device holds.
+    WriteWaypointFile(dir + "/device.wpt", 2);
+    dev.SetFile(DeviceFile::Waypoints, ReadAll(dir + "/device.wpt").toStdString());
+    WriteRouteFile(dir + "/device.rte", {"Gamma", "Delta"});
+    dev.SetFile(DeviceFile::Route, ReadAll(dir + "/device.rte").toStdString());
+    dev.SetFile(DeviceFile::TrackLog, uitest::TrackLog({4, 6}));
   }
   void TearDown() override {
     f.reset();
@@ -96,19 +157,22 @@ class Unsaved : public ::testing::Test {
     return n;
   }
 
+  testenv::FixedZone zone{"UTC0"};  // waypoint names are local times
   uitest::ProgramEnv env;
+  uitest::SimDevice dev;
   FakeMapView* map = nullptr;
   std::unique_ptr<RouteMain> f;
   QString dir;
 };
 
-// One collection: how the user fills it, how it is saved through its page,
-// and what it holds.
+// One collection: how the user fills it, how it is saved and emptied through
+// its page, and what it holds.
 struct Collection {
   const ChangeMark& mark;
   std::function<void(RouteMain&)> fill;
   std::function<void(RouteMain&, uitest::FakeServices&, const QString& dir)> save;
   std::function<QStringList()> content;
+  QAbstractButton* (*clear)(RouteMain&);
 };
 
 Collection DestCollection() {
@@ -122,7 +186,7 @@ Collection DestCollection() {
             s.saveAnswers.push_back(dir + "/mine.zav");
             f.pgDest->bgDestFile->Item(1)->click();
           },
-          Dests};
+          Dests, [](RouteMain& f) -> QAbstractButton* { return f.pgDest->bgDestTable->Item(3); }};
 }
 // A waypoint the device file can hold: its time is a real one.
 void AddWaypoint() {
@@ -148,7 +212,7 @@ Collection WaypointCollection() {
             s.saveAnswers.push_back(dir + "/mine.wpt");
             f.pgWaypoint->tbWptFileSave->click();
           },
-          Waypoints};
+          Waypoints, [](RouteMain& f) -> QAbstractButton* { return f.pgWaypoint->tbWptTableClear; }};
 }
 Collection RouteCollection() {
   return {routeStorage,
@@ -161,7 +225,7 @@ Collection RouteCollection() {
             s.saveAnswers.push_back(dir + "/mine.rte");
             f.pgRoute->tbRouteSave->click();
           },
-          Route};
+          Route, [](RouteMain& f) -> QAbstractButton* { return f.pgRoute->tbRouteTableClear; }};
 }
 Collection TrackCollection() {
   return {trackStorage,
@@ -174,80 +238,137 @@ Collection TrackCollection() {
             s.saveAnswers.push_back(dir + "/mine.trk");
             f.pgTrack->tbTrackFileSave->click();
           },
-          Tracks};
+          [] { return Tracks(); }, [](RouteMain& f) -> QAbstractButton* { return f.pgTrack->tbTrackTableClear; }};
 }
 
-// Every command that replaces or clears a collection, with changes held and
-// with everything saved, answered Yes and No. Yes (or no question) carries
-// the command out; No leaves everything as it was.
+// Every command that replaces or clears a collection, with changes held, with
+// everything saved and with the collection emptied, answered Yes and No. Yes
+// (or no question) carries the command out; No leaves everything as it was,
+// the status bar's result included, and starts no transfer.
 TEST_F(Unsaved, CommandsAskOnlyWhenTheirCollectionHoldsChanges) {
+  const QString logPath = env.Path("tmp/log.bin");
+  {
+    QFile log(logPath);
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write(QByteArray::fromStdString(uitest::TrackLog({4, 6})));
+  }
+  TTrackStorage logTracks;
+  ASSERT_TRUE(logTracks.LoadDeviceFile(logPath));
+  ASSERT_EQ(logTracks.Count(), 2u);
+  auto open = [](QAbstractButton* (*button)(RouteMain&), const char* file) {
+    return [button, file](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
+      s.openAnswers.push_back(dir + "/" + file);
+      button(f)->click();
+    };
+  };
+  auto press = [](QAbstractButton* (*button)(RouteMain&)) {
+    return [button](RouteMain& f, uitest::FakeServices&, const QString&) { button(f)->click(); };
+  };
   struct Command {
     const char* what;
     Collection collection;
     int caption;  // the page's name
     std::function<void(RouteMain&, uitest::FakeServices&, const QString& dir)> run;
     QStringList after;
+    bool download = false;  // a transfer from the device
   } commands[] = {
       {"open a destination file", DestCollection(), 0,
-       [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
-         s.openAnswers.push_back(dir + "/theirs.zav");
-         f.pgDest->bgDestFile->Item(0)->click();
-       },
+       open([](RouteMain& f) -> QAbstractButton* { return f.pgDest->bgDestFile->Item(0); }, "theirs.zav"),
        {"cat:Theirs", "Other"}},
       {"delete all destinations", DestCollection(), 0,
-       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgDest->bgDestTable->Item(3)->click(); },
-       {}},
+       press([](RouteMain& f) -> QAbstractButton* { return f.pgDest->bgDestTable->Item(3); }), {}},
+      {"open a waypoint file", WaypointCollection(), 1,
+       open([](RouteMain& f) -> QAbstractButton* { return f.pgWaypoint->tbWptFileOpen; }, "theirs.wpt"),
+       {"2024/06/01 09:00:00"}},
+      {"download the waypoints", WaypointCollection(), 1,
+       press([](RouteMain& f) -> QAbstractButton* { return f.pgWaypoint->tbDeviceDown; }),
+       {"2024/06/02 09:00:00"}, true},
       {"clear the waypoints", WaypointCollection(), 1,
-       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgWaypoint->tbWptTableClear->click(); }, {}},
+       press([](RouteMain& f) -> QAbstractButton* { return f.pgWaypoint->tbWptTableClear; }), {}},
+      {"open a route file", RouteCollection(), 2,
+       open([](RouteMain& f) -> QAbstractButton* { return f.pgRoute->tbRouteOpen; }, "theirs.rte"),
+       {"Alpha", "Beta"}},
+      {"download the route", RouteCollection(), 2,
+       press([](RouteMain& f) -> QAbstractButton* { return f.pgRoute->tbgRouteDeviceDown; }), {"Gamma", "Delta"},
+       true},
       {"clear the route", RouteCollection(), 2,
-       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgRoute->tbRouteTableClear->click(); }, {}},
+       press([](RouteMain& f) -> QAbstractButton* { return f.pgRoute->tbRouteTableClear; }), {}},
       {"route from the track", RouteCollection(), 2,
        [](RouteMain& f, uitest::FakeServices&, const QString&) {
          routetest::ShowTrackPoints(f, {{47, 11, 5}, {48, 12, 6}, {49, 11, 7}});
          f.pgTrack->spdAutoGeneratorTrk->click();
        },
        {"0", "1", "2"}},
+      {"open a track file", TrackCollection(), 3,
+       open([](RouteMain& f) -> QAbstractButton* { return f.pgTrack->tbTrackFileOpen; }, "theirs.trk"),
+       {"theirs"}},
       {"import a GPX file", TrackCollection(), 3,
        [](RouteMain& f, uitest::FakeServices& s, const QString& dir) {
          s.openAnswers.push_back(dir + "/imported.gpx");
          f.pgTrack->mnuGPXImport->trigger();
        },
        {"imported"}},
+      {"download the track log", TrackCollection(), 3,
+       press([](RouteMain& f) -> QAbstractButton* { return f.pgTrack->tbTrackDeviceDown; }), Tracks(logTracks),
+       true},
       {"clear the tracks", TrackCollection(), 3,
-       [](RouteMain& f, uitest::FakeServices&, const QString&) { f.pgTrack->tbTrackTableClear->click(); }, {}},
+       press([](RouteMain& f) -> QAbstractButton* { return f.pgTrack->tbTrackTableClear; }), {}},
   };
+  enum class Held { Changes, Saved, Emptied };
   for (const Command& c : commands) {
-    for (const bool saved : {false, true}) {
+    for (const Held held : {Held::Changes, Held::Saved, Held::Emptied}) {
       for (const int answer : {int(UiServices::Yes), int(UiServices::No)}) {
-        SCOPED_TRACE(std::string(c.what) + (saved ? ", saved" : ", changed") +
-                     (answer == UiServices::Yes ? ", Yes" : ", No"));
+        const char* heldText[] = {", changed", ", saved", ", emptied"};
+        SCOPED_TRACE(std::string(c.what) + heldText[int(held)] + (answer == UiServices::Yes ? ", Yes" : ", No"));
         mapstores::ClearAll();
         c.collection.fill(*f);
-        if (saved) {
+        if (held == Held::Saved) {
           c.collection.save(*f, env.services, dir);
           ASSERT_FALSE(c.collection.mark.HasUnsavedChanges());
         } else {
           ASSERT_TRUE(c.collection.mark.HasUnsavedChanges());
         }
+        if (held == Held::Emptied) {
+          // Emptied by the user after the question: nothing is left to lose.
+          env.services.answer = UiServices::Yes;
+          c.collection.clear(*f)->click();
+          ASSERT_TRUE(c.collection.content().isEmpty());
+        }
         const QStringList before = c.collection.content();
-        ASSERT_FALSE(before.isEmpty());
+        ASSERT_EQ(before.isEmpty(), held == Held::Emptied);
         env.services.messages.clear();
         env.services.answer = answer;
+        f->SetStatusText(2, QStringLiteral("before"));
+        const int transfers = dev.device->Transfers.load();
 
         c.run(*f, env.services, dir);
 
-        if (saved) {
-          EXPECT_EQ(Questions(), 0);
-        } else {
+        const bool asked = held == Held::Changes;
+        if (asked) {
           ASSERT_FALSE(env.services.messages.empty());
           const auto& q = env.services.messages.front();
           EXPECT_EQ(q.icon, Icon::Question);
           EXPECT_EQ(q.caption, S(c.caption));
           EXPECT_TRUE(q.text.contains("not saved")) << q.text.toStdString();
           EXPECT_EQ(Questions(), 1);
+        } else {
+          EXPECT_EQ(Questions(), 0);
         }
-        const bool carriedOut = saved || answer == UiServices::Yes;
+        const bool carriedOut = !asked || answer == UiServices::Yes;
         EXPECT_EQ(c.collection.content(), carriedOut ? c.after : before);
+        if (!carriedOut) EXPECT_EQ(f->StatusText(2), QStringLiteral("before"));
+        if (c.download) {
+          if (carriedOut) {
+            EXPECT_EQ(f->StatusText(2), S(167));
+            // The device may still wait for the last ACK.
+            dev.device->WaitForTransfers(transfers + 1, 5000);
+          } else {
+            EXPECT_EQ(dev.device->Transfers.load(), transfers);
+          }
+        }
+        // What a file or the device holds is saved; a route made here is not.
+        if (carriedOut && !c.after.isEmpty())
+          EXPECT_EQ(c.collection.mark.HasUnsavedChanges(), c.after == QStringList({"0", "1", "2"}));
         env.services.openAnswers.clear();
       }
     }
@@ -273,8 +394,8 @@ TEST_F(Unsaved, LoadedOrEmptyCollectionsAreReplacedWithoutAQuestion) {
   f->pgDest->bgDestTable->Item(3)->click();
   EXPECT_EQ(Questions(), 0);
   EXPECT_TRUE(Dests().isEmpty());
-  // Emptied, the store is no longer what the file holds.
-  EXPECT_TRUE(destStorage.HasUnsavedChanges());
+  // Emptied, it holds nothing to lose.
+  EXPECT_FALSE(destStorage.HasUnsavedChanges());
 }
 
 // The default categories are no user's work; a category of one's own is.
@@ -338,6 +459,42 @@ TEST_F(Unsaved, TrackSaveOfSomeTracksKeepsTheOthersUnsaved) {
   env.services.saveAnswers.push_back(dir + "/all.trk");
   f->pgTrack->tbTrackFileSave->click();
   EXPECT_FALSE(trackStorage.HasUnsavedChanges());
+}
+
+// A destination file holds only the categories that hold destinations: a
+// save that leaves one of one's own out says so and keeps the work marked,
+// so that closing still asks. Once it holds a destination, all is saved.
+TEST_F(Unsaved, DestinationSaveThatLeavesACategoryOutSaysSoAndKeepsTheMark) {
+  f->show();
+  mapstores::AddDest(QStringLiteral("Home"), 48.1, 11.5);
+  const int mine = destStorage.AddCategory(QStringLiteral("Mine"));
+  destStorage.AddSubCategory(mine, QStringLiteral("Sub"));
+  f->pgDest->FillCategoryCombo();
+  f->pgDest->FillDestList();
+  env.services.saveAnswers.push_back(dir + "/mine.zav");
+  f->pgDest->bgDestFile->Item(1)->click();
+  ASSERT_TRUE(QFile::exists(dir + "/mine.zav"));
+  EXPECT_EQ(f->StatusText(2), S(167));
+  ASSERT_EQ(env.services.messages.size(), 1u);
+  EXPECT_EQ(env.services.messages[0].icon, Icon::Warning);
+  EXPECT_EQ(env.services.messages[0].caption, S(114));
+  EXPECT_EQ(env.services.messages[0].text,
+            "1 empty category or sub-category not saved: Mine. The file holds only those with destinations.");
+  EXPECT_TRUE(destStorage.HasUnsavedChanges());
+  env.services.answer = UiServices::No;
+  EXPECT_FALSE(f->close());
+  ASSERT_EQ(Questions(), 1);
+  EXPECT_TRUE(env.services.messages.back().text.contains(S(0)));
+
+  // With a destination in it the file holds everything.
+  auto item = std::make_unique<DestItem>(QStringLiteral("Hut"), mine, 0, QString(), 47.4, 11.0);
+  ASSERT_EQ(destStorage.AddItem(dlActive, item), drOk);
+  env.services.messages.clear();
+  env.services.saveAnswers.push_back(dir + "/mine.zav");
+  f->pgDest->bgDestFile->Item(1)->click();
+  EXPECT_TRUE(env.services.messages.empty());
+  EXPECT_FALSE(destStorage.HasUnsavedChanges());
+  EXPECT_TRUE(f->close());
 }
 
 // Closing the window asks once, naming every collection with changes; No

@@ -60,6 +60,33 @@ int FilterIndex(const QComboBox* combo) {
 
 }  // namespace
 
+QString DestFileGapsText(const DestFileGaps& gaps) {
+  QStringList sentences;
+  if (!gaps.emptyGroups.empty()) {
+    // A long list would outgrow the message box: the first few stand for the rest.
+    constexpr std::size_t kShown = 10;
+    QStringList names;
+    for (std::size_t i = 0; i < std::min(gaps.emptyGroups.size(), kShown); ++i) {
+      const DestFileGaps::Group& g = gaps.emptyGroups[i];
+      names << (g.subCategory ? QCoreApplication::translate("TDestPage", "%1 in %2", "a sub-category in its category")
+                                    .arg(*g.subCategory, g.category)
+                              : g.category);
+    }
+    if (gaps.emptyGroups.size() > kShown) names << QStringLiteral("…");
+    //: %1 lists the categories and sub-categories.
+    sentences << QCoreApplication::translate("TDestPage",
+                                             "%n empty category(ies) or sub-category(ies) not saved: %1. The file "
+                                             "holds only those with destinations.",
+                                             nullptr, int(gaps.emptyGroups.size()))
+                     .arg(JoinList(names));
+  }
+  if (gaps.unfiled > 0)
+    sentences << QCoreApplication::translate("TDestPage",
+                                             "%n destination(s) without a category or sub-category not saved.",
+                                             nullptr, int(gaps.unfiled));
+  return sentences.join(QLatin1Char('\n'));
+}
+
 // --- the list model -----------------------------------------------------------------------------
 
 TDestListModel::TDestListModel(DestStorage& store, QObject* parent)
@@ -224,17 +251,13 @@ QString TDestPage::AddPointScript(double latitude, double longitude, const QStri
 // --- categories and the list -------------------------------------------------------------------
 
 void TDestPage::InitDefaultCategories() {
-  static const char* const defaults[][2] = {
-      {"Cafe/Hotel", "Fast Food"}, {"Service", "ATM"},        {"Culture", "Antiguity"},
-      {"Leisure", "Amusement Park"}, {"Sports", "Golf course"}, {"Store", "Electrical"},
-      {"Transport", "Airport"},    {"Navigation", "Bridge"}};
   // The defaults are nobody's work: a store with nothing unsaved stays so.
   const bool clean = !destStorage.HasUnsavedChanges();
-  for (const auto& row : defaults) {
+  for (const DefaultCategory& row : defaultCategories) {
     // Filed under the index the category got, so a store that is not empty
     // still pairs each name with its own sub-category.
-    const int c = destStorage.AddCategory(QString::fromLatin1(row[0]));
-    destStorage.AddSubCategory(c, QString::fromLatin1(row[1]));
+    const int c = destStorage.AddCategory(QString::fromLatin1(row.category));
+    destStorage.AddSubCategory(c, QString::fromLatin1(row.subCategory));
   }
   if (clean) destStorage.MarkSaved();
 }
@@ -333,39 +356,38 @@ void TDestPage::bgDestFile_OpenClick() {
   // Only a store that the load empties loses anything: with no destination
   // the file's categories join those held, unless it is a device file.
   const bool replaces = IsKorviFile(*path) || !destStorage.Items(dlActive).empty();
-  if (replaces && !unsaved::MayDiscard(unsaved::Command::OpenDestinations)) return;
-  bool ok = false, keptUnsaved = false;
-  {
-    BusyCursor busy;
-    // A pipe or a device would block the read or never end it.
-    ok = QFileInfo(*path).isFile() && file->Load(*path) == 1;
-    if (ok && IsKorviFile(*path)) {
-      // The device file files everything by position: it brings its own
-      // categories in place of ours.
-      destStorage.ReplaceWith(loaded);
-    } else if (ok) {
-      // Categories kept from before the merge are only saved if they were.
-      keptUnsaved = destStorage.Items(dlActive).empty() && destStorage.HasUnsavedChanges();
-      if (!destStorage.Items(dlActive).empty()) destStorage.ClearAll();
-      destStorage.MergeFrom(loaded);
+  unsaved::RunCommand(replaces ? unsaved::Command::OpenDestinations : unsaved::Command::AddDestinationsFile, [&] {
+    bool ok = false;
+    {
+      BusyCursor busy;
+      // A pipe or a device would block the read or never end it.
+      ok = QFileInfo(*path).isFile() && file->Load(*path) == 1;
+      if (ok && IsKorviFile(*path)) {
+        // The device file files everything by position: it brings its own
+        // categories in place of ours.
+        destStorage.ReplaceWith(loaded);
+      } else if (ok) {
+        if (!destStorage.Items(dlActive).empty()) destStorage.ClearAll();
+        destStorage.MergeFrom(loaded);
+      }
     }
-  }
-  if (ok) {
-    if (!keptUnsaved) destStorage.MarkSaved();
-    frame_.SetStatusText(2, Str(167));
-  } else {
-    // The loader's reason, where it has one, under the general text.
-    const QString why = file->Error();
-    frame_.SetStatusText(2, Str(168));
-    ui.MessageBox(why.isEmpty() ? Str(129) : Str(129) + QLatin1Char('\n') + why, Str(113), Icon::Error);
-  }
-  file.reset();
-  FillCategoryCombo();
-  FillSubCategoryCombo(0);
-  FillDestList();
-  // A file that failed left the destinations as they were, and so the title.
-  if (ok) frame_.SetTitleFile(*path);
-  frame_.RefreshMap(0.0, 0.0);
+    if (ok) {
+      frame_.SetStatusText(2, Str(167));
+    } else {
+      // The loader's reason, where it has one, under the general text.
+      const QString why = file->Error();
+      frame_.SetStatusText(2, Str(168));
+      ui.MessageBox(why.isEmpty() ? Str(129) : Str(129) + QLatin1Char('\n') + why, Str(113), Icon::Error);
+    }
+    file.reset();
+    FillCategoryCombo();
+    FillSubCategoryCombo(0);
+    FillDestList();
+    // A file that failed left the destinations as they were, and so the title.
+    if (ok) frame_.SetTitleFile(*path);
+    frame_.RefreshMap(0.0, 0.0);
+    return ok ? unsaved::Holds::Loaded : unsaved::Holds::Other;
+  });
 }
 
 void TDestPage::bgDestFile_SaveClick() {
@@ -390,9 +412,12 @@ void TDestPage::bgDestFile_SaveClick() {
   // format has the writer's reason; a file that could not be written the system's.
   if (!WriteOrReport(frame_, Str(114), *path, [&] { return file->Save(*path) == 1; }, [&] { return file->Error(); }))
     return;
-  destStorage.MarkSaved();
+  // What the file cannot hold is still unsaved work.
+  const DestFileGaps& gaps = file->Gaps();
+  if (!gaps.Any()) destStorage.MarkSaved();
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
+  if (gaps.Any()) ui.MessageBox(DestFileGapsText(gaps), Str(114), Icon::Warning);
 }
 
 // --- table -------------------------------------------------------------------------------------
@@ -472,13 +497,15 @@ void TDestPage::bgDestTable_DeleteClick() {
 }
 
 void TDestPage::bgDestTableItems3Click() {
-  if (!unsaved::MayDiscard(unsaved::Command::DeleteAllDestinations)) return;
-  destStorage.ClearAll();
-  // The filters must not offer categories that are gone.
-  FillCategoryCombo();
-  FillSubCategoryCombo(0);
-  FillDestList();
-  frame_.RefreshMap(0.0, 0.0);
+  unsaved::RunCommand(unsaved::Command::DeleteAllDestinations, [this] {
+    destStorage.ClearAll();
+    // The filters must not offer categories that are gone.
+    FillCategoryCombo();
+    FillSubCategoryCombo(0);
+    FillDestList();
+    frame_.RefreshMap(0.0, 0.0);
+    return unsaved::Holds::Other;
+  });
 }
 
 void TDestPage::lvDestSelectItem() {

@@ -18,6 +18,10 @@
 class TMainFrame;
 class DestStorage;
 struct DestItem;
+struct DestFileGaps;
+
+// Says what a written destination file left out of the store.
+QString DestFileGapsText(const DestFileGaps& gaps);
 
 // The rows of lvDest: the destinations the filters let through, in store
 // order, read from the store when shown. Rows hold the destinations

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include "Apconfig.h"
 #include "Apexception.h"
@@ -591,21 +592,21 @@ struct TDeviceTransfers::Upload {
   bool empty;
   std::function<bool(const QString& path)> write;
   const ChangeMark& mark;  // cleared once the device has the collection
-  const bool* partial = nullptr;  // set by write when it left items out
+  // What the written file left out; empty when it holds the whole collection.
+  std::function<QString()> leftOut = nullptr;
 };
 
 struct TDeviceTransfers::Download {
   QWidget* button;
   int pageText;
   int task;
+  unsaved::Command command;  // replaces the collection, or adds to it
   // Reads the received file into the store; false leaves the store as it was.
   std::function<bool(const QString& path)> read;
   std::function<void()> refill;
   // What the read left out of a damaged file; empty when it read it whole.
   std::function<QString()> leftOut = nullptr;
-  // A download that joins what is held: when that was all saved, so is the
-  // whole after it (a download that replaces clears the mark in its store).
-  const ChangeMark* joins = nullptr;
+  bool busy = false;  // the busy cursor from the start of the transfer on
 };
 
 void TDeviceTransfers::RunUpload(const Upload& u) {
@@ -627,60 +628,74 @@ void TDeviceTransfers::RunUpload(const Upload& u) {
   TransferFile file;
   if (!file.Create()) return fail(122, tr("Can not create a transfer file."));
   if (!u.write(file.Path())) return fail(122, tr("Can not write the transfer file: %1").arg(file.Path()));
+  const QString leftOut = u.leftOut ? u.leftOut() : QString();
   QString reason;
   if (RunDeviceTask(frame_.FrameWindow(), u.task, file.Path(), &reason) != mrOk) return fail(122, reason);
-  // Items the device file could not hold are still unsaved work.
-  if (!u.partial || !*u.partial) u.mark.MarkSaved();
+  // What the device file could not hold is still unsaved work.
+  if (leftOut.isEmpty()) u.mark.MarkSaved();
   frame_.SetStatusText(2, Str(167));
+  if (!leftOut.isEmpty()) ui.MessageBox(leftOut, Str(116), UiServices::Icon::Warning);
 }
 
 void TDeviceTransfers::RunDownload(const Download& d) {
-  DisabledWhile disabled(d.button);
-  UiServices& ui = UiServices::Get();
-  frame_.SetStatusText(1, Str(d.pageText));
-  // "Error", and below it why.
-  auto fail = [&](const QString& reason) {
-    frame_.SetStatusText(2, Str(168));
-    ui.MessageBox(Str(115) + QStringLiteral("\n") + reason, Str(117), UiServices::Icon::Error);
-  };
-  if (FormWorkTask) return fail(Str(121));
-  TransferFile file;
-  if (!file.Create()) return fail(tr("Can not create a transfer file."));
-  // The file is read only after the worker has ended, and only when the
-  // whole transfer succeeded: a cut-short file never reaches a store.
-  QString reason;
-  if (RunDeviceTask(frame_.FrameWindow(), d.task, file.Path(), &reason) != mrOk) return fail(reason);
-  // A device that holds nothing (an empty log, say) sends an empty file:
-  // that is no transfer error, and the collection stays as it was.
-  if (QFileInfo(file.Path()).size() == 0) {
-    frame_.SetStatusText(2, Str(168));
-    ui.MessageBox(Str(119), Str(117), UiServices::Icon::Information);
-    return;
-  }
-  const bool wasSaved = d.joins && !d.joins->HasUnsavedChanges();
-  bool read = false;
-  {
-    BusyCursor busy;
-    read = d.read(file.Path());
-  }
-  if (read && wasSaved) d.joins->MarkSaved();
-  const QString leftOut = d.leftOut ? d.leftOut() : QString();
-  if (!read) return fail(leftOut.isEmpty() ? tr("The device sent a file that can not be read.") : leftOut);
-  // What was read is shown, but a file with records left out is no clean load.
-  frame_.SetStatusText(2, Str(leftOut.isEmpty() ? 167 : 168));
-  d.refill();
-  frame_.RefreshMap(0.0, 0.0);
-  if (!leftOut.isEmpty()) ui.MessageBox(leftOut, Str(117), UiServices::Icon::Warning);
+  // Asked before the transfer: a No leaves everything as it was.
+  unsaved::RunCommand(d.command, [&] {
+    DisabledWhile disabled(d.button);
+    std::optional<BusyCursor> cursor;
+    if (d.busy) cursor.emplace();
+    UiServices& ui = UiServices::Get();
+    frame_.SetStatusText(1, Str(d.pageText));
+    // "Error", and below it why.
+    auto fail = [&](const QString& reason) {
+      frame_.SetStatusText(2, Str(168));
+      ui.MessageBox(Str(115) + QStringLiteral("\n") + reason, Str(117), UiServices::Icon::Error);
+      return unsaved::Holds::Other;
+    };
+    if (FormWorkTask) return fail(Str(121));
+    TransferFile file;
+    if (!file.Create()) return fail(tr("Can not create a transfer file."));
+    // The file is read only after the worker has ended, and only when the
+    // whole transfer succeeded: a cut-short file never reaches a store.
+    QString reason;
+    if (RunDeviceTask(frame_.FrameWindow(), d.task, file.Path(), &reason) != mrOk) return fail(reason);
+    // A device that holds nothing (an empty log, say) sends an empty file:
+    // that is no transfer error, and the collection stays as it was.
+    if (QFileInfo(file.Path()).size() == 0) {
+      frame_.SetStatusText(2, Str(168));
+      ui.MessageBox(Str(119), Str(117), UiServices::Icon::Information);
+      return unsaved::Holds::Other;
+    }
+    bool read = false;
+    {
+      BusyCursor busy;
+      read = d.read(file.Path());
+    }
+    const QString leftOut = d.leftOut ? d.leftOut() : QString();
+    if (!read) return fail(leftOut.isEmpty() ? tr("The device sent a file that can not be read.") : leftOut);
+    // What was read is shown, but a file with records left out is no clean load.
+    frame_.SetStatusText(2, Str(leftOut.isEmpty() ? 167 : 168));
+    d.refill();
+    frame_.RefreshMap(0.0, 0.0);
+    if (!leftOut.isEmpty()) ui.MessageBox(leftOut, Str(117), UiServices::Icon::Warning);
+    return unsaved::Holds::Loaded;
+  });
 }
 
 void TDeviceTransfers::bgDestDevice_UploadClick() {
+  DestFileGaps gaps;
   RunUpload({frame_.DestPage().bgDestDevice, 0, wtUploadDestinations, destStorage.Items(dlActive).empty(),
-             [](const QString& path) { return KorviFile(destStorage).Save(path) == 1; }, destStorage});
+             [&gaps](const QString& path) {
+               KorviFile file(destStorage);
+               const bool ok = file.Save(path) == 1;
+               gaps = file.Gaps();
+               return ok;
+             },
+             destStorage, [&gaps] { return gaps.Any() ? DestFileGapsText(gaps) : QString(); }});
 }
 
 // The received destinations join those already held.
 void TDeviceTransfers::bgDestDevice_DownloadClick() {
-  RunDownload({frame_.DestPage().bgDestDevice, 0, wtDownloadDestinations,
+  RunDownload({frame_.DestPage().bgDestDevice, 0, wtDownloadDestinations, unsaved::Command::DownloadDestinations,
                [](const QString& path) { return KorviFile(destStorage).Load(path) == 1; },
                [this] {
                  // The received destinations may bring categories the filters
@@ -688,26 +703,22 @@ void TDeviceTransfers::bgDestDevice_DownloadClick() {
                  frame_.FillCategoryCombo();
                  frame_.FillSubCategoryCombo(0);
                  frame_.FillDestList();
-               },
-               nullptr, &destStorage});
+               }});
 }
 
 void TDeviceTransfers::bgWptDevice_UploadClick() {
-  bool partial = false;
+  int leftOut = 0;
   RunUpload({frame_.WaypointPage().tbDeviceUp, 1, wtUploadWaypoints, poiStorage.GetCount() == 0,
-             [&partial](const QString& path) {
-               int leftOut = 0;
-               const bool ok = poiStorage.SaveDeviceFile(QFile::encodeName(path).constData(), &leftOut);
-               partial = leftOut > 0;
-               return ok;
+             [&leftOut](const QString& path) {
+               return poiStorage.SaveDeviceFile(QFile::encodeName(path).constData(), &leftOut);
              },
-             poiStorage, &partial});
+             poiStorage, [&leftOut] { return leftOut > 0 ? PoiLeftOutText(leftOut) : QString(); }});
 }
 
 // Read as an opened waypoint file is: the whole records, and what was left out.
 void TDeviceTransfers::bgWptDevice_DownloadClick() {
   PoiFileReport report;
-  RunDownload({frame_.WaypointPage().tbDeviceDown, 1, wtDownloadWaypoints,
+  RunDownload({frame_.WaypointPage().tbDeviceDown, 1, wtDownloadWaypoints, unsaved::Command::DownloadWaypoints,
                [&report](const QString& path) {
                  return poiStorage.LoadDeviceFile(QFile::encodeName(path).constData(), &report);
                },
@@ -725,25 +736,22 @@ void TDeviceTransfers::bgRouteDevice_UploadClick() {
 }
 
 void TDeviceTransfers::bgRouteDevice_DownloadClick() {
-  RunDownload({frame_.RoutePage().tbgRouteDeviceDown, 2, wtDownloadRoute,
+  RunDownload({frame_.RoutePage().tbgRouteDeviceDown, 2, wtDownloadRoute, unsaved::Command::DownloadRoute,
                [](const QString& path) { return routeStorage.LoadDeviceFile(path) == 1; },
                [this] { frame_.FillRouteList(false, false); }});
 }
 
 // The log's tracks replace those held.
 void TDeviceTransfers::bgTrackDevice_DownloadClick() {
-  if (!unsaved::MayDiscard(unsaved::Command::DownloadTrackLog)) return;
-  BusyCursor busy;
-  RunDownload({frame_.TrackPage().tbTrackDeviceDown, 3, wtDownloadTrackLog,
+  RunDownload({frame_.TrackPage().tbTrackDeviceDown, 3, wtDownloadTrackLog, unsaved::Command::DownloadTrackLog,
                [](const QString& path) { return trackStorage.LoadDeviceFile(path); },
                [this] {
                  frame_.ListRefilling = true;
                  frame_.FillTrackList(apConfig->SepTrack);
-                 // The device's tracks, in the colours the list gave them.
-                 trackStorage.MarkSaved();
                  frame_.ApplyTrackAutoSelect();
                  frame_.ListRefilling = false;
-               }});
+               },
+               nullptr, true});
 }
 
 // ----------------------------------------------------------------------------

@@ -329,18 +329,21 @@ void TRoutePage::bgRouteFile_OpenClick() {
   frame_.SetStatusText(1, Str(2));
   const std::optional<QString> file = AskFileName(false, 139, QString());
   if (!file) return;
-  QCoreApplication::processEvents();
-  const bool ok = routeStorage.LoadDeviceFile(*file) == 1;
-  FillRouteList(false, false);
-  frame_.RefreshMap(0.0, 0.0);
-  if (ok) {
-    FileDone(*file);
-    return;
-  }
-  // The route is as it was, and so is the title.
-  frame_.SetStatusText(2, Str(168));
-  UiServices::Get().MessageBox(tr("Can not read the file %1.").arg(QFileInfo(*file).fileName()), Str(115),
-                               Icon::Error);
+  unsaved::RunCommand(unsaved::Command::OpenRoute, [&] {
+    QCoreApplication::processEvents();
+    const bool ok = routeStorage.LoadDeviceFile(*file) == 1;
+    FillRouteList(false, false);
+    frame_.RefreshMap(0.0, 0.0);
+    if (ok) {
+      FileDone(*file);
+      return unsaved::Holds::Loaded;
+    }
+    // The route is as it was, and so is the title.
+    frame_.SetStatusText(2, Str(168));
+    UiServices::Get().MessageBox(tr("Can not read the file %1.").arg(QFileInfo(*file).fileName()), Str(115),
+                                 Icon::Error);
+    return unsaved::Holds::Other;
+  });
 }
 
 void TRoutePage::bgRouteFile_SaveClick() {
@@ -461,10 +464,12 @@ void TRoutePage::bgRouteTable_DeleteClick() {
 }
 
 void TRoutePage::bgRouteTableItems3Click() {
-  if (!unsaved::MayDiscard(unsaved::Command::ClearRoute)) return;
-  routeStorage.Clear();
-  FillRouteList(true, false);
-  frame_.ExecScript(QStringLiteral("rte_deleteAllPoints()"));
+  unsaved::RunCommand(unsaved::Command::ClearRoute, [this] {
+    routeStorage.Clear();
+    FillRouteList(true, false);
+    frame_.ExecScript(QStringLiteral("rte_deleteAllPoints()"));
+    return unsaved::Holds::Other;
+  });
 }
 
 void TRoutePage::mnuAddPointClick() {
@@ -560,43 +565,45 @@ void TRoutePage::GenerateRouteFromTrack() {
   const std::vector<sFile_TrkEntry>& points = track->Points();
   const int n = int(std::min<std::size_t>(points.size(), std::size_t(frame_.TrackPage().PointRowCount())));
   if (n < 1) return;
-  if (!unsaved::MayDiscard(unsaved::Command::RouteFromTrack)) return;
-  wand->setEnabled(false);
-  {
-    BusyCursor busy;
-    lvRoute->clear();
-    routeStorage.Clear();
-    const std::size_t count = std::size_t(n);
-    std::vector<double> x(count), y(count);
-    std::vector<std::int32_t> keep(count, 0);
-    for (int i = 0; i < n; ++i) {
-      x[std::size_t(i)] = points[std::size_t(i)].Latitude;
-      y[std::size_t(i)] = points[std::size_t(i)].Longitude;
+  unsaved::RunCommand(unsaved::Command::RouteFromTrack, [&] {
+    wand->setEnabled(false);
+    {
+      BusyCursor busy;
+      lvRoute->clear();
+      routeStorage.Clear();
+      const std::size_t count = std::size_t(n);
+      std::vector<double> x(count), y(count);
+      std::vector<std::int32_t> keep(count, 0);
+      for (int i = 0; i < n; ++i) {
+        x[std::size_t(i)] = points[std::size_t(i)].Latitude;
+        y[std::size_t(i)] = points[std::size_t(i)].Longitude;
+      }
+      double tolerance = n > 1500 ? 0.002 : n > 600 ? 0.001 : 0.0005;
+      int kept = SimplifyPolyline(x.data(), y.data(), n, tolerance, keep.data());
+      for (int grown = 0; kept > RouteStorage::MaxPoints && grown < 200; ++grown) {
+        tolerance += 0.0005;
+        std::fill(keep.begin(), keep.end(), 0);
+        kept = SimplifyPolyline(x.data(), y.data(), n, tolerance, keep.data());
+      }
+      int c = 0;
+      for (int h = 0; h < n; ++h) {
+        if (!keep[std::size_t(h)]) continue;
+        if (routeStorage.AddPoint(QString::number(c), x[std::size_t(h)], y[std::size_t(h)], ttNone) != raAdded)
+          continue;
+        double metres = points[std::size_t(h)].Altitude;
+        if (!std::isfinite(metres) || std::fabs(metres) > 1e9) metres = 0;
+        routeStorage.SetElevation(c, std::int32_t(std::trunc(metres)));
+        ++c;
+      }
+      // Every point gets its arrow, whatever the check box says.
+      const bool onlyNew = chkGenArrows->isChecked();
+      chkGenArrows->setChecked(false);
+      FillRouteList(true, false);
+      chkGenArrows->setChecked(onlyNew);
     }
-    double tolerance = n > 1500 ? 0.002 : n > 600 ? 0.001 : 0.0005;
-    int kept = SimplifyPolyline(x.data(), y.data(), n, tolerance, keep.data());
-    for (int grown = 0; kept > RouteStorage::MaxPoints && grown < 200; ++grown) {
-      tolerance += 0.0005;
-      std::fill(keep.begin(), keep.end(), 0);
-      kept = SimplifyPolyline(x.data(), y.data(), n, tolerance, keep.data());
-    }
-    int c = 0;
-    for (int h = 0; h < n; ++h) {
-      if (!keep[std::size_t(h)]) continue;
-      if (routeStorage.AddPoint(QString::number(c), x[std::size_t(h)], y[std::size_t(h)], ttNone) != raAdded)
-        continue;
-      double metres = points[std::size_t(h)].Altitude;
-      if (!std::isfinite(metres) || std::fabs(metres) > 1e9) metres = 0;
-      routeStorage.SetElevation(c, std::int32_t(std::trunc(metres)));
-      ++c;
-    }
-    // Every point gets its arrow, whatever the check box says.
-    const bool onlyNew = chkGenArrows->isChecked();
-    chkGenArrows->setChecked(false);
-    FillRouteList(true, false);
-    chkGenArrows->setChecked(onlyNew);
-  }
-  frame_.RefreshMap(0.0, 0.0);
-  ShowRow(RowCount() - 1);
-  wand->setEnabled(true);
+    frame_.RefreshMap(0.0, 0.0);
+    ShowRow(RowCount() - 1);
+    wand->setEnabled(true);
+    return unsaved::Holds::Other;
+  });
 }

@@ -573,10 +573,12 @@ void TTrackPage::bgTrackTableItems1Click() {
 }
 
 void TTrackPage::bgTrackTableItems2Click() {
-  if (!unsaved::MayDiscard(unsaved::Command::ClearTracks)) return;
-  trackStorage.Clear();
-  FillTrackList(false);
-  frame_.RefreshMap(0.0, 0.0);
+  unsaved::RunCommand(unsaved::Command::ClearTracks, [this] {
+    trackStorage.Clear();
+    FillTrackList(false);
+    frame_.RefreshMap(0.0, 0.0);
+    return unsaved::Holds::Other;
+  });
 }
 
 // ============================================================================
@@ -740,33 +742,36 @@ void TTrackPage::bgTrackFile_OpenClick() {
   d.folder = pathManager->GetDataDir();
   const std::optional<QString> path = UiServices::Get().OpenFileName(d);
   if (!path) return;
-  QCoreApplication::processEvents();
-  // The store takes the file's tracks only when it holds a complete one;
-  // otherwise the tracks held stay, and the reason must not say any were read.
-  const TTrackList* firstBefore = trackStorage.At(0);
-  bool ok = false;
-  {
-    BusyCursor busy;
-    ok = trackStorage.LoadFromFile(*path);
-  }
-  const bool replaced = trackStorage.At(0) != firstBefore;
-  frame_.SetStatusText(2, Str(ok ? 167 : 168));
-  frame_.ListRefilling = true;
-  FillTrackList(false);
-  ApplyTrackAutoSelect();
-  frame_.ListRefilling = false;
-  frame_.RefreshMap(0.0, 0.0);
-  // The title names the file whose tracks are held now, all or some of them;
-  // a file that gave none leaves the title to the tracks that stayed.
-  if (ok || replaced) frame_.SetTitleFile(*path);
-  if (ok) return;
-  const QFileInfo info(*path);
-  const QString reason = !info.exists()        ? tr("The file does not exist.")
-                         : !info.isFile()      ? tr("This is not a file.")
-                         : !info.isReadable()  ? tr("The file cannot be read.")
-                         : replaced ? tr("The file is cut short; the complete tracks before the cut were read.")
-                                                : tr("The file holds no complete track.");
-  ReportFileFailure(frame_, Str(3), *path, reason);
+  unsaved::RunCommand(unsaved::Command::OpenTracks, [&] {
+    QCoreApplication::processEvents();
+    // The store takes the file's tracks only when it holds a complete one;
+    // otherwise the tracks held stay, and the reason must not say any were read.
+    const TTrackList* firstBefore = trackStorage.At(0);
+    bool ok = false;
+    {
+      BusyCursor busy;
+      ok = trackStorage.LoadFromFile(*path);
+    }
+    const bool replaced = trackStorage.At(0) != firstBefore;
+    frame_.SetStatusText(2, Str(ok ? 167 : 168));
+    frame_.ListRefilling = true;
+    FillTrackList(false);
+    ApplyTrackAutoSelect();
+    frame_.ListRefilling = false;
+    frame_.RefreshMap(0.0, 0.0);
+    // The title names the file whose tracks are held now, all or some of them;
+    // a file that gave none leaves the title to the tracks that stayed.
+    if (ok || replaced) frame_.SetTitleFile(*path);
+    if (ok) return unsaved::Holds::Loaded;
+    const QFileInfo info(*path);
+    const QString reason = !info.exists()        ? tr("The file does not exist.")
+                           : !info.isFile()      ? tr("This is not a file.")
+                           : !info.isReadable()  ? tr("The file cannot be read.")
+                           : replaced ? tr("The file is cut short; the complete tracks before the cut were read.")
+                                                  : tr("The file holds no complete track.");
+    ReportFileFailure(frame_, Str(3), *path, reason);
+    return replaced ? unsaved::Holds::Loaded : unsaved::Holds::Other;
+  });
 }
 
 void TTrackPage::bgTrackFile_SaveClick() {
@@ -878,45 +883,46 @@ bool TTrackPage::IsGoogleEarthInstalled() {
 void TTrackPage::ImportGpx(const QString& fileName) {
   // A file dropped while an import runs waits for the user to drop it again.
   if (importing_) return;
-  if (!unsaved::MayDiscard(unsaved::Command::ImportGpx)) return;
-  importing_ = true;
-  frame_.SetStatusText(1, Str(3));
-  bool ok = false;
-  QString failure;
-  bool cancelled = false;
-  {
-    TGPXImpForm form(frame_.FrameWindow());
-    GPXImpForm = &form;
-    try {
-      ok = ::ImportGpx(fileName, trackStorage, poiStorage, &form);
-    } catch (const GpxImportCancelled&) {
-      cancelled = true;
-    } catch (const std::exception& e) {
-      failure = QString::fromLocal8Bit(e.what());
-      if (failure.isEmpty()) failure = tr("The file could not be read.");
+  unsaved::RunCommand(unsaved::Command::ImportGpx, [&] {
+    importing_ = true;
+    frame_.SetStatusText(1, Str(3));
+    bool ok = false;
+    QString failure;
+    bool cancelled = false;
+    {
+      TGPXImpForm form(frame_.FrameWindow());
+      GPXImpForm = &form;
+      try {
+        ok = ::ImportGpx(fileName, trackStorage, poiStorage, &form);
+      } catch (const GpxImportCancelled&) {
+        cancelled = true;
+      } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+        if (failure.isEmpty()) failure = tr("The file could not be read.");
+      }
+      GPXImpForm = nullptr;
     }
-    GPXImpForm = nullptr;
-  }
-  importing_ = false;
-  if (cancelled) {
-    frame_.SetStatusText(2, Str(168));
-    frame_.SetStatusText(3, tr("GPX import cancelled"));
-    return;
-  }
-  if (!failure.isNull()) {
-    ReportFileFailure(frame_, QStringLiteral("GPX Import"), fileName, failure);
-    return;
-  }
-  frame_.SetStatusText(2, Str(ok ? 167 : 168));
-  frame_.ListRefilling = true;
-  FillTrackList(apConfig->SepTrack);
-  // The tracks are the file's now, in the colours the list gave them; the
-  // waypoints it brought join those held, which are no file's as a whole.
-  trackStorage.MarkSaved();
-  frame_.FillWptList();
-  ApplyTrackAutoSelect();
-  frame_.ListRefilling = false;
-  frame_.ZoomPending = true;
-  frame_.RefreshMap(0.0, 0.0);
-  frame_.SetTitleFile(fileName);
+    importing_ = false;
+    if (cancelled) {
+      frame_.SetStatusText(2, Str(168));
+      frame_.SetStatusText(3, tr("GPX import cancelled"));
+      return unsaved::Holds::Other;
+    }
+    if (!failure.isNull()) {
+      ReportFileFailure(frame_, QStringLiteral("GPX Import"), fileName, failure);
+      return unsaved::Holds::Other;
+    }
+    frame_.SetStatusText(2, Str(ok ? 167 : 168));
+    frame_.ListRefilling = true;
+    FillTrackList(apConfig->SepTrack);
+    frame_.FillWptList();
+    ApplyTrackAutoSelect();
+    frame_.ListRefilling = false;
+    frame_.ZoomPending = true;
+    frame_.RefreshMap(0.0, 0.0);
+    frame_.SetTitleFile(fileName);
+    // The tracks are the file's now, in the colours the list gave them; the
+    // waypoints it brought join those held, which are no file's as a whole.
+    return unsaved::Holds::Loaded;
+  });
 }

@@ -140,6 +140,15 @@ QString PoiFileReportText(const PoiFileReport& report) {
   return QCoreApplication::translate("TWaypointPage", "%n waypoint(s) read. %1", nullptr, report.Kept).arg(leftOut);
 }
 
+QString PoiLeftOutText(int leftOut) {
+  //: %n is the number left out, %1 the number of all waypoints.
+  return QCoreApplication::translate("TWaypointPage",
+                                     "%n of %1 waypoint(s) could not be written to the device file (a time or "
+                                     "position it cannot hold) and were left out.",
+                                     nullptr, leftOut)
+      .arg(poiStorage.GetCount());
+}
+
 TWaypointPage::TWaypointPage(TMainFrame& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setObjectName(QStringLiteral("pgWaypoint"));
   auto* page = new QVBoxLayout(this);
@@ -445,10 +454,12 @@ void TWaypointPage::bgWptTable_DeleteClick() {
 }
 
 void TWaypointPage::bgWptTableItems2Click() {
-  if (!unsaved::MayDiscard(unsaved::Command::ClearWaypoints)) return;
-  poiStorage.Clear();
-  FillWptList();
-  frame_.RefreshMap(0.0, 0.0);
+  unsaved::RunCommand(unsaved::Command::ClearWaypoints, [this] {
+    poiStorage.Clear();
+    FillWptList();
+    frame_.RefreshMap(0.0, 0.0);
+    return unsaved::Holds::Other;
+  });
 }
 
 void TWaypointPage::chkShowPOIClick() { frame_.RefreshMap(0.0, 0.0); }
@@ -463,23 +474,26 @@ void TWaypointPage::bgWptFile_OpenClick() {
   d.folder = pathManager->GetDataDir();
   const std::optional<QString> path = UiServices::Get().OpenFileName(d);
   if (!path) return;
-  QCoreApplication::processEvents();
-  PoiFileReport report;
-  if (!poiStorage.LoadDeviceFile(QFile::encodeName(*path).constData(), &report)) {
-    // The store is as it was: so are the list, the map and the title.
-    ReportFileFailure(frame_, Str(115), *path,
-                      report.LeftOut() > 0 ? PoiFileReportText(report) : OpenFailureReason(*path));
-    return;
-  }
-  // What was read is shown, but a file with records left out is no clean load.
-  const bool damaged = report.LeftOut() > 0;
-  frame_.SetStatusText(2, Str(damaged ? 168 : 167));
-  FillWptList();
-  frame_.RefreshMap(0.0, 0.0);
-  frame_.SetTitleFile(*path);
-  if (damaged)
-    UiServices::Get().MessageBox(*path + QLatin1Char('\n') + PoiFileReportText(report), Str(1),
-                                 UiServices::Icon::Warning);
+  unsaved::RunCommand(unsaved::Command::OpenWaypoints, [&] {
+    QCoreApplication::processEvents();
+    PoiFileReport report;
+    if (!poiStorage.LoadDeviceFile(QFile::encodeName(*path).constData(), &report)) {
+      // The store is as it was: so are the list, the map and the title.
+      ReportFileFailure(frame_, Str(115), *path,
+                        report.LeftOut() > 0 ? PoiFileReportText(report) : OpenFailureReason(*path));
+      return unsaved::Holds::Other;
+    }
+    // What was read is shown, but a file with records left out is no clean load.
+    const bool damaged = report.LeftOut() > 0;
+    frame_.SetStatusText(2, Str(damaged ? 168 : 167));
+    FillWptList();
+    frame_.RefreshMap(0.0, 0.0);
+    frame_.SetTitleFile(*path);
+    if (damaged)
+      UiServices::Get().MessageBox(*path + QLatin1Char('\n') + PoiFileReportText(report), Str(1),
+                                   UiServices::Icon::Warning);
+    return unsaved::Holds::Loaded;
+  });
 }
 
 void TWaypointPage::bgWptFile_SaveClick() {
@@ -504,13 +518,7 @@ void TWaypointPage::bgWptFile_SaveClick() {
   if (leftOut == 0) poiStorage.MarkSaved();
   frame_.SetStatusText(2, Str(167));
   frame_.SetTitleFile(*path);
-  if (leftOut > 0)
-    //: %n is the number left out, %1 the number of all waypoints.
-    ui.MessageBox(tr("%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot "
-                     "hold) and were left out.",
-                     nullptr, leftOut)
-                      .arg(poiStorage.GetCount()),
-                  Str(114), UiServices::Icon::Warning);
+  if (leftOut > 0) ui.MessageBox(PoiLeftOutText(leftOut), Str(114), UiServices::Icon::Warning);
 }
 
 void TWaypointPage::tbWPTToGPXClick() {

@@ -23,6 +23,8 @@ struct PoiFileReport;
 // What a load of a damaged device waypoint file kept and left out, and why;
 // for a file refused whole, that the waypoints held stay.
 QString PoiFileReportText(const PoiFileReport& report);
+// Says that a written device file left out so many of the store's waypoints.
+QString PoiLeftOutText(int leftOut);
 
 class TWaypointPage : public QWidget {
   Q_OBJECT
