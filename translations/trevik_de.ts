@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>The file cannot be read: it is not an ordinary file.</source>
-        <translation>Die Datei kann nicht gelesen werden: Sie ist keine normale Datei.</translation>
+        <translation>Die Datei kann nicht gelesen werden: Es handelt sich nicht um eine normale Datei.</translation>
     </message>
 </context>
 <context>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>The device answered something unexpected.</source>
-        <translation>Das Gerät hat unerwartet geantwortet.</translation>
+        <translation>Das Gerät hat eine unerwartete Antwort gesendet.</translation>
     </message>
     <message>
         <source>The device refused the data.</source>
@@ -485,7 +485,7 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation>Kein Programm dieser Arbeitsumgebung konnte die Webseite öffnen. Ihre Adresse zum Kopieren in einen Webbrowser:
+        <translation>Kein Programm dieser Arbeitsumgebung konnte die Webseite öffnen. Die Adresse zum Kopieren in einen Webbrowser:
 
 %1</translation>
     </message>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>Line %1 could not be read: it is not text.</source>
-        <translation>Zeile %1 konnte nicht gelesen werden: Sie ist kein Text.</translation>
+        <translation>Zeile %1 konnte nicht gelesen werden: Der Inhalt ist kein Text.</translation>
     </message>
     <message>
         <source>The file is cut short after line %1: its end line ZAVEOF is missing.</source>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>The file is not a ZAV destination file: its first line is not a ZAV header.</source>
-        <translation>Die Datei ist keine ZAV-Zieldatei: Ihre erste Zeile ist kein ZAV-Kopf.</translation>
+        <translation>Die Datei ist keine ZAV-Zieldatei: Die erste Zeile ist kein ZAV-Kopf.</translation>
     </message>
 </context>
 <context>

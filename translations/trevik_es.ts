@@ -236,7 +236,7 @@
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation>La categoría &quot;%1&quot; no tiene ninguna subcategoría. Añada primero una con el editor de categorías.</translation>
+        <translation>La categoría «%1» no tiene ninguna subcategoría. Añada primero una con el editor de categorías.</translation>
     </message>
 </context>
 <context>
@@ -342,7 +342,7 @@
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation>Un favorito necesita un nombre sin &quot;;&quot;.</translation>
+        <translation>Un favorito necesita un nombre sin «;».</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
@@ -485,7 +485,7 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation>Ningún programa de este escritorio ha podido abrir la página web. Su dirección, para copiarla en un navegador:
+        <translation>Ningún programa de este escritorio ha podido abrir la página web. La dirección de la página, para copiarla en un navegador:
 
 %1</translation>
     </message>
@@ -548,7 +548,7 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation>No queda espacio en el dispositivo</translation>
+        <translation>No queda espacio en el disco</translation>
     </message>
     <message>
         <source>Permission denied</source>

@@ -548,7 +548,7 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation>Aucun espace disponible sur le périphérique</translation>
+        <translation>Plus d&apos;espace disponible sur le disque</translation>
     </message>
     <message>
         <source>Permission denied</source>

@@ -236,7 +236,7 @@
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation>La categoria &quot;%1&quot; non ha sottocategorie. Aggiungerne prima una con l&apos;editor categorie.</translation>
+        <translation>La categoria «%1» non ha sottocategorie. Aggiungerne prima una con l&apos;editor categorie.</translation>
     </message>
 </context>
 <context>
@@ -342,7 +342,7 @@
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation>Un preferito deve avere un nome senza &quot;;&quot;.</translation>
+        <translation>Un preferito deve avere un nome senza «;».</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
@@ -485,7 +485,7 @@
         <source>No program on this desktop could open the web page. Its address, to copy into a web browser:
 
 %1</source>
-        <translation>Nessun programma su questo desktop è riuscito ad aprire la pagina web. Ecco il suo indirizzo, da copiare in un browser:
+        <translation>Nessun programma su questo desktop è riuscito ad aprire la pagina web. Ecco l&apos;indirizzo della pagina, da copiare in un browser:
 
 %1</translation>
     </message>

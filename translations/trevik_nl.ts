@@ -229,14 +229,14 @@
     </message>
     <message>
         <source>The device&apos;s waypoint file: %1</source>
-        <translation>Routepuntbestand van het apparaat: %1</translation>
+        <translation>Waypointbestand van het apparaat: %1</translation>
     </message>
 </context>
 <context>
     <name>TFormDestEditor</name>
     <message>
         <source>The category &quot;%1&quot; has no sub-category. Add one with the category editor first.</source>
-        <translation>De categorie &quot;%1&quot; heeft geen subcategorie. Voeg er eerst een toe met de categorie-editor.</translation>
+        <translation>De categorie “%1” heeft geen subcategorie. Voeg er eerst een toe met de categorie-editor.</translation>
     </message>
 </context>
 <context>
@@ -342,7 +342,7 @@
     </message>
     <message>
         <source>A favourite needs a name without &quot;;&quot;.</source>
-        <translation>Een favoriet moet een naam hebben zonder &quot;;&quot;.</translation>
+        <translation>Een favoriet moet een naam hebben zonder “;”.</translation>
     </message>
     <message>
         <source>Waiting for the version check ...</source>
@@ -445,8 +445,8 @@
     <message numerus="yes">
         <source>%n of the same second as an earlier waypoint</source>
         <translation>
-            <numerusform>%n uit dezelfde seconde als een eerder routepunt</numerusform>
-            <numerusform>%n uit dezelfde seconde als een eerder routepunt</numerusform>
+            <numerusform>%n uit dezelfde seconde als een eerder waypoint</numerusform>
+            <numerusform>%n uit dezelfde seconde als een eerder waypoint</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -460,22 +460,22 @@
     <message>
         <source>No waypoint could be read. %1 The waypoints held stay as they were.</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
-        <translation>Er kon geen routepunt worden gelezen. %1 De aanwezige routepunten blijven ongewijzigd.</translation>
+        <translation>Er kon geen waypoint worden gelezen. %1 De aanwezige waypoints blijven ongewijzigd.</translation>
     </message>
     <message numerus="yes">
         <source>%n waypoint(s) read. %1</source>
         <extracomment>%1 says how many records were left out and why.</extracomment>
         <translation>
-            <numerusform>%n routepunt gelezen. %1</numerusform>
-            <numerusform>%n routepunten gelezen. %1</numerusform>
+            <numerusform>%n waypoint gelezen. %1</numerusform>
+            <numerusform>%n waypoints gelezen. %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 waypoint(s) could not be written to the device file (a time or position it cannot hold) and were left out.</source>
         <extracomment>%n is the number left out, %1 the number of all waypoints.</extracomment>
         <translation>
-            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %n van %1 routepunten.</numerusform>
-            <numerusform>Niet in het apparaatbestand te schrijven (een tijd of positie die het bestand niet kan bevatten) en daarom weggelaten: %n van %1 routepunten.</numerusform>
+            <numerusform>%n van de %1 waypoints kon niet in het apparaatbestand worden geschreven (een tijd of positie die het bestand niet kan bevatten) en is weggelaten.</numerusform>
+            <numerusform>%n van de %1 waypoints konden niet in het apparaatbestand worden geschreven (een tijd of positie die het bestand niet kan bevatten) en zijn weggelaten.</numerusform>
         </translation>
     </message>
 </context>
@@ -548,7 +548,7 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation>Geen ruimte meer over op apparaat</translation>
+        <translation>Geen ruimte meer op de schijf</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -617,9 +617,9 @@ Alle bestemmingen en categorieën toch verwijderen?</translation>
         <source>The waypoints hold changes that are not saved to a file or sent to the device.
 
 Delete all waypoints anyway?</source>
-        <translation>De routepunten bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd.
+        <translation>De waypoints bevatten wijzigingen die niet in een bestand zijn opgeslagen of naar het apparaat zijn gestuurd.
 
-Alle routepunten toch verwijderen?</translation>
+Alle waypoints toch verwijderen?</translation>
     </message>
     <message>
         <source>The route holds changes that are not saved to a file or sent to the device.

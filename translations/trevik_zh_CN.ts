@@ -539,7 +539,7 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation>设备上没有剩余空间</translation>
+        <translation>磁盘上没有剩余空间</translation>
     </message>
     <message>
         <source>Permission denied</source>

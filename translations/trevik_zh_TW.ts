@@ -208,7 +208,7 @@
     <name>TDeviceSetPage</name>
     <message>
         <source>Please choose a value for: %1</source>
-        <translation>請為此項目選擇一個值：%1</translation>
+        <translation>請為下列項目選擇值：%1</translation>
     </message>
 </context>
 <context>
@@ -539,7 +539,7 @@
     <message>
         <source>No space left on device</source>
         <extracomment>A reason after a failed save or open, as the system reports it.</extracomment>
-        <translation>裝置上沒有剩餘空間</translation>
+        <translation>磁碟上沒有剩餘空間</translation>
     </message>
     <message>
         <source>Permission denied</source>

@@ -1,12 +1,24 @@
 #!/usr/bin/env python3
 """Checks translation files: every message is translated, none is marked
 unfinished, every plural form is filled, and each translation keeps the
-source's placeholders (%1..%99, %n), so no argument is lost or invented."""
+source's placeholders (%1..%99, %n), so no argument is lost or invented.
+Beyond English, a translation quotes with its language's own marks, never
+with straight ASCII double quotes, and a system reason (a full disk, a
+missing folder) never uses the word the program uses for the navigator."""
 import re
 import sys
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%(?:n|L?\d{1,2})")
+MARKUP = re.compile(r"<[^>]*>")
+
+# The word each language uses for the GPS device. In a reason the system
+# gives, it would turn "the disk is full" into "the navigator is full".
+DEVICE_WORD = {
+    "de": "gerät", "es": "dispositivo", "fr": "appareil", "it": "dispositivo",
+    "nl": "apparaat", "ja": "デバイス", "zh_CN": "设备", "zh_TW": "裝置",
+}
+SYSTEM_REASONS = {"folders"}
 
 
 def places(text):
@@ -16,7 +28,9 @@ def places(text):
 def check(path):
     faults = []
     root = ET.parse(path).getroot()
-    english = root.get("language", "").startswith("en")
+    language = root.get("language", "")
+    english = language.startswith("en")
+    device_word = DEVICE_WORD.get(language, DEVICE_WORD.get(language.split("_")[0]))
     count = 0
     for ctx in root.iter("context"):
         cname = ctx.findtext("name")
@@ -44,6 +58,10 @@ def check(path):
                 texts = [tr.text or ""]
             want = places(source)
             for t in texts:
+                if not english and '"' in MARKUP.sub("", t):
+                    faults.append(f"{where}: straight quotes instead of the language's own in {t!r}")
+                if cname in SYSTEM_REASONS and device_word and device_word in t.lower():
+                    faults.append(f"{where}: names the device ({device_word!r}) in a system reason {t!r}")
                 got = places(t)
                 # A plural form may leave the count out (e.g. "one file").
                 if got != want and [p for p in want if p != "%n"] != [p for p in got if p != "%n"]:

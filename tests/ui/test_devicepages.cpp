@@ -416,15 +416,29 @@ TEST_F(DevicePages, SetNamesTheFieldsThatNeedAChoice) {
   d.cmbConfigBacklight->setCurrentIndex(1);
   d.cmbConfigSuspend->setCurrentIndex(1);
   d.cmbLengthUnit->setCurrentIndex(0);
-  QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
-  EXPECT_EQ(Result(), S(168));
-  EXPECT_TRUE(Sentences().isEmpty());
-  ASSERT_EQ(env.services.messages.size(), 1u);
-  const QString text = env.services.messages[0].text;
-  EXPECT_EQ(env.services.messages[0].caption, S(7));
-  // The turn distance's group, then the two zone labels, in the order sent.
-  EXPECT_TRUE(text.endsWith(S(57) + ", " + S(53) + ", " + S(54))) << text.toStdString();
-  EXPECT_FALSE(text.contains(S(51)));
+  // The turn distance's group, then the two zone labels, in the order sent,
+  // joined as the language joins a list.
+  const struct {
+    const char* language;
+    const char* ask;
+    const char* comma;
+  } languages[] = {{"en", "Please choose a value for: ", ", "},
+                   {"ja", "次の項目の値を選択してください: ", "、"},
+                   {"zh_TW", "請為下列項目選擇值：", "、"}};
+  for (const auto& l : languages) {
+    SCOPED_TRACE(l.language);
+    uitest::Speaking speaking(env, QString::fromLatin1(l.language));
+    env.services.messages.clear();
+    QTest::mouseClick(d.btnSetTrevikConfig, Qt::LeftButton);
+    EXPECT_EQ(Result(), S(168));
+    EXPECT_TRUE(Sentences().isEmpty());
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    const QString text = env.services.messages[0].text;
+    EXPECT_EQ(env.services.messages[0].caption, S(7));
+    const QString comma = QString::fromUtf8(l.comma);
+    EXPECT_EQ(text, QString::fromUtf8(l.ask) + S(57) + comma + S(53) + comma + S(54));
+    EXPECT_FALSE(text.contains(S(51)));
+  }
 
   // Chosen now: Set goes through.
   env.services.messages.clear();

@@ -725,8 +725,12 @@ TEST_F(WaypointPage, LoadReportsAndFailuresInTheChosenLanguage) {
        at("cut.wpt") + "\n2 Wegpunkte gelesen. 1 Datensatz ausgelassen: ein unvollständiger Datensatz am Dateiende (7 seiner 16 Bytes)."},
       {"ja", false, at("mixed.wpt"), Icon::Warning,
        at("mixed.wpt") + "\n2 件のウェイポイントを読み込みました。3 件のレコードを除外しました: ファイル末尾で途切れたレコード 1 件 "
-                         "(16 バイト中 3 バイト), 読み取れないもの 1 件 (有効な時刻がない、緯度 90 度または経度 180 度を超える位置、"
-                         "または画像のないアイコン番号), 前のウェイポイントと同じ秒のもの 1 件。"},
+                         "(16 バイト中 3 バイト)、読み取れないもの 1 件 (有効な時刻がない、緯度 90 度または経度 180 度を超える位置、"
+                         "または画像のないアイコン番号)、前のウェイポイントと同じ秒のもの 1 件。"},
+      {"zh_CN", false, at("mixed.wpt"), Icon::Warning,
+       at("mixed.wpt") + "\n已读取 2 个航点。已略过 3 条记录：文件末尾有 1 条记录不完整 (16 字节中只有 3 字节)、"
+                         "1 条无法读取 (没有有效时间、位置超出纬度 90 度或经度 180 度，或图标编号没有对应的图片)、"
+                         "1 条与之前的某个航点时间相同 (同一秒)。"},
       {"de", false, at("mixed.wpt"), Icon::Warning,
        at("mixed.wpt") + "\n2 Wegpunkte gelesen. 3 Datensätze ausgelassen: ein unvollständiger Datensatz am Dateiende "
                          "(3 seiner 16 Bytes), 1 unlesbar (keine gültige Zeit, eine Position jenseits von 90 Grad Breite "

@@ -547,7 +547,7 @@ void TDeviceSetPage::btnSetTrevikConfigClick() {
   if (param.empty()) {
     frame_.SetStatusText(1, Str(kDevicePageText));
     frame_.SetStatusText(2, Str(168));
-    UiServices::Get().MessageBox(tr("Please choose a value for: %1").arg(missing.join(QStringLiteral(", "))),
+    UiServices::Get().MessageBox(tr("Please choose a value for: %1").arg(JoinList(missing)),
                                  Str(kDevicePageText), UiServices::Icon::Warning);
     return;
   }

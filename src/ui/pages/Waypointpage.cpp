@@ -130,7 +130,7 @@ QString PoiFileReportText(const PoiFileReport& report) {
   const QString leftOut =
       //: %1 is a list of reasons, each with its count.
       QCoreApplication::translate("TWaypointPage", "%n record(s) left out: %1.", nullptr, report.LeftOut())
-          .arg(why.join(QStringLiteral(", ")));
+          .arg(JoinList(why));
   // Such a file is refused whole.
   if (report.Kept == 0)
     //: %1 says how many records were left out and why.
