@@ -10,7 +10,9 @@
 namespace mapstores {
 
 void ClearAll() {
-  destStorage.ClearAll();
+  // ClearAll keeps destinations filed under no category: take an empty store's place.
+  DestStorage empty;
+  destStorage.ReplaceWith(empty);
   poiStorage.Clear();
   poiStorage.IconCount = 21;
   routeStorage.Clear();

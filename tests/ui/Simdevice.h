@@ -13,6 +13,7 @@
 #include <numbers>
 #include <string>
 
+#include "pages/Devicepages.h"
 #include "Frmworktask.h"
 #include "Gpslogwriter.h"
 #include "Portsandbox.h"
@@ -49,6 +50,18 @@ inline std::string TrackLog(std::initializer_list<int> counts) {
   return w.bytes();
 }
 
+// Gives the simulator a new file phase that misbehaves as asked, with short
+// time-outs; the phase counts the transfers.
+inline std::shared_ptr<devsim::SimXmodem> SetFilePhase(devsim::Simulator& sim,
+                                                       const devsim::XmodemFaults& faults = devsim::XmodemFaults()) {
+  auto device = std::make_shared<devsim::SimXmodem>(faults);
+  device->PacketTimeout = 1000;
+  device->ReplyTimeout = 1000;
+  device->MaxRetries = 3;
+  sim.setFilePhase(device);
+  return device;
+}
+
 // A hung-up line comes back as a new one under the same port.
 inline devsim::Options Relinking() {
   devsim::Options o;
@@ -78,13 +91,7 @@ class SimDevice {
   SimDevice& operator=(const SimDevice&) = delete;
 
   // A new file phase, misbehaving as asked.
-  void SetDevice(const devsim::XmodemFaults& faults = devsim::XmodemFaults()) {
-    device = std::make_shared<devsim::SimXmodem>(faults);
-    device->PacketTimeout = 1000;
-    device->ReplyTimeout = 1000;
-    device->MaxRetries = 3;
-    sim.setFilePhase(device);
-  }
+  void SetDevice(const devsim::XmodemFaults& faults = devsim::XmodemFaults()) { device = SetFilePhase(sim, faults); }
   // What the device holds as that file from now on.
   void SetFile(devsim::DeviceFile file, const std::string& bytes) {
     devsim::DeviceState st = sim.state();

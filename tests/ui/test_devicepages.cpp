@@ -877,12 +877,31 @@ TEST_F(DevicePages, SendingClearsTheChangeMark) {
   Transfer(f->pgDest->bgDestDevice->Item(1));
   EXPECT_TRUE(destStorage.HasUnsavedChanges());
 
-  // A waypoint the device file cannot hold did not reach the device.
+  // What the device file cannot hold did not reach the device, and the
+  // upload says so: a waypoint of a time before the device's, a destination
+  // filed under no category.
   AddWaypoint(3, 2, 47.0, 10.0);
   poiStorage.At(poiStorage.GetCount() - 1)->Year = 1850;
-  Transfer(f->pgWaypoint->tbDeviceUp);
-  EXPECT_EQ(Result(), S(167));
-  EXPECT_TRUE(poiStorage.HasUnsavedChanges());
+  auto loose = std::make_unique<DestItem>(QStringLiteral("Loose"), -1, -1, QString(), 47.0, 10.0);
+  ASSERT_EQ(destStorage.AddItem(dlActive, loose), drOk);
+  struct {
+    QAbstractButton* button;
+    const ChangeMark& mark;
+    const char* says;
+  } partial[] = {{f->pgWaypoint->tbDeviceUp, poiStorage, "could not be written to the device file"},
+                 {f->pgDest->bgDestDevice->Item(0), destStorage,
+                  "1 destination without a category or sub-category not saved."}};
+  for (const auto& p : partial) {
+    SCOPED_TRACE(p.says);
+    env.services.messages.clear();
+    Transfer(p.button);
+    EXPECT_EQ(Result(), S(167));
+    EXPECT_TRUE(p.mark.HasUnsavedChanges());
+    ASSERT_EQ(env.services.messages.size(), 2u);  // the confirmation, then what was left out
+    EXPECT_EQ(env.services.messages[1].icon, Icon::Warning);
+    EXPECT_EQ(env.services.messages[1].caption, S(116));
+    EXPECT_TRUE(env.services.messages[1].text.contains(p.says)) << env.services.messages[1].text.toStdString();
+  }
 }
 
 // A device without a log sends an empty file: no error, nothing changes.

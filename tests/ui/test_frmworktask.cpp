@@ -4,8 +4,7 @@
 #include "Apexception.h"
 #include "Frmworktask.h"
 #include "Portsandbox.h"
-#include "Simulator.h"
-#include "Simxmodem.h"
+#include "Simdevice.h"
 #include "Stringtable.h"
 #include "Testenv.h"
 #include "Transfertest.h"
@@ -110,13 +109,7 @@ class FormWorkTaskTest : public ::testing::Test {
   }
   void TearDown() override { strTable = nullptr; }
 
-  void SetDevice(const devsim::XmodemFaults& f = devsim::XmodemFaults()) {
-    device = std::make_shared<devsim::SimXmodem>(f);
-    device->PacketTimeout = 1000;
-    device->ReplyTimeout = 1000;
-    device->MaxRetries = 3;
-    sim.setFilePhase(device);
-  }
+  void SetDevice(const devsim::XmodemFaults& f = devsim::XmodemFaults()) { device = uitest::SetFilePhase(sim, f); }
 
   // Creates the window as a handler does, shows it modally, deletes it.
   int Run(std::unique_ptr<TFormWorkTask> window) {

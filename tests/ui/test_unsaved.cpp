@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "pages/Destpage.h"
 #include "Deststorage.h"
 #include "Frmtrackeditor.h"
 #include "Mainform.h"
@@ -495,6 +496,25 @@ TEST_F(Unsaved, DestinationSaveThatLeavesACategoryOutSaysSoAndKeepsTheMark) {
   EXPECT_TRUE(env.services.messages.empty());
   EXPECT_FALSE(destStorage.HasUnsavedChanges());
   EXPECT_TRUE(f->close());
+}
+
+// A long list of what was left out names the first ten; a sub-category goes
+// with its category's name; Japanese joins the names with its own comma.
+TEST_F(Unsaved, WhatADestinationFileLeftOutIsNamedShortly) {
+  DestFileGaps gaps;
+  gaps.emptyGroups.push_back({QStringLiteral("Service"), QStringLiteral("Post")});
+  for (int i = 1; i <= 11; ++i) gaps.emptyGroups.push_back({QStringLiteral("C%1").arg(i), std::nullopt});
+  gaps.unfiled = 2;
+  EXPECT_EQ(DestFileGapsText(gaps),
+            "12 empty categories or sub-categories not saved: Post in Service, C1, C2, C3, C4, C5, C6, C7, C8, C9, "
+            "…. The file holds only those with destinations.\n2 destinations without a category or sub-category not "
+            "saved.");
+  uitest::Speaking japanese(env, QStringLiteral("ja"));
+  gaps.emptyGroups.resize(3);
+  gaps.unfiled = 0;
+  EXPECT_EQ(DestFileGapsText(gaps),
+            "空のカテゴリまたはサブカテゴリ 3 件は保存されませんでした: ServiceのPost、C1、C2。ファイルには、目的地を含むものだけが"
+            "保存されます。");
 }
 
 // Closing the window asks once, naming every collection with changes; No
