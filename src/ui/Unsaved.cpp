@@ -18,7 +18,7 @@ namespace {
 
 struct Question {
   const ChangeMark& mark;
-  int caption;   // string number of the page's name
+  int caption;       // string number of the page's name
   const char* text;  // null: the command adds, and nothing is lost
 };
 
