@@ -271,21 +271,23 @@ bool TTrackStorage::LoadDeviceFile(const QString& path) {
         current->Clear();
       else
         current = std::make_unique<TTrackList>();
-      distance = prevX = prevY = prevZ = 0;
+      distance = 0;
     }
     if (!current) continue;  // fixes before the first segment start
-    if (prevX != 0 && prevY != 0)
-      distance += std::sqrt((fix.X - prevX) * (fix.X - prevX) + (fix.Y - prevY) * (fix.Y - prevY) +
-                            (fix.Z - prevZ) * (fix.Z - prevZ));
-    prevX = fix.X;
-    prevY = fix.Y;
-    prevZ = fix.Z;
     sFile_TrkEntry p;
     p.Latitude = truncateE5(fix.Latitude);
     p.Longitude = truncateE5(fix.Longitude);
     p.Altitude = fix.Altitude;
     if (!textfmt::TryEncodeDateTime({fix.Year, fix.Month, fix.Day, fix.Hour, fix.Minute, fix.Second, 0}, p.Time))
       continue;
+    // Only the track's first point starts from nothing: X or Y is 0 all
+    // along the planes of the meridians 0, 90, 180 and 270.
+    if (current->Count() > 0)
+      distance += std::sqrt((fix.X - prevX) * (fix.X - prevX) + (fix.Y - prevY) * (fix.Y - prevY) +
+                            (fix.Z - prevZ) * (fix.Z - prevZ));
+    prevX = fix.X;
+    prevY = fix.Y;
+    prevZ = fix.Z;
     current->AddPoint(p, true);
   }
   if (current && current->Count() >= 2) {

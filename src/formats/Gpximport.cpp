@@ -390,7 +390,6 @@ class Parser {
     track_ = std::make_unique<TTrackList>();
     trackName_.clear();
     distanceKm_ = 0;
-    prevLat_ = prevLon_ = 0;
   }
 
   void EndTrack(const char* defaultPrefix, int counter) {
@@ -409,7 +408,9 @@ class Parser {
     point_.Latitude = numberAttr(atts, "lat");
     point_.Longitude = numberAttr(atts, "lon");
     const double cosLat = HaversineLatitudeCos(point_.Latitude);
-    if (prevLat_ != 0 && prevLon_ != 0)
+    // Only the track's first point starts from nothing: 0 is a latitude on
+    // the equator and a longitude on the prime meridian like any other.
+    if (track_->Count() > 0)
       distanceKm_ +=
           ComputeHaversineDistance(point_.Longitude, point_.Latitude, cosLat, prevLon_, prevLat_, prevCosLat_);
     prevLat_ = point_.Latitude;

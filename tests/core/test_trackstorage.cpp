@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 using testenv::GpsLogWriter;
 
@@ -324,8 +326,7 @@ TEST(TrackImport, PointsTimesAndDistances) {
   w.full(0, x, y, z, GpsLogWriter::segment(2));  // stored time 0: 2014-01-14
   x = pos[1][0], y = pos[1][1], z = pos[1][2];
   w.full(5, x, y, z);
-  // On the prime meridian's plane: Y is 0, so no distance is counted from
-  // here to the next fix.
+  // On the prime meridian's plane Y is 0: a position like any other.
   w.full(6, 6378137, 0, 0);
   w.delta(1, -100, 0, 0);
   TTrackStorage s;
@@ -347,7 +348,65 @@ TEST(TrackImport, PointsTimesAndDistances) {
   const double x1 = pos[1][0], y1 = pos[1][1], z1 = pos[1][2];
   double chord01 = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0) + (z1 - z0) * (z1 - z0));
   double chord12 = std::sqrt((6378137 - x1) * (6378137 - x1) + y1 * y1 + z1 * z1);
-  EXPECT_NEAR(t->Distance, chord01 + chord12, 1e-6);
+  EXPECT_NEAR(t->Distance, chord01 + chord12 + 100, 1e-6);
+}
+
+namespace {
+
+// WGS-84 lengths worked out apart from the import: the meridian arc between
+// two latitudes (Simpson's rule over the meridian's radius of curvature) and
+// the arc of a parallel, in metres.
+constexpr double kA = 6378137.0, kE2 = (2 - 1 / 298.257223563) / 298.257223563;
+constexpr double kDeg = std::numbers::pi / 180;
+
+double meridianArc(double lat1, double lat2) {
+  const int n = 1000;
+  const double h = (lat2 - lat1) * kDeg / n;
+  auto m = [](double phi) { return kA * (1 - kE2) / std::pow(1 - kE2 * std::sin(phi) * std::sin(phi), 1.5); };
+  double sum = m(lat1 * kDeg) + m(lat2 * kDeg);
+  for (int i = 1; i < n; ++i) sum += (i % 2 ? 4 : 2) * m(lat1 * kDeg + i * h);
+  return sum * h / 3;
+}
+
+double parallelArc(double lat, double lon1, double lon2) {
+  const double phi = lat * kDeg;
+  return kA / std::sqrt(1 - kE2 * std::sin(phi) * std::sin(phi)) * std::cos(phi) * (lon2 - lon1) * kDeg;
+}
+
+}  // namespace
+
+// X is 0 all along longitude 90 and Y all along longitude 0: such fixes are
+// positions, and every step of a track counts from its first point on.
+TEST(TrackImport, DistancesAlongMeridiansWhereXOrYIsZero) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<double, double>> fixes;  // latitude, longitude
+    double metres;
+  } const cases[] = {
+      {"along longitude 0", {{51.40, 0}, {51.45, 0}, {51.50, 0}}, meridianArc(51.40, 51.50)},
+      {"along longitude 90", {{10.0, 90}, {10.05, 90}, {10.10, 90}}, meridianArc(10.0, 10.10)},
+      {"across the meridian", {{51.5, -0.05}, {51.5, 0}, {51.5, 0.05}}, parallelArc(51.5, -0.05, 0.05)},
+  };
+  GpsLogWriter w;
+  std::uint32_t time = 10000000;
+  for (const Case& c : cases) {
+    bool first = true;
+    for (const auto& [lat, lon] : c.fixes) {
+      std::int32_t x, y, z;
+      ecef(lat, lon, x, y, z);
+      w.full(time++, x, y, z, first ? GpsLogWriter::segment(1) : 0);
+      first = false;
+    }
+  }
+  TTrackStorage s;
+  ASSERT_TRUE(s.LoadDeviceFile(QString::fromStdString(logFile(w))));
+  ASSERT_EQ(s.Count(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].what);
+    ASSERT_EQ(s.At(i)->Count(), cases[i].fixes.size());
+    // The log holds whole metres: the sum is within a metre of the arc.
+    EXPECT_NEAR(s.At(i)->Distance, cases[i].metres, 1.0);
+  }
 }
 
 TEST(TrackImport, UnreadableOrBadLogLeavesTheTracks) {

@@ -13,6 +13,8 @@
 #include <QDateTime>
 
 #include <cerrno>
+#include <cmath>
+#include <numbers>
 
 #include <string>
 #include <vector>
@@ -208,7 +210,7 @@ TEST_F(GpxImportTest, TrackNamesAndOrder) {
                                       "TrackImport (5)"}));
 }
 
-TEST_F(GpxImportTest, SegmentsMergeAndDistancesSkipZeroPositions) {
+TEST_F(GpxImportTest, SegmentsMergeAndDistancesCountEveryStep) {
   EXPECT_TRUE(import(
       "<trk><trkseg>\n"
       "<trkpt lat=\"48.0\" lon=\"11.0\"><ele>500</ele><time>2014-05-03T08:04:05Z</time></trkpt>\n"
@@ -237,11 +239,45 @@ TEST_F(GpxImportTest, SegmentsMergeAndDistancesSkipZeroPositions) {
     EXPECT_EQ(pts[i].Altitude, want[i].ele) << i;
     EXPECT_EQ(pts[i].Time, want[i].time) << i;
   }
-  // Every step counts except the one that starts at latitude 0 (3->4); the
-  // first point starts from nothing.
+  // Every step counts, also the one that starts at latitude 0 (3->4); only
+  // the first point starts from nothing.
   double km = ComputeHaversineDistance(11.0, 48.01, 11.0, 48.0) + ComputeHaversineDistance(11.0, 0, 11.0, 48.01) +
-              ComputeHaversineDistance(11.01, 48.03, 11.0, 48.02) + ComputeHaversineDistance(0, 0, 11.01, 48.03);
+              ComputeHaversineDistance(11.0, 48.02, 11.0, 0) + ComputeHaversineDistance(11.01, 48.03, 11.0, 48.02) +
+              ComputeHaversineDistance(0, 0, 11.01, 48.03);
   EXPECT_DOUBLE_EQ(tracks.At(0)->Distance, km * 1000);
+}
+
+// Latitude 0 is the equator and longitude 0 the meridian of Greenwich: points
+// there are places like any other. The lengths are those of arcs along a
+// meridian, the equator and a parallel on the program's sphere, worked out
+// here without the program's distance.
+TEST_F(GpxImportTest, DistancesAlongTheEquatorAndThePrimeMeridian) {
+  const double r = 6378137.0, deg = std::numbers::pi / 180;
+  // Two legs of 0.1 degree of longitude along latitude 51.5.
+  const double parallelLeg = 2 * r * std::asin(std::cos(51.5 * deg) * std::sin(0.05 * deg));
+  struct Case {
+    const char* what;
+    const char* element;  // trk or rte
+    std::vector<std::pair<double, double>> points;  // latitude, longitude
+    double metres;
+  } const cases[] = {
+      {"along longitude 0", "trk", {{51.40, 0}, {51.45, 0}, {51.50, 0}}, r * 0.1 * deg},
+      {"along the equator", "trk", {{0, -0.1}, {0, 0}, {0, 0.1}}, r * 0.2 * deg},
+      {"across the meridian", "trk", {{51.5, -0.1}, {51.5, 0}, {51.5, 0.1}}, 2 * parallelLeg},
+      {"a route through 0, 0", "rte", {{-0.1, 0}, {0, 0}, {0, 0.1}}, r * 0.2 * deg},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string element = c.element, point = element == "trk" ? "trkpt" : "rtept";
+    std::string body = "<" + element + ">" + (element == "trk" ? "<trkseg>" : "");
+    for (const auto& [lat, lon] : c.points)
+      body += "<" + point + " lat=\"" + textfmt::FloatToStr(lat) + "\" lon=\"" + textfmt::FloatToStr(lon) + "\"/>";
+    body += std::string(element == "trk" ? "</trkseg>" : "") + "</" + element + ">";
+    ASSERT_TRUE(import(body));
+    ASSERT_EQ(tracks.Count(), 1u);
+    ASSERT_EQ(tracks.At(0)->Count(), c.points.size());
+    EXPECT_NEAR(tracks.At(0)->Distance, c.metres, 1e-6);
+  }
 }
 
 // Points of one day share the date; times before 1899-12-30 count their

@@ -16,9 +16,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <numbers>
 
 #include "Fakemapview.h"
 #include "Filesizelimit.h"
@@ -269,6 +271,39 @@ TEST_F(TrackPage, PointListColumnsFitTheirTitlesAndValuesInEveryLanguage) {
     expectNothingCut();
     lv->verticalScrollBar()->setValue(lv->verticalScrollBar()->maximum());
     expectNothingCut();
+  }
+}
+
+// Points at latitude 0 or longitude 0 are places: the running distance
+// counts every step from the first point on. The lengths are arcs along a
+// meridian, the equator and a parallel on the program's sphere, worked out
+// here without the program's distance.
+TEST_F(TrackPage, PointListDistancesAlongTheEquatorAndThePrimeMeridian) {
+  const double r = 6378.137, deg = std::numbers::pi / 180;
+  const double parallelLeg = 2 * r * std::asin(std::cos(51.5 * deg) * std::sin(0.05 * deg));
+  struct Case {
+    const char* what;
+    std::vector<std::pair<double, double>> points;  // latitude, longitude
+    std::vector<double> km;                         // running distance per row
+  } const cases[] = {
+      {"along longitude 0", {{51.40, 0}, {51.45, 0}, {51.50, 0}}, {0, r * 0.05 * deg, r * 0.1 * deg}},
+      {"along the equator", {{0, -0.1}, {0, 0}, {0, 0.1}}, {0, r * 0.1 * deg, r * 0.2 * deg}},
+      {"across the meridian", {{51.5, -0.1}, {51.5, 0}, {51.5, 0.1}}, {0, parallelLeg, 2 * parallelLeg}},
+  };
+  for (const Case& c : cases) {
+    std::vector<sFile_TrkEntry> points;
+    for (const auto& [lat, lon] : c.points) points.push_back({lat, lon, 0, 45000.0 + points.size() / 86400.0});
+    trackStorage.AddTrack(MakeTrack(QString::fromLatin1(c.what), points));
+  }
+  f->FillTrackList(false);
+  for (int t = 0; t < int(std::size(cases)); ++t) {
+    SCOPED_TRACE(cases[t].what);
+    page->SelectRow(t);
+    ASSERT_EQ(page->PointRowCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+      EXPECT_NEAR(page->pointModel->DistanceKm(row), cases[t].km[std::size_t(row)], 1e-9) << row;
+      EXPECT_EQ(Cell(row, 2), QString::fromLatin1(textfmt::FormatFixed(cases[t].km[std::size_t(row)], 2))) << row;
+    }
   }
 }
 

@@ -61,7 +61,8 @@ void TTrackPointModel::WalkTo(int row) const {
   Walk w = walk_;
   for (std::size_t i = distance_.size(); i < end; ++i) {
     const sFile_TrkEntry& p = points[i];
-    if (w.prevLat != 0 && w.prevLng != 0)
+    // Only the first point starts from nothing; 0 is a coordinate like any other.
+    if (i > 0)
       w.distance += ComputeHaversineDistance(p.Longitude, p.Latitude, w.prevLng, w.prevLat);
     w.prevLat = p.Latitude;
     w.prevLng = p.Longitude;
