@@ -424,6 +424,13 @@
         <source>GPX import cancelled</source>
         <translation>GPX-Import abgebrochen</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>Die Datei enthält weder einen Track noch eine Route, daher bleiben die Tracks erhalten. %n Wegpunkt aus der Datei wurde hinzugefügt.</numerusform>
+            <numerusform>Die Datei enthält weder einen Track noch eine Route, daher bleiben die Tracks erhalten. %n Wegpunkte aus der Datei wurden hinzugefügt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

@@ -35,6 +35,13 @@
             <numerusform>%n unchecked tracks not saved.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>The file holds no track or route, so the tracks are kept. %n waypoint from the file was added.</numerusform>
+            <numerusform>The file holds no track or route, so the tracks are kept. %n waypoints from the file were added.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

@@ -424,6 +424,13 @@
         <source>GPX import cancelled</source>
         <translation>Importación GPX cancelada</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>El archivo no contiene ningún track ni ninguna ruta, así que se conservan los tracks. Se ha añadido %n punto de ruta del archivo.</numerusform>
+            <numerusform>El archivo no contiene ningún track ni ninguna ruta, así que se conservan los tracks. Se han añadido %n puntos de ruta del archivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

@@ -424,6 +424,13 @@
         <source>GPX import cancelled</source>
         <translation>Import GPX annulé</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>Le fichier ne contient ni trace ni itinéraire, les traces sont donc conservées. %n point de passage du fichier a été ajouté.</numerusform>
+            <numerusform>Le fichier ne contient ni trace ni itinéraire, les traces sont donc conservées. %n points de passage du fichier ont été ajoutés.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

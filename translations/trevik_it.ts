@@ -424,6 +424,13 @@
         <source>GPX import cancelled</source>
         <translation>Importazione GPX annullata</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>Il file non contiene né tracce né percorsi, quindi le tracce restano invariate. È stato aggiunto %n waypoint dal file.</numerusform>
+            <numerusform>Il file non contiene né tracce né percorsi, quindi le tracce restano invariate. Sono stati aggiunti %n waypoint dal file.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

@@ -420,6 +420,12 @@
         <source>GPX import cancelled</source>
         <translation>GPX のインポートをキャンセルしました</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>ファイルにトラックもルートもないため、トラックはそのまま残しました。ファイルから %n 件のウェイポイントを追加しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

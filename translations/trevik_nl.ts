@@ -424,6 +424,13 @@
         <source>GPX import cancelled</source>
         <translation>GPX-import geannuleerd</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>Het bestand bevat geen track of route, dus de tracks blijven behouden. %n waypoint uit het bestand is toegevoegd.</numerusform>
+            <numerusform>Het bestand bevat geen track of route, dus de tracks blijven behouden. %n waypoints uit het bestand zijn toegevoegd.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

@@ -420,6 +420,12 @@
         <source>GPX import cancelled</source>
         <translation>GPX 导入已取消</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>该文件不包含轨迹或路线，因此保留了现有轨迹。已从该文件添加 %n 个航点。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

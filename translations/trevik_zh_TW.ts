@@ -420,6 +420,12 @@
         <source>GPX import cancelled</source>
         <translation>GPX 匯入已取消</translation>
     </message>
+    <message numerus="yes">
+        <source>The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.</source>
+        <translation>
+            <numerusform>檔案中沒有軌跡或路線，因此保留了現有軌跡。已從檔案新增 %n 個航點。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TWaypointPage</name>

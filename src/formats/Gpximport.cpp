@@ -1015,7 +1015,8 @@ void fromSeconds(std::int64_t t, sUserPOI& p) {
 
 }  // namespace
 
-void AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiStorage& pois) {
+int AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiStorage& pois) {
+  int added = 0;
   GpxImportWaypoint now;
   const QDateTime clock = QDateTime::currentDateTime();
   now.Year = clock.date().year();
@@ -1045,14 +1046,22 @@ void AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiS
     if (pois.Add(poi.get())) {
       poi.release();
       nextFree[wanted] = t + 1;
+      ++added;
     }
   }
+  return added;
 }
 
-bool ImportGpx(const QString& path, TTrackStorage& tracks, TPoiStorage& pois, GpxImportProgress* progress) {
+bool ImportGpx(const QString& path, TTrackStorage& tracks, TPoiStorage& pois, GpxImportProgress* progress,
+               int* waypointsAdded) {
   GpxImportResult result = ParseGpxFile(path, progress);
-  tracks.Clear();
-  for (auto& t : result.Tracks) tracks.AddTrack(std::move(t));
-  AddImportedWaypoints(result.Waypoints, pois);
-  return result.TrkCount > 0 || result.RteCount > 0;
+  // A file of waypoints alone has no tracks to put in place of those held.
+  const bool hasTracks = result.TrkCount > 0 || result.RteCount > 0;
+  if (hasTracks) {
+    tracks.Clear();
+    for (auto& t : result.Tracks) tracks.AddTrack(std::move(t));
+  }
+  const int added = AddImportedWaypoints(result.Waypoints, pois);
+  if (waypointsAdded) *waypointsAdded = added;
+  return hasTracks;
 }

@@ -68,10 +68,14 @@ GpxImportResult ParseGpxFile(const QString& path, GpxImportProgress* progress, G
 // Adds the waypoints to the store. A name (the waypoint's local time) that
 // is taken already moves the time on by a second until it is free; a
 // waypoint without a time gets the current local time. Waypoints the store
-// refuses (an icon it does not have) are dropped.
-void AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiStorage& pois);
+// refuses (an icon it does not have) are dropped. Returns how many the
+// store took.
+int AddImportedWaypoints(const std::vector<GpxImportWaypoint>& waypoints, TPoiStorage& pois);
 
 // Reads the file and then replaces every track of the store by its tracks
-// and routes and adds its waypoints. A file that cannot be read whole throws
-// GpxImportError and changes nothing. True when the file held a trk or rte.
-bool ImportGpx(const QString& path, TTrackStorage& tracks, TPoiStorage& pois, GpxImportProgress* progress);
+// and routes and adds its waypoints. A file without a trk or rte leaves the
+// tracks as they are. A file that cannot be read whole throws
+// GpxImportError and changes nothing. True when the file held a trk or rte;
+// waypointsAdded (may be null) gets the number of waypoints the store took.
+bool ImportGpx(const QString& path, TTrackStorage& tracks, TPoiStorage& pois, GpxImportProgress* progress,
+               int* waypointsAdded = nullptr);

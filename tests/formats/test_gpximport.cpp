@@ -59,12 +59,20 @@ double utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 
 }  // namespace
 
-TEST_F(GpxImportTest, OnlyWaypointsReturnFalseAndEmptyTheTracks) {
+TEST_F(GpxImportTest, OnlyWaypointsReturnFalseKeepTheTracksAndCountTheWaypointsAdded) {
   auto old = std::make_unique<TTrackList>();
   old->SetName("old");
+  old->AddPoint({1, 2, 3, 4}, false);
   tracks.AddTrack(std::move(old));
-  EXPECT_FALSE(import("<wpt lat=\"48.5\" lon=\"11.25\"><time>2014-05-03T08:04:05Z</time></wpt>\n"));
-  EXPECT_EQ(tracks.Count(), 0u);
+  int added = -1;
+  // The second waypoint has an icon the store does not have: read, not added.
+  EXPECT_FALSE(ImportGpx(write("<wpt lat=\"48.5\" lon=\"11.25\"><time>2014-05-03T08:04:05Z</time></wpt>\n"
+                               "<wpt lat=\"1\" lon=\"1\"><sym>POI99</sym></wpt>\n"),
+                         tracks, pois, nullptr, &added));
+  ASSERT_EQ(trackNames(), std::vector<std::string>{"old"});
+  ASSERT_EQ(tracks.At(0)->Count(), 1u);
+  EXPECT_EQ(tracks.At(0)->Points()[0].Time, 4);
+  EXPECT_EQ(added, 1);
   ASSERT_EQ(pois.GetCount(), 1);
   sUserPOI* p = pois.FindByName("2014/05/03 08:04:05");
   ASSERT_NE(p, nullptr);

@@ -1130,6 +1130,69 @@ TEST_F(TrackPage, DroppedGpxShowsTracksAndWaypoints) {
   EXPECT_EQ(GPXImpForm, nullptr);
 }
 
+// A GPX file of waypoints alone, chosen in the menu or dropped, with the
+// tracks saved or after a Yes to the question about unsaved ones: the
+// tracks, their checks, their saved or unsaved state and the title stay; the
+// waypoints the store takes are added, and the message counts them.
+TEST_F(TrackPage, WaypointOnlyGpxKeepsTheTracksAndSaysSo) {
+  const std::string head = R"(<?xml version="1.0" encoding="UTF-8"?>
+<gpx version="1.1" creator="test" xmlns="http://www.topografix.com/GPX/1/1">
+)";
+  struct Case {
+    const char* what;
+    bool dropped, unsaved;
+    std::string waypoints;
+    int added;
+    const char* text;
+  } const cases[] = {
+      {"from the menu, tracks saved", false, false,
+       R"(<wpt lat="48.5" lon="11.5"><time>2014-05-03T08:04:05Z</time></wpt>
+          <wpt lat="48.6" lon="11.6"><time>2014-05-03T09:04:05Z</time></wpt>
+          <wpt lat="48.7" lon="11.7"><sym>POI250</sym></wpt>)",
+       2, "The file holds no track or route, so the tracks are kept. 2 waypoints from the file were added."},
+      {"dropped, tracks unsaved", true, true, R"(<wpt lat="0" lon="0"/>)", 1,
+       "The file holds no track or route, so the tracks are kept. 1 waypoint from the file was added."},
+  };
+  mapstores::AddTrack(QStringLiteral("A"), 2, 0xFF);
+  mapstores::AddTrack(QStringLiteral("B"), 3, 0xFF00);
+  ShowTracks({true, false});
+  const QString title = f->windowTitle();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path file = dir / (std::string(c.dropped ? "dropped" : "menu") + ".gpx");
+    testenv::writeFile(file, head + c.waypoints + "\n</gpx>\n");
+    if (c.unsaved) trackStorage.At(1)->Color = 0x123456;
+    ASSERT_EQ(trackStorage.HasUnsavedChanges(), c.unsaved);
+    const int waypointsBefore = poiStorage.GetCount();
+    env.services.messages.clear();
+    env.services.answer = UiServices::Yes;
+    f->calls.clear();
+    if (c.dropped) {
+      f->HandleDroppedFile({Q(file)});
+    } else {
+      env.services.openAnswers.push_back(Q(file));
+      page->mnuGPXImport->trigger();
+    }
+    ASSERT_EQ(trackStorage.Count(), 2u);
+    EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("A"));
+    EXPECT_EQ(trackStorage.At(1)->Count(), 3u);
+    ASSERT_EQ(page->RowCount(), 2);
+    EXPECT_TRUE(page->RowChecked(0));
+    EXPECT_FALSE(page->RowChecked(1));
+    EXPECT_EQ(trackStorage.HasUnsavedChanges(), c.unsaved);
+    EXPECT_EQ(f->windowTitle(), title);
+    EXPECT_EQ(poiStorage.GetCount(), waypointsBefore + c.added);
+    EXPECT_TRUE(f->calls.contains(QStringLiteral("FillWptList")));
+    // The question about unsaved tracks came first, when there were any.
+    ASSERT_EQ(env.services.messages.size(), c.unsaved ? 2u : 1u);
+    const uitest::MessageRecord& said = env.services.messages.back();
+    EXPECT_EQ(said.text, QString::fromUtf8(c.text));
+    EXPECT_EQ(said.caption, QStringLiteral("GPX Import"));
+    EXPECT_EQ(said.icon, Icon::Warning);
+    EXPECT_EQ(f->StatusText(2), S(168));
+  }
+}
+
 // Damaged track and GPX files and failed saves say why in the chosen
 // language, below the language file's "Error: <file>".
 TEST_F(TrackPage, FileFailuresInTheChosenLanguage) {

@@ -44,6 +44,8 @@ namespace {
 
 constexpr int kLastCheckRole = Qt::UserRole + 1;
 constexpr const char* kKmlMimeType = "application/vnd.google-earth.kml+xml";
+// The import window's caption, also that of the import's messages.
+constexpr const char* kGpxImportCaption = "GPX Import";
 
 // Colours of loaded tracks, in turn (0x00BBGGRR): blue, maroon, lime,
 // purple, teal.
@@ -887,13 +889,14 @@ void TTrackPage::ImportGpx(const QString& fileName) {
     importing_ = true;
     frame_.SetStatusText(1, Str(3));
     bool ok = false;
+    int waypointsAdded = 0;
     QString failure;
     bool cancelled = false;
     {
       TGPXImpForm form(frame_.FrameWindow());
       GPXImpForm = &form;
       try {
-        ok = ::ImportGpx(fileName, trackStorage, poiStorage, &form);
+        ok = ::ImportGpx(fileName, trackStorage, poiStorage, &form, &waypointsAdded);
       } catch (const GpxImportCancelled&) {
         cancelled = true;
       } catch (const std::exception& e) {
@@ -909,10 +912,24 @@ void TTrackPage::ImportGpx(const QString& fileName) {
       return unsaved::Holds::Other;
     }
     if (!failure.isNull()) {
-      ReportFileFailure(frame_, QStringLiteral("GPX Import"), fileName, failure);
+      ReportFileFailure(frame_, QString::fromLatin1(kGpxImportCaption), fileName, failure);
       return unsaved::Holds::Other;
     }
-    frame_.SetStatusText(2, Str(ok ? 167 : 168));
+    if (!ok) {
+      // No track came: the tracks held, their checks and the title stay; only
+      // the waypoints the file brought are new.
+      frame_.SetStatusText(2, Str(168));
+      if (waypointsAdded > 0) {
+        frame_.FillWptList();
+        frame_.RefreshMap(0.0, 0.0);
+      }
+      UiServices::Get().MessageBox(
+          tr("The file holds no track or route, so the tracks are kept. %n waypoint(s) from the file were added.",
+             nullptr, waypointsAdded),
+          QString::fromLatin1(kGpxImportCaption), UiServices::Icon::Warning);
+      return unsaved::Holds::Other;
+    }
+    frame_.SetStatusText(2, Str(167));
     frame_.ListRefilling = true;
     FillTrackList(apConfig->SepTrack);
     frame_.FillWptList();
