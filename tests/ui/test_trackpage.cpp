@@ -1144,14 +1144,17 @@ TEST_F(TrackPage, WaypointOnlyGpxKeepsTheTracksAndSaysSo) {
     std::string waypoints;
     int added;
     const char* text;
+    int status;
   } const cases[] = {
       {"from the menu, tracks saved", false, false,
        R"(<wpt lat="48.5" lon="11.5"><time>2014-05-03T08:04:05Z</time></wpt>
           <wpt lat="48.6" lon="11.6"><time>2014-05-03T09:04:05Z</time></wpt>
           <wpt lat="48.7" lon="11.7"><sym>POI250</sym></wpt>)",
-       2, "The file holds no track or route, so the tracks are kept. 2 waypoints from the file were added."},
+       2, "The file holds no track or route, so the tracks are kept. 2 waypoints from the file were added.", 167},
       {"dropped, tracks unsaved", true, true, R"(<wpt lat="0" lon="0"/>)", 1,
-       "The file holds no track or route, so the tracks are kept. 1 waypoint from the file was added."},
+       "The file holds no track or route, so the tracks are kept. 1 waypoint from the file was added.", 167},
+      {"nothing in the file", false, true, "", 0,
+       "The file holds no track or route, so the tracks are kept. 0 waypoints from the file were added.", 168},
   };
   mapstores::AddTrack(QStringLiteral("A"), 2, 0xFF);
   mapstores::AddTrack(QStringLiteral("B"), 3, 0xFF00);
@@ -1182,14 +1185,14 @@ TEST_F(TrackPage, WaypointOnlyGpxKeepsTheTracksAndSaysSo) {
     EXPECT_EQ(trackStorage.HasUnsavedChanges(), c.unsaved);
     EXPECT_EQ(f->windowTitle(), title);
     EXPECT_EQ(poiStorage.GetCount(), waypointsBefore + c.added);
-    EXPECT_TRUE(f->calls.contains(QStringLiteral("FillWptList")));
+    EXPECT_EQ(f->calls.contains(QStringLiteral("FillWptList")), c.added > 0);
     // The question about unsaved tracks came first, when there were any.
     ASSERT_EQ(env.services.messages.size(), c.unsaved ? 2u : 1u);
     const uitest::MessageRecord& said = env.services.messages.back();
     EXPECT_EQ(said.text, QString::fromUtf8(c.text));
     EXPECT_EQ(said.caption, QStringLiteral("GPX Import"));
     EXPECT_EQ(said.icon, Icon::Warning);
-    EXPECT_EQ(f->StatusText(2), S(168));
+    EXPECT_EQ(f->StatusText(2), S(c.status));
   }
 }
 

@@ -917,8 +917,9 @@ void TTrackPage::ImportGpx(const QString& fileName) {
     }
     if (!ok) {
       // No track came: the tracks held, their checks and the title stay; only
-      // the waypoints the file brought are new.
-      frame_.SetStatusText(2, Str(168));
+      // the waypoints the file brought are new. The import failed only when it
+      // brought nothing at all.
+      frame_.SetStatusText(2, Str(waypointsAdded > 0 ? 167 : 168));
       if (waypointsAdded > 0) {
         frame_.FillWptList();
         frame_.RefreshMap(0.0, 0.0);
