@@ -205,6 +205,13 @@
             <numerusform>%n Ziele ohne Kategorie oder Unterkategorie wurden nicht gespeichert.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n Ziel ausgelassen: Seine Kategorie oder Unterkategorie ist nicht in der Datei enthalten.</numerusform>
+            <numerusform>%n Ziele ausgelassen: Ihre Kategorie oder Unterkategorie ist nicht in der Datei enthalten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

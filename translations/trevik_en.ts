@@ -18,6 +18,13 @@
             <numerusform>%n destinations without a category or sub-category not saved.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destination left out: its category or sub-category is not in the file.</numerusform>
+            <numerusform>%n destinations left out: their category or sub-category is not in the file.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTrackPage</name>

@@ -205,6 +205,13 @@
             <numerusform>%n destinos sin categoría ni subcategoría no guardados.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destino omitido: su categoría o subcategoría no está en el archivo.</numerusform>
+            <numerusform>%n destinos omitidos: su categoría o subcategoría no está en el archivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

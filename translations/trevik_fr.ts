@@ -205,6 +205,13 @@
             <numerusform>%n destinations sans catégorie ni sous-catégorie non enregistrées.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destination ignorée : sa catégorie ou sa sous-catégorie ne figure pas dans le fichier.</numerusform>
+            <numerusform>%n destinations ignorées : leur catégorie ou sous-catégorie ne figure pas dans le fichier.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

@@ -205,6 +205,13 @@
             <numerusform>%n destinazioni senza categoria né sottocategoria non salvate.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destinazione esclusa: la sua categoria o sottocategoria non è presente nel file.</numerusform>
+            <numerusform>%n destinazioni escluse: la loro categoria o sottocategoria non è presente nel file.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

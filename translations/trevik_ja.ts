@@ -203,6 +203,12 @@
             <numerusform>カテゴリまたはサブカテゴリのない目的地 %n 件は保存されませんでした。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>目的地 %n 件を除外しました: カテゴリまたはサブカテゴリがファイルにありません。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

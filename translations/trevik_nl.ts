@@ -205,6 +205,13 @@
             <numerusform>%n bestemmingen zonder categorie of subcategorie zijn niet opgeslagen.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n bestemming weggelaten: de categorie of subcategorie ervan staat niet in het bestand.</numerusform>
+            <numerusform>%n bestemmingen weggelaten: hun categorie of subcategorie staat niet in het bestand.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

@@ -203,6 +203,12 @@
             <numerusform>%n 个没有类别或子类别的目的地未保存。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>已略过 %n 个目的地：其类别或子类别不在文件中。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

@@ -203,6 +203,12 @@
             <numerusform>%n 個沒有類別或子類別的目的地未儲存。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>略過 %n 個目的地：其類別或子類別不在檔案中。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

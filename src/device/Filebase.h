@@ -39,6 +39,9 @@ class FileBase {
   const QString& Error() const { return error_; }
   // What the last successful Save left out of the store.
   const DestFileGaps& Gaps() const { return gaps_; }
+  // Destinations that the last successful Load left out: the file files
+  // them under no category or sub-category of its own.
+  std::size_t LeftOut() const { return leftOut_; }
 
  protected:
   // Answers 0, the failed result, after noting why.
@@ -49,6 +52,7 @@ class FileBase {
 
   DestStorage& Store;  // not owned
   DestFileGaps gaps_;
+  std::size_t leftOut_ = 0;
 
  private:
   QString error_;

@@ -87,6 +87,12 @@ QString DestFileGapsText(const DestFileGaps& gaps) {
   return sentences.join(QLatin1Char('\n'));
 }
 
+QString DestLeftOutText(std::size_t leftOut) {
+  return QCoreApplication::translate("TDestPage",
+                                     "%n destination(s) left out: their category or sub-category is not in the file.",
+                                     nullptr, int(leftOut));
+}
+
 // --- the list model -----------------------------------------------------------------------------
 
 TDestListModel::TDestListModel(DestStorage& store, QObject* parent)
@@ -363,7 +369,7 @@ void TDestPage::bgDestFile_OpenClick() {
       // A pipe or a device would block the read or never end it.
       ok = QFileInfo(*path).isFile() && file->Load(*path) == 1;
       if (ok && IsKorviFile(*path)) {
-        // The device file files everything by position: it brings its own
+        // The device file is a whole device database: it brings its own
         // categories in place of ours.
         destStorage.ReplaceWith(loaded);
       } else if (ok) {
@@ -371,8 +377,10 @@ void TDestPage::bgDestFile_OpenClick() {
         destStorage.MergeFrom(loaded);
       }
     }
+    // What was read is shown, but a file with records left out is no clean load.
+    const std::size_t leftOut = ok ? file->LeftOut() : 0;
     if (ok) {
-      frame_.SetStatusText(2, Str(167));
+      frame_.SetStatusText(2, Str(leftOut > 0 ? 168 : 167));
     } else {
       // The loader's reason, where it has one, under the general text.
       const QString why = file->Error();
@@ -386,6 +394,7 @@ void TDestPage::bgDestFile_OpenClick() {
     // A file that failed left the destinations as they were, and so the title.
     if (ok) frame_.SetTitleFile(*path);
     frame_.RefreshMap(0.0, 0.0);
+    if (leftOut > 0) ui.MessageBox(*path + QLatin1Char('\n') + DestLeftOutText(leftOut), Str(0), Icon::Warning);
     return ok ? unsaved::Holds::Loaded : unsaved::Holds::Other;
   });
 }
