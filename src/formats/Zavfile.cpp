@@ -172,10 +172,15 @@ int ZavFile::Save(const QString& path) {
     if (held == 0 && !IsDefaultCategory(category)) {
       gaps_.emptyGroups.push_back({category, std::nullopt});
     } else {
+      // The lines hold names cut to their fields.
+      if (held > 0 && category.size() > kCategoryLen) gaps_.cutNames.push_back({category, std::nullopt});
       for (int s = 0; s < subs; ++s) {
         const QString sub = Store.GetSubCategory(c, s).value_or(QString());
-        if (index.DestCounts[static_cast<size_t>(first + s)] == 0 && !IsDefaultCategory(category, &sub))
+        const int count = index.DestCounts[static_cast<size_t>(first + s)];
+        if (count == 0 && !IsDefaultCategory(category, &sub))
           gaps_.emptyGroups.push_back({category, sub});
+        else if (count > 0 && sub.size() > kCategoryLen)
+          gaps_.cutNames.push_back({category, sub});
       }
     }
     first += subs;
@@ -190,6 +195,8 @@ int ZavFile::Save(const QString& path) {
       const int count = index.DestCounts[pair];
       for (int k = 0; k < count; ++k, ++next) {
         const DestItem* d = index.Dests[next];
+        if (d->Title.size() > kTitleLen) gaps_.cutTitles.push_back(d->Title);
+        if (d->Info.size() > kInfoLen) gaps_.cutInfos.push_back(d->Title);
         pending += QStringLiteral("0\t") + coordinateText(d->Latitude) + QLatin1Char('\t') +
                    coordinateText(d->Longitude) +
                    QStringLiteral("\t0.0\t") + fieldText(d->Title, kTitleLen) + QLatin1Char('\t') +

@@ -29,6 +29,8 @@ class ZavFile : public FileBase {
   // 0 when the file could not be written whole; the old file then stays.
   // Gaps() names what the file cannot hold: the categories and
   // sub-categories without destinations (but the defaults, which every start
-  // brings back) and the destinations under no category.
+  // brings back), the destinations under no category, and the names, titles
+  // and information texts longer than its fields (20, 32 and 4000
+  // characters), which it holds cut.
   int Save(const QString& path) override;
 };

@@ -200,6 +200,37 @@ TEST(ZavFile, PlacesAtZeroDegreesSurviveASave) {
   }
 }
 
+// Names longer than the file's fields are held cut, and two that differ only
+// after the cut come back as one: the save names each, by its full name.
+TEST(ZavFile, SaveNamesWhatItHoldsCut) {
+  WideLengths wide;
+  DestStorage store;
+  const QString longCategory = "Restaurants and Cafes";  // 21
+  const QString longSub = "Twenty-one characters";
+  const QString title33(33, QLatin1Char('T'));
+  addDest(store, longCategory, "Town", "Alpha", 48.1, 11.5);
+  addDest(store, "Hotels", longSub, "Beta", 47.0, 9.0, QString(4001, QLatin1Char('i')));
+  addDest(store, "Hotels", "Twenty characters!!!", title33, 46.0, 8.0, QString(4000, QLatin1Char('i')));
+  store.AddSubCategory(store.FindCategory("Hotels"), "An empty sub-category, long");  // left out, not cut
+  ZavFile file(store);
+  ASSERT_EQ(file.Save(q(testenv::scratchDir("zav") / "cut.zav")), 1);
+  const DestFileGaps& gaps = file.Gaps();
+  QStringList cut;
+  for (const DestFileGaps::Group& g : gaps.cutNames) cut << (g.subCategory ? g.category + "/" + *g.subCategory : g.category);
+  EXPECT_EQ(cut, (QStringList{longCategory, "Hotels/" + longSub}));
+  EXPECT_EQ(gaps.cutTitles, QStringList{title33});
+  EXPECT_EQ(gaps.cutInfos, QStringList{"Beta"});
+  EXPECT_EQ(gaps.emptyGroups.size(), 1u);
+
+  // Names that fit are no gap.
+  DestStorage fits;
+  addDest(fits, "Twenty characters!!!", "Twenty characters!!!", QString(32, QLatin1Char('T')), 1, 2,
+          QString(4000, QLatin1Char('i')));
+  ZavFile whole(fits);
+  ASSERT_EQ(whole.Save(q(testenv::scratchDir("zav") / "fits.zav")), 1);
+  EXPECT_FALSE(whole.Gaps().Any());
+}
+
 // One data line after the header, and what the reader makes of it.
 TEST(ZavFile, ReadsOrSkipsEachLine) {
   struct Case {
