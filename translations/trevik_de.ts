@@ -205,6 +205,37 @@
             <numerusform>%n Ziele ohne Kategorie oder Unterkategorie wurden nicht gespeichert.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n category or sub-category name(s) shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</source>
+        <extracomment>%1 lists the categories and sub-categories by their full names.</extracomment>
+        <translation>
+            <numerusform>%n Kategorie- bzw. Unterkategoriename wurde gekürzt gespeichert, damit er in die Datei passt: %1. Namen, die sich nur im abgeschnittenen Teil unterscheiden, werden beim Öffnen der Datei zu einem zusammengelegt.</numerusform>
+            <numerusform>%n Kategorie- bzw. Unterkategorienamen wurden gekürzt gespeichert, damit sie in die Datei passen: %1. Namen, die sich nur im abgeschnittenen Teil unterscheiden, werden beim Öffnen der Datei zu einem zusammengelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) shortened to fit the file: %1.</source>
+        <extracomment>%1 lists the titles in full.</extracomment>
+        <translation>
+            <numerusform>%n Titel wurde gekürzt gespeichert, damit er in die Datei passt: %1.</numerusform>
+            <numerusform>%n Titel wurden gekürzt gespeichert, damit sie in die Datei passen: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Information text shortened to fit the file for %n destination(s): %1.</source>
+        <extracomment>%1 lists the titles of the destinations.</extracomment>
+        <translation>
+            <numerusform>Die Information von %n Ziel wurde gekürzt gespeichert, damit sie in die Datei passt: %1.</numerusform>
+            <numerusform>Die Informationen von %n Zielen wurden gekürzt gespeichert, damit sie in die Datei passen: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n Ziel ausgelassen: Seine Kategorie oder Unterkategorie ist nicht in der Datei enthalten.</numerusform>
+            <numerusform>%n Ziele ausgelassen: Ihre Kategorie oder Unterkategorie ist nicht in der Datei enthalten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

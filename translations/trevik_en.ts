@@ -18,6 +18,37 @@
             <numerusform>%n destinations without a category or sub-category not saved.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n category or sub-category name(s) shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</source>
+        <extracomment>%1 lists the categories and sub-categories by their full names.</extracomment>
+        <translation>
+            <numerusform>%n category or sub-category name shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</numerusform>
+            <numerusform>%n category or sub-category names shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) shortened to fit the file: %1.</source>
+        <extracomment>%1 lists the titles in full.</extracomment>
+        <translation>
+            <numerusform>%n title shortened to fit the file: %1.</numerusform>
+            <numerusform>%n titles shortened to fit the file: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Information text shortened to fit the file for %n destination(s): %1.</source>
+        <extracomment>%1 lists the titles of the destinations.</extracomment>
+        <translation>
+            <numerusform>Information text shortened to fit the file for %n destination: %1.</numerusform>
+            <numerusform>Information text shortened to fit the file for %n destinations: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destination left out: its category or sub-category is not in the file.</numerusform>
+            <numerusform>%n destinations left out: their category or sub-category is not in the file.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTrackPage</name>

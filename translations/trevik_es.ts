@@ -205,6 +205,37 @@
             <numerusform>%n destinos sin categoría ni subcategoría no guardados.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n category or sub-category name(s) shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</source>
+        <extracomment>%1 lists the categories and sub-categories by their full names.</extracomment>
+        <translation>
+            <numerusform>%n nombre de categoría o subcategoría acortado para que quepa en el archivo: %1. Los nombres que solo se diferencian en la parte recortada se convierten en uno solo al volver a abrir el archivo.</numerusform>
+            <numerusform>%n nombres de categoría o subcategoría acortados para que quepan en el archivo: %1. Los nombres que solo se diferencian en la parte recortada se convierten en uno solo al volver a abrir el archivo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) shortened to fit the file: %1.</source>
+        <extracomment>%1 lists the titles in full.</extracomment>
+        <translation>
+            <numerusform>%n título acortado para que quepa en el archivo: %1.</numerusform>
+            <numerusform>%n títulos acortados para que quepan en el archivo: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Information text shortened to fit the file for %n destination(s): %1.</source>
+        <extracomment>%1 lists the titles of the destinations.</extracomment>
+        <translation>
+            <numerusform>Información acortada para que quepa en el archivo en %n destino: %1.</numerusform>
+            <numerusform>Información acortada para que quepa en el archivo en %n destinos: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destino omitido: su categoría o subcategoría no está en el archivo.</numerusform>
+            <numerusform>%n destinos omitidos: su categoría o subcategoría no está en el archivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

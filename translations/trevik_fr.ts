@@ -205,6 +205,37 @@
             <numerusform>%n destinations sans catégorie ni sous-catégorie non enregistrées.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n category or sub-category name(s) shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</source>
+        <extracomment>%1 lists the categories and sub-categories by their full names.</extracomment>
+        <translation>
+            <numerusform>%n nom de catégorie ou de sous-catégorie raccourci pour tenir dans le fichier : %1. Les noms qui ne diffèrent que par la partie coupée n&apos;en forment plus qu&apos;un à la réouverture du fichier.</numerusform>
+            <numerusform>%n noms de catégorie ou de sous-catégorie raccourcis pour tenir dans le fichier : %1. Les noms qui ne diffèrent que par la partie coupée n&apos;en forment plus qu&apos;un à la réouverture du fichier.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) shortened to fit the file: %1.</source>
+        <extracomment>%1 lists the titles in full.</extracomment>
+        <translation>
+            <numerusform>%n titre raccourci pour tenir dans le fichier : %1.</numerusform>
+            <numerusform>%n titres raccourcis pour tenir dans le fichier : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Information text shortened to fit the file for %n destination(s): %1.</source>
+        <extracomment>%1 lists the titles of the destinations.</extracomment>
+        <translation>
+            <numerusform>Information raccourcie pour tenir dans le fichier pour %n destination : %1.</numerusform>
+            <numerusform>Information raccourcie pour tenir dans le fichier pour %n destinations : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destination ignorée : sa catégorie ou sa sous-catégorie ne figure pas dans le fichier.</numerusform>
+            <numerusform>%n destinations ignorées : leur catégorie ou sous-catégorie ne figure pas dans le fichier.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

@@ -205,6 +205,37 @@
             <numerusform>%n destinazioni senza categoria né sottocategoria non salvate.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n category or sub-category name(s) shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</source>
+        <extracomment>%1 lists the categories and sub-categories by their full names.</extracomment>
+        <translation>
+            <numerusform>%n nome di categoria o sottocategoria accorciato per rientrare nel file: %1. I nomi che differiscono solo nella parte tagliata diventano uno solo alla riapertura del file.</numerusform>
+            <numerusform>%n nomi di categoria o sottocategoria accorciati per rientrare nel file: %1. I nomi che differiscono solo nella parte tagliata diventano uno solo alla riapertura del file.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) shortened to fit the file: %1.</source>
+        <extracomment>%1 lists the titles in full.</extracomment>
+        <translation>
+            <numerusform>%n titolo accorciato per rientrare nel file: %1.</numerusform>
+            <numerusform>%n titoli accorciati per rientrare nel file: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Information text shortened to fit the file for %n destination(s): %1.</source>
+        <extracomment>%1 lists the titles of the destinations.</extracomment>
+        <translation>
+            <numerusform>Informazioni accorciate per rientrare nel file per %n destinazione: %1.</numerusform>
+            <numerusform>Informazioni accorciate per rientrare nel file per %n destinazioni: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n destinazione esclusa: la sua categoria o sottocategoria non è presente nel file.</numerusform>
+            <numerusform>%n destinazioni escluse: la loro categoria o sottocategoria non è presente nel file.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

@@ -203,6 +203,33 @@
             <numerusform>カテゴリまたはサブカテゴリのない目的地 %n 件は保存されませんでした。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n category or sub-category name(s) shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</source>
+        <extracomment>%1 lists the categories and sub-categories by their full names.</extracomment>
+        <translation>
+            <numerusform>ファイルに収まるように短縮したカテゴリ名またはサブカテゴリ名 %n 件: %1。切り捨てた部分だけが異なる名前は、ファイルを開き直すと 1 つにまとめられます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) shortened to fit the file: %1.</source>
+        <extracomment>%1 lists the titles in full.</extracomment>
+        <translation>
+            <numerusform>ファイルに収まるように短縮したタイトル %n 件: %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Information text shortened to fit the file for %n destination(s): %1.</source>
+        <extracomment>%1 lists the titles of the destinations.</extracomment>
+        <translation>
+            <numerusform>ファイルに収まるように情報を短縮した目的地 %n 件: %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>目的地 %n 件を除外しました: カテゴリまたはサブカテゴリがファイルにありません。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

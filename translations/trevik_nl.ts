@@ -205,6 +205,37 @@
             <numerusform>%n bestemmingen zonder categorie of subcategorie zijn niet opgeslagen.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n category or sub-category name(s) shortened to fit the file: %1. Names that differ only in the part cut off come back as one.</source>
+        <extracomment>%1 lists the categories and sub-categories by their full names.</extracomment>
+        <translation>
+            <numerusform>%n categorie- of subcategorienaam is ingekort om in het bestand te passen: %1. Namen die alleen in het weggelaten deel verschillen, worden bij het openen van het bestand samengevoegd.</numerusform>
+            <numerusform>%n categorie- of subcategorienamen zijn ingekort om in het bestand te passen: %1. Namen die alleen in het weggelaten deel verschillen, worden bij het openen van het bestand samengevoegd.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) shortened to fit the file: %1.</source>
+        <extracomment>%1 lists the titles in full.</extracomment>
+        <translation>
+            <numerusform>%n titel is ingekort om in het bestand te passen: %1.</numerusform>
+            <numerusform>%n titels zijn ingekort om in het bestand te passen: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Information text shortened to fit the file for %n destination(s): %1.</source>
+        <extracomment>%1 lists the titles of the destinations.</extracomment>
+        <translation>
+            <numerusform>Informatie ingekort om in het bestand te passen bij %n bestemming: %1.</numerusform>
+            <numerusform>Informatie ingekort om in het bestand te passen bij %n bestemmingen: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n destination(s) left out: their category or sub-category is not in the file.</source>
+        <translation>
+            <numerusform>%n bestemming weggelaten: de categorie of subcategorie ervan staat niet in het bestand.</numerusform>
+            <numerusform>%n bestemmingen weggelaten: hun categorie of subcategorie staat niet in het bestand.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TDeviceSetPage</name>

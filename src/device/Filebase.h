@@ -2,6 +2,7 @@
 // A destination file bound to a destination store: the device database and
 // the tab-separated text file load into it and save from it.
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <optional>
@@ -19,7 +20,16 @@ struct DestFileGaps {
   std::vector<Group> emptyGroups;
   // Destinations under no category and sub-category of the store.
   std::size_t unfiled = 0;
-  bool Any() const { return !emptyGroups.empty() || unfiled > 0; }
+  // Held cut to the file's field lengths, in store order: category and
+  // sub-category names (names that differ only after the cut come back as
+  // one), and by their full titles the destinations whose title or
+  // information text was cut.
+  std::vector<Group> cutNames;
+  QStringList cutTitles;
+  QStringList cutInfos;
+  bool Any() const {
+    return !emptyGroups.empty() || unfiled > 0 || !cutNames.empty() || !cutTitles.empty() || !cutInfos.empty();
+  }
 };
 
 class FileBase {
@@ -39,6 +49,9 @@ class FileBase {
   const QString& Error() const { return error_; }
   // What the last successful Save left out of the store.
   const DestFileGaps& Gaps() const { return gaps_; }
+  // Destinations that the last successful Load left out: the file files
+  // them under no category or sub-category of its own.
+  std::size_t LeftOut() const { return leftOut_; }
 
  protected:
   // Answers 0, the failed result, after noting why.
@@ -49,6 +62,7 @@ class FileBase {
 
   DestStorage& Store;  // not owned
   DestFileGaps gaps_;
+  std::size_t leftOut_ = 0;
 
  private:
   QString error_;

@@ -89,13 +89,14 @@ QString DecodeText(const std::uint8_t* p, std::size_t count, const TFontTable& t
   return QString(reinterpret_cast<const QChar*>(chars.data()), static_cast<qsizetype>(len));
 }
 
-// One destination record, with an empty information text.
-std::unique_ptr<DestItem> ReadDestination(const std::uint8_t* rec, int nameLen,
-                                          const TFontTable& table) {
+// One destination record, filed under the store's category and
+// sub-category given, with an empty information text.
+std::unique_ptr<DestItem> ReadDestination(const std::uint8_t* rec, int nameLen, int category,
+                                          int subCategory, const TFontTable& table) {
   const QString title = DecodeText(rec + kDestFixedSize, static_cast<std::size_t>(nameLen), table);
   const auto lat = static_cast<std::int32_t>(GetU32(rec + 12));
   const auto lon = static_cast<std::int32_t>(GetU32(rec + 16));
-  return std::make_unique<DestItem>(title, rec[0], GetU16(rec + 2), QString(), lat * 0.00001,
+  return std::make_unique<DestItem>(title, category, subCategory, QString(), lat * 0.00001,
                                     lon * 0.00001);
 }
 
@@ -235,6 +236,7 @@ int KorviFile::Save(const QString& path) {
 }
 
 int KorviFile::Load(const QString& path) {
+  leftOut_ = 0;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return 0;
   const std::uint64_t fileSize = static_cast<std::uint64_t>(file.size());
@@ -292,21 +294,34 @@ int KorviFile::Load(const QString& path) {
     entries[i] = static_cast<char16_t>(GetU16(data + h.tableOffset + 2 * i));
   table.SetChars(entries.data(), static_cast<int>(entries.size() * 2));
 
-  for (std::size_t c = 0; c < subCounts.size(); ++c)
-    Store.AddCategory(DecodeText(data + kHeaderSize + c * nameRecord + 4, h.nameLen, table));
+  // The file's indexes hold only inside the file: each of its categories is
+  // the store's category of that name, each sub-category the one of that
+  // name within it, found or added.
+  std::vector<int> categoryOf(subCounts.size());
+  std::vector<std::vector<int>> subCategoryOf(subCounts.size());
   std::size_t s = 0;
   for (std::size_t c = 0; c < subCounts.size(); ++c) {
+    categoryOf[c] = Store.AddCategory(DecodeText(data + kHeaderSize + c * nameRecord + 4, h.nameLen, table));
     for (int i = 0; i < subCounts[c]; ++i, ++s)
-      Store.AddSubCategory(static_cast<int>(c),
-                           DecodeText(data + subStart + s * nameRecord + 4, h.nameLen, table));
+      subCategoryOf[c].push_back(
+          Store.AddSubCategory(categoryOf[c], DecodeText(data + subStart + s * nameRecord + 4, h.nameLen, table)));
   }
   const std::uint8_t* text = data + h.textOffset;
   for (std::uint64_t d = 0; d < dests; ++d) {
     const std::uint8_t* rec = data + h.destOffset + d * destRecord;
-    std::unique_ptr<DestItem> item = ReadDestination(rec, h.nameLen, table);
     const std::uint16_t len = GetU16(rec + 8);
-    ReadDestinationText(*item, text, len, table);
+    const std::uint8_t* codes = text;
     text += 2u * len;
+    // A record under no category or sub-category of the file has no name
+    // to be filed by.
+    const std::size_t c = rec[0];
+    const std::size_t sub = GetU16(rec + 2);
+    if (c >= subCategoryOf.size() || sub >= subCategoryOf[c].size()) {
+      ++leftOut_;
+      continue;
+    }
+    std::unique_ptr<DestItem> item = ReadDestination(rec, h.nameLen, categoryOf[c], subCategoryOf[c][sub], table);
+    ReadDestinationText(*item, codes, len, table);
     Store.AddItem(dlActive, item);  // a title already there is dropped
   }
   return 1;

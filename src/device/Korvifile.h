@@ -41,10 +41,13 @@ class KorviFile : public FileBase {
   explicit KorviFile(DestStorage& store);
   KorviFile(DestStorage& store, const TFontBank& bank);
 
-  // Merges the file into the store (categories by name, sub-categories by
-  // the file's category position, destinations whose title is new) and makes
-  // its name and text lengths the program-wide ones. The whole file is
-  // checked first: a refused file changes neither the store nor the lengths.
+  // Merges the file into the store and makes its name and text lengths the
+  // program-wide ones. Each destination whose title is new is filed by name:
+  // under the store's category of its category's name and the sub-category
+  // of its sub-category's name there, each found or added. A record whose
+  // indexes name no category or sub-category of the file is left out
+  // (LeftOut()). The whole file is checked first: a refused file changes
+  // neither the store nor the lengths.
   int Load(const QString& path) override;
 
   // Writes the store's device index. Refuses (0, old file untouched) a store

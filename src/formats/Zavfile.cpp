@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 const QString zavFileExtension = QStringLiteral(".zav");
@@ -37,19 +38,19 @@ QString fieldText(const QString& s, int n) {
   return t;
 }
 
-// A coordinate with the format's five decimals. The reader takes 0 for "no
-// position" and skips the line, so a coordinate that is not 0 never rounds
-// to it: it keeps the smallest step, its sign included.
+// A coordinate with the format's five decimals. Readers that take 0 for "no
+// position" skip such a line, so a coordinate that is not 0 never rounds to
+// it: it keeps the smallest step, its sign included.
 QString coordinateText(double v) {
   if (v != 0 && std::fabs(v) < 0.000005) return QLatin1String(v < 0 ? "-0.00001" : "0.00001");
   return QString::fromLatin1(textfmt::FormatFixed(v, 5));
 }
 
 // Like the C library's text-to-double: leading white space is skipped and the
-// longest number at the start is taken; 0 when there is none. A comma counts
-// as the decimal point too, so files written under a comma locale read back.
-// Infinities and NaN are not numbers here.
-double leadingNumber(QStringView s) {
+// longest number at the start is taken; none when there is none. A comma
+// counts as the decimal point too, so files written under a comma locale read
+// back. Infinities and NaN are not numbers here.
+std::optional<double> leadingNumber(QStringView s) {
   qsizetype i = 0;
   while (i < s.size() && (s[i] == QLatin1Char(' ') || (s[i].unicode() >= 9 && s[i].unicode() <= 13))) ++i;
   std::string ascii;
@@ -67,7 +68,7 @@ double leadingNumber(QStringView s) {
   if (p != end && *p == '+') ++p;
   double v = 0;
   auto res = std::from_chars(p, end, v, std::chars_format::general);
-  if (res.ec != std::errc() || !std::isfinite(v)) return 0;
+  if (res.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 
@@ -121,21 +122,22 @@ int ZavFile::Load(const QString& path) {
       return Fail(tr("Line %1 could not be read: it is not text.").arg(lineNumber));
     auto field = [&fields](size_t i) { return i < fields.size() ? fields[i] : QStringView(); };
 
-    double lat = leadingNumber(field(1));
-    double lon = leadingNumber(field(2));
+    // 0 is a place like any other (the equator, the prime meridian).
+    const std::optional<double> lat = leadingNumber(field(1));
+    const std::optional<double> lon = leadingNumber(field(2));
     QString title = field(4).toString();
     QString category = field(10).toString();
     QString subCategory = field(11).toString();
     TruncateString(title, kTitleLen);
     TruncateString(category, kCategoryLen);
     TruncateString(subCategory, kCategoryLen);
-    if (lat == 0 || lon == 0 || title.isEmpty() || category.isEmpty() || subCategory.isEmpty()) continue;
+    if (!lat || !lon || title.isEmpty() || category.isEmpty() || subCategory.isEmpty()) continue;
     QString info = field(5).toString();
     TruncateString(info, kInfoLen);
 
     int ci = Store.AddCategory(category);
     int si = Store.AddSubCategoryByName(category, subCategory);
-    auto item = std::make_unique<DestItem>(title, ci, si, info, lat, lon);
+    auto item = std::make_unique<DestItem>(title, ci, si, info, *lat, *lon);
     Store.AddItem(dlActive, item);  // a refused item is destroyed with `item`
   }
   // Every file of the format ends with its end line: without it, the rest
@@ -170,10 +172,15 @@ int ZavFile::Save(const QString& path) {
     if (held == 0 && !IsDefaultCategory(category)) {
       gaps_.emptyGroups.push_back({category, std::nullopt});
     } else {
+      // The lines hold names cut to their fields.
+      if (held > 0 && category.size() > kCategoryLen) gaps_.cutNames.push_back({category, std::nullopt});
       for (int s = 0; s < subs; ++s) {
         const QString sub = Store.GetSubCategory(c, s).value_or(QString());
-        if (index.DestCounts[static_cast<size_t>(first + s)] == 0 && !IsDefaultCategory(category, &sub))
+        const int count = index.DestCounts[static_cast<size_t>(first + s)];
+        if (count == 0 && !IsDefaultCategory(category, &sub))
           gaps_.emptyGroups.push_back({category, sub});
+        else if (count > 0 && sub.size() > kCategoryLen)
+          gaps_.cutNames.push_back({category, sub});
       }
     }
     first += subs;
@@ -188,6 +195,8 @@ int ZavFile::Save(const QString& path) {
       const int count = index.DestCounts[pair];
       for (int k = 0; k < count; ++k, ++next) {
         const DestItem* d = index.Dests[next];
+        if (d->Title.size() > kTitleLen) gaps_.cutTitles.push_back(d->Title);
+        if (d->Info.size() > kInfoLen) gaps_.cutInfos.push_back(d->Title);
         pending += QStringLiteral("0\t") + coordinateText(d->Latitude) + QLatin1Char('\t') +
                    coordinateText(d->Longitude) +
                    QStringLiteral("\t0.0\t") + fieldText(d->Title, kTitleLen) + QLatin1Char('\t') +

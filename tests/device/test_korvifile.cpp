@@ -342,26 +342,114 @@ TEST_F(Korvi, TextLengthZeroIsNotTakenAsTheProgramLimit) {
   EXPECT_EQ(back.Items().at(0)->Info, "") << "the file holds no text";
 }
 
-TEST_F(Korvi, LoadMergesIntoTheStore) {
-  SmallFile();
-  // Categories merge by name, sub-categories go to the file's category
-  // position, destinations keep their indexes and duplicates are dropped.
+// A category and sub-category store, and its destinations: "title@cat/sub".
+struct Filed {
+  std::vector<std::pair<QString, QStringList>> groups;
+  QStringList dests;
+};
+
+void Fill(DestStorage& store, const Filed& filed) {
+  for (const auto& [category, subs] : filed.groups) {
+    const int c = store.AddCategory(category);
+    for (const QString& sub : subs) store.AddSubCategory(c, sub);
+  }
+  for (const QString& d : filed.dests) {
+    const QString title = d.section("@", 0, 0), cat = d.section("@", 1).section("/", 0, 0),
+                  sub = d.section("/", 1);
+    const int c = store.FindCategory(cat);
+    auto item = std::make_unique<DestItem>(title, c, store.AddSubCategory(c, sub), QString(), 1, 2);
+    ASSERT_EQ(store.AddItem(dlActive, item), drOk) << d.toStdString();
+  }
+}
+
+Filed Picture(const DestStorage& store) {
+  Filed out;
+  for (int c = 0; c < store.CategoryCount(); ++c) {
+    QStringList subs;
+    for (int i = 0; i < store.SubCategoryCount(c); ++i) subs << *store.GetSubCategory(c, i);
+    out.groups.emplace_back(*store.GetCategory(c), subs);
+  }
+  for (const auto& d : store.Items())
+    out.dests << d->Title + "@" + store.GetCategory(d->Category).value_or("?") + "/" +
+                     store.GetSubCategory(d->Category, d->SubCategory).value_or("?");
+  return out;
+}
+
+// "A[a1,a2] B[] | x@A/a2": readable when a comparison fails.
+std::string Text(const Filed& filed) {
+  QStringList groups;
+  for (const auto& [category, subs] : filed.groups) groups << category + "[" + subs.join(",") + "]";
+  return (groups.join(" ") + " | " + filed.dests.join(" ")).toStdString();
+}
+
+Filed Defaults() {
+  Filed d;
+  for (const DefaultCategory& row : defaultCategories)
+    d.groups.emplace_back(QString::fromLatin1(row.category), QStringList{QString::fromLatin1(row.subCategory)});
+  return d;
+}
+
+// Every destination of the file comes under its own category and
+// sub-category, by name, whatever the store held and where; what the store
+// held stays, and a title it holds is not taken twice.
+TEST_F(Korvi, LoadFilesEveryDestinationUnderItsOwnNames) {
+  struct Case {
+    const char* what;
+    Filed file, store, want;
+  };
+  // The device's database after "Cafe/Hotel" was deleted and "Mine/MySub" added.
+  Filed device = Defaults();
+  device.groups.erase(device.groups.begin());
+  device.groups.emplace_back("Mine", QStringList{"MySub"});
+  device.dests = {"Bank@Service/ATM", "Home@Mine/MySub"};
+  Filed afterDevice = Defaults();
+  afterDevice.groups.emplace_back("Mine", QStringList{"MySub"});
+  afterDevice.dests = {"Bank@Service/ATM", "Home@Mine/MySub"};
+  const Case cases[] = {
+      {"the defaults, a device without Cafe/Hotel", device, Defaults(), afterDevice},
+      {"an empty store", device, {}, device},
+      {"a store that begins with the file's categories",
+       {{{"A", {"a1", "a2"}}, {"B", {"b"}}}, {"x@A/a2", "y@B/b"}},
+       {{{"A", {"a1", "a2"}}, {"B", {"b"}}, {"C", {"c"}}}, {"z@C/c"}},
+       {{{"A", {"a1", "a2"}}, {"B", {"b"}}, {"C", {"c"}}}, {"z@C/c", "x@A/a2", "y@B/b"}}},
+      {"the file's first category second in the store",
+       {{{"B", {"b1", "b2"}}}, {"x@B/b2"}},
+       {{{"A", {"a"}}, {"B", {}}}, {}},
+       {{{"A", {"a"}}, {"B", {"b1", "b2"}}}, {"x@B/b2"}}},
+      {"sub-categories held in another order, one title held",
+       {{{"A", {"s1", "s2"}}, {"New", {"n"}}}, {"x@A/s1", "y@A/s2", "z@New/n", "held@New/n"}},
+       {{{"Z", {"s1"}}, {"A", {"s2", "zz"}}}, {"held@Z/s1"}},
+       {{{"Z", {"s1"}}, {"A", {"s2", "zz", "s1"}}, {"New", {"n"}}},
+        {"held@Z/s1", "x@A/s1", "y@A/s2", "z@New/n"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    DestStorage file;
+    Fill(file, c.file);
+    ASSERT_EQ(Save(file, "filed.mgi"), 1);
+    DestStorage store;
+    Fill(store, c.store);
+    KorviFile korvi(store, bank);
+    ASSERT_EQ(korvi.Load(Path("filed.mgi")), 1);
+    EXPECT_EQ(korvi.LeftOut(), 0u);
+    EXPECT_EQ(Text(Picture(store)), Text(c.want));
+  }
+}
+
+// A record whose category or sub-category index names nothing in the file
+// has no names to be filed by: it is left out and counted, the rest is read.
+TEST_F(Korvi, RecordsUnderNoGroupOfTheFileAreLeftOut) {
+  std::string f = SmallFile();
+  // Records at 108 + 28 * i: Quay (0/0), Ab1 (0/1), xylo (0/1), Z (1/0).
+  f[108 + 28 * 1] = 3;          // category 3 of 3
+  SetU16(f, 108 + 28 * 3 + 2, 1);  // sub-category 1 of "B"'s one
+  testenv::writeFile(dir / "loose.mgi", f);
   DestStorage store;
-  store.AddCategory("Other");
-  store.AddCategory("Abcd");
-  Add(store, "Z", 1, 0, "mine", 5, 5);
-  ASSERT_EQ(Load(store, "small.mgi"), 1);
-  const Snapshot s = Take(store);
-  EXPECT_EQ(s.categories, QStringList({"Other", "Abcd", "B", "C"}));
-  EXPECT_EQ(s.groups[0], QStringList({"x", "yz"}));
-  EXPECT_EQ(s.groups[1], QStringList({"x"}));
-  EXPECT_TRUE(s.groups[2].isEmpty());
-  EXPECT_EQ(s.dests, QStringList({
-                         "Z|mine|1|0|5|5",
-                         "Quay||0|0|0|14.5",
-                         "Ab1|hi there, |0|1|25.5|-1e-05",
-                         "xylo|hix|0|1|1|2",
-                     }));
+  KorviFile korvi(store, bank);
+  ASSERT_EQ(korvi.Load(Path("loose.mgi")), 1);
+  EXPECT_EQ(korvi.LeftOut(), 2u);
+  // The texts of the records left out are passed over, not given to others.
+  EXPECT_EQ(Take(store).dests, QStringList({"Quay||0|0|0|14.5", "xylo|hix|0|1|1|2"}));
 }
 
 TEST_F(Korvi, CodesOutsideTheTableEndTheText) {

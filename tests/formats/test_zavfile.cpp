@@ -178,6 +178,59 @@ TEST(ZavFile, CoordinateNextToZeroSurvivesASave) {
   EXPECT_EQ(loaded.Items().size(), 2u);
 }
 
+// A place on the equator or the prime meridian is a place: it comes back.
+TEST(ZavFile, PlacesAtZeroDegreesSurviveASave) {
+  codepage::ScopedRuntimeLocale locale(".1252");
+  DestStorage store;
+  addDest(store, "C", "S", "Equator", 0, 37.5);
+  addDest(store, "C", "S", "Greenwich", 51.47788, 0);
+  addDest(store, "C", "S", "Null Island", 0, 0);
+  auto path = testenv::scratchDir("zav") / "zero.zav";
+  ZavFile file(store);
+  ASSERT_EQ(file.Save(q(path)), 1);
+  EXPECT_FALSE(file.Gaps().Any());
+  DestStorage loaded;
+  ASSERT_EQ(ZavFile(loaded).Load(q(path)), 1);
+  ASSERT_EQ(loaded.Items().size(), 3u);
+  for (const auto& d : store.Items()) {
+    const DestItem* back = loaded.FindItem(dlActive, d->Title);
+    ASSERT_NE(back, nullptr) << d->Title.toStdString();
+    EXPECT_EQ(back->Latitude, d->Latitude) << d->Title.toStdString();
+    EXPECT_EQ(back->Longitude, d->Longitude) << d->Title.toStdString();
+  }
+}
+
+// Names longer than the file's fields are held cut, and two that differ only
+// after the cut come back as one: the save names each, by its full name.
+TEST(ZavFile, SaveNamesWhatItHoldsCut) {
+  WideLengths wide;
+  DestStorage store;
+  const QString longCategory = "Restaurants and Cafes";  // 21
+  const QString longSub = "Twenty-one characters";
+  const QString title33(33, QLatin1Char('T'));
+  addDest(store, longCategory, "Town", "Alpha", 48.1, 11.5);
+  addDest(store, "Hotels", longSub, "Beta", 47.0, 9.0, QString(4001, QLatin1Char('i')));
+  addDest(store, "Hotels", "Twenty characters!!!", title33, 46.0, 8.0, QString(4000, QLatin1Char('i')));
+  store.AddSubCategory(store.FindCategory("Hotels"), "An empty sub-category, long");  // left out, not cut
+  ZavFile file(store);
+  ASSERT_EQ(file.Save(q(testenv::scratchDir("zav") / "cut.zav")), 1);
+  const DestFileGaps& gaps = file.Gaps();
+  QStringList cut;
+  for (const DestFileGaps::Group& g : gaps.cutNames) cut << (g.subCategory ? g.category + "/" + *g.subCategory : g.category);
+  EXPECT_EQ(cut, (QStringList{longCategory, "Hotels/" + longSub}));
+  EXPECT_EQ(gaps.cutTitles, QStringList{title33});
+  EXPECT_EQ(gaps.cutInfos, QStringList{"Beta"});
+  EXPECT_EQ(gaps.emptyGroups.size(), 1u);
+
+  // Names that fit are no gap.
+  DestStorage fits;
+  addDest(fits, "Twenty characters!!!", "Twenty characters!!!", QString(32, QLatin1Char('T')), 1, 2,
+          QString(4000, QLatin1Char('i')));
+  ZavFile whole(fits);
+  ASSERT_EQ(whole.Save(q(testenv::scratchDir("zav") / "fits.zav")), 1);
+  EXPECT_FALSE(whole.Gaps().Any());
+}
+
 // One data line after the header, and what the reader makes of it.
 TEST(ZavFile, ReadsOrSkipsEachLine) {
   struct Case {
@@ -196,8 +249,14 @@ TEST(ZavFile, ReadsOrSkipsEachLine) {
       {"12 fields, sub-category last", "0\t48.5\t11.25\t0.0\tT\tI\t \t \t \t \tC\tS\r\n", false, 0, 0, ""},
       {"13 fields", "0\t48.5\t11.25\t0.0\tT\tI\t \t \t \t \tC\tS\t\r\n", true, 48.5, 11.25, "T"},
       {"too few fields", "0\t48.5\t11.25\t0.0\tT\r\n", false, 0, 0, ""},
-      {"latitude 0", line("0.00000", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
-      {"longitude 0", line("48.5", "0", "T", "", "C", "S"), false, 0, 0, ""},
+      // 0 is the equator or the prime meridian; only a field without a number is no position.
+      {"latitude 0", line("0.00000", "11.25", "T", "", "C", "S"), true, 0, 11.25, "T"},
+      {"longitude 0", line("48.5", "0", "T", "", "C", "S"), true, 48.5, 0, "T"},
+      {"both -0", line("-0.00000", " -0", "T", "", "C", "S"), true, 0, 0, "T"},
+      {"empty latitude", line("", "11.25", "T", "", "C", "S"), false, 0, 0, ""},
+      {"blank longitude", line("48.5", " ", "T", "", "C", "S"), false, 0, 0, ""},
+      {"sign without digits", line("48.5", "-", "T", "", "C", "S"), false, 0, 0, ""},
+      {"no coordinate fields", "0\r\n", false, 0, 0, ""},
       {"empty title", line("48.5", "11.25", "", "", "C", "S"), false, 0, 0, ""},
       {"empty category", line("48.5", "11.25", "T", "", "", "S"), false, 0, 0, ""},
       {"empty sub-category", line("48.5", "11.25", "T", "", "C", ""), false, 0, 0, ""},

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTest>
+#include <QtEndian>
 #include <QWebEngineView>
 
 #include <fcntl.h>
@@ -458,6 +459,28 @@ TEST_F(DestPageTest, MgiReplacesTheCategoriesZavMergesByName) {
   Open(zav);
   EXPECT_EQ(Categories(), QStringList({"Food", "Rest"}));
   EXPECT_EQ(StoreTitles(), QStringList({"Luigi", "Kyoto", "Park"}));
+}
+
+// A device file's record under no category of the file has no names to be
+// filed by: the open leaves it out and says so.
+TEST_F(DestPageTest, MgiRecordUnderNoCategoryIsLeftOutAndNamed) {
+  QFile sample(SampleFile(QStringLiteral("s.mgi")));
+  ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+  QByteArray bytes = sample.readAll();
+  // "Luigi", the first record, under category 9 of the file's 2.
+  bytes[qFromLittleEndian<quint32>(bytes.constData() + 12)] = 9;
+  const QString path = FilePath(QStringLiteral("loose.mgi"));
+  QFile loose(path);
+  ASSERT_TRUE(loose.open(QIODevice::WriteOnly));
+  loose.write(bytes);
+  loose.close();
+  Open(path);
+  EXPECT_EQ(StoreTitles(), QStringList({"Kyoto", "Park"}));
+  EXPECT_EQ(Status(2), S(168));
+  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
+                            {S(0), path + "\n1 destination left out: its category or sub-category is not in the file."}}));
+  EXPECT_EQ(env.services.messages.back().icon, Icon::Warning);
+  EXPECT_TRUE(f->windowTitle().endsWith(path));
 }
 
 TEST_F(DestPageTest, DamagedFileLeavesTheDestinationsAsTheyWere) {

@@ -16,6 +16,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 #include <cmath>
 #include <filesystem>
 #include <numbers>
@@ -25,6 +26,7 @@
 #include "Fixedzone.h"
 #include "Gpslogwriter.h"
 #include "Googlehtml.h"
+#include "Korvifile.h"
 #include "Mainform.h"
 #include "Mapstores.h"
 #include "Fakemapview.h"
@@ -736,6 +738,73 @@ TEST_F(DevicePages, UploadThenDownloadGivesTheSameCollections) {
   Transfer(f->pgDest->bgDestDevice->Item(1));
   EXPECT_EQ(destStorage.Items().size(), 3u);
   EXPECT_DOUBLE_EQ(destStorage.FindItem(dlActive, QStringLiteral("Rathaus"))->Latitude, 1);
+}
+
+// After a fresh start (the default categories, nothing else) the device's
+// database, written after its user deleted "Cafe/Hotel" and added
+// "Mine/MySub", brings each destination under its own category and
+// sub-category, by name; the store is as saved. A record under no category
+// of the file is left out, and the download says so.
+TEST_F(DevicePages, DownloadedDestinationsKeepTheirOwnCategories) {
+  DestStorage theirs;
+  for (const DefaultCategory& d : defaultCategories)
+    if (QLatin1String(d.category) != QLatin1String("Cafe/Hotel"))
+      theirs.AddSubCategory(theirs.AddCategory(QString::fromLatin1(d.category)), QString::fromLatin1(d.subCategory));
+  theirs.AddSubCategory(theirs.AddCategory(QStringLiteral("Mine")), QStringLiteral("MySub"));
+  for (const auto& [title, category] : {std::pair{"Bank", "Service"}, std::pair{"Home", "Mine"}}) {
+    auto item = std::make_unique<DestItem>(QString::fromLatin1(title), theirs.FindCategory(QString::fromLatin1(category)),
+                                           0, QString(), 48.5, 11.25);
+    ASSERT_EQ(theirs.AddItem(dlActive, item), drOk);
+  }
+  const QString path = env.Path("theirs.mgi");
+  ASSERT_EQ(KorviFile(theirs).Save(path), 1);
+  QFile written(path);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const QByteArray database = written.readAll();
+  // "Home", the second record, under a category index past the file's.
+  QByteArray loose = database;
+  const auto destOffset = qFromLittleEndian<quint32>(database.constData() + 12);
+  const auto nameLen = qFromLittleEndian<quint16>(database.constData() + 8);
+  loose[destOffset + 20 + 2 * nameLen] = char(200);
+
+  struct Case {
+    const char* what;
+    QByteArray file;
+    QStringList dests;
+    QString result;
+    QStringList warnings;
+  } const cases[] = {
+      {"whole", database,
+       {"Bank|Service/ATM|48.50000|11.25000", "Home|Mine/MySub|48.50000|11.25000"}, S(167), {}},
+      {"a record under no category", loose,
+       {"Bank|Service/ATM|48.50000|11.25000"}, S(168),
+       {"1 destination left out: its category or sub-category is not in the file."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    mapstores::ClearAll();
+    f->pgDest->InitDefaultCategories();
+    ASSERT_FALSE(destStorage.HasUnsavedChanges());
+    devsim::DeviceState st = sim.state();
+    st.file(DeviceFile::Destinations) = c.file.toStdString();
+    sim.setState(st);
+    env.services.messages.clear();
+    const int before = device->Transfers.load();
+    f->pgDest->bgDestDevice->Item(1)->click();
+    device->WaitForTransfers(before + 1, 5000);
+    EXPECT_EQ(Dests(), c.dests);
+    EXPECT_EQ(Result(), c.result);
+    EXPECT_FALSE(destStorage.HasUnsavedChanges());
+    QStringList warnings;
+    for (const auto& m : env.services.messages) {
+      EXPECT_EQ(m.icon, Icon::Warning);
+      EXPECT_EQ(m.caption, S(117));
+      warnings << m.text;
+    }
+    EXPECT_EQ(warnings, c.warnings);
+    EXPECT_EQ(destStorage.CategoryCount(), 9);
+    EXPECT_EQ(destStorage.GetSubCategory(0, 1), std::nullopt) << "nothing lands under Cafe/Hotel";
+  }
 }
 
 // A damaged waypoint file from the device reads as an opened one does: its

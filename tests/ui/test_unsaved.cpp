@@ -462,40 +462,73 @@ TEST_F(Unsaved, TrackSaveOfSomeTracksKeepsTheOthersUnsaved) {
   EXPECT_FALSE(trackStorage.HasUnsavedChanges());
 }
 
-// A destination file holds only the categories that hold destinations: a
-// save that leaves one of one's own out says so and keeps the work marked,
-// so that closing still asks. Once it holds a destination, all is saved.
-TEST_F(Unsaved, DestinationSaveThatLeavesACategoryOutSaysSoAndKeepsTheMark) {
-  f->show();
-  mapstores::AddDest(QStringLiteral("Home"), 48.1, 11.5);
-  const int mine = destStorage.AddCategory(QStringLiteral("Mine"));
-  destStorage.AddSubCategory(mine, QStringLiteral("Sub"));
-  f->pgDest->FillCategoryCombo();
-  f->pgDest->FillDestList();
-  env.services.saveAnswers.push_back(dir + "/mine.zav");
-  f->pgDest->bgDestFile->Item(1)->click();
-  ASSERT_TRUE(QFile::exists(dir + "/mine.zav"));
-  EXPECT_EQ(f->StatusText(2), S(167));
-  ASSERT_EQ(env.services.messages.size(), 1u);
-  EXPECT_EQ(env.services.messages[0].icon, Icon::Warning);
-  EXPECT_EQ(env.services.messages[0].caption, S(114));
-  EXPECT_EQ(env.services.messages[0].text,
-            "1 empty category or sub-category not saved: Mine. The file holds only those with destinations.");
-  EXPECT_TRUE(destStorage.HasUnsavedChanges());
-  env.services.answer = UiServices::No;
-  EXPECT_FALSE(f->close());
-  ASSERT_EQ(Questions(), 1);
-  EXPECT_TRUE(env.services.messages.back().text.contains(S(0)));
+// A destination file holds only the categories that hold destinations, and
+// a ZAV file names of at most 20 characters: a save that leaves one of one's
+// own out, or shortens one, says so and keeps the work marked, so that
+// closing still asks. Once the file can hold it all, all is saved.
+TEST_F(Unsaved, DestinationSaveThatLeavesOutOrShortensSaysSoAndKeepsTheMark) {
+  int mine = -1;
+  const struct Case {
+    const char* what;
+    std::function<void()> arrange;
+    QByteArray line;  // what the file holds
+    QString says;
+    std::function<void()> mend;
+  } cases[] = {
+      {"an empty category",
+       [&] {
+         mapstores::AddDest(QStringLiteral("Home"), 48.1, 11.5);
+         mine = destStorage.AddCategory(QStringLiteral("Mine"));
+         destStorage.AddSubCategory(mine, QStringLiteral("Sub"));
+       },
+       "\tPlaces\tAll\t",
+       "1 empty category or sub-category not saved: Mine. The file holds only those with destinations.",
+       [&] {
+         auto item = std::make_unique<DestItem>(QStringLiteral("Hut"), mine, 0, QString(), 47.4, 11.0);
+         ASSERT_EQ(destStorage.AddItem(dlActive, item), drOk);
+       }},
+      {"a category name of 25 characters",
+       [&] {
+         mapstores::ClearAll();
+         mine = destStorage.AddCategory(QStringLiteral("Restaurants and Cafes, 25"));
+         destStorage.AddSubCategory(mine, QStringLiteral("Town"));
+         auto item = std::make_unique<DestItem>(QStringLiteral("Luigi"), mine, 0, QString(), 48.1, 11.5);
+         ASSERT_EQ(destStorage.AddItem(dlActive, item), drOk);
+       },
+       "\tRestaurants and Cafe\tTown\t",
+       "1 category or sub-category name shortened to fit the file: Restaurants and Cafes, 25. Names that differ only "
+       "in the part cut off come back as one.",
+       [&] { ASSERT_TRUE(destStorage.RenameCategoryAt(mine, QStringLiteral("Restaurants"))); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    f->show();
+    c.arrange();
+    f->pgDest->FillCategoryCombo();
+    f->pgDest->FillDestList();
+    env.services.messages.clear();
+    env.services.saveAnswers.push_back(dir + "/mine.zav");
+    f->pgDest->bgDestFile->Item(1)->click();
+    EXPECT_TRUE(ReadAll(dir + "/mine.zav").contains(c.line));
+    EXPECT_EQ(f->StatusText(2), S(167));
+    ASSERT_EQ(env.services.messages.size(), 1u);
+    EXPECT_EQ(env.services.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(env.services.messages[0].caption, S(114));
+    EXPECT_EQ(env.services.messages[0].text, c.says);
+    EXPECT_TRUE(destStorage.HasUnsavedChanges());
+    env.services.answer = UiServices::No;
+    EXPECT_FALSE(f->close());
+    ASSERT_EQ(Questions(), 1);
+    EXPECT_TRUE(env.services.messages.back().text.contains(S(0)));
 
-  // With a destination in it the file holds everything.
-  auto item = std::make_unique<DestItem>(QStringLiteral("Hut"), mine, 0, QString(), 47.4, 11.0);
-  ASSERT_EQ(destStorage.AddItem(dlActive, item), drOk);
-  env.services.messages.clear();
-  env.services.saveAnswers.push_back(dir + "/mine.zav");
-  f->pgDest->bgDestFile->Item(1)->click();
-  EXPECT_TRUE(env.services.messages.empty());
-  EXPECT_FALSE(destStorage.HasUnsavedChanges());
-  EXPECT_TRUE(f->close());
+    c.mend();
+    env.services.messages.clear();
+    env.services.saveAnswers.push_back(dir + "/mine.zav");
+    f->pgDest->bgDestFile->Item(1)->click();
+    EXPECT_TRUE(env.services.messages.empty());
+    EXPECT_FALSE(destStorage.HasUnsavedChanges());
+    EXPECT_TRUE(f->close());
+  }
 }
 
 // A long list of what was left out names the first ten; a sub-category goes
@@ -509,6 +542,15 @@ TEST_F(Unsaved, WhatADestinationFileLeftOutIsNamedShortly) {
             "12 empty categories or sub-categories not saved: Post in Service, C1, C2, C3, C4, C5, C6, C7, C8, C9, "
             "…. The file holds only those with destinations.\n2 destinations without a category or sub-category not "
             "saved.");
+  // What it holds cut, by the full names.
+  DestFileGaps cut;
+  cut.cutNames.push_back({QStringLiteral("Hotels"), QStringLiteral("Twenty-one characters")});
+  for (int i = 1; i <= 11; ++i) cut.cutTitles << QStringLiteral("T%1").arg(i);
+  cut.cutInfos << QStringLiteral("Beta");
+  EXPECT_EQ(DestFileGapsText(cut),
+            "1 category or sub-category name shortened to fit the file: Twenty-one characters in Hotels. Names that "
+            "differ only in the part cut off come back as one.\n11 titles shortened to fit the file: T1, T2, T3, T4, "
+            "T5, T6, T7, T8, T9, T10, ….\nInformation text shortened to fit the file for 1 destination: Beta.");
   uitest::Speaking japanese(env, QStringLiteral("ja"));
   gaps.emptyGroups.resize(3);
   gaps.unfiled = 0;

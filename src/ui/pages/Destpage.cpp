@@ -58,33 +58,63 @@ int FilterIndex(const QComboBox* combo) {
   return i < 0 || i == combo->count() - 1 ? -1 : i;
 }
 
+// A long list would outgrow the message box: the first few stand for the rest.
+QString ShortList(const QStringList& names) {
+  constexpr qsizetype kShown = 10;
+  QStringList shown = names.mid(0, kShown);
+  if (names.size() > kShown) shown << QStringLiteral("…");
+  return JoinList(shown);
+}
+
+QStringList GroupNames(const std::vector<DestFileGaps::Group>& groups) {
+  QStringList names;
+  for (const DestFileGaps::Group& g : groups)
+    names << (g.subCategory ? QCoreApplication::translate("TDestPage", "%1 in %2", "a sub-category in its category")
+                                  .arg(*g.subCategory, g.category)
+                            : g.category);
+  return names;
+}
+
 }  // namespace
 
 QString DestFileGapsText(const DestFileGaps& gaps) {
   QStringList sentences;
-  if (!gaps.emptyGroups.empty()) {
-    // A long list would outgrow the message box: the first few stand for the rest.
-    constexpr std::size_t kShown = 10;
-    QStringList names;
-    for (std::size_t i = 0; i < std::min(gaps.emptyGroups.size(), kShown); ++i) {
-      const DestFileGaps::Group& g = gaps.emptyGroups[i];
-      names << (g.subCategory ? QCoreApplication::translate("TDestPage", "%1 in %2", "a sub-category in its category")
-                                    .arg(*g.subCategory, g.category)
-                              : g.category);
-    }
-    if (gaps.emptyGroups.size() > kShown) names << QStringLiteral("…");
+  if (!gaps.emptyGroups.empty())
     //: %1 lists the categories and sub-categories.
     sentences << QCoreApplication::translate("TDestPage",
                                              "%n empty category(ies) or sub-category(ies) not saved: %1. The file "
                                              "holds only those with destinations.",
                                              nullptr, int(gaps.emptyGroups.size()))
-                     .arg(JoinList(names));
-  }
+                     .arg(ShortList(GroupNames(gaps.emptyGroups)));
   if (gaps.unfiled > 0)
     sentences << QCoreApplication::translate("TDestPage",
                                              "%n destination(s) without a category or sub-category not saved.",
                                              nullptr, int(gaps.unfiled));
+  if (!gaps.cutNames.empty())
+    //: %1 lists the categories and sub-categories by their full names.
+    sentences << QCoreApplication::translate("TDestPage",
+                                             "%n category or sub-category name(s) shortened to fit the file: %1. "
+                                             "Names that differ only in the part cut off come back as one.",
+                                             nullptr, int(gaps.cutNames.size()))
+                     .arg(ShortList(GroupNames(gaps.cutNames)));
+  if (!gaps.cutTitles.empty())
+    //: %1 lists the titles in full.
+    sentences << QCoreApplication::translate("TDestPage", "%n title(s) shortened to fit the file: %1.", nullptr,
+                                             int(gaps.cutTitles.size()))
+                     .arg(ShortList(gaps.cutTitles));
+  if (!gaps.cutInfos.empty())
+    //: %1 lists the titles of the destinations.
+    sentences << QCoreApplication::translate("TDestPage",
+                                             "Information text shortened to fit the file for %n destination(s): %1.",
+                                             nullptr, int(gaps.cutInfos.size()))
+                     .arg(ShortList(gaps.cutInfos));
   return sentences.join(QLatin1Char('\n'));
+}
+
+QString DestLeftOutText(std::size_t leftOut) {
+  return QCoreApplication::translate("TDestPage",
+                                     "%n destination(s) left out: their category or sub-category is not in the file.",
+                                     nullptr, int(leftOut));
 }
 
 // --- the list model -----------------------------------------------------------------------------
@@ -363,7 +393,7 @@ void TDestPage::bgDestFile_OpenClick() {
       // A pipe or a device would block the read or never end it.
       ok = QFileInfo(*path).isFile() && file->Load(*path) == 1;
       if (ok && IsKorviFile(*path)) {
-        // The device file files everything by position: it brings its own
+        // The device file is a whole device database: it brings its own
         // categories in place of ours.
         destStorage.ReplaceWith(loaded);
       } else if (ok) {
@@ -371,8 +401,10 @@ void TDestPage::bgDestFile_OpenClick() {
         destStorage.MergeFrom(loaded);
       }
     }
+    // What was read is shown, but a file with records left out is no clean load.
+    const std::size_t leftOut = ok ? file->LeftOut() : 0;
     if (ok) {
-      frame_.SetStatusText(2, Str(167));
+      frame_.SetStatusText(2, Str(leftOut > 0 ? 168 : 167));
     } else {
       // The loader's reason, where it has one, under the general text.
       const QString why = file->Error();
@@ -386,6 +418,7 @@ void TDestPage::bgDestFile_OpenClick() {
     // A file that failed left the destinations as they were, and so the title.
     if (ok) frame_.SetTitleFile(*path);
     frame_.RefreshMap(0.0, 0.0);
+    if (leftOut > 0) ui.MessageBox(*path + QLatin1Char('\n') + DestLeftOutText(leftOut), Str(0), Icon::Warning);
     return ok ? unsaved::Holds::Loaded : unsaved::Holds::Other;
   });
 }

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct DestFileGaps;
 
 // Says what a written destination file left out of the store.
 QString DestFileGapsText(const DestFileGaps& gaps);
+// Says how many destinations a read destination file left out (FileBase::LeftOut).
+QString DestLeftOutText(std::size_t leftOut);
 
 // The rows of lvDest: the destinations the filters let through, in store
 // order, read from the store when shown. Rows hold the destinations

@@ -695,15 +695,22 @@ void TDeviceTransfers::bgDestDevice_UploadClick() {
 
 // The received destinations join those already held.
 void TDeviceTransfers::bgDestDevice_DownloadClick() {
+  std::size_t leftOut = 0;
   RunDownload({frame_.DestPage().bgDestDevice, 0, wtDownloadDestinations, unsaved::Command::DownloadDestinations,
-               [](const QString& path) { return KorviFile(destStorage).Load(path) == 1; },
+               [&leftOut](const QString& path) {
+                 KorviFile file(destStorage);
+                 const bool ok = file.Load(path) == 1;
+                 leftOut = file.LeftOut();
+                 return ok;
+               },
                [this] {
                  // The received destinations may bring categories the filters
                  // do not offer yet (or none, after "DeleteAll"): as after opening a file.
                  frame_.FillCategoryCombo();
                  frame_.FillSubCategoryCombo(0);
                  frame_.FillDestList();
-               }});
+               },
+               [&leftOut] { return leftOut > 0 ? DestLeftOutText(leftOut) : QString(); }});
 }
 
 void TDeviceTransfers::bgWptDevice_UploadClick() {
