@@ -208,7 +208,8 @@ void TConnectPage::FillComPortCombo() {
   cmbComPort->setCurrentIndex(ComPortIndex(apConfig->Port));
 }
 
-void TConnectPage::SetStatusText(int panel, const QString& text) { frame_.SetStatusText(panel, text); }
+// Besides "not connected" (a status word) the connect texts are fixed English.
+void TConnectPage::SetStatusText(int panel, const QString& text) { frame_.SetStatusText(panel, StatusNote::Fixed(text)); }
 
 void TConnectPage::OfferDeviceManager() {
   if (GroupBoxSerialPort->minimumHeight() >= kSerialGroupTall) return;
