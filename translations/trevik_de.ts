@@ -11,6 +11,11 @@
         <source>The settings could not be sent to the device.</source>
         <translation>Die Einstellungen konnten nicht an das Gerät gesendet werden.</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status bar: the user cancelled the device transfer or command</extracomment>
+        <translation>Abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>GpxImport</name>

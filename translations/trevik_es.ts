@@ -11,6 +11,11 @@
         <source>The settings could not be sent to the device.</source>
         <translation>No se ha podido enviar la configuración al dispositivo.</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status bar: the user cancelled the device transfer or command</extracomment>
+        <translation>Cancelado</translation>
+    </message>
 </context>
 <context>
     <name>GpxImport</name>

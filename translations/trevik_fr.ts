@@ -11,6 +11,11 @@
         <source>The settings could not be sent to the device.</source>
         <translation>Les paramètres n&apos;ont pas pu être envoyés à l&apos;appareil.</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status bar: the user cancelled the device transfer or command</extracomment>
+        <translation>Annulé</translation>
+    </message>
 </context>
 <context>
     <name>GpxImport</name>

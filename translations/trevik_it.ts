@@ -11,6 +11,11 @@
         <source>The settings could not be sent to the device.</source>
         <translation>Impossibile inviare le impostazioni al dispositivo.</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status bar: the user cancelled the device transfer or command</extracomment>
+        <translation>Annullato</translation>
+    </message>
 </context>
 <context>
     <name>GpxImport</name>

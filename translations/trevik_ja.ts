@@ -11,6 +11,11 @@
         <source>The settings could not be sent to the device.</source>
         <translation>設定をデバイスに送信できませんでした。</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status bar: the user cancelled the device transfer or command</extracomment>
+        <translation>キャンセルしました</translation>
+    </message>
 </context>
 <context>
     <name>GpxImport</name>

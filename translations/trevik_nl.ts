@@ -11,6 +11,11 @@
         <source>The settings could not be sent to the device.</source>
         <translation>De instellingen konden niet naar het apparaat worden gestuurd.</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status bar: the user cancelled the device transfer or command</extracomment>
+        <translation>Geannuleerd</translation>
+    </message>
 </context>
 <context>
     <name>GpxImport</name>

@@ -11,6 +11,11 @@
         <source>The settings could not be sent to the device.</source>
         <translation>無法將設定傳送到裝置。</translation>
     </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status bar: the user cancelled the device transfer or command</extracomment>
+        <translation>已取消</translation>
+    </message>
 </context>
 <context>
     <name>GpxImport</name>

@@ -176,7 +176,7 @@ void TFormWorkTask::reject() {
   if (Finished || CancelRequested) return;
   FailureCause = tfUserCancelled;
   if (!Worker || Worker->Ended()) {
-    done(mrCancel);
+    done(mrAbort);
     return;
   }
   CancelRequested = true;
@@ -188,7 +188,7 @@ void TFormWorkTask::reject() {
   connect(watch, &QTimer::timeout, this, [this, watch] {
     if (!Worker->Ended()) return;
     watch->stop();
-    Finish(mrCancel);
+    Finish(mrAbort);
   });
   watch->start(50);
 }
@@ -202,7 +202,7 @@ void TFormWorkTask::Fail(TaskFailure cause) {
   if (Finished) return;
   if (CancelRequested) cause = tfUserCancelled;
   FailureCause = cause == tfNone ? tfFailed : cause;
-  done(mrCancel);
+  done(FailureCause == tfUserCancelled ? mrAbort : mrCancel);
 }
 
 void TFormWorkTask::WndProc(unsigned msg, uintptr_t wParam, intptr_t) {

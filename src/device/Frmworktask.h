@@ -2,7 +2,7 @@
 // The modal progress window of one device task. It opens the port, starts the
 // worker and turns the worker's posted messages into its captions, the
 // settings shown on the main window and its modal result: mrOk when the task
-// succeeded, mrCancel when it failed or the window was closed.
+// succeeded, mrCancel when it failed, mrAbort when the user broke it off.
 #include "Worktask.h"
 #include "Xmodem.h"
 
@@ -19,6 +19,7 @@ class Serial;
 
 constexpr int mrOk = 1;
 constexpr int mrCancel = 2;
+constexpr int mrAbort = 3;  // the user's cancel: no failure
 
 // What the progress window hands over to the window that opened it (the main
 // window implements it); found through the owner.
@@ -47,9 +48,10 @@ class TFormWorkTask : public QDialog {
   void done(int result) override;
   // Closing the window (its close box, Escape) cancels the task: the worker
   // breaks it off, and the window, still painted and answering, closes with
-  // mrCancel once the worker has ended.
+  // mrAbort once the worker has ended.
   void reject() override;
-  // Why the task failed once ShowModal gave mrCancel; tfNone after success.
+  // Why the task failed once ShowModal gave mrCancel (tfUserCancelled with
+  // mrAbort); tfNone after success.
   TaskFailure Failure() const { return FailureCause; }
 
   // The worker's ::SplitReply, kept here for the window's callers.
@@ -68,7 +70,8 @@ class TFormWorkTask : public QDialog {
                  const XModemTiming& timing);
   void WndProc(unsigned msg, uintptr_t wParam, intptr_t lParam);
   void Finish(int result);
-  // Ends with mrCancel for the worker's cause, or for the one given.
+  // Ends with mrCancel for the worker's cause, or for the one given; with
+  // mrAbort when that is the user's cancel.
   void Fail();
   void Fail(TaskFailure cause);
   WorkTaskHost* Host() const;

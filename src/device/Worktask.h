@@ -59,7 +59,7 @@ enum TaskFailure : int {
   tfFileRead,         // the transfer file could not be read
   tfFileWrite,        // the transfer file could not be written
   tfBadReply,         // a settings reply the pages could not take
-  tfUserCancelled,    // the user closed the progress window
+  tfUserCancelled,    // the user broke the task off: told apart from every failure
   tfNoPort,           // the port could not be opened
   tfFailed,           // anything else
 };
@@ -87,7 +87,7 @@ class WorkTask {
 
   // Breaks the task off: the wait for a reply ends, and a running transfer
   // is cancelled towards the device (CAN), both within a few milliseconds.
-  // The task then fails with tfUserCancelled.
+  // The task then ends with tfUserCancelled, whatever the cancel made fail.
   void Terminate() { Terminated = true; }
   void WaitFor();
   // The thread body has returned (its last message, if any, is posted).

@@ -301,7 +301,7 @@ void TFormMain::FormCreate() {
   InitMainForm();
   LoadFontBank();
   if (apConfig->Port != -1 && apConfig->AutoConnect)
-    SetStatusText(0, QStringLiteral("COM %1").arg(apConfig->Port));
+    SetStatusText(0, StatusNote::Fixed(QStringLiteral("COM %1").arg(apConfig->Port)));
 
   // 13: the globe viewer.
   GlobeViewerPresent = IsGoogleEarthInstalled();
@@ -402,7 +402,7 @@ void TFormMain::ApplyLanguage(int index) {
     const QString shownName = shown >= 0 && shown < int(languageTable.size())
                                   ? QString::fromUtf16(languageTable[size_t(shown)].FileName)
                                   : fileName;
-    SetStatusText(3, QStringLiteral("Can not load language: ") + shownName);
+    SetStatusText(3, StatusNote::Fixed(QStringLiteral("Can not load language: ") + shownName));
     return;
   }
   // The program's own texts and Qt's dialogs follow the table's language.
@@ -445,11 +445,9 @@ void TFormMain::ApplyLanguage(int index) {
   mnuShowAltChart->setText(pgSetKVX->chkAltChart->text());
   lblLanguage->setText(Str(60));
 
-  // The port panel speaks the new language too, unless it names the port.
-  if (!(apConfig->Port != -1 && apConfig->AutoConnect)) SetStatusText(0, Str(166));
-
   pgSetTrevik->FillTurnDistances();
   ApplyConfigCaptions();
+  RemakeStatusTexts();
 }
 
 void TFormMain::ApplyConfigCaptions() {
@@ -476,7 +474,7 @@ void TFormMain::InitMainForm() {
   pageTabs_->Fit();
 
   if (apConfig->Port != -1 && apConfig->AutoConnect) {
-    SetStatusText(0, QStringLiteral("COM ") + QString::number(apConfig->Port));
+    SetStatusText(0, StatusNote::Fixed(QStringLiteral("COM ") + QString::number(apConfig->Port)));
   } else {
     SetStatusText(0, Str(166));
     pgConnect->FillComPortCombo();
@@ -502,7 +500,7 @@ void TFormMain::InitMainForm() {
 
 bool TFormMain::LoadImageList(const QString& fileName, TImageList& list, QColor mask) {
   if (list.AddMaskedFile(pathManager->GetExeDir() + fileName, mask)) return true;
-  SetStatusText(3, tr("Can not load image: %1").arg(fileName));
+  SetStatusText(3, [fileName] { return tr("Can not load image: %1").arg(fileName); });
   return false;
 }
 
@@ -524,34 +522,70 @@ QString TFormMain::GetProgramVersion() {
 // ============================================================================
 // status bar and tabs
 
-void TFormMain::SetStatusText(int panel, const QString& text) {
+namespace {
+// The language file's words that the status bar shows: the pages' names,
+// "not connected", "done" and "failed".
+constexpr int kStatusWords[] = {0, 1, 2, 3, 6, 7, 166, 167, 168};
+}  // namespace
+
+TFormMain::PanelNote TFormMain::MakeNote(const StatusNote& note) const {
+  if (note.Maker()) return {note.Maker()(), note.Maker()};
+  const QString& text = note.Text();
+  if (text.isEmpty()) return {};
+  for (int n : kStatusWords)
+    if (text == Str(n)) return {text, [n] { return Str(n); }};
+  if (note.IsFixed()) return {text, [text] { return text; }};
+  return {text, nullptr};
+}
+
+void TFormMain::SetStatusText(int panel, const StatusNote& note) {
   TStatusPanel* l = StatusPanel(panel);
   if (!l) return;
+  const PanelNote made = MakeNote(note);
   if (panel == 2) {
     // A new result: the reason of the one before goes with it.
-    failureReason_.clear();
+    failureReason_ = {};
     // Its reason is written in the same step, before the next event.
-    reasonExpected_ = text == Str(168);
+    reasonExpected_ = made.text == Str(168);
     if (reasonExpected_) QTimer::singleShot(0, this, [this] { reasonExpected_ = false; });
-    l->SetText(text);
-    StatusPanel(3)->SetText(statusNote_);
+    panelNotes_[2] = made;
+    l->SetText(made.text);
+    ShowPanel3();
     return;
   }
   if (panel == 3) {
     if (reasonExpected_) {
       reasonExpected_ = false;
-      failureReason_ = text;
-    } else if (text.isEmpty()) {
-      statusNote_.clear();
-      failureReason_.clear();
+      failureReason_ = made;
+    } else if (made.text.isEmpty()) {
+      statusNote_ = {};
+      failureReason_ = {};
     } else {
       // A note that comes later (the map page's, say) waits under the reason.
-      statusNote_ = text;
+      statusNote_ = made;
     }
-    l->SetText(failureReason_.isEmpty() ? statusNote_ : failureReason_);
+    ShowPanel3();
     return;
   }
-  l->SetText(text);
+  panelNotes_[panel] = made;
+  l->SetText(made.text);
+}
+
+void TFormMain::ShowPanel3() {
+  StatusPanel(3)->SetText(failureReason_.text.isEmpty() ? statusNote_.text : failureReason_.text);
+}
+
+// A text that cannot be made again would stay in the language left behind:
+// it goes.
+void TFormMain::RemakeStatusTexts() {
+  const auto remake = [](PanelNote& note) { note.text = note.make ? note.make() : QString(); };
+  for (int panel = 0; panel < 3; ++panel) {
+    remake(panelNotes_[panel]);
+    StatusPanel(panel)->SetText(panelNotes_[panel].text);
+  }
+  remake(statusNote_);
+  remake(failureReason_);
+  ShowPanel3();
 }
 
 QString TFormMain::StatusText(int panel) const {

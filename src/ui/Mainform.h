@@ -52,7 +52,7 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   bool LoadImageList(const QString& fileName, TImageList& list, QColor mask);
   QString GetProgramVersion();
 
-  void SetStatusText(int panel, const QString& text) override;
+  void SetStatusText(int panel, const StatusNote& note) override;
   QString StatusText(int panel) const override;
   TStatusPanel* StatusPanel(int panel) const;
   QWidget* FrameWindow() override { return this; }
@@ -146,7 +146,8 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   void btnSetHomeClick() override;
   void btnGetZoomLevelClick() override;
   int LanguageIndex() override;
-  void SetStatusPanelText(int panel, const QString& text) override { SetStatusText(panel, text); }
+  // The progress window's texts are fixed English.
+  void SetStatusPanelText(int panel, const QString& text) override { SetStatusText(panel, StatusNote::Fixed(text)); }
 
   // --- the frame's widgets --------------------------------------------------------
   QWidget* pnlAct;
@@ -213,11 +214,23 @@ class TFormMain : public QMainWindow, public TMainFrame, public WorkTaskHost {
   std::unique_ptr<MapView> mapView_;
   bool inMapClick_ = false;
 
+  // A status text and how to make it in another language; without a maker
+  // it cannot be made again, and a language switch clears it.
+  struct PanelNote {
+    QString text;
+    std::function<QString()> make;
+  };
+  PanelNote MakeNote(const StatusNote& note) const;
+  // Every panel in the language just applied.
+  void RemakeStatusTexts();
+  void ShowPanel3();
+
   TStatusPanel* statusPanels_[4] = {};
+  PanelNote panelNotes_[3];  // panels 0 to 2
   // Panel 3 shows the reason of the last result while it failed, else the
   // standing note (thinned tracks, a language that could not be loaded).
-  QString statusNote_;
-  QString failureReason_;
+  PanelNote statusNote_;
+  PanelNote failureReason_;
   // Panel 2 has just said failed: the next text of panel 3 is the reason.
   bool reasonExpected_ = false;
   bool shownOnce_ = false;

@@ -5,8 +5,11 @@
 // calls, so that a test can answer for a page.
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "Httpclient.h"
@@ -35,6 +38,37 @@ struct TMapBar {
   QMenu* mnuFav;
   QAction* mnuFavAdd;
   QMenu* mnuFavDel;
+};
+
+// A status bar text and how a language switch makes it again:
+// - a QString as it stands: made again when it is one of the language file's
+//   status words (a page's name, "not connected", "done", "failed");
+//   any other text cannot be, and a switch clears it;
+// - a callable that returns the text (tr() and its arguments, a string
+//   number): called now and again after every switch;
+// - StatusNote::Fixed(text): reads the same in every language (a port name,
+//   the fixed English notes); a switch keeps it, or makes it again when it
+//   is a status word.
+class StatusNote {
+ public:
+  StatusNote() = default;
+  StatusNote(const QString& text) : text_(text) {}
+  template <class F, std::enable_if_t<std::is_invocable_r_v<QString, F&>, int> = 0>
+  StatusNote(F make) : make_(std::move(make)) {}
+  static StatusNote Fixed(const QString& text) {
+    StatusNote note(text);
+    note.fixed_ = true;
+    return note;
+  }
+
+  const QString& Text() const { return text_; }
+  const std::function<QString()>& Maker() const { return make_; }
+  bool IsFixed() const { return fixed_; }
+
+ private:
+  QString text_;
+  std::function<QString()> make_;
+  bool fixed_ = false;
 };
 
 // The working page whose collection a map click edits.
@@ -86,7 +120,7 @@ class TMainFrame {
   // reason of the one before. A text for panel 3 written in the same step as
   // a failure (string 168) in panel 2 is that failure's reason; any other is
   // a standing note, shown wherever no reason is. An empty text clears both.
-  virtual void SetStatusText(int panel, const QString& text) = 0;
+  virtual void SetStatusText(int panel, const StatusNote& note) = 0;
   virtual QString StatusText(int panel) const = 0;
   // The window that owns dialogs and message boxes.
   virtual QWidget* FrameWindow() = 0;

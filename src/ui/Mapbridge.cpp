@@ -81,7 +81,7 @@ void TFormMain::RefreshMap(double, double noAutoZoom) {
   html.BoostMode = apConfig->Boostmode;
   SetStatusText(3, QString());
   const bool written = html.Generate();
-  if (html.BoostNote) SetStatusText(3, QStringLiteral("Boostmode"));
+  if (html.BoostNote) SetStatusText(3, StatusNote::Fixed(QStringLiteral("Boostmode")));
   if (!written) {
     // The browser keeps the page it shows.
     ZoomPending = false;
@@ -217,7 +217,7 @@ void TFormMain::OnMapClick(const QString& report) {
   }
   // The next regeneration clears these notes with the rest of panel 3.
   if (report == kMapUnavailableReport) {
-    SetStatusText(3, tr("Can not load the map"));
+    SetStatusText(3, [] { return tr("Can not load the map"); });
     // The page's own note in the map area, in the chosen language.
     if (mapView_)
       mapView_->RunScript(QStringLiteral("var n = document.getElementById('map_note'); if (n) n.textContent = '") +
@@ -225,7 +225,7 @@ void TFormMain::OnMapClick(const QString& report) {
     return;
   }
   if (report == kPlaceSearchUnavailableReport) {
-    SetStatusText(3, tr("The place search is not available."));
+    SetStatusText(3, [] { return tr("The place search is not available."); });
     return;
   }
   inMapClick_ = true;

@@ -53,6 +53,9 @@ constexpr int kPort = 7;
 
 QString S(int n) { return QStringLiteral("S%1").arg(n); }
 
+// Panel 2 after the user's cancel, in English.
+const QString kCancelled = QStringLiteral("Cancelled");
+
 // The main window with the other pages' list refills recorded.
 class DeviceMain : public TFormMain {
  public:
@@ -617,7 +620,8 @@ TEST_F(DevicePages, GetDropsAChoiceTheDeviceValueReplaces) {
 
 // Escape in the progress window during a big track-log download breaks the
 // transfer off towards the device at once; the window keeps answering until
-// the worker has ended, and the tracks held stay as they were.
+// the worker has ended, and the tracks held stay as they were. The user's
+// cancel is no error.
 TEST_F(DevicePages, CancellingABigTrackLogDownload) {
   mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
   trackStorage.MarkSaved();  // as if loaded: the download asks nothing
@@ -664,10 +668,10 @@ TEST_F(DevicePages, CancellingABigTrackLogDownload) {
   EXPECT_LT(returnedAt - cancelledAt, 3000);
   EXPECT_LT(longestGap, 1000);
   EXPECT_TRUE(cancellingShown);
-  EXPECT_EQ(Result(), S(168));
-  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{
-                            {S(117), S(115) + "\n" + TaskFailureText(tfUserCancelled, kPort)}}));
+  EXPECT_EQ(Result(), kCancelled);
+  EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Tracks(), before);
+  EXPECT_FALSE(trackStorage.HasUnsavedChanges());
   EXPECT_TRUE(f->calls.isEmpty());
   EXPECT_TRUE(TransferFilesLeft().isEmpty());
   EXPECT_EQ(FormWorkTask, nullptr);
@@ -1011,16 +1015,6 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
   const QStringList before = Waypoints() + Route() + Tracks() + Dests();
   const int pages = map->navigated.size();
   std::unique_ptr<testenv::FileSizeLimit> diskFull;
-  // Closes the progress window once a block has come.
-  QTimer closer;
-  int closed = 0;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
-    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
-    ++closed;
-    closer.stop();
-    FormWorkTask->reject();
-  });
 
   struct Case {
     const char* what;
@@ -1048,13 +1042,6 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
        f->pgTrack->tbTrackDeviceDown, true, tfLineLost},
       {"cancelled by the device", [&] { devsim::XmodemFaults x; x.CancelAtBlock = 2; SetDevice(x); },
        f->pgWaypoint->tbDeviceDown, true, tfDeviceCancelled},
-      {"closed by the user",
-       [&] {
-         device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
-         sim.setFilePhase(device);
-         closer.start(20);
-       },
-       f->pgWaypoint->tbDeviceDown, true, tfUserCancelled},
       {"full disk", [&] { diskFull = std::make_unique<testenv::FileSizeLimit>(2048); },
        f->pgWaypoint->tbDeviceDown, true, tfFileWrite},
       {"no port", [&] { apConfig->Port = 49; }, f->pgDest->bgDestDevice->Item(1), false, tfNoPort},
@@ -1065,7 +1052,6 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
     c.arrange();
     QTest::mouseClick(c.button, Qt::LeftButton);
     diskFull.reset();
-    closer.stop();
     deviceTransferTiming = transfertest::FastTiming();
     EXPECT_EQ(Result(), S(168));
     // "Error", and below it why.
@@ -1079,7 +1065,6 @@ TEST_F(DevicePages, FailedDownloadsChangeNothing) {
     sim.behave();
     SetDevice();
   }
-  EXPECT_EQ(closed, 1);
   EXPECT_TRUE(f->calls.isEmpty());
   EXPECT_EQ(map->navigated.size(), pages);
 }
@@ -1131,13 +1116,6 @@ TEST_F(DevicePages, UploadsRefusedBeforeTheDevice) {
 // An upload the device does not take says why, below "Upload failed.".
 TEST_F(DevicePages, FailedUploadsSayWhy) {
   for (int n = 0; n < 300; ++n) AddWaypoint(n, n % 21, 47.5 + n * 0.001, 10.25);  // several blocks
-  QTimer closer;  // closes the progress window once a block has gone
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
-    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
-    closer.stop();
-    FormWorkTask->reject();
-  });
   const auto faults = [&](auto set) {
     return [&, set] {
       devsim::XmodemFaults x;
@@ -1161,13 +1139,6 @@ TEST_F(DevicePages, FailedUploadsSayWhy) {
        },
        tfNoReply},
       {"hang-up in the transfer", faults([](devsim::XmodemFaults& x) { x.HangUpAtBlock = 2; }), tfLineLost},
-      {"closed by the user",
-       [&] {
-         device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
-         sim.setFilePhase(device);
-         closer.start(20);
-       },
-       tfUserCancelled},
       {"no port", [&] { apConfig->Port = 49; }, tfNoPort, false},
   };
   for (auto& c : cases) {
@@ -1176,7 +1147,6 @@ TEST_F(DevicePages, FailedUploadsSayWhy) {
     c.arrange();
     const int transfers = device->Transfers.load();
     QTest::mouseClick(f->pgWaypoint->tbDeviceUp, Qt::LeftButton);
-    closer.stop();
     deviceTransferTiming = transfertest::FastTiming();
     EXPECT_EQ(Result(), S(168));
     ASSERT_EQ(Messages().size(), 2u);  // the question, then the failure
@@ -1185,11 +1155,129 @@ TEST_F(DevicePages, FailedUploadsSayWhy) {
     EXPECT_TRUE(TransferFilesLeft().isEmpty());
     EXPECT_TRUE(f->pgWaypoint->tbDeviceUp->isEnabled());
     if (c.transfer) device->WaitForTransfers(transfers + 1, 5000);
-    // Closing the window breaks the transfer off: the device has taken nothing.
+    // The device has taken nothing.
     devsim::DeviceState st = sim.state();
     EXPECT_TRUE(st.file(DeviceFile::Waypoints).empty());
     st.file(DeviceFile::Waypoints).clear();
     sim.setState(st);
+    sim.behave();
+    SetDevice();
+  }
+}
+
+// The user's cancel (Escape, or the progress window closed) of a transfer or
+// a settings task is no failure: no error box, panel 2 says it was cancelled
+// (in the chosen language), and the collections, their change marks and the
+// settings pages stay as they were. A device that hangs up at the same point
+// still fails with its box.
+TEST_F(DevicePages, ACancelByTheUserIsNoFailure) {
+  // Unsaved work everywhere: a download that replaces it asks first.
+  for (int n = 0; n < 300; ++n) AddWaypoint(n, n % 21, 47.5 + n * 0.001, 10.25);  // several blocks
+  mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
+  mapstores::AddTrack(QStringLiteral("old"), 3, 0xFF);
+  mapstores::AddDest(QStringLiteral("Rathaus"), 48.13743, 11.57549);
+  std::string wpts;
+  for (int i = 0; i < 200; ++i) wpts += std::string("\x7C\x05\x01\x0A\x00\x00\x01\x00\x10\x27\x00\x00\x20\x4E\x00\x00", 16);
+  const auto deviceFiles = [&] {
+    devsim::DeviceState st = sim.state();
+    st.file(DeviceFile::TrackLog) = TrackLog({400, 400, 400});
+    st.file(DeviceFile::Waypoints) = wpts;
+    st.file(DeviceFile::Destinations) = std::string();  // what an upload left
+    sim.setState(st);
+  };
+  deviceFiles();
+  TLoggerPage& l = *f->pgSetLogger;
+  TDeviceSetPage& d = *f->pgSetTrevik;
+  ASSERT_TRUE(d.ShowDeviceConfig(Split("POEM103,2,20,255,30,-5,1,1")));  // what Set sends
+  const ChangeMark* marks[] = {&destStorage, &poiStorage, &routeStorage, &trackStorage};
+  const auto state = [&] {
+    QStringList all = Waypoints() + Route() + Tracks() + Dests();
+    for (const ChangeMark* m : marks) all << (m->HasUnsavedChanges() ? "unsaved" : "saved");
+    return all << l.lblPercentage->text() << QString::number(l.edtConfigTime->value())
+               << QString::fromStdString(d.ParamText());
+  };
+  const QStringList before = state();
+  ASSERT_EQ(before.count("unsaved"), 4);
+
+  const auto slowLine = [&] {
+    device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);
+    sim.setFilePhase(device);
+  };
+  const auto silent = [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); };
+  // A settings page in front, its device silent.
+  const auto silentOn = [&](QWidget* page) {
+    return [&, page] {
+      Show(page);
+      silent();
+    };
+  };
+  struct Case {
+    const char* what;
+    const char* language;
+    std::function<void()> arrange;
+    QAbstractButton* button;
+    bool atBlock;  // Escape once a block has gone; else at once
+    bool transfer;  // the file phase starts
+    int asked;  // the question of an upload, or of a download that replaces unsaved work
+    QString result;  // panel 2
+    QString box;  // the error box's text; none after a cancel
+  } cases[] = {
+      {"track log", "en", slowLine, f->pgTrack->tbTrackDeviceDown, true, true, 1, kCancelled, {}},
+      {"waypoint download", "de", slowLine, f->pgWaypoint->tbDeviceDown, true, true, 1,
+       QStringLiteral("Abgebrochen"), {}},
+      {"waypoint upload", "ja", slowLine, f->pgWaypoint->tbDeviceUp, true, true, 1,
+       QStringLiteral("キャンセルしました"), {}},
+      {"destination upload, waiting for the reply", "en", silent, f->pgDest->bgDestDevice->Item(0), false, false, 1,
+       kCancelled, {}},
+      {"route download, waiting for the reply", "en", silent, f->pgRoute->tbgRouteDeviceDown, false, false, 1,
+       kCancelled, {}},
+      {"logger Get", "de", silentOn(&l), l.btnGetLogConfig, false, false, 0, QStringLiteral("Abgebrochen"), {}},
+      {"logger Set", "en", silentOn(&l), l.btnSetLogConfig, false, false, 0, kCancelled, {}},
+      {"device Get", "en", silentOn(&d), d.btnGetTrevikConfig, false, false, 0, kCancelled, {}},
+      {"device Set", "en", silentOn(&d), d.btnSetTrevikConfig, false, false, 0, kCancelled, {}},
+      // Not the user: the device hangs up where the user pressed Escape.
+      {"track log, the device hangs up", "en", [&] { devsim::XmodemFaults x; x.HangUpAtBlock = 2; SetDevice(x); },
+       f->pgTrack->tbTrackDeviceDown, false, true, 1, S(168), S(115) + "\n" + TaskFailureText(tfLineLost, kPort)},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(std::string(c.what) + ", " + c.language);
+    uitest::Speaking speaking(env, QString::fromLatin1(c.language));
+    f->show();
+    env.services.messages.clear();
+    c.arrange();
+    const bool cancel = c.box.isEmpty();
+    bool pressed = false;
+    QTimer escape;  // the user's Escape, once there is something to break off
+    QObject::connect(&escape, &QTimer::timeout, [&] {
+      if (!FormWorkTask || !cancel || pressed) return;
+      const QString bytes = FormWorkTask->lblBytes->text();
+      if (c.atBlock && (bytes.isEmpty() || bytes.startsWith("0 "))) return;
+      pressed = true;
+      QTest::keyClick(FormWorkTask, Qt::Key_Escape);
+    });
+    escape.start(10);
+    const int transfers = device->Transfers.load();
+    QTest::mouseClick(c.button, Qt::LeftButton);
+    escape.stop();
+    EXPECT_EQ(pressed, cancel);
+    EXPECT_EQ(Result(), c.result);
+    // The questions asked before the task, and after a failure its box.
+    ASSERT_EQ(Messages().size(), size_t(c.asked + (cancel ? 0 : 1)));
+    for (int i = 0; i < c.asked; ++i) EXPECT_EQ(env.services.messages[size_t(i)].icon, Icon::Question);
+    if (!cancel) {
+      EXPECT_EQ(Messages().back(), std::pair(S(117), c.box));
+      EXPECT_EQ(env.services.messages.back().icon, Icon::Error);
+    }
+    EXPECT_EQ(state(), before);
+    EXPECT_TRUE(f->calls.isEmpty());
+    EXPECT_TRUE(TransferFilesLeft().isEmpty());
+    EXPECT_EQ(FormWorkTask, nullptr);
+    EXPECT_TRUE(c.button->isEnabled());
+    if (c.transfer) device->WaitForTransfers(transfers + 1, 5000);
+    // The device has taken nothing.
+    EXPECT_TRUE(sim.state().file(DeviceFile::Waypoints) == wpts);
+    EXPECT_TRUE(sim.state().file(DeviceFile::Destinations).empty());
+    deviceFiles();
     sim.behave();
     SetDevice();
   }
@@ -1206,13 +1294,6 @@ TEST_F(DevicePages, TransferFailuresSayWhyInTheChosenLanguage) {
   routeStorage.MarkSaved();
   std::string wpts;
   for (int i = 0; i < 200; ++i) wpts += std::string("\x7C\x05\x01\x0A\x00\x00\x01\x00\x10\x27\x00\x00\x20\x4E\x00\x00", 16);
-  QTimer closer;  // closes the progress window once a block has gone
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    const QString bytes = FormWorkTask ? FormWorkTask->lblBytes->text() : QString();
-    if (bytes.isEmpty() || bytes.startsWith("0 ")) return;
-    closer.stop();
-    FormWorkTask->reject();
-  });
   const auto silent = [&] { devsim::Misbehaviour m; m.silent = true; m.count = 1; sim.misbehave(m); };
   const auto faults = [&](auto set) {
     return [&, set] {
@@ -1254,13 +1335,6 @@ TEST_F(DevicePages, TransferFailuresSayWhyInTheChosenLanguage) {
        {S(117), S(115) + "\nCOM 49 を開けませんでした。"}},
       {"upload, a block refused", "de", faults([](devsim::XmodemFaults& x) { x.NakBlock = 2; x.NakTimes = 99; }),
        nullptr, f->pgWaypoint->tbDeviceUp, 2, true, {S(116), S(122) + "\nDas Gerät hat die Daten abgelehnt."}},
-      {"upload, closed by the user", "ja",
-       [&] {
-         device = std::make_shared<devsim::SimXmodem>(devsim::XmodemFaults(), 400.0);  // slow line
-         sim.setFilePhase(device);
-         closer.start(20);
-       },
-       nullptr, f->pgWaypoint->tbDeviceUp, 2, true, {S(116), S(122) + "\n転送はキャンセルされました。"}},
       {"upload, silent device", "ja", silent, nullptr, f->pgRoute->tbgRouteDeviceUp, 2, false,
        {S(116), S(122) + "\nデバイスが時間内に応答しませんでした。"}},
       {"logger Get, silent device", "de", silent, &l, l.btnGetLogConfig, 1, false,
@@ -1288,7 +1362,6 @@ TEST_F(DevicePages, TransferFailuresSayWhyInTheChosenLanguage) {
     const int transfers = device->Transfers.load();
     QTest::mouseClick(c.button, Qt::LeftButton);
     diskFull.reset();
-    closer.stop();
     deviceTransferTiming = transfertest::FastTiming();
     EXPECT_EQ(Result(), S(168));
     ASSERT_EQ(Messages().size(), size_t(c.messages));

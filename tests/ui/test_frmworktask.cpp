@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
@@ -110,6 +111,17 @@ class FormWorkTaskTest : public ::testing::Test {
   void TearDown() override { strTable = nullptr; }
 
   void SetDevice(const devsim::XmodemFaults& f = devsim::XmodemFaults()) { device = uitest::SetFilePhase(sim, f); }
+  // The device for the next task: silent to its command, or with faults in
+  // the file phase.
+  void Arrange(bool silent, const devsim::XmodemFaults& f) {
+    if (silent) {
+      devsim::Misbehaviour m;
+      m.silent = true;
+      m.count = 1;
+      sim.misbehave(m);
+    }
+    SetDevice(f);
+  }
 
   // Creates the window as a handler does, shows it modally, deletes it.
   int Run(std::unique_ptr<TFormWorkTask> window) {
@@ -261,15 +273,7 @@ TEST_F(FormWorkTaskTest, FailuresGiveCancel) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     host.calls = 0;
-    if (c.silent) {
-      devsim::Misbehaviour m;
-      m.silent = true;
-      m.count = 1;
-      sim.misbehave(m);
-    }
-    devsim::XmodemFaults f;
-    f.CancelAtBlock = c.cancelAtBlock;
-    SetDevice(f);
+    Arrange(c.silent, {.CancelAtBlock = c.cancelAtBlock});
     const fs::path path = dir / "TVQ_fail";
     fs::remove(path);
     int result = c.code == wtSetLoggerConfig ? RunParam(c.code, ",1,0,1,0,1,0,1")
@@ -287,7 +291,7 @@ TEST_F(FormWorkTaskTest, FailuresGiveCancel) {
 
 // Closing the window mid-transfer breaks the transfer off towards the
 // device: the window stays, answering, until the worker has ended, then
-// gives mrCancel; deleting it does not wait for the rest of the file.
+// gives mrAbort; deleting it does not wait for the rest of the file.
 TEST_F(FormWorkTaskTest, ClosingMidTransferCancelsItTowardsTheDevice) {
   constexpr size_t kBlocks = 400;
   auto st = sim.state();
@@ -306,7 +310,7 @@ TEST_F(FormWorkTaskTest, ClosingMidTransferCancelsItTowardsTheDevice) {
                                                 QString::fromStdString(path.string()), kPort, Fast());
   FormWorkTask = window.get();
   window->installEventFilter(&spy);
-  EXPECT_EQ(window->ShowModal(), mrCancel);
+  EXPECT_EQ(window->ShowModal(), mrAbort);
   EXPECT_EQ(window->Failure(), tfUserCancelled);
   EXPECT_TRUE(stayed);
   window.reset();
@@ -321,6 +325,65 @@ TEST_F(FormWorkTaskTest, ClosingMidTransferCancelsItTowardsTheDevice) {
   EXPECT_EQ(failure, tfNone);
   EXPECT_LE(ThreadCount(), threads);  // none left behind
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Escape in the window is the user's cancel, in the command phase and in the
+// transfer, downloading and uploading: its own result, never the failure's;
+// a device that hangs up stays a failure with its cause.
+TEST_F(FormWorkTaskTest, TheUsersCancelIsToldApartFromAFailure) {
+  constexpr size_t kBlocks = 400;
+  auto st = sim.state();
+  st.file(DeviceFile::TrackLog) = Pattern(kBlocks * 1024);
+  sim.setState(st);
+  const fs::path upload = dir / "TVQ_upload";
+  testenv::writeFile(upload, Pattern(kBlocks * 1024));
+  struct Case {
+    const char* what;
+    int code;
+    bool silent;       // the device does not answer the command
+    int escapeAt;      // Escape once the modal loop runs (0) or at this block; -1: never
+    int hangUpAtBlock;
+    int result;
+    TaskFailure cause;
+  } cases[] = {
+      {"get, waiting for the reply", wtGetLoggerConfig, true, 0, 0, mrAbort, tfUserCancelled},
+      {"set, waiting for the reply", wtSetDeviceConfig, true, 0, 0, mrAbort, tfUserCancelled},
+      {"track log, mid-transfer", wtDownloadTrackLog, false, 1, 0, mrAbort, tfUserCancelled},
+      {"upload, mid-transfer", wtUploadRoute, false, 1, 0, mrAbort, tfUserCancelled},
+      // Last: the line does not come back.
+      {"track log, the device hangs up", wtDownloadTrackLog, false, -1, 2, mrCancel, tfLineLost},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    host.calls = 0;
+    Arrange(c.silent, {.HangUpAtBlock = c.hangUpAtBlock});
+    int blocks = 0;
+    bool pressed = false;
+    const auto escape = [&] {
+      if (pressed || !FormWorkTask) return;
+      pressed = true;
+      QTest::keyClick(FormWorkTask, Qt::Key_Escape);
+    };
+    spy.after = [&](unsigned msg, uintptr_t w) {
+      if (msg == WM_TRANSFER_STATE && w == tsBlockOk && ++blocks == c.escapeAt) escape();
+    };
+    if (c.escapeAt == 0) QTimer::singleShot(0, escape);
+    const fs::path path = c.code == wtUploadRoute ? upload : dir / "TVQ_cancel";
+    const int result = c.code == wtSetDeviceConfig ? RunParam(c.code, ",1,40,128,15,2,3,0")
+                                                   : RunFile(c.code, QString::fromStdString(path.string()));
+    spy.after = nullptr;
+    EXPECT_EQ(pressed, c.escapeAt >= 0);
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(failure, c.cause);
+    EXPECT_EQ(host.calls, 0);
+    if (c.escapeAt > 0) {
+      // Broken off towards the device, well before the end.
+      ASSERT_TRUE(device->WaitForTransfers(1, 5000));
+      EXPECT_EQ(device->Succeeded.load(), 0);
+      EXPECT_LT(device->PacketsSeen.load(), int(kBlocks / 4));
+    }
+    sim.behave();
+  }
 }
 
 TEST_F(FormWorkTaskTest, APortThatCannotBeOpenedThrowsAndRestoresTheCursor) {

@@ -122,13 +122,25 @@ class TransferFile {
   std::unique_ptr<QTemporaryFile> file_;
 };
 
+// Panel 2 after the user broke a device task off: no failure, nothing changed.
+StatusNote CancelledNote() {
+  //: Status bar: the user cancelled the device transfer or command
+  return [] { return QCoreApplication::translate("Devicepages", "Cancelled"); };
+}
+
 // Runs a settings read (no parameter text) or write and says how it went:
-// panel 1 the page, panel 2 done or failed, and a failure's box with why.
+// panel 1 the page, panel 2 done, cancelled or failed, and a failure's box
+// with why.
 template <class Arg>
 bool RunSettingsTask(TMainFrame& frame, int pageText, int task, const Arg& arg) {
   frame.SetStatusText(1, Str(pageText));
   QString reason;
-  const bool ok = RunDeviceTask(frame.FrameWindow(), task, arg, &reason) == mrOk;
+  const int result = RunDeviceTask(frame.FrameWindow(), task, arg, &reason);
+  if (result == mrAbort) {
+    frame.SetStatusText(2, CancelledNote());
+    return false;
+  }
+  const bool ok = result == mrOk;
   frame.SetStatusText(2, Str(ok ? 167 : 168));
   if (!ok) {
     const bool reading = task == wtGetDeviceConfig || task == wtGetLoggerConfig;
@@ -208,7 +220,8 @@ void TConnectPage::FillComPortCombo() {
   cmbComPort->setCurrentIndex(ComPortIndex(apConfig->Port));
 }
 
-void TConnectPage::SetStatusText(int panel, const QString& text) { frame_.SetStatusText(panel, text); }
+// Besides "not connected" (a status word) the connect texts are fixed English.
+void TConnectPage::SetStatusText(int panel, const QString& text) { frame_.SetStatusText(panel, StatusNote::Fixed(text)); }
 
 void TConnectPage::OfferDeviceManager() {
   if (GroupBoxSerialPort->minimumHeight() >= kSerialGroupTall) return;
@@ -630,7 +643,10 @@ void TDeviceTransfers::RunUpload(const Upload& u) {
   if (!u.write(file.Path())) return fail(122, tr("Can not write the transfer file: %1").arg(file.Path()));
   const QString leftOut = u.leftOut ? u.leftOut() : QString();
   QString reason;
-  if (RunDeviceTask(frame_.FrameWindow(), u.task, file.Path(), &reason) != mrOk) return fail(122, reason);
+  const int result = RunDeviceTask(frame_.FrameWindow(), u.task, file.Path(), &reason);
+  // A cancel leaves the collection as unsaved as it was.
+  if (result == mrAbort) return frame_.SetStatusText(2, CancelledNote());
+  if (result != mrOk) return fail(122, reason);
   // What the device file could not hold is still unsaved work.
   if (leftOut.isEmpty()) u.mark.MarkSaved();
   frame_.SetStatusText(2, Str(167));
@@ -657,7 +673,12 @@ void TDeviceTransfers::RunDownload(const Download& d) {
     // The file is read only after the worker has ended, and only when the
     // whole transfer succeeded: a cut-short file never reaches a store.
     QString reason;
-    if (RunDeviceTask(frame_.FrameWindow(), d.task, file.Path(), &reason) != mrOk) return fail(reason);
+    const int result = RunDeviceTask(frame_.FrameWindow(), d.task, file.Path(), &reason);
+    if (result == mrAbort) {
+      frame_.SetStatusText(2, CancelledNote());
+      return unsaved::Holds::Other;
+    }
+    if (result != mrOk) return fail(reason);
     // A device that holds nothing (an empty log, say) sends an empty file:
     // that is no transfer error, and the collection stays as it was.
     if (QFileInfo(file.Path()).size() == 0) {

@@ -187,9 +187,10 @@ class TDeviceTransfers : public QObject {
 extern XModemTiming deviceTransferTiming;
 
 // Runs one device task in the progress window, owned by the main window, and
-// deletes the window (the worker has ended then). The window's modal result;
-// mrCancel also when the port cannot be opened. On failure, reason (when
-// given) gets the line that tells the user why.
+// deletes the window (the worker has ended then). The window's modal result
+// (mrAbort when the user broke the task off); mrCancel also when the port
+// cannot be opened. Unless mrOk, reason (when given) gets the line that tells
+// the user why.
 int RunDeviceTask(QWidget* owner, int task, const QString& fileName, QString* reason = nullptr);
 int RunDeviceTask(QWidget* owner, int task, const std::string& paramText, QString* reason = nullptr);
 
