@@ -741,6 +741,56 @@ class AltChartShown : public AltChart {
   }
 };
 
+// A leg of thousands of km added to a one-point route and deleted again:
+// each refill makes as many graphics items as its scale needs, never one
+// per step of the spacing the last fill left (0.2 km for one point) across
+// the new range, nor one per step of a new fine spacing across the old wide
+// range. Counted in the chart's scene at every change of a scale, while the
+// refill runs. The short leg first: on a refill that makes its labels under
+// the old spacing, the long one would take minutes.
+TEST_F(AltChartShown, ALongLegRefillsTheChartWithBoundedWork) {
+  FakeHttpClient http;
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OK", "500")); });
+  QGraphicsScene* scene = chart().chart()->scene();
+  qsizetype peak = 0;
+  auto count = [&] { peak = std::max(peak, scene->items().size()); };
+  for (QValueAxis* axis : {chart().altchartBottomAxis, chart().altchartLeftAxis}) {
+    QObject::connect(axis, &QValueAxis::rangeChanged, scene, count);
+    QObject::connect(axis, &QValueAxis::tickIntervalChanged, scene, count);
+    QObject::connect(axis, &QValueAxis::tickCountChanged, scene, count);
+  }
+  mapstores::ClearAll();
+  Route({{48.14, 11.58}});
+  apConfig->Altchart = kAltchartShown;
+  page().FillRouteList(false, false);
+  QCoreApplication::processEvents();
+  const qsizetype onePoint = scene->items().size();
+  lastMapMessage.clear();
+  const struct {
+    const char* step;  // a map report, or "" for deleting the second point
+    double fromKm, toKm;
+  } steps[] = {
+      {"ADD:1(45.0,11.58)", 340, 360}, {"", 0, 0}, {"ADD:1(-33.92,18.42)", 9000, 9300}, {"", 0, 0}};
+  for (const auto& s : steps) {
+    SCOPED_TRACE(*s.step ? s.step : "delete");
+    peak = 0;
+    if (*s.step) {
+      f->OnMapClick(QString::fromLatin1(s.step));
+    } else {
+      Select({1});
+      page().bgRouteTable_DeleteClick();
+    }
+    const double total = textfmt::StrToFloatDef(Cell(page().RowCount() - 1, TRoutePage::colTotal), -1);
+    EXPECT_GE(total, s.fromKm);
+    EXPECT_LE(total, s.toKm);
+    EXPECT_EQ(chart().altchartBottomAxis->max(), s.toKm > 0 ? total : 1.0);
+    // A scale of at most about ten ticks: some items more than one point has.
+    ASSERT_LE(peak, onePoint + 60);
+    ASSERT_GT(peak, 0);
+    QCoreApplication::processEvents();
+  }
+}
+
 TEST_F(AltChartShown, SelectByDistance) {
   const std::pair<double, int> cases[] = {{1.2, 0}, {1.25, 1}, {2.5, 1}, {5, 2}, {7, 2}, {8, -1}, {-3, 0}};
   for (auto [km, row] : cases) {

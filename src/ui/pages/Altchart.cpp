@@ -47,6 +47,17 @@ double RoundStep(double step) {
   return 10.0 * power;
 }
 
+// The axis makes its tick labels at once for each range and each spacing it
+// is given: a range widened under the last, fine spacing (or a spacing
+// refined before the range shrank) would make tens of thousands of them. So
+// a coarser spacing goes first, a finer one last.
+void SetScale(QValueAxis* axis, double min, double max, double interval) {
+  const bool coarser = interval >= axis->tickInterval();
+  if (coarser) axis->setTickInterval(interval);
+  axis->setRange(min, max);
+  if (!coarser) axis->setTickInterval(interval);
+}
+
 }  // namespace
 
 QString ElevationServiceBase() {
@@ -107,7 +118,10 @@ TAltChart::TAltChart(TMainFrame& frame, QWidget* parent) : QChartView(parent), f
   connect(mnuShowAltChart2, &QAction::triggered, this, &TAltChart::mnuShowAltChartClick);
   connect(mnuFollowMode, &QAction::triggered, this, &TAltChart::mnuFollowModeClick);
   // Empty until the route list fills it (the pages come after the chart).
-  altchartBottomAxis->setRange(0.0, 1.0);
+  // The distance scale has ticks in round steps from 0.
+  SetScale(altchartBottomAxis, 0.0, 1.0, RoundStep(1.0 / 5));
+  altchartBottomAxis->setTickAnchor(0.0);
+  altchartBottomAxis->setTickType(QValueAxis::TicksDynamic);
   altchartLeftAxis->setRange(0.0, 100.0);
   altchartLeftAxis->setTickCount(3);
 }
@@ -316,10 +330,7 @@ void TAltChart::FillAltitudeChart() {
   // The distance scale ends with the route, in round steps; the altitude
   // scale is widened to round numbers and the area stands on its lowest one.
   const double xEnd = xMax > 0 ? xMax : 1.0;
-  altchartBottomAxis->setRange(0.0, xEnd);
-  altchartBottomAxis->setTickType(QValueAxis::TicksDynamic);
-  altchartBottomAxis->setTickAnchor(0.0);
-  altchartBottomAxis->setTickInterval(RoundStep(xEnd / 5));
+  SetScale(altchartBottomAxis, 0.0, xEnd, RoundStep(xEnd / 5));
   // At most five altitude labels, on round numbers: the chart is too low for
   // more, and the axis would show "..." in place of labels that do not fit.
   double step = RoundStep((top - bottom) / 4);
