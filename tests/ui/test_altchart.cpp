@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 
 #include "Fakehttp.h"
 #include "Frmrouteeditor.h"
@@ -242,19 +243,23 @@ TEST_F(AltChart, FailuresInTheChosenLanguage) {
     QJsonObject answer;  // of the second row; none: nothing listens
     int timeoutMs;
     const char* message;
-    const char* note;
+    const char* note;     // up to the reason's end, or its start for an HTTP error
+    const char* noteEnd;  // after the reason: when the service is asked again
   } const cases[] = {
       {"de", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300,
-       "Der Höhendienst hat nicht geantwortet (Zeitüberschreitung).", "Höhendienst gestört: keine Antwort (Zeitüberschreitung)"},
+       "Der Höhendienst hat nicht geantwortet (Zeitüberschreitung).", "Höhendienst gestört: keine Antwort (Zeitüberschreitung)",
+       "; erneute automatische Abfrage frühestens in 59 Sekunden"},
       {"ja", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300,
-       "標高サービスから応答がありませんでした (タイムアウトしました)。", "標高サービスの障害: 応答がありません (タイムアウトしました)"},
+       "標高サービスから応答がありませんでした (タイムアウトしました)。", "標高サービスの障害: 応答がありません (タイムアウトしました)",
+       "。59 秒間は自動で再問い合わせしません"},
       {"ja", {}, 15000, "標高サービスから応答がありませんでした (接続が拒否されました)。",
-       "標高サービスの障害: 応答がありません (接続が拒否されました)"},
+       "標高サービスの障害: 応答がありません (接続が拒否されました)", "。59 秒間は自動で再問い合わせしません"},
       {"de", {}, 15000, "Der Höhendienst hat nicht geantwortet (Verbindung abgelehnt).",
-       "Höhendienst gestört: keine Antwort (Verbindung abgelehnt)"},
-      {"ja", {{"status", 404}}, 15000, "標高サービスがエラーを返しました (HTTP 404", "標高サービスの障害: エラーが返されました (HTTP 404"},
+       "Höhendienst gestört: keine Antwort (Verbindung abgelehnt)", "; erneute automatische Abfrage frühestens in 59 Sekunden"},
+      {"ja", {{"status", 404}}, 15000, "標高サービスがエラーを返しました (HTTP 404", "標高サービスの障害: エラーが返されました (HTTP 404",
+       "。59 秒間は自動で再問い合わせしません"},
       {"de", {{"status", 500}, {"body", "oops"}}, 15000, "Der Höhendienst hat mit einem Fehler geantwortet (HTTP 500",
-       "Höhendienst gestört: Antwort mit Fehler (HTTP 500"},
+       "Höhendienst gestört: Antwort mit Fehler (HTTP 500", "; erneute automatische Abfrage frühestens in 59 Sekunden"},
   };
   const int altchart = apConfig->Altchart;
   for (const Case& c : cases) {
@@ -287,8 +292,12 @@ TEST_F(AltChart, FailuresInTheChosenLanguage) {
     page().FillRouteList(false, false);
     apConfig->Altchart = altchart;
     EXPECT_EQ(env.services.messages.size(), 1u);
-    EXPECT_TRUE(f->StatusText(3).startsWith(QString::fromUtf8(c.note))) << f->StatusText(3).toStdString();
-    if (QString::fromUtf8(c.note).endsWith(QLatin1Char(')'))) EXPECT_EQ(f->StatusText(3), QString::fromUtf8(c.note));
+    const QString note = QString::fromUtf8(c.note), noteEnd = QString::fromUtf8(c.noteEnd);
+    EXPECT_TRUE(f->StatusText(3).startsWith(note)) << f->StatusText(3).toStdString();
+    EXPECT_TRUE(f->StatusText(3).endsWith(noteEnd)) << f->StatusText(3).toStdString();
+    if (note.endsWith(QLatin1Char(')'))) {
+      EXPECT_EQ(f->StatusText(3), note + noteEnd);
+    }
     // An answer ends the run, so the next case starts one of its own.
     Serve(server);
     Wait(61000);
@@ -431,6 +440,58 @@ TEST_F(AltChart, OneRunAtATime) {
   EXPECT_EQ(Altitudes(), (QStringList{"10", "10"}));
 }
 
+// The route menu's "get elevations" is the user asking now: after an error
+// status it asks the service at once, and again once the service has gone
+// away, each time with the new reason in the status bar. An automatic
+// lookup within the wait asks nothing, and the status bar says for how long.
+TEST_F(AltChart, TheGetElevationCommandAsksAtOnceAfterAFailure) {
+  auto server = std::make_unique<testenv::LocalHttpServer>(
+      Routes({At("48", "11", QJsonObject{{"status", 500}, {"body", "oops"}})}));
+  ASSERT_NE(server->Port(), 0);
+  Serve(*server);
+  Route({{48.0, 11.0}});
+  apConfig->Altchart = kAltchartShown;
+  page().FillRouteList(false, false);
+  EXPECT_EQ(server->Requests().size(), 1u);
+  const QString error = QStringLiteral("Elevation service failing: answered with an error (HTTP 500");
+  auto saysError = [&](int seconds) {
+    const QString note = f->StatusText(3);
+    EXPECT_TRUE(note.startsWith(error)) << note.toStdString();
+    EXPECT_TRUE(note.endsWith(QStringLiteral("); not asked again on its own for %1 seconds").arg(seconds)))
+        << note.toStdString();
+  };
+  saysError(60);
+
+  Wait(20000);
+  page().FillRouteList(false, false);  // automatic: held back
+  EXPECT_EQ(server->Requests().size(), 1u);
+  saysError(40);
+
+  page().mnuGetElevation->trigger();
+  EXPECT_EQ(server->Requests().size(), 2u);
+  saysError(60);
+
+  // The service gone: the command's request tells so.
+  server.reset();
+  Wait(5000);
+  page().mnuGetElevation->trigger();
+  EXPECT_EQ(f->StatusText(3),
+            QStringLiteral("Elevation service failing: gave no answer (connection refused); not asked again on its own "
+                           "for 60 seconds"));
+
+  // Back again: the command fills the row and the note goes.
+  testenv::LocalHttpServer back(Routes({At("48", "11", Body(Reply("OK", "519")))}));
+  ASSERT_NE(back.Port(), 0);
+  Serve(back);
+  Wait(1000);
+  page().mnuGetElevation->trigger();
+  EXPECT_EQ(back.Requests().size(), 1u);
+  EXPECT_EQ(Altitudes(), QStringList{"519"});
+  EXPECT_EQ(f->StatusText(3), QString());
+  // One message for the whole run of failures.
+  EXPECT_EQ(env.services.messages.size(), 1u);
+}
+
 // ---------------------------------------------------------------------------
 // one position
 
@@ -492,7 +553,11 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   routeStorage.SetElevation(0, 300);
   page().FillRouteList(false, false);
   apConfig->Altchart = kAltchartShown;
-  const QString note = QStringLiteral("Elevation service failing: gave no answer (connection refused)");
+  auto note = [](int seconds) {
+    return QStringLiteral("Elevation service failing: gave no answer (connection refused); not asked again on its own "
+                          "for %1")
+        .arg(seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds));
+  };
 
   // A move of a point asks for its elevation: the run starts with a message,
   // and the refill that follows asks nothing more.
@@ -528,7 +593,7 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   EXPECT_EQ(Altitudes(), (QStringList{"300", "0", "0", "0"}));
   EXPECT_EQ(http.Requests().size(), 1u);
   EXPECT_EQ(env.services.messages.size(), 1u);
-  EXPECT_EQ(f->StatusText(3), note);
+  EXPECT_EQ(f->StatusText(3), note(1));
 
   // A minute after the last request: one more, still refused, said in the
   // status bar only.
@@ -538,7 +603,7 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   page().FillRouteList(false, false);
   EXPECT_EQ(http.Requests().size(), 2u);
   EXPECT_EQ(env.services.messages.size(), 1u);
-  EXPECT_EQ(f->StatusText(3), note);
+  EXPECT_EQ(f->StatusText(3), note(60));
 
   // An error status is an answer with an error; the run goes on.
   Wait(60000);
@@ -549,7 +614,8 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   EXPECT_EQ(http.Requests().size(), 3u);
   EXPECT_EQ(env.services.messages.size(), 1u);
   EXPECT_EQ(f->StatusText(3),
-            QStringLiteral("Elevation service failing: answered with an error (HTTP 503 Service Unavailable)"));
+            QStringLiteral("Elevation service failing: answered with an error (HTTP 503 Service Unavailable); not "
+                           "asked again on its own for 60 seconds"));
 
   // The service answers again: every unknown row is asked, the note goes.
   Wait(60000);
