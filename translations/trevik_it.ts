@@ -160,21 +160,27 @@
         <translation>nessuna risposta</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation>Problemi con il servizio altimetrico: risposta con errore (%1)</translation>
-    </message>
-    <message>
-        <source>Elevation service failing: gave no answer (%1)</source>
-        <translation>Problemi con il servizio altimetrico: nessuna risposta (%1)</translation>
-    </message>
-    <message>
         <source>The elevation service answered with an error (%1).</source>
         <translation>Il servizio altimetrico ha risposto con un errore (%1).</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
         <translation>Il servizio altimetrico non ha risposto (%1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
+        <translation>
+            <numerusform>Problemi con il servizio altimetrico: risposta con errore (%1); nessuna nuova richiesta automatica per %n secondo</numerusform>
+            <numerusform>Problemi con il servizio altimetrico: risposta con errore (%1); nessuna nuova richiesta automatica per %n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
+        <translation>
+            <numerusform>Problemi con il servizio altimetrico: nessuna risposta (%1); nessuna nuova richiesta automatica per %n secondo</numerusform>
+            <numerusform>Problemi con il servizio altimetrico: nessuna risposta (%1); nessuna nuova richiesta automatica per %n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -160,21 +160,25 @@
         <translation>応答なし</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation>標高サービスの障害: エラーが返されました (%1)</translation>
-    </message>
-    <message>
-        <source>Elevation service failing: gave no answer (%1)</source>
-        <translation>標高サービスの障害: 応答がありません (%1)</translation>
-    </message>
-    <message>
         <source>The elevation service answered with an error (%1).</source>
         <translation>標高サービスがエラーを返しました (%1)。</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
         <translation>標高サービスから応答がありませんでした (%1)。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
+        <translation>
+            <numerusform>標高サービスの障害: エラーが返されました (%1)。%n 秒間は自動で再問い合わせしません</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
+        <translation>
+            <numerusform>標高サービスの障害: 応答がありません (%1)。%n 秒間は自動で再問い合わせしません</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -160,21 +160,25 @@
         <translation>沒有回應</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;</extracomment>
-        <translation>海拔服務失敗：回應錯誤（%1）</translation>
-    </message>
-    <message>
-        <source>Elevation service failing: gave no answer (%1)</source>
-        <translation>海拔服務失敗：沒有回應（%1）</translation>
-    </message>
-    <message>
         <source>The elevation service answered with an error (%1).</source>
         <translation>海拔服務回應了錯誤（%1）。</translation>
     </message>
     <message>
         <source>The elevation service gave no answer (%1).</source>
         <translation>海拔服務沒有回應（%1）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
+        <translation>
+            <numerusform>海拔服務失敗：回應錯誤（%1）；%n 秒內不會自動再次查詢</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
+        <translation>
+            <numerusform>海拔服務失敗：沒有回應（%1）；%n 秒內不會自動再次查詢</numerusform>
+        </translation>
     </message>
 </context>
 <context>

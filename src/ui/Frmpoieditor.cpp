@@ -73,6 +73,8 @@ void TFormPoiEditor::FormCreate(TMainFrame& frame) {
   connect(btnClose, &QPushButton::clicked, this, &TFormPoiEditor::btnCloseClick);
   connect(edtLat, &QLineEdit::editingFinished, this, &TFormPoiEditor::edtLatExit);
   connect(edtLon, &QLineEdit::editingFinished, this, &TFormPoiEditor::edtLonExit);
+  connect(edtLat, &QLineEdit::textEdited, this, [this] { latTyped_ = true; });
+  connect(edtLon, &QLineEdit::textEdited, this, [this] { lonTyped_ = true; });
 }
 
 void TFormPoiEditor::SetPoi(const std::string& title, int icon, double latitude, double longitude) {
@@ -80,6 +82,9 @@ void TFormPoiEditor::SetPoi(const std::string& title, int icon, double latitude,
   Icon = icon;
   Latitude = latitude;
   Longitude = longitude;
+  // The table's add opens at 0, 0: no position yet.
+  noPosition_ = Mode == kAdd && latitude == 0.0 && longitude == 0.0;
+  latTyped_ = lonTyped_ = false;
   btnAct->setText(Str(Mode == kAdd ? 156 : 157));
   edtTitle->setText(QString::fromStdString(title));
   edtLat->setText(textfmt::FloatToQStr(latitude));
@@ -93,8 +98,13 @@ void TFormPoiEditor::edtLonExit() { edtLon->setText(WithDecimalPoint(edtLon->tex
 bool TFormPoiEditor::ValidateAndStore() {
   const QString title = edtTitle->text();
   const QString lat = edtLat->text(), lon = edtLon->text();
-  // "0" is what the table's add puts there: the user has not entered one.
-  if (title.isEmpty() || lat.isEmpty() || lon.isEmpty() || lat == QLatin1String("0") || lon == QLatin1String("0")) {
+  // The "0" that the table's add shows stands for no input yet; a "0" the
+  // user typed, or the one of a waypoint on the equator or the prime
+  // meridian, is a coordinate.
+  auto untouched = [this](const QString& text, bool typed) {
+    return noPosition_ && !typed && text == QLatin1String("0");
+  };
+  if (title.isEmpty() || lat.isEmpty() || lon.isEmpty() || untouched(lat, latTyped_) || untouched(lon, lonTyped_)) {
     UiServices::Get().MessageBox(Str(123), Str(115), UiServices::Icon::Error);
     return false;
   }

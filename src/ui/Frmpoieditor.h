@@ -27,7 +27,8 @@ class TFormPoiEditor : public QDialog {
   void edtLatExit();
   void edtLonExit();
   // Reads the inputs into the fields; false, after one message that says
-  // why, when one is missing, "0", no number, or not a position on the earth.
+  // why, when one is missing (an add opened at 0, 0 whose "0" the user has
+  // not typed over), no number, or not a position on the earth.
   bool ValidateAndStore();
 
   double Latitude;
@@ -43,4 +44,7 @@ class TFormPoiEditor : public QDialog {
 
  private:
   void FormCreate(TMainFrame& frame);
+
+  bool noPosition_ = false;  // an add at 0, 0: its "0"s are no input yet
+  bool latTyped_ = false, lonTyped_ = false;
 };

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 
 #include "Fakehttp.h"
 #include "Frmrouteeditor.h"
@@ -242,19 +243,23 @@ TEST_F(AltChart, FailuresInTheChosenLanguage) {
     QJsonObject answer;  // of the second row; none: nothing listens
     int timeoutMs;
     const char* message;
-    const char* note;
+    const char* note;     // up to the reason's end, or its start for an HTTP error
+    const char* noteEnd;  // after the reason: when the service is asked again
   } const cases[] = {
       {"de", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300,
-       "Der Höhendienst hat nicht geantwortet (Zeitüberschreitung).", "Höhendienst gestört: keine Antwort (Zeitüberschreitung)"},
+       "Der Höhendienst hat nicht geantwortet (Zeitüberschreitung).", "Höhendienst gestört: keine Antwort (Zeitüberschreitung)",
+       "; erneute automatische Abfrage frühestens in 59 Sekunden"},
       {"ja", {{"delay", 5}, {"body", QString::fromUtf8(Reply("OK", "5"))}}, 300,
-       "標高サービスから応答がありませんでした (タイムアウトしました)。", "標高サービスの障害: 応答がありません (タイムアウトしました)"},
+       "標高サービスから応答がありませんでした (タイムアウトしました)。", "標高サービスの障害: 応答がありません (タイムアウトしました)",
+       "。59 秒間は自動で再問い合わせしません"},
       {"ja", {}, 15000, "標高サービスから応答がありませんでした (接続が拒否されました)。",
-       "標高サービスの障害: 応答がありません (接続が拒否されました)"},
+       "標高サービスの障害: 応答がありません (接続が拒否されました)", "。59 秒間は自動で再問い合わせしません"},
       {"de", {}, 15000, "Der Höhendienst hat nicht geantwortet (Verbindung abgelehnt).",
-       "Höhendienst gestört: keine Antwort (Verbindung abgelehnt)"},
-      {"ja", {{"status", 404}}, 15000, "標高サービスがエラーを返しました (HTTP 404", "標高サービスの障害: エラーが返されました (HTTP 404"},
+       "Höhendienst gestört: keine Antwort (Verbindung abgelehnt)", "; erneute automatische Abfrage frühestens in 59 Sekunden"},
+      {"ja", {{"status", 404}}, 15000, "標高サービスがエラーを返しました (HTTP 404", "標高サービスの障害: エラーが返されました (HTTP 404",
+       "。59 秒間は自動で再問い合わせしません"},
       {"de", {{"status", 500}, {"body", "oops"}}, 15000, "Der Höhendienst hat mit einem Fehler geantwortet (HTTP 500",
-       "Höhendienst gestört: Antwort mit Fehler (HTTP 500"},
+       "Höhendienst gestört: Antwort mit Fehler (HTTP 500", "; erneute automatische Abfrage frühestens in 59 Sekunden"},
   };
   const int altchart = apConfig->Altchart;
   for (const Case& c : cases) {
@@ -287,8 +292,12 @@ TEST_F(AltChart, FailuresInTheChosenLanguage) {
     page().FillRouteList(false, false);
     apConfig->Altchart = altchart;
     EXPECT_EQ(env.services.messages.size(), 1u);
-    EXPECT_TRUE(f->StatusText(3).startsWith(QString::fromUtf8(c.note))) << f->StatusText(3).toStdString();
-    if (QString::fromUtf8(c.note).endsWith(QLatin1Char(')'))) EXPECT_EQ(f->StatusText(3), QString::fromUtf8(c.note));
+    const QString note = QString::fromUtf8(c.note), noteEnd = QString::fromUtf8(c.noteEnd);
+    EXPECT_TRUE(f->StatusText(3).startsWith(note)) << f->StatusText(3).toStdString();
+    EXPECT_TRUE(f->StatusText(3).endsWith(noteEnd)) << f->StatusText(3).toStdString();
+    if (note.endsWith(QLatin1Char(')'))) {
+      EXPECT_EQ(f->StatusText(3), note + noteEnd);
+    }
     // An answer ends the run, so the next case starts one of its own.
     Serve(server);
     Wait(61000);
@@ -431,6 +440,58 @@ TEST_F(AltChart, OneRunAtATime) {
   EXPECT_EQ(Altitudes(), (QStringList{"10", "10"}));
 }
 
+// The route menu's "get elevations" is the user asking now: after an error
+// status it asks the service at once, and again once the service has gone
+// away, each time with the new reason in the status bar. An automatic
+// lookup within the wait asks nothing, and the status bar says for how long.
+TEST_F(AltChart, TheGetElevationCommandAsksAtOnceAfterAFailure) {
+  auto server = std::make_unique<testenv::LocalHttpServer>(
+      Routes({At("48", "11", QJsonObject{{"status", 500}, {"body", "oops"}})}));
+  ASSERT_NE(server->Port(), 0);
+  Serve(*server);
+  Route({{48.0, 11.0}});
+  apConfig->Altchart = kAltchartShown;
+  page().FillRouteList(false, false);
+  EXPECT_EQ(server->Requests().size(), 1u);
+  const QString error = QStringLiteral("Elevation service failing: answered with an error (HTTP 500");
+  auto saysError = [&](int seconds) {
+    const QString note = f->StatusText(3);
+    EXPECT_TRUE(note.startsWith(error)) << note.toStdString();
+    EXPECT_TRUE(note.endsWith(QStringLiteral("); not asked again on its own for %1 seconds").arg(seconds)))
+        << note.toStdString();
+  };
+  saysError(60);
+
+  Wait(20000);
+  page().FillRouteList(false, false);  // automatic: held back
+  EXPECT_EQ(server->Requests().size(), 1u);
+  saysError(40);
+
+  page().mnuGetElevation->trigger();
+  EXPECT_EQ(server->Requests().size(), 2u);
+  saysError(60);
+
+  // The service gone: the command's request tells so.
+  server.reset();
+  Wait(5000);
+  page().mnuGetElevation->trigger();
+  EXPECT_EQ(f->StatusText(3),
+            QStringLiteral("Elevation service failing: gave no answer (connection refused); not asked again on its own "
+                           "for 60 seconds"));
+
+  // Back again: the command fills the row and the note goes.
+  testenv::LocalHttpServer back(Routes({At("48", "11", Body(Reply("OK", "519")))}));
+  ASSERT_NE(back.Port(), 0);
+  Serve(back);
+  Wait(1000);
+  page().mnuGetElevation->trigger();
+  EXPECT_EQ(back.Requests().size(), 1u);
+  EXPECT_EQ(Altitudes(), QStringList{"519"});
+  EXPECT_EQ(f->StatusText(3), QString());
+  // One message for the whole run of failures.
+  EXPECT_EQ(env.services.messages.size(), 1u);
+}
+
 // ---------------------------------------------------------------------------
 // one position
 
@@ -492,7 +553,11 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   routeStorage.SetElevation(0, 300);
   page().FillRouteList(false, false);
   apConfig->Altchart = kAltchartShown;
-  const QString note = QStringLiteral("Elevation service failing: gave no answer (connection refused)");
+  auto note = [](int seconds) {
+    return QStringLiteral("Elevation service failing: gave no answer (connection refused); not asked again on its own "
+                          "for %1")
+        .arg(seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds));
+  };
 
   // A move of a point asks for its elevation: the run starts with a message,
   // and the refill that follows asks nothing more.
@@ -528,7 +593,7 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   EXPECT_EQ(Altitudes(), (QStringList{"300", "0", "0", "0"}));
   EXPECT_EQ(http.Requests().size(), 1u);
   EXPECT_EQ(env.services.messages.size(), 1u);
-  EXPECT_EQ(f->StatusText(3), note);
+  EXPECT_EQ(f->StatusText(3), note(1));
 
   // A minute after the last request: one more, still refused, said in the
   // status bar only.
@@ -538,7 +603,7 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   page().FillRouteList(false, false);
   EXPECT_EQ(http.Requests().size(), 2u);
   EXPECT_EQ(env.services.messages.size(), 1u);
-  EXPECT_EQ(f->StatusText(3), note);
+  EXPECT_EQ(f->StatusText(3), note(60));
 
   // An error status is an answer with an error; the run goes on.
   Wait(60000);
@@ -549,7 +614,8 @@ TEST_F(AltChart, OneMessagePerRunOfFailures) {
   EXPECT_EQ(http.Requests().size(), 3u);
   EXPECT_EQ(env.services.messages.size(), 1u);
   EXPECT_EQ(f->StatusText(3),
-            QStringLiteral("Elevation service failing: answered with an error (HTTP 503 Service Unavailable)"));
+            QStringLiteral("Elevation service failing: answered with an error (HTTP 503 Service Unavailable); not "
+                           "asked again on its own for 60 seconds"));
 
   // The service answers again: every unknown row is asked, the note goes.
   Wait(60000);
@@ -740,6 +806,56 @@ class AltChartShown : public AltChart {
     return chart().mapFromScene(chart().chart()->mapToScene(inChart));
   }
 };
+
+// A leg of thousands of km added to a one-point route and deleted again:
+// each refill makes as many graphics items as its scale needs, never one
+// per step of the spacing the last fill left (0.2 km for one point) across
+// the new range, nor one per step of a new fine spacing across the old wide
+// range. Counted in the chart's scene at every change of a scale, while the
+// refill runs. The short leg first: on a refill that makes its labels under
+// the old spacing, the long one would take minutes.
+TEST_F(AltChartShown, ALongLegRefillsTheChartWithBoundedWork) {
+  FakeHttpClient http;
+  http.SetHandler([](const HttpRequest&) { return FakeHttpClient::Ok(Reply("OK", "500")); });
+  QGraphicsScene* scene = chart().chart()->scene();
+  qsizetype peak = 0;
+  auto count = [&] { peak = std::max(peak, scene->items().size()); };
+  for (QValueAxis* axis : {chart().altchartBottomAxis, chart().altchartLeftAxis}) {
+    QObject::connect(axis, &QValueAxis::rangeChanged, scene, count);
+    QObject::connect(axis, &QValueAxis::tickIntervalChanged, scene, count);
+    QObject::connect(axis, &QValueAxis::tickCountChanged, scene, count);
+  }
+  mapstores::ClearAll();
+  Route({{48.14, 11.58}});
+  apConfig->Altchart = kAltchartShown;
+  page().FillRouteList(false, false);
+  QCoreApplication::processEvents();
+  const qsizetype onePoint = scene->items().size();
+  lastMapMessage.clear();
+  const struct {
+    const char* step;  // a map report, or "" for deleting the second point
+    double fromKm, toKm;
+  } steps[] = {
+      {"ADD:1(45.0,11.58)", 340, 360}, {"", 0, 0}, {"ADD:1(-33.92,18.42)", 9000, 9300}, {"", 0, 0}};
+  for (const auto& s : steps) {
+    SCOPED_TRACE(*s.step ? s.step : "delete");
+    peak = 0;
+    if (*s.step) {
+      f->OnMapClick(QString::fromLatin1(s.step));
+    } else {
+      Select({1});
+      page().bgRouteTable_DeleteClick();
+    }
+    const double total = textfmt::StrToFloatDef(Cell(page().RowCount() - 1, TRoutePage::colTotal), -1);
+    EXPECT_GE(total, s.fromKm);
+    EXPECT_LE(total, s.toKm);
+    EXPECT_EQ(chart().altchartBottomAxis->max(), s.toKm > 0 ? total : 1.0);
+    // A scale of at most about ten ticks: some items more than one point has.
+    ASSERT_LE(peak, onePoint + 60);
+    ASSERT_GT(peak, 0);
+    QCoreApplication::processEvents();
+  }
+}
 
 TEST_F(AltChartShown, SelectByDistance) {
   const std::pair<double, int> cases[] = {{1.2, 0}, {1.25, 1}, {2.5, 1}, {5, 2}, {7, 2}, {8, -1}, {-3, 0}};

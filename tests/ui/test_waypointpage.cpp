@@ -351,6 +351,77 @@ TEST_F(WaypointPage, DialogValidationTable) {
   EXPECT_EQ(m.edtLat->text(), "3.75");
 }
 
+// The equator and the prime meridian are places: a 0 typed into the table's
+// add is kept, and a waypoint at 0 (which then shows "0") is changed like
+// any other. Only the "0" that the table's add shows, untouched, is refused.
+TEST_F(WaypointPage, ZeroCoordinatesAreKept) {
+  struct Case {
+    const char* lat;
+    const char* lon;
+    bool latZero;  // which of them is 0
+  } const cases[] = {{"0.0", "11.5", true}, {"48.25", "0", false}};
+  int second = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.latZero ? "latitude 0" : "longitude 0");
+    mapstores::ClearAll();
+    page->FillWptList();
+    env.services.messages.clear();
+    env.services.now = QDateTime(QDate(2014, 5, 3), QTime(14, 7, ++second));
+    // The table's add: OK on the untouched inputs is refused; then the user
+    // types over both.
+    bool refusedUntouched = false;
+    env.services.onDialog = [&](QDialog& d) {
+      auto* e = qobject_cast<TFormPoiEditor*>(&d);
+      EXPECT_EQ(e->edtLat->text(), "0");
+      EXPECT_EQ(e->edtLon->text(), "0");
+      e->btnActClick();
+      refusedUntouched = e->result() == QDialog::Rejected && Messages().size() == 1;
+      env.services.messages.clear();
+      for (auto [edit, text] : {std::pair{e->edtLat, c.lat}, std::pair{e->edtLon, c.lon}}) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+      }
+      e->btnActClick();
+      return e->result();
+    };
+    QTest::mouseClick(page->tbWptTableAdd, Qt::LeftButton);
+    EXPECT_TRUE(refusedUntouched);
+    ASSERT_EQ(poiStorage.GetCount(), 1);
+    EXPECT_TRUE(Messages().empty());
+    const double lat = textfmt::StrToFloat(QString::fromLatin1(c.lat));
+    const double lon = textfmt::StrToFloat(QString::fromLatin1(c.lon));
+    EXPECT_EQ(poiStorage.At(0)->Latitude, lat);
+    EXPECT_EQ(poiStorage.At(0)->Longitude, lon);
+
+    // Modify shows the 0 and keeps it; the icon changes.
+    page->SelectRow(0);
+    env.services.onDialog = [&](QDialog& d) {
+      auto* e = qobject_cast<TFormPoiEditor*>(&d);
+      EXPECT_EQ((c.latZero ? e->edtLat : e->edtLon)->text(), "0");
+      e->cmbIcons->setCurrentIndex(3);
+      e->btnActClick();
+      return e->result();
+    };
+    QTest::mouseClick(page->tbWptTableMod, Qt::LeftButton);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(poiStorage.At(0)->Icon, 3);
+    EXPECT_EQ(poiStorage.At(0)->Latitude, lat);
+    EXPECT_EQ(poiStorage.At(0)->Longitude, lon);
+  }
+  // An add left untouched and confirmed adds nothing.
+  mapstores::ClearAll();
+  env.services.messages.clear();
+  env.services.onDialog = [](QDialog& d) {
+    auto* e = qobject_cast<TFormPoiEditor*>(&d);
+    e->btnActClick();
+    return e->result();
+  };
+  QTest::mouseClick(page->tbWptTableAdd, Qt::LeftButton);
+  EXPECT_EQ(poiStorage.GetCount(), 0);
+  EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(115), S(123)}}));
+}
+
 // --- changing, deleting, clearing ------------------------------------------------------
 
 TEST_F(WaypointPage, ModifyChangesTheSelectedWaypointByPosition) {

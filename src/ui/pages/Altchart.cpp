@@ -47,6 +47,17 @@ double RoundStep(double step) {
   return 10.0 * power;
 }
 
+// The axis makes its tick labels at once for each range and each spacing it
+// is given: a range widened under the last, fine spacing (or a spacing
+// refined before the range shrank) would make tens of thousands of them. So
+// a coarser spacing goes first, a finer one last.
+void SetScale(QValueAxis* axis, double min, double max, double interval) {
+  const bool coarser = interval >= axis->tickInterval();
+  if (coarser) axis->setTickInterval(interval);
+  axis->setRange(min, max);
+  if (!coarser) axis->setTickInterval(interval);
+}
+
 }  // namespace
 
 QString ElevationServiceBase() {
@@ -107,7 +118,10 @@ TAltChart::TAltChart(TMainFrame& frame, QWidget* parent) : QChartView(parent), f
   connect(mnuShowAltChart2, &QAction::triggered, this, &TAltChart::mnuShowAltChartClick);
   connect(mnuFollowMode, &QAction::triggered, this, &TAltChart::mnuFollowModeClick);
   // Empty until the route list fills it (the pages come after the chart).
-  altchartBottomAxis->setRange(0.0, 1.0);
+  // The distance scale has ticks in round steps from 0.
+  SetScale(altchartBottomAxis, 0.0, 1.0, RoundStep(1.0 / 5));
+  altchartBottomAxis->setTickAnchor(0.0);
+  altchartBottomAxis->setTickType(QValueAxis::TicksDynamic);
   altchartLeftAxis->setRange(0.0, 100.0);
   altchartLeftAxis->setTickCount(3);
 }
@@ -132,10 +146,17 @@ void TAltChart::ApplyLanguage() {
 // ============================================================================
 // elevation queries
 
+std::uint32_t TAltChart::BackOffLeftMs() const {
+  if (failure_.isEmpty()) return 0;
+  const std::uint32_t since = tickclock::GetTickCount() - failedAt_;
+  return since < kFailingRetryMs ? kFailingRetryMs - since : 0;
+}
+
 TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longitude) {
   Answer answer;
-  // While the service keeps failing it is asked at most once a minute.
-  if (!failure_.isEmpty() && tickclock::GetTickCount() - failedAt_ < kFailingRetryMs) return answer;
+  // While the service keeps failing it is asked at most once a minute,
+  // unless the user asks now.
+  if (!askNow_ && BackOffLeftMs() > 0) return answer;
   QString url = ElevationServiceBase() + QStringLiteral("/maps/api/elevation/xml?locations=") + latitude +
                 QLatin1Char(',') + longitude + QStringLiteral("&sensor=false");
   const QString key = qEnvironmentVariable("TREVIK_MAPS_API_KEY");
@@ -154,7 +175,8 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
     return answer;
   }
   if (!failure_.isEmpty()) {
-    if (frame_.StatusText(3) == FailingNote()) frame_.SetStatusText(3, QString());
+    if (!shownNote_.isEmpty() && frame_.StatusText(3) == shownNote_) frame_.SetStatusText(3, QString());
+    shownNote_.clear();
     failure_.clear();
     failureUnshown_ = false;
   }
@@ -164,13 +186,23 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
 }
 
 QString TAltChart::FailingNote() const {
-  //: Status bar note; %1 is the reason, e.g. "timed out"
-  return failureAnswered_ ? tr("Elevation service failing: answered with an error (%1)").arg(failure_)
-                          : tr("Elevation service failing: gave no answer (%1)").arg(failure_);
+  // Whole seconds, rounded up: "0 seconds" would be asked already.
+  const int seconds = int((BackOffLeftMs() + 999) / 1000);
+  //: Status bar note; %1 is the reason, e.g. "timed out"; %n the seconds
+  //: before the program asks the service again by itself
+  return failureAnswered_
+             ? tr("Elevation service failing: answered with an error (%1); not asked again on its own for %n "
+                  "second(s)",
+                  nullptr, seconds)
+                   .arg(failure_)
+             : tr("Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)",
+                  nullptr, seconds)
+                   .arg(failure_);
 }
 
 void TAltChart::ReportFailure() {
-  frame_.SetStatusText(3, FailingNote());
+  shownNote_ = FailingNote();
+  frame_.SetStatusText(3, shownNote_);
   // One message per run of failures; the rest of the run goes to the status
   // bar only.
   if (!failureUnshown_) return;
@@ -189,10 +221,11 @@ int TAltChart::FetchElevation(double latitude, double longitude) {
   return answer.metres == ELEVATION_ERROR ? 0 : answer.metres;
 }
 
-void TAltChart::FetchRouteElevations(bool retry) {
+void TAltChart::FetchRouteElevations(bool retry, bool now) {
   // A click while a run waits (its message is open) starts no second one.
   if (running_) return;
   running_ = true;
+  askNow_ = now;
   QTreeWidget* list = frame_.RoutePage().lvRoute;
   bool failed = false;
   {
@@ -228,6 +261,7 @@ void TAltChart::FetchRouteElevations(bool retry) {
   // New elevations may be wider than the column.
   FitColumns(list, list->header(), true);
   if (failed) ReportFailure();
+  askNow_ = false;
   running_ = false;
   FillAltitudeChart();
 }
@@ -316,10 +350,7 @@ void TAltChart::FillAltitudeChart() {
   // The distance scale ends with the route, in round steps; the altitude
   // scale is widened to round numbers and the area stands on its lowest one.
   const double xEnd = xMax > 0 ? xMax : 1.0;
-  altchartBottomAxis->setRange(0.0, xEnd);
-  altchartBottomAxis->setTickType(QValueAxis::TicksDynamic);
-  altchartBottomAxis->setTickAnchor(0.0);
-  altchartBottomAxis->setTickInterval(RoundStep(xEnd / 5));
+  SetScale(altchartBottomAxis, 0.0, xEnd, RoundStep(xEnd / 5));
   // At most five altitude labels, on round numbers: the chart is too low for
   // more, and the axis would show "..." in place of labels that do not fit.
   double step = RoundStep((top - bottom) / 4);

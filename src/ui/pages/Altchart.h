@@ -34,9 +34,10 @@ class TAltChart : public QChartView {
   // A failed request (no answer, time-out, an error status, a reply cut
   // short) starts a run of failures, which the next answered request ends.
   // The first failure of a run is shown in a message; later ones only in
-  // status panel 3, and while the run lasts the service is asked at most
-  // once a minute (by the tick clock).
-  void FetchRouteElevations(bool retry);
+  // status panel 3, with the seconds until it is asked again: while the
+  // run lasts the service is asked at most once a minute (by the tick
+  // clock), unless `now` (the user's own command) asks at once.
+  void FetchRouteElevations(bool retry, bool now = false);
   void FillAltitudeChart();
   void MarkChartPoint(bool repaint);
   void SelectRouteFromChart(double km);
@@ -86,6 +87,8 @@ class TAltChart : public QChartView {
   // always in the status bar.
   void ReportFailure();
   QString FailingNote() const;
+  // How long the failing service is left alone yet; 0 when it may be asked.
+  std::uint32_t BackOffLeftMs() const;
   void PlaceHighlight();
   double ValueAt(const QPointF& position) const;
 
@@ -101,6 +104,8 @@ class TAltChart : public QChartView {
   QString failure_;
   bool failureAnswered_ = false;  // an error status, not silence
   bool failureUnshown_ = false;
+  QString shownNote_;    // the note last put in the status bar
+  bool askNow_ = false;  // the run is the user's command
 };
 
 // The elevation service's scheme and host: $TREVIK_ELEVATION_API_BASE, else

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "Altchart.h"
 #include "Apconfig.h"
 #include "Busycursor.h"
 #include "Controls.h"
@@ -520,7 +521,8 @@ void TRoutePage::mnuCloseLoopClick() {
 
 void TRoutePage::mnuGetElevationClick() {
   QCoreApplication::processEvents();
-  frame_.FetchRouteElevations(true);
+  // The user asks now: a failing service's wait does not hold this back.
+  frame_.AltChart().FetchRouteElevations(true, true);
 }
 
 // ============================================================================
