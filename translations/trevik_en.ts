@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>TAltChart</name>
-    <message numerus="yes">
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
-        <translation>
-            <numerusform>Elevation service failing: answered with an error (%1); not asked again on its own for %n second</numerusform>
-            <numerusform>Elevation service failing: answered with an error (%1); not asked again on its own for %n seconds</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
-        <translation>
-            <numerusform>Elevation service failing: gave no answer (%1); not asked again on its own for %n second</numerusform>
-            <numerusform>Elevation service failing: gave no answer (%1); not asked again on its own for %n seconds</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>TDestPage</name>
     <message numerus="yes">
         <source>%n empty category(ies) or sub-category(ies) not saved: %1. The file holds only those with destinations.</source>

@@ -167,20 +167,14 @@
         <source>The elevation service gave no answer (%1).</source>
         <translation>El servicio de altitudes no ha respondido (%1).</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
-        <translation>
-            <numerusform>Fallo del servicio de altitudes: ha respondido con un error (%1); no se volverá a consultar automáticamente durante %n segundo</numerusform>
-            <numerusform>Fallo del servicio de altitudes: ha respondido con un error (%1); no se volverá a consultar automáticamente durante %n segundos</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
+        <translation>Fallo del servicio de altitudes: ha respondido con un error (%1); no se volverá a consultar automáticamente antes de las %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
-        <translation>
-            <numerusform>Fallo del servicio de altitudes: no ha respondido (%1); no se volverá a consultar automáticamente durante %n segundo</numerusform>
-            <numerusform>Fallo del servicio de altitudes: no ha respondido (%1); no se volverá a consultar automáticamente durante %n segundos</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
+        <translation>Fallo del servicio de altitudes: no ha respondido (%1); no se volverá a consultar automáticamente antes de las %2</translation>
     </message>
 </context>
 <context>

@@ -167,20 +167,14 @@
         <source>The elevation service gave no answer (%1).</source>
         <translation>Le service d&apos;altitude n&apos;a pas répondu (%1).</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
-        <translation>
-            <numerusform>Échec du service d&apos;altitude : erreur renvoyée (%1) ; pas de nouvelle interrogation automatique avant %n seconde</numerusform>
-            <numerusform>Échec du service d&apos;altitude : erreur renvoyée (%1) ; pas de nouvelle interrogation automatique avant %n secondes</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
+        <translation>Échec du service d&apos;altitude : erreur renvoyée (%1) ; pas de nouvelle interrogation automatique avant %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
-        <translation>
-            <numerusform>Échec du service d&apos;altitude : aucune réponse (%1) ; pas de nouvelle interrogation automatique avant %n seconde</numerusform>
-            <numerusform>Échec du service d&apos;altitude : aucune réponse (%1) ; pas de nouvelle interrogation automatique avant %n secondes</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
+        <translation>Échec du service d&apos;altitude : aucune réponse (%1) ; pas de nouvelle interrogation automatique avant %2</translation>
     </message>
 </context>
 <context>

@@ -167,20 +167,14 @@
         <source>The elevation service gave no answer (%1).</source>
         <translation>Il servizio altimetrico non ha risposto (%1).</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
-        <translation>
-            <numerusform>Problemi con il servizio altimetrico: risposta con errore (%1); nessuna nuova richiesta automatica per %n secondo</numerusform>
-            <numerusform>Problemi con il servizio altimetrico: risposta con errore (%1); nessuna nuova richiesta automatica per %n secondi</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
+        <translation>Problemi con il servizio altimetrico: risposta con errore (%1); nessuna nuova richiesta automatica prima delle %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
-        <translation>
-            <numerusform>Problemi con il servizio altimetrico: nessuna risposta (%1); nessuna nuova richiesta automatica per %n secondo</numerusform>
-            <numerusform>Problemi con il servizio altimetrico: nessuna risposta (%1); nessuna nuova richiesta automatica per %n secondi</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
+        <translation>Problemi con il servizio altimetrico: nessuna risposta (%1); nessuna nuova richiesta automatica prima delle %2</translation>
     </message>
 </context>
 <context>

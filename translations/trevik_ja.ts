@@ -167,18 +167,14 @@
         <source>The elevation service gave no answer (%1).</source>
         <translation>標高サービスから応答がありませんでした (%1)。</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
-        <translation>
-            <numerusform>標高サービスの障害: エラーが返されました (%1)。%n 秒間は自動で再問い合わせしません</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
+        <translation>標高サービスの障害: エラーが返されました (%1)。%2 までは自動で再問い合わせしません</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
-        <translation>
-            <numerusform>標高サービスの障害: 応答がありません (%1)。%n 秒間は自動で再問い合わせしません</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
+        <translation>標高サービスの障害: 応答がありません (%1)。%2 までは自動で再問い合わせしません</translation>
     </message>
 </context>
 <context>

@@ -167,20 +167,14 @@
         <source>The elevation service gave no answer (%1).</source>
         <translation>De hoogtedienst gaf geen antwoord (%1).</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own for %n second(s)</source>
-        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %n the seconds before the program asks the service again by itself</extracomment>
-        <translation>
-            <numerusform>Storing bij hoogtedienst: antwoord met een fout (%1); wordt pas over %n seconde weer automatisch opgevraagd</numerusform>
-            <numerusform>Storing bij hoogtedienst: antwoord met een fout (%1); wordt pas over %n seconden weer automatisch opgevraagd</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
+        <translation>Storing bij hoogtedienst: antwoord met een fout (%1); wordt niet vóór %2 weer automatisch opgevraagd</translation>
     </message>
-    <message numerus="yes">
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)</source>
-        <translation>
-            <numerusform>Storing bij hoogtedienst: geen antwoord (%1); wordt pas over %n seconde weer automatisch opgevraagd</numerusform>
-            <numerusform>Storing bij hoogtedienst: geen antwoord (%1); wordt pas over %n seconden weer automatisch opgevraagd</numerusform>
-        </translation>
+    <message>
+        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
+        <translation>Storing bij hoogtedienst: geen antwoord (%1); wordt niet vóór %2 weer automatisch opgevraagd</translation>
     </message>
 </context>
 <context>

@@ -143,10 +143,14 @@ TEST_F(TranslationsTest, EveryStatusNoteFollowsALanguageSwitch) {
        {ja0, "", "", QStringLiteral("地図を読み込めません")}},
       {"a note built from a service's reason",
        [](TFormMain& m) {
-         m.SetStatusText(3, QCoreApplication::translate("TAltChart", "Elevation service failing: gave no answer (%1)")
-                                .arg(QStringLiteral("Zeitüberschreitung")));
+         m.SetStatusText(3, QCoreApplication::translate(
+                                "TAltChart",
+                                "Elevation service failing: gave no answer (%1); not asked again on its own before %2")
+                                .arg(QStringLiteral("Zeitüberschreitung"), QStringLiteral("12:34:56")));
        },
-       {de0, "", "", QStringLiteral("Höhendienst gestört: keine Antwort (Zeitüberschreitung)")},
+       {de0, "", "",
+        QStringLiteral("Höhendienst gestört: keine Antwort (Zeitüberschreitung); erneute automatische Abfrage "
+                       "frühestens um 12:34:56")},
        {fr0, "", "", ""},
        {ja0, "", "", ""}},
       {"a result, the port found, the progress window's note",

@@ -357,7 +357,9 @@ TEST_F(Unsaved, CommandsAskOnlyWhenTheirCollectionHoldsChanges) {
         }
         const bool carriedOut = !asked || answer == UiServices::Yes;
         EXPECT_EQ(c.collection.content(), carriedOut ? c.after : before);
-        if (!carriedOut) EXPECT_EQ(f->StatusText(2), QStringLiteral("before"));
+        if (!carriedOut) {
+          EXPECT_EQ(f->StatusText(2), QStringLiteral("before"));
+        }
         if (c.download) {
           if (carriedOut) {
             EXPECT_EQ(f->StatusText(2), S(167));
@@ -368,8 +370,9 @@ TEST_F(Unsaved, CommandsAskOnlyWhenTheirCollectionHoldsChanges) {
           }
         }
         // What a file or the device holds is saved; a route made here is not.
-        if (carriedOut && !c.after.isEmpty())
+        if (carriedOut && !c.after.isEmpty()) {
           EXPECT_EQ(c.collection.mark.HasUnsavedChanges(), c.after == QStringList({"0", "1", "2"}));
+        }
         env.services.openAnswers.clear();
       }
     }

@@ -843,7 +843,9 @@ TEST_F(WaypointPage, LoadReportsAndFailuresInTheChosenLanguage) {
       QTest::mouseClick(page->tbWptFileOpen, Qt::LeftButton);
     }
     EXPECT_EQ(f->StatusText(2), S(168));
-    if (!c.reason.isEmpty()) EXPECT_EQ(f->StatusText(3), c.reason);
+    if (!c.reason.isEmpty()) {
+      EXPECT_EQ(f->StatusText(3), c.reason);
+    }
     ASSERT_EQ(env.services.messages.size(), 1u);
     // A report of what was read warns under "Waypoint"; failures are the file page's.
     EXPECT_EQ(env.services.messages[0].caption, c.icon == Icon::Warning ? S(1) : S(115));

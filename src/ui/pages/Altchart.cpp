@@ -172,6 +172,7 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
     failure_ = reason;
     failureAnswered_ = reply.status >= 400;
     failedAt_ = tickclock::GetTickCount();
+    failedWall_ = QDateTime::currentDateTime();
     return answer;
   }
   if (!failure_.isEmpty()) {
@@ -186,18 +187,16 @@ TAltChart::Answer TAltChart::Query(const QString& latitude, const QString& longi
 }
 
 QString TAltChart::FailingNote() const {
-  // Whole seconds, rounded up: "0 seconds" would be asked already.
-  const int seconds = int((BackOffLeftMs() + 999) / 1000);
-  //: Status bar note; %1 is the reason, e.g. "timed out"; %n the seconds
-  //: before the program asks the service again by itself
+  // A clock time stays true while the note stands; a count of seconds would
+  // not.
+  const QString retry = failedWall_.addMSecs(kFailingRetryMs).toString(QStringLiteral("HH:mm:ss"));
+  //: Status bar note; %1 is the reason, e.g. "timed out"; %2 the time of day
+  //: (hours:minutes:seconds) before which the program does not ask the service again by itself
   return failureAnswered_
-             ? tr("Elevation service failing: answered with an error (%1); not asked again on its own for %n "
-                  "second(s)",
-                  nullptr, seconds)
-                   .arg(failure_)
-             : tr("Elevation service failing: gave no answer (%1); not asked again on its own for %n second(s)",
-                  nullptr, seconds)
-                   .arg(failure_);
+             ? tr("Elevation service failing: answered with an error (%1); not asked again on its own before %2")
+                   .arg(failure_, retry)
+             : tr("Elevation service failing: gave no answer (%1); not asked again on its own before %2")
+                   .arg(failure_, retry);
 }
 
 void TAltChart::ReportFailure() {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QAreaSeries>
 #include <QChartView>
+#include <QDateTime>
 #include <QGraphicsEllipseItem>
 #include <QLineSeries>
 #include <QList>
@@ -101,6 +102,8 @@ class TAltChart : public QChartView {
   // The run of failures (on while failure_ gives the reason): the tick
   // of its last request and whether the user has yet to be told.
   std::uint32_t failedAt_ = 0;
+  // The same moment on the wall clock, for the time the status bar names.
+  QDateTime failedWall_;
   QString failure_;
   bool failureAnswered_ = false;  // an error status, not silence
   bool failureUnshown_ = false;
