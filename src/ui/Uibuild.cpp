@@ -22,6 +22,11 @@ QString JoinList(const QStringList& items) {
   return items.join(QCoreApplication::translate("uibuild", ", "));
 }
 
+QString CancelledText() {
+  //: Status bar: the user cancelled the device transfer or command
+  return QCoreApplication::translate("Devicepages", "Cancelled");
+}
+
 QToolButton* ToolButton(QWidget* parent, const char* name, bool checkable) {
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(name));

@@ -23,6 +23,8 @@ QString Str(int n);
 // The items of a list inside a sentence, joined as the chosen language joins
 // them (a comma and a space in English, an ideographic comma in Japanese).
 QString JoinList(const QStringList& items);
+// The status bar's result after the user broke a command off: no failure.
+QString CancelledText();
 
 QToolButton* ToolButton(QWidget* parent, const char* name, bool checkable = false);
 QLabel* Label(QWidget* parent, const char* name, const QString& text);

@@ -1075,12 +1075,12 @@ TEST_F(DevicePages, UploadsRefusedBeforeTheDevice) {
   EXPECT_EQ(Result(), S(168));
   EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(116), S(119)}}));
   EXPECT_EQ(env.services.messages[0].icon, Icon::Error);
-  // Answered No.
+  // Answered No: the user's choice, no failure.
   env.services.messages.clear();
   mapstores::AddRoutePoint(QStringLiteral("Start"), 48.1, 11.5);
   env.services.answer = UiServices::No;
   f->pgRoute->tbgRouteDeviceUp->click();
-  EXPECT_EQ(Result(), S(168));
+  EXPECT_EQ(Result(), QStringLiteral("Cancelled"));
   EXPECT_EQ(Messages(), (std::vector<std::pair<QString, QString>>{{S(116), S(118)}}));
   EXPECT_EQ(env.services.messages[0].icon, Icon::Question);
   EXPECT_TRUE(Sentences().isEmpty());

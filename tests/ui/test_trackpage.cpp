@@ -1299,7 +1299,9 @@ TEST_F(TrackPage, FailedOrCancelledImportLeavesEverything) {
   });
   f->ImportGpx(Q(good));
   EXPECT_TRUE(env.services.messages.empty());
-  EXPECT_EQ(f->StatusText(2), S(168));
+  // The user's cancel is no failure.
+  EXPECT_EQ(f->StatusText(2), QStringLiteral("Cancelled"));
+  EXPECT_EQ(f->StatusText(3), QStringLiteral("GPX import cancelled"));
   ASSERT_EQ(trackStorage.Count(), 1u);
   EXPECT_EQ(trackStorage.At(0)->Name(), QStringLiteral("kept"));
   EXPECT_EQ(poiStorage.GetCount(), 1u);

@@ -123,10 +123,7 @@ class TransferFile {
 };
 
 // Panel 2 after the user broke a device task off: no failure, nothing changed.
-StatusNote CancelledNote() {
-  //: Status bar: the user cancelled the device transfer or command
-  return [] { return QCoreApplication::translate("Devicepages", "Cancelled"); };
-}
+StatusNote CancelledNote() { return [] { return uibuild::CancelledText(); }; }
 
 // Runs a settings read (no parameter text) or write and says how it went:
 // panel 1 the page, panel 2 done, cancelled or failed, and a failure's box
@@ -634,7 +631,8 @@ void TDeviceTransfers::RunUpload(const Upload& u) {
   if (u.empty) return fail(119);
   if (ui.MessageBox(Str(118), Str(116), UiServices::Icon::Question, UiServices::Buttons::YesNo) !=
       UiServices::Yes) {
-    frame_.SetStatusText(2, Str(168));
+    // The user's No is no failure.
+    frame_.SetStatusText(2, CancelledNote());
     return;
   }
   if (FormWorkTask) return fail(121);

@@ -907,8 +907,8 @@ void TTrackPage::ImportGpx(const QString& fileName) {
     }
     importing_ = false;
     if (cancelled) {
-      frame_.SetStatusText(2, Str(168));
-      frame_.SetStatusText(3, tr("GPX import cancelled"));
+      frame_.SetStatusText(2, [] { return uibuild::CancelledText(); });
+      frame_.SetStatusText(3, [] { return tr("GPX import cancelled"); });
       return unsaved::Holds::Other;
     }
     if (!failure.isNull()) {
