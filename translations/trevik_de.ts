@@ -168,13 +168,13 @@
         <translation>Der Höhendienst hat nicht geantwortet (%1).</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <source>Elevation service failing, not asked again on its own before %2: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
-        <translation>Höhendienst gestört: Antwort mit Fehler (%1); erneute automatische Abfrage frühestens um %2</translation>
+        <translation>Höhendienst gestört, automatische Abfrage erst wieder ab %2: Antwort mit Fehler (%1)</translation>
     </message>
     <message>
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
-        <translation>Höhendienst gestört: keine Antwort (%1); erneute automatische Abfrage frühestens um %2</translation>
+        <source>Elevation service failing, not asked again on its own before %2: gave no answer (%1)</source>
+        <translation>Höhendienst gestört, automatische Abfrage erst wieder ab %2: keine Antwort (%1)</translation>
     </message>
 </context>
 <context>

@@ -168,13 +168,13 @@
         <translation>El servicio de altitudes no ha respondido (%1).</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <source>Elevation service failing, not asked again on its own before %2: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
-        <translation>Fallo del servicio de altitudes: ha respondido con un error (%1); no se volverá a consultar automáticamente antes de las %2</translation>
+        <translation>Fallo del servicio de altitudes, no se volverá a consultar automáticamente antes de las %2: ha respondido con un error (%1)</translation>
     </message>
     <message>
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
-        <translation>Fallo del servicio de altitudes: no ha respondido (%1); no se volverá a consultar automáticamente antes de las %2</translation>
+        <source>Elevation service failing, not asked again on its own before %2: gave no answer (%1)</source>
+        <translation>Fallo del servicio de altitudes, no se volverá a consultar automáticamente antes de las %2: no ha respondido (%1)</translation>
     </message>
 </context>
 <context>

@@ -168,13 +168,13 @@
         <translation>Le service d&apos;altitude n&apos;a pas répondu (%1).</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <source>Elevation service failing, not asked again on its own before %2: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
-        <translation>Échec du service d&apos;altitude : erreur renvoyée (%1) ; pas de nouvelle interrogation automatique avant %2</translation>
+        <translation>Échec du service d&apos;altitude, pas de nouvelle interrogation automatique avant %2 : erreur renvoyée (%1)</translation>
     </message>
     <message>
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
-        <translation>Échec du service d&apos;altitude : aucune réponse (%1) ; pas de nouvelle interrogation automatique avant %2</translation>
+        <source>Elevation service failing, not asked again on its own before %2: gave no answer (%1)</source>
+        <translation>Échec du service d&apos;altitude, pas de nouvelle interrogation automatique avant %2 : aucune réponse (%1)</translation>
     </message>
 </context>
 <context>

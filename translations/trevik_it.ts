@@ -168,13 +168,13 @@
         <translation>Il servizio altimetrico non ha risposto (%1).</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <source>Elevation service failing, not asked again on its own before %2: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
-        <translation>Problemi con il servizio altimetrico: risposta con errore (%1); nessuna nuova richiesta automatica prima delle %2</translation>
+        <translation>Problemi con il servizio altimetrico, nessuna nuova richiesta automatica prima delle %2: risposta con errore (%1)</translation>
     </message>
     <message>
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
-        <translation>Problemi con il servizio altimetrico: nessuna risposta (%1); nessuna nuova richiesta automatica prima delle %2</translation>
+        <source>Elevation service failing, not asked again on its own before %2: gave no answer (%1)</source>
+        <translation>Problemi con il servizio altimetrico, nessuna nuova richiesta automatica prima delle %2: nessuna risposta (%1)</translation>
     </message>
 </context>
 <context>

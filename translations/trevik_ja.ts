@@ -168,13 +168,13 @@
         <translation>標高サービスから応答がありませんでした (%1)。</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <source>Elevation service failing, not asked again on its own before %2: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
-        <translation>標高サービスの障害: エラーが返されました (%1)。%2 までは自動で再問い合わせしません</translation>
+        <translation>標高サービスの障害 (%2 までは自動で再問い合わせしません): エラーが返されました (%1)</translation>
     </message>
     <message>
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
-        <translation>標高サービスの障害: 応答がありません (%1)。%2 までは自動で再問い合わせしません</translation>
+        <source>Elevation service failing, not asked again on its own before %2: gave no answer (%1)</source>
+        <translation>標高サービスの障害 (%2 までは自動で再問い合わせしません): 応答がありません (%1)</translation>
     </message>
 </context>
 <context>

@@ -168,13 +168,13 @@
         <translation>De hoogtedienst gaf geen antwoord (%1).</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <source>Elevation service failing, not asked again on its own before %2: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
-        <translation>Storing bij hoogtedienst: antwoord met een fout (%1); wordt niet vóór %2 weer automatisch opgevraagd</translation>
+        <translation>Storing bij hoogtedienst, niet vóór %2 weer automatisch opgevraagd: antwoord met een fout (%1)</translation>
     </message>
     <message>
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
-        <translation>Storing bij hoogtedienst: geen antwoord (%1); wordt niet vóór %2 weer automatisch opgevraagd</translation>
+        <source>Elevation service failing, not asked again on its own before %2: gave no answer (%1)</source>
+        <translation>Storing bij hoogtedienst, niet vóór %2 weer automatisch opgevraagd: geen antwoord (%1)</translation>
     </message>
 </context>
 <context>

@@ -168,13 +168,13 @@
         <translation>海拔服务没有响应 (%1)。</translation>
     </message>
     <message>
-        <source>Elevation service failing: answered with an error (%1); not asked again on its own before %2</source>
+        <source>Elevation service failing, not asked again on its own before %2: answered with an error (%1)</source>
         <extracomment>Status bar note; %1 is the reason, e.g. &quot;timed out&quot;; %2 the time of day (hours:minutes:seconds) before which the program does not ask the service again by itself</extracomment>
-        <translation>海拔服务出错：返回了错误 (%1)；%2 之前不会自动再次查询</translation>
+        <translation>海拔服务出错（%2 之前不会自动再次查询）：返回了错误 (%1)</translation>
     </message>
     <message>
-        <source>Elevation service failing: gave no answer (%1); not asked again on its own before %2</source>
-        <translation>海拔服务出错：没有响应 (%1)；%2 之前不会自动再次查询</translation>
+        <source>Elevation service failing, not asked again on its own before %2: gave no answer (%1)</source>
+        <translation>海拔服务出错（%2 之前不会自动再次查询）：没有响应 (%1)</translation>
     </message>
 </context>
 <context>

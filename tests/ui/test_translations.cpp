@@ -145,12 +145,12 @@ TEST_F(TranslationsTest, EveryStatusNoteFollowsALanguageSwitch) {
        [](TFormMain& m) {
          m.SetStatusText(3, QCoreApplication::translate(
                                 "TAltChart",
-                                "Elevation service failing: gave no answer (%1); not asked again on its own before %2")
+                                "Elevation service failing, not asked again on its own before %2: gave no answer (%1)")
                                 .arg(QStringLiteral("Zeitüberschreitung"), QStringLiteral("12:34:56")));
        },
        {de0, "", "",
-        QStringLiteral("Höhendienst gestört: keine Antwort (Zeitüberschreitung); erneute automatische Abfrage "
-                       "frühestens um 12:34:56")},
+        QStringLiteral("Höhendienst gestört, automatische Abfrage erst wieder ab 12:34:56: keine Antwort "
+                       "(Zeitüberschreitung)")},
        {fr0, "", "", ""},
        {ja0, "", "", ""}},
       {"a result, the port found, the progress window's note",

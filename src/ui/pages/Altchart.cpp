@@ -190,12 +190,13 @@ QString TAltChart::FailingNote() const {
   // A clock time stays true while the note stands; a count of seconds would
   // not.
   const QString retry = failedWall_.addMSecs(kFailingRetryMs).toString(QStringLiteral("HH:mm:ss"));
+  // The time first: a narrow status bar cuts the end.
   //: Status bar note; %1 is the reason, e.g. "timed out"; %2 the time of day
   //: (hours:minutes:seconds) before which the program does not ask the service again by itself
   return failureAnswered_
-             ? tr("Elevation service failing: answered with an error (%1); not asked again on its own before %2")
+             ? tr("Elevation service failing, not asked again on its own before %2: answered with an error (%1)")
                    .arg(failure_, retry)
-             : tr("Elevation service failing: gave no answer (%1); not asked again on its own before %2")
+             : tr("Elevation service failing, not asked again on its own before %2: gave no answer (%1)")
                    .arg(failure_, retry);
 }
 
