@@ -16,6 +16,7 @@
 
 #include "Fakehttp.h"
 #include "Frmrouteeditor.h"
+#include "Httpclient.h"
 #include "Httpserver.h"
 #include "Mapmessage.h"
 #include "Routewindow.h"
@@ -441,7 +442,16 @@ void AltChart::AMapReportDuringTheWait(bool putOff) {
       if (putOff) {
         map->reading = true;
         map->onReport(QStringLiteral("ADD:2(47.5,10.5)"));
-        map->reading = false;
+        // The page is read until the query's wait has begun: on a slow
+        // machine a retry could otherwise come before it, between the
+        // editor's close and the request.
+        auto* reading = new QTimer(f.get());
+        QObject::connect(reading, &QTimer::timeout, reading, [this, reading] {
+          if (!HttpClient::Waiting()) return;
+          map->reading = false;
+          reading->deleteLater();
+        });
+        reading->start(5);
       }
       e.edtLat->setText(QStringLiteral("48.5"));
       e.btnOk->click();

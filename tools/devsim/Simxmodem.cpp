@@ -12,6 +12,7 @@ namespace {
 
 constexpr uint8_t STX = 0x02, EOT = 0x04, ACK = 0x06, NAK = 0x15, CAN = 0x18, CRC_REQUEST = 0x43;
 constexpr size_t kBlock = 1024;
+constexpr int kCancelRepeats = 6;  // a refusing receiver says so for about three seconds
 
 int64_t NowUs() {
   return std::chrono::duration_cast<std::chrono::microseconds>(
@@ -204,7 +205,12 @@ SimXmodem::Outcome SimXmodem::Send(const std::string& data) {
 SimXmodem::Outcome SimXmodem::Receive(std::string& data) {
   data.clear();
   if (Faults.CancelAtStart) {
-    Cancel();
+    // Said a few times, as the start byte would be: a sender that clears its
+    // input when it starts may not have been listening for the first.
+    for (int i = 0; i < kCancelRepeats; ++i) {
+      Cancel();
+      if (ReadByte(StartRepeat) >= 0) break;
+    }
     return Outcome::Failed;
   }
   const bool crc = !Faults.StartWithNak;
